@@ -1,0 +1,32 @@
+#include "framework/ErrorHandler.h"
+#include "framework/Trace.h"
+#include "startup/frmSplash.h"
+#include "ui/ErrorBox.h"
+#include "ui/WindowUtil.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tintora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tintora"));
+    installFontSubstitutions();
+    Trace::instance().configureFromEnvironment();
+
+    QtErrorPrompt prompt;
+    setErrorPrompt(&prompt);
+
+    std::unique_ptr<frmMain> mainWindow;
+    frmSplash splash([&mainWindow] {
+        if (!mainWindow)
+            mainWindow = std::make_unique<frmMain>();
+        return mainWindow.get();
+    });
+    splash.show();
+    const int status = QApplication::exec();
+    setErrorPrompt(nullptr);
+    return status;
+}

@@ -1,0 +1,103 @@
+#include "framework/Globals.h"
+
+#include "framework/DataFolder.h"
+#include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
+#include "framework/Version.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+Globals& globals() {
+    static Globals g;
+    return g;
+}
+
+void resetGlobals() { globals() = Globals{}; }
+
+QString formatVersion(int major, int minor, int revision) {
+    const auto pad = [](int n) { return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')); };
+    return pad(major) + QLatin1Char('.') + pad(minor) + QLatin1Char('.') + pad(revision);
+}
+
+void subSetupGlobals() {
+    Procedure proc(QStringLiteral("CV-Code.subSetupGlobals"));
+    Globals& g = globals();
+    g.CR = QStringLiteral("\r");
+    g.CRLF = g.CR + QStringLiteral("\n");
+    g.CRCR = g.CR + g.CR;
+    g.VersionText =
+        formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision);
+
+    // Off Windows the account and profile come from the usual Unix variables.
+    g.UserName = qEnvironmentVariable("USERNAME");
+    if (g.UserName.isEmpty())
+        g.UserName = qEnvironmentVariable("USER");
+    QString profile = qEnvironmentVariable("USERPROFILE");
+    if (profile.isEmpty())
+        profile = qEnvironmentVariable("HOME");
+#ifdef Q_OS_WIN
+    g.AppDataPath = profile + QStringLiteral("\\Documents\\Tintora");
+#else
+    g.AppDataPath = profile + QStringLiteral("/Documents/Tintora");
+#endif
+    if (!proc.test([&] { return fcnPathExists(g.AppDataPath); })) {
+        // A fresh account may have no Documents folder yet; make it too.
+        proc.step([&] {
+            if (!QDir().mkpath(g.AppDataPath))
+                raiseError(Err::PathNotFound);
+        });
+    }
+    g.StartDir = DataFolder::resolveStartDir();
+}
+
+namespace {
+
+// Lists `path` (a folder and a name that may hold wildcards) with the given filters.
+bool listingFinds(const QString& path, QDir::Filters filters) {
+    if (path.isEmpty())
+        return false;
+    QString cleaned = QDir::fromNativeSeparators(path);
+    while (cleaned.size() > 1 && cleaned.endsWith(QLatin1Char('/')))
+        cleaned.chop(1);
+    if (cleaned == QLatin1String("/"))
+        return (filters & QDir::Dirs) != 0;
+    const qsizetype slash = cleaned.lastIndexOf(QLatin1Char('/'));
+    const QString folder = slash < 0 ? QStringLiteral(".") : cleaned.left(qMax<qsizetype>(slash, 1));
+    const QString name = cleaned.mid(slash + 1);
+    if (name.isEmpty())
+        return false;
+    const QDir dir(folder);
+    if (!dir.exists())
+        return false;
+    return !dir.entryList({name}, filters | QDir::NoDotAndDotDot | QDir::CaseSensitive).isEmpty();
+}
+
+} // namespace
+
+bool fcnFileExists(const QString& path) {
+    Procedure proc(QStringLiteral("CV-Code.fcnFileExists"));
+    bool result = false;
+    proc.step([&] { result = listingFinds(path, QDir::Files); });
+    return result;
+}
+
+bool fcnPathExists(const QString& path) {
+    Procedure proc(QStringLiteral("CV-Code.fcnPathExists"));
+    bool result = false;
+    proc.step([&] {
+        result = listingFinds(path, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System);
+    });
+    return result;
+}
+
+QString ProperCase(const QString& text) {
+    Procedure proc(QStringLiteral("CV-Code.ProperCase"));
+    QString result;
+    proc.step([&] {
+        if (text.isEmpty())
+            raiseError(Err::InvalidCall);
+        result = text.left(1).toUpper() + text.mid(1).toLower();
+    });
+    return result;
+}

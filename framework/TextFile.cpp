@@ -1,0 +1,122 @@
+#include "framework/TextFile.h"
+
+#include "framework/RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+constexpr qint64 ChunkSize = 64 * 1024;
+
+// The printable characters Windows-1252 puts at 0x80..0x9F (0 where it has none).
+constexpr char16_t Cp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+} // namespace
+
+QString decodeText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.resize(bytes.size());
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        char16_t c = byte;
+        if (byte >= 0x80 && byte <= 0x9F && Cp1252High[byte - 0x80] != 0)
+            c = Cp1252High[byte - 0x80];
+        out[i] = QChar(c);
+    }
+    return text;
+}
+
+void raiseFileError(const QString& path, bool writing, const QString& detail) {
+    const QFileInfo info(path);
+    if (detail.contains(QLatin1String("No space"), Qt::CaseInsensitive))
+        raiseError(Err::DiskFull);
+    if (!info.dir().exists())
+        raiseError(Err::PathNotFound);
+    if (info.isDir())
+        raiseError(Err::PathFileAccess);
+    if (!info.exists()) {
+        if (writing)
+            raiseError(Err::PermissionDenied);
+        raiseError(Err::FileNotFound);
+    }
+    if ((writing && !info.isWritable()) || (!writing && !info.isReadable()))
+        raiseError(Err::PermissionDenied);
+    raiseError(Err::PathFileAccess);
+}
+
+void TextLineReader::open(const QString& path) {
+    close();
+    buffer_.clear();
+    start_ = scanned_ = 0;
+    eof_ = false;
+    if (path.isEmpty())
+        raiseError(Err::BadFileName);
+    if (QFileInfo(path).isDir())
+        raiseError(Err::PathFileAccess);
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::ReadOnly))
+        raiseFileError(path, false, file_.errorString());
+}
+
+bool TextLineReader::fill() {
+    if (eof_)
+        return false;
+    const QByteArray chunk = file_.read(ChunkSize);
+    if (chunk.isEmpty()) {
+        if (file_.error() != QFileDevice::NoError && !file_.atEnd())
+            raiseError(Err::DeviceIO);
+        eof_ = true;
+        return false;
+    }
+    if (start_ > 0) {
+        buffer_.remove(0, start_);
+        scanned_ -= start_;
+        start_ = 0;
+    }
+    buffer_.append(chunk);
+    return true;
+}
+
+bool TextLineReader::atEnd() {
+    if (start_ < buffer_.size())
+        return false;
+    return !fill();
+}
+
+QString TextLineReader::readLine() {
+    if (!file_.isOpen())
+        raiseError(Err::BadFileName);
+    scanned_ = qMax(scanned_, start_);
+    for (;;) {
+        qsizetype cr = buffer_.indexOf('\r', scanned_);
+        if (cr >= 0) {
+            // A LF right after the CR belongs to this line end; it may still be unread.
+            if (cr + 1 == buffer_.size()) {
+                const qsizetype before = start_;
+                fill();
+                cr -= before - start_;
+            }
+            qsizetype next = cr + 1;
+            if (next < buffer_.size() && buffer_[next] == '\n')
+                ++next;
+            const QString line = decodeText(buffer_.mid(start_, cr - start_));
+            start_ = scanned_ = next;
+            return line;
+        }
+        scanned_ = buffer_.size();
+        if (!fill()) {
+            if (start_ >= buffer_.size())
+                raiseError(Err::InputPastEnd);
+            const QString line = decodeText(buffer_.mid(start_));
+            start_ = scanned_ = buffer_.size();
+            return line;
+        }
+    }
+}

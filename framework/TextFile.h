@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// Sequential text input as the program's files need it: a line ends at CR or at
+// CR LF, a bare LF does not end a line, the last line needs no line end, and an
+// empty file has no lines. Each line is taken as UTF-8, or as Windows-1252 when it
+// is not valid UTF-8. Memory is bounded by the longest line.
+class TextLineReader {
+public:
+    TextLineReader() = default;
+    TextLineReader(const TextLineReader&) = delete;
+    TextLineReader& operator=(const TextLineReader&) = delete;
+
+    // Opens the file for reading; a failure raises the matching run-time error
+    // (53 missing, 76 folder missing, 75 a folder or unreadable, 70 permission).
+    void open(const QString& path);
+    bool isOpen() const { return file_.isOpen(); }
+    bool atEnd();
+    // The next line without its line end; raises 62 past the end, 57 on a read error.
+    QString readLine();
+    void close() { file_.close(); }
+
+private:
+    bool fill();
+
+    QFile file_;
+    QByteArray buffer_;
+    qsizetype start_ = 0;   // where the unread part of buffer_ begins
+    qsizetype scanned_ = 0; // buffer_ holds no CR between start_ and here
+    bool eof_ = false;
+};
+
+// UTF-8 when valid, otherwise Windows-1252.
+QString decodeText(const QByteArray& bytes);
+
+// Raises the run-time error that best describes why `path` could not be opened or
+// written; `detail` is the platform's error text.
+[[noreturn]] void raiseFileError(const QString& path, bool writing, const QString& detail = {});

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QFile>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+// The process-wide procedure trace: which routine runs at which nesting depth, and
+// the optional trace log. One instance; tests call reset() between cases.
+class Trace {
+public:
+    static constexpr int StackSize = 101; // indices 0..100; index 0 is never written
+
+    std::array<QString, StackSize> TraceStack;
+    qint16 TraceDepth = 0;
+    bool TraceSwitch = false;
+
+    static Trace& instance();
+
+    // Appends to the log file (created when missing) and switches tracing on.
+    bool openLog(const QString& path);
+    // Switches tracing on when TINTORA_TRACE names a log file.
+    void configureFromEnvironment();
+    void closeLog();
+
+    // Writes "yymmdd.hhmmss- ENTRY - WHAT" with CR LF when tracing is on.
+    void writeLine(const QString& entry, const char* what);
+
+    // The clock the log lines are stamped with; tests fix it.
+    void setClock(std::function<QDateTime()> clock);
+
+    // Back to the start state: depth 0, empty stack, tracing off, system clock.
+    void reset();
+
+private:
+    Trace() = default;
+    std::unique_ptr<QFile> TraceLog;
+    std::function<QDateTime()> clock_;
+};
+
+inline Trace& trace() { return Trace::instance(); }

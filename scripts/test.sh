@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: once in a build with warnings as errors, once
+# more with AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or
+# sanitizer report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+scripts/build.sh build-test -DCMAKE_BUILD_TYPE=Debug -DTINTORA_WERROR=ON
+(cd build-test && ctest --output-on-failure -j "$jobs")
+
+scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DTINTORA_WERROR=ON -DTINTORA_SANITIZE=ON
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+(cd build-asan && ctest --output-on-failure -j "$jobs")

@@ -1,0 +1,263 @@
+#include "framework/ErrorHandler.h"
+#include "framework/Globals.h"
+#include "framework/Procedure.h"
+#include "framework/Trace.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+
+using Answer = ErrorPrompt::Answer;
+
+class TestProcedure : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void nestedRoutinesAddOneBarEach() {
+        TestWorld world;
+        QString third;
+        {
+            Procedure a(QStringLiteral("frmMain.Form_Load"));
+            {
+                Procedure b(QStringLiteral("frmMain.LoadTheme"));
+                {
+                    Procedure c(QStringLiteral("CV-Code.ProperCase"));
+                    third = trace().TraceStack[3];
+                    QCOMPARE(trace().TraceDepth, qint16(3));
+                }
+                QCOMPARE(trace().TraceDepth, qint16(2));
+            }
+        }
+        QCOMPARE(third, QStringLiteral("|||CV-Code.ProperCase"));
+        QCOMPARE(trace().TraceStack[1], QStringLiteral("|frmMain.Form_Load"));
+        QCOMPARE(trace().TraceDepth, qint16(0));
+    }
+
+    void messageTextMatchesTheExampleToTheCharacter() {
+        TestWorld world;
+        world.setUpGlobals();
+        {
+            Procedure outer(QStringLiteral("frmSplash.Timer2_Timer"));
+            Procedure proc(QStringLiteral("frmMain.Form_Load"));
+            proc.step([] { raiseError(Err::TypeMismatch); });
+        }
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QCOMPARE(world.prompt.messages[0],
+                 QStringLiteral(" Encountered Err#13 - Type mismatch\r\rRoutine: "
+                                "||frmMain.Form_Load\r   Task: \r\r"));
+    }
+
+    void messageWithoutLineBreaksBeforeSetUp() {
+        TestWorld world;
+        {
+            Procedure proc(QStringLiteral("X.Y"));
+            proc.Task = QStringLiteral("t");
+            proc.step([] { raiseError(Err::Overflow); });
+        }
+        QCOMPARE(world.prompt.messages.value(0),
+                 QStringLiteral(" Encountered Err#6 - OverflowRoutine: |X.Y   Task: t"));
+    }
+
+    void retryRunsExactlyTheFailingStatementAgain() {
+        TestWorld world;
+        world.prompt.script({Answer::Retry, Answer::Retry});
+        int before = 0, failing = 0, after = 0;
+        {
+            Procedure proc(QStringLiteral("T.Retry"));
+            proc.step([&] { ++before; });
+            proc.step([&] {
+                ++failing;
+                if (failing < 3)
+                    raiseError(Err::FileNotFound);
+            });
+            proc.step([&] { ++after; });
+        }
+        QCOMPARE(before, 1);
+        QCOMPARE(failing, 3);
+        QCOMPARE(after, 1);
+        QCOMPARE(world.prompt.messages.size(), 2); // the box again on each persisting error
+    }
+
+    void ignoreSkipsExactlyTheFailingStatement() {
+        TestWorld world;
+        world.prompt.script({Answer::Ignore});
+        QStringList ran;
+        {
+            Procedure proc(QStringLiteral("T.Ignore"));
+            QVERIFY(proc.step([&] { ran << "a"; }));
+            QVERIFY(!proc.step([&] {
+                raiseError(Err::TypeMismatch);
+                ran << "never";
+            }));
+            proc.step([&] { ran << "c"; });
+            QCOMPARE(proc.lastErrorNumber(), Err::TypeMismatch);
+        }
+        QCOMPARE(ran, QStringList({"a", "c"}));
+        QCOMPARE(trace().TraceDepth, qint16(0)); // popped normally
+    }
+
+    void ignoredFailureInATestCountsAsTrue() {
+        TestWorld world;
+        bool held = false;
+        {
+            Procedure proc(QStringLiteral("T.Test"));
+            held = proc.test([]() -> bool { raiseError(Err::PathNotFound); });
+        }
+        QVERIFY(held);
+        QCOMPARE(world.prompt.messages.size(), 1);
+    }
+
+    void error53WithTaskLoadImagesShowsNoBoxAndIgnores() {
+        TestWorld world;
+        world.setUpGlobals();
+        bool next = false;
+        {
+            Procedure proc(QStringLiteral("frmMain.DisplayRefresh"));
+            proc.Task = QStringLiteral("Load Images");
+            QVERIFY(!proc.step([] { raiseError(Err::FileNotFound); }));
+            proc.step([&] { next = true; });
+        }
+        QVERIFY(next);
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void error53WithAnyOtherTaskShowsDetailAndGraphicsSentence_data() {
+        QTest::addColumn<QString>("task");
+        QTest::newRow("other case") << QStringLiteral("Load images");
+        QTest::newRow("preview task") << QStringLiteral("Display Images: BACKGROUND: Load images");
+        QTest::newRow("empty") << QString();
+    }
+    void error53WithAnyOtherTaskShowsDetailAndGraphicsSentence() {
+        QFETCH(QString, task);
+        TestWorld world;
+        world.setUpGlobals();
+        {
+            Procedure proc(QStringLiteral("frmMain.DisplayRefresh"));
+            proc.Task = task;
+            proc.TaskDetail = QStringLiteral("/themes/x/banner.gif");
+            proc.step([] { raiseError(Err::FileNotFound); });
+        }
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QCOMPARE(world.prompt.messages[0],
+                 QStringLiteral(" Encountered Err#53 - File not found\r\rRoutine: "
+                                "|frmMain.DisplayRefresh\r   Task: ") +
+                     task +
+                     QStringLiteral("\r\r/themes/x/banner.gif\r\rA graphics file is missing. "
+                                    "The Theme may not look right."));
+    }
+
+    void abortEndsAtOnceWithoutExitLineOrPop() {
+        TestWorld world;
+        const QString log = world.path("trace.log");
+        QVERIFY(trace().openLog(log));
+        world.prompt.script({Answer::Abort});
+        bool after = false;
+        int status = -1;
+        try {
+            Procedure proc(QStringLiteral("T.Abort"));
+            proc.step([] { raiseError(Err::DiskFull); });
+            after = true;
+        } catch (const AbortRequested& abort) {
+            status = abort.status;
+        }
+        QVERIFY(!after);
+        QCOMPARE(status, 1);
+        const QByteArray text = readFile(log);
+        QVERIFY(text.contains("|T.Abort - ENTER"));
+        QVERIFY(!text.contains("|T.Abort - EXIT"));
+        QCOMPARE(trace().TraceDepth, qint16(2)); // the routine and the handler stay counted
+    }
+
+    void traceLinesHaveTheExactFormat() {
+        TestWorld world;
+        const QString log = world.path("trace.log");
+        writeFile(log, "earlier\r\n");
+        QVERIFY(trace().openLog(log));
+        trace().setClock([] { return QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5)); });
+        {
+            Procedure outer(QStringLiteral("frmSplash.Timer2_Timer"));
+            Procedure inner(QStringLiteral("frmMain.Form_Load"));
+        }
+        trace().closeLog();
+        QCOMPARE(readFile(log), QByteArray("earlier\r\n"
+                                           "261206.143005- |frmSplash.Timer2_Timer - ENTER\r\n"
+                                           "261206.143005- ||frmMain.Form_Load - ENTER\r\n"
+                                           "261206.143005- ||frmMain.Form_Load - EXIT\r\n"
+                                           "261206.143005- |frmSplash.Timer2_Timer - EXIT\r\n"));
+    }
+
+    void handlerTracesUnderItsOwnName() {
+        TestWorld world;
+        const QString log = world.path("trace.log");
+        QVERIFY(trace().openLog(log));
+        {
+            Procedure proc(QStringLiteral("T.Caller"));
+            proc.step([] { raiseError(Err::Overflow); });
+        }
+        const QByteArray text = readFile(log);
+        QVERIFY(text.contains("- ||CV_Code.fcnMainErrorHandler - ENTER\r\n"));
+        QVERIFY(text.contains("- ||CV_Code.fcnMainErrorHandler - EXIT\r\n"));
+    }
+
+    void tracingOffWritesNothingButKeepsTheStack() {
+        TestWorld world;
+        QVERIFY(!trace().TraceSwitch);
+        {
+            Procedure a(QStringLiteral("A.a"));
+            Procedure b(QStringLiteral("B.b"));
+            QCOMPARE(trace().TraceStack[2], QStringLiteral("||B.b"));
+        }
+        QCOMPARE(trace().TraceDepth, qint16(0));
+        QVERIFY(QDir(world.dir.path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void tracingSwitchedOnByTheEnvironment() {
+        TestWorld world;
+        const QString log = world.path("env.log");
+        qputenv("TINTORA_TRACE", log.toUtf8());
+        trace().configureFromEnvironment();
+        qunsetenv("TINTORA_TRACE");
+        { Procedure p(QStringLiteral("E.e")); }
+        QVERIFY(readFile(log).endsWith("- |E.e - EXIT\r\n"));
+    }
+
+    void nestingBeyondOneHundredIsErrorNineNeverAWrite() {
+        TestWorld world;
+        world.setUpGlobals();
+        std::vector<std::unique_ptr<Procedure>> chain;
+        for (int i = 1; i <= 100; ++i)
+            chain.push_back(std::make_unique<Procedure>(QStringLiteral("N.n%1").arg(i)));
+        QVERIFY(world.prompt.messages.isEmpty());
+        chain.push_back(std::make_unique<Procedure>(QStringLiteral("N.deep")));
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY(world.prompt.messages[0].startsWith(
+            QStringLiteral(" Encountered Err#9 - Subscript out of range")));
+        QCOMPARE(trace().TraceStack[100], QString(100, QLatin1Char('|')) + "N.n100");
+        while (!chain.empty())
+            chain.pop_back();
+        QCOMPARE(trace().TraceDepth, qint16(0));
+    }
+
+    void untrappedErrorTravelsToTheCallersTrap() {
+        TestWorld world;
+        world.setUpGlobals();
+        {
+            Procedure caller(QStringLiteral("T.Caller"));
+            caller.step([] {
+                Procedure callee(QStringLiteral("T.Callee"));
+                raiseError(Err::BadFileName);
+            });
+            QCOMPARE(trace().TraceDepth, qint16(1)); // the callee popped while unwinding
+        }
+        QVERIFY(world.prompt.messages.value(0).contains(QStringLiteral("Routine: |T.Caller")));
+    }
+
+    void applicationDefinedErrorsHaveTheGenericText() {
+        QCOMPARE(errorDescription(19691),
+                 QStringLiteral("Application-defined or object-defined error"));
+        QCOMPARE(errorDescription(Err::Cancel), QStringLiteral("Cancel was selected."));
+        QCOMPARE(errorDescription(Err::PathNotFound), QStringLiteral("Path not found"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProcedure)
+#include "test_procedure.moc"

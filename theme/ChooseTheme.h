@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+struct ColorScheme;
+
+// The theme folder a Themes menu caption stands for: "Default" is the folder Studio.
+QString themeFolderFor(const QString& caption);
+
+// Choosing a theme, as the Themes menu does it: the styles of font slots 0..11 go
+// back to regular, then color1.css, graph0.css, graph1.css and theme.css of the
+// theme named by `caption` are read in that order, each overwriting only what it
+// declares. Errors go through the central handler.
+void chooseTheme(ColorScheme& scheme, const QString& caption);
