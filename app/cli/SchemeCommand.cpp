@@ -1,0 +1,8 @@
+#include "app/cli/Commands.h"
+
+#include <cstdio>
+
+int runSchemeCommand(const QStringList&) {
+    std::fputs("tintora-cli: this command is not built yet\n", stderr);
+    return 1;
+}
