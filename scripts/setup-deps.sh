@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
     libarchive-dev libarchive-tools
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils
