@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class Procedure;
+struct ColorScheme;
+
+// The scheme file (*.tna): 31 sections, 182 lines, each attribute line a tab, the
+// name, ": " and the value. Written as UTF-8 without a byte-order mark, every line
+// ended by CR LF.
+
+inline constexpr int SchemeFileLineCount = 182;
+
+// The file's lines in order, without line ends.
+QStringList schemeFileLines(const ColorScheme& scheme);
+
+// The lines as the file holds them: UTF-8, CR LF after every line.
+QByteArray schemeFileBytes(const QStringList& lines);
+
+// Writes the scheme to `path` as Save does, inside the caller's trap. The file is
+// replaced only when it is complete: a failure (folder missing 76, permission 70,
+// disk full 61, ...) leaves any old file as it was and goes to the handler; Retry
+// tries the whole write again. True when the file was written. SchemeChanged and
+// the caption are the caller's business.
+bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const QString& path);
+
+// Reads a scheme file into `scheme` as Open does, inside the caller's trap, with the
+// Task "Open file: " + path. Nothing is cleared first, ThemeName is not taken from
+// the file, SchemeFileName is the caller's business. Each line is one statement:
+// Ignore skips the rest of that line. False when the file could not be opened or
+// read to its end.
+bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path);
+
+// The error a file not made by this program raises, and its texts.
+inline constexpr int ForeignFileError = 19691;
+inline constexpr const char* ForeignFileSource = "TNA: Open File";
+inline constexpr const char* ForeignFileDescription =
+    "Attempting to open a file not created by the Tintora software.";

@@ -1,0 +1,157 @@
+#include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
+#include "framework/TextFile.h"
+#include "scheme/SchemeFile.h"
+#include "scheme/SchemeSections.h"
+#include "theme/ColorScheme.h"
+#include "theme/SchemeValue.h"
+#include "theme/ThemeElement.h"
+
+namespace {
+
+// Blanks are spaces only: a tab at the start of an attribute line must survive.
+QStringView trimBlanks(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// An attribute line split at its first colon: the key before it (without the
+// colon) and the value after it, trimmed of blanks. No colon gives an empty key.
+struct AttributeLine {
+    QStringView key;
+    QString value;
+};
+
+AttributeLine splitAttributeLine(QStringView line) {
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return {};
+    return {line.left(colon), trimBlanks(line.mid(colon + 1)).toString()};
+}
+
+// The section a header line opens, as the line was read: a header with blanks
+// around its name opens a section that matches nothing.
+struct ReaderState {
+    QString section;
+    const ThemeElement* element = nullptr;
+    bool fileInformation = false;
+};
+
+// The longest section name, FILE INFORMATION; longer lines are never headers.
+constexpr qsizetype LongestSectionName = 16;
+
+const ThemeElement* elementNamed(QStringView name) {
+    if (name.isEmpty() || name.size() > LongestSectionName)
+        return nullptr;
+    // Section names are plain ASCII; anything else cannot name an element.
+    for (const QChar c : name)
+        if (c.unicode() > 0x7F)
+            return nullptr;
+    const QByteArray bytes = name.toLatin1();
+    return elementForKey(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+// The attribute of `element` whose key is a tab followed by its name, if any.
+bool attributeForKey(const ThemeElement& element, QStringView key, Attribute& found) {
+    if (key.size() < 2 || key[0] != QLatin1Char('\t'))
+        return false;
+    const QStringView name = key.mid(1);
+    for (int i = 0; i < element.attributeCount; ++i) {
+        const Attribute attribute = element.attributes[static_cast<size_t>(i)];
+        const std::string_view n = attributeName(attribute);
+        if (name == QLatin1String(n.data(), static_cast<qsizetype>(n.size()))) {
+            found = attribute;
+            return true;
+        }
+    }
+    return false;
+}
+
+// A colour value from the file: a number rounded half to even to a 32-bit integer;
+// 13 for a value that is no number, 6 for one out of range.
+qint32 colorFromText(const QString& value) {
+    return SchemeValue::text(value).toInteger();
+}
+
+void storeAttribute(ColorScheme& scheme, const ThemeElement& element, Attribute attribute,
+                    const QString& value) {
+    switch (attribute) {
+    case Attribute::Image: scheme.image(element.imageSlot) = value; break;
+    case Attribute::Color:
+    case Attribute::BackColor:
+        scheme.color(ColorAttr::Back, element.colorSlot) = colorFromText(value);
+        break;
+    case Attribute::ForeColor:
+        scheme.color(ColorAttr::Fore, element.colorSlot) = colorFromText(value);
+        break;
+    case Attribute::Font: scheme.font(FontAttr::Face, element.fontSlot) = SchemeValue::text(value); break;
+    case Attribute::FontSize: scheme.font(FontAttr::Size, element.fontSlot) = SchemeValue::text(value); break;
+    case Attribute::FontStyle:
+        scheme.font(FontAttr::Style, element.fontSlot) = SchemeValue::text(value);
+        break;
+    }
+}
+
+void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
+    const QStringView trimmed = trimBlanks(line);
+    if (trimmed == QLatin1String("{"))
+        return;
+    if (trimmed == QLatin1String("}")) {
+        state = ReaderState{};
+        return;
+    }
+    const ThemeElement* headerElement = elementNamed(trimmed);
+    if (headerElement || trimmed == QLatin1String(FileInformationTitle)) {
+        // Only a header written exactly opens a section whose lines count.
+        state.section = line;
+        state.fileInformation = line == QLatin1String(FileInformationTitle);
+        state.element = line.size() == trimmed.size() ? headerElement : nullptr;
+        return;
+    }
+    if (state.element) {
+        const AttributeLine split = splitAttributeLine(line);
+        Attribute attribute{};
+        if (attributeForKey(*state.element, trimBlanks(split.key), attribute))
+            storeAttribute(scheme, *state.element, attribute, split.value);
+    } else if (state.fileInformation) {
+        const AttributeLine split = splitAttributeLine(line);
+        if (split.key == QLatin1String("\tApplication Name") &&
+            split.value != QLatin1String(ApplicationName))
+            raiseError(ForeignFileError, QString::fromLatin1(ForeignFileDescription),
+                       QString::fromLatin1(ForeignFileSource));
+    }
+}
+
+} // namespace
+
+bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
+    proc.Task = QStringLiteral("Open file: ") + path;
+    TextLineReader reader;
+    // A file that cannot be opened has nothing to read; after Ignore the command
+    // ends here rather than reading from a file that is not open.
+    if (!proc.step([&] { reader.open(path); }))
+        return false;
+    ReaderState state;
+    for (;;) {
+        bool atEnd = false;
+        // A read error that is ignored ends the reading: the rest of the file is
+        // out of reach.
+        if (!proc.step([&] { atEnd = reader.atEnd(); }))
+            return false;
+        if (atEnd)
+            break;
+        QString line;
+        if (!proc.step([&] { line = reader.readLine(); }))
+            return false;
+        // Retry runs the line again (a foreign file's check shows the same message);
+        // Ignore goes on with the next line as if this one had matched.
+        proc.step([&] { applyLine(state, scheme, line); });
+    }
+    reader.close();
+    return true;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+struct ColorScheme;
+
+// One line of the printed scheme report. The printer prints `text` of every line as
+// a line of its own; the section end's text is CR LF, which leaves two empty lines.
+struct ReportLine {
+    enum class Kind { SectionTitle, Attribute, SectionEnd };
+    Kind kind;
+    QString text; // the title, "\tName: value", or CR LF for a section end
+};
+
+// The report of the scheme: for each of the 31 sections of the scheme file, in the
+// same order, its title, its attribute lines and its section end. Face names go
+// through ProperCase; an error there goes to the handler and, after Ignore, leaves
+// that "Font" line without a value.
+QList<ReportLine> reportLines(const ColorScheme& scheme);
+
+// The report as plain text: each line ended by "\n", each section end as two empty
+// lines.
+QByteArray reportText(const QList<ReportLine>& lines);

@@ -1,0 +1,70 @@
+#include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
+#include "framework/TextFile.h"
+#include "scheme/SchemeFile.h"
+#include "scheme/SchemeSections.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+[[noreturn]] void raiseWriteError(const QString& path, const QString& detail) {
+    const QFileInfo info(path);
+    // A folder that does not let us create the temporary file is a permission
+    // problem even when the old file itself is writable.
+    const QFileInfo folder(info.absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        raiseError(Err::PermissionDenied);
+    raiseFileError(path, true, detail);
+}
+
+// Replaces the file at `path` by `bytes` in one piece: the bytes go to a temporary
+// file beside it, which takes the old file's place only once it is complete.
+void saveBytes(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty())
+        raiseError(Err::BadFileName);
+    if (QFileInfo(path).isDir())
+        raiseError(Err::PathFileAccess);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        raiseWriteError(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        raiseWriteError(path, file.errorString());
+}
+
+} // namespace
+
+QStringList schemeFileLines(const ColorScheme& scheme) {
+    QStringList lines;
+    lines.reserve(SchemeFileLineCount);
+    for (const SchemeSection& section : schemeSections(scheme)) {
+        lines.append(section.title);
+        lines.append(QStringLiteral("{"));
+        for (const SchemeEntry& entry : section.entries)
+            lines.append(QLatin1Char('\t') + entry.name + QLatin1String(": ") + entry.value);
+        lines.append(QStringLiteral("}"));
+    }
+    return lines;
+}
+
+QByteArray schemeFileBytes(const QStringList& lines) {
+    QByteArray bytes;
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    bytes.reserve(size);
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const QString& path) {
+    // The values are taken once, so a Retry of a failed write does not ask again
+    // about an empty face name.
+    const QByteArray bytes = schemeFileBytes(schemeFileLines(scheme));
+    return proc.step([&] { saveBytes(path, bytes); });
+}
