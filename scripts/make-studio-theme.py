@@ -417,9 +417,9 @@ def studio_background():
     for y in range(size):
         for x in range(size):
             if (x + y) % period == 0:
-                c.put(x, y, (242, 238, 230))
+                c.put(x, y, (244, 240, 232))
             elif (x + y) % period in (1, period - 1):
-                c.put(x, y, (246, 243, 236))
+                c.put(x, y, (247, 244, 237))
     return c
 
 
@@ -427,9 +427,11 @@ def studio_banner():
     w, h = 600, 64
     c = Canvas(w, h, INK)
     c.shape(lambda x, y: True, vertical_gradient(INK_LIGHT, INK, 0, h - 4))
-    # A soft lighter sweep on the right keeps the wide band from looking flat.
-    c.shape(lambda x, y: (x - 560) ** 2 / 9.0 + (y - 10) ** 2 <= 70 ** 2,
-            lambda x, y: mix(color_at(c.get(x, y), x, y), (255, 255, 255), 0.05))
+    # A soft glow towards the right keeps the wide band from looking flat.
+    for y in range(h - 4):
+        for x in range(w):
+            glow = max(0.0, 1.0 - math.hypot((x - 540) / 260.0, (y + 20) / 90.0))
+            c.put(x, y, mix(c.get(x, y), (255, 255, 255), 0.10 * glow * glow))
     # The palette card: four rounded swatches on the left.
     cell, gap, left, top = 12, 4, 18, 16
     for i, swatch in enumerate(SWATCHES):

@@ -1,0 +1,266 @@
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSize>
+#include <QTest>
+
+// The bundled Default theme must be read exactly as a user's theme is: the readers only
+// see selectors alone on their line and declarations indented with one tab, and the
+// preview lays itself out from the pictures' pixel sizes. These checks keep the
+// generated files in that shape.
+namespace {
+
+QString studioPath(const QString& name) {
+    return QStringLiteral(TINTORA_BUILD_DATA_DIR "/Themes/Studio/") + name;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// One declaration as the sheet holds it: the selector it belongs to and its value.
+struct Declaration {
+    QString selector;
+    QString property;
+    QString value;
+};
+
+// Splits a sheet into declarations, failing the test on any line the readers would
+// take differently from what its author meant.
+QList<Declaration> parseSheet(const QByteArray& bytes, QString* problem) {
+    QList<Declaration> result;
+    if (!bytes.endsWith("\r\n")) {
+        *problem = QStringLiteral("the last line has no CR LF");
+        return result;
+    }
+    const QList<QByteArray> lines = bytes.left(bytes.size() - 2).split('\n');
+    static const QRegularExpression declaration(QStringLiteral("^\t([a-z0-9-]+): (\\S.*);$"));
+    static const QRegularExpression selector(QStringLiteral("^[.A-Za-z][A-Za-z0-9.:, -]*[A-Za-z0-9]$"));
+    QString current;
+    bool open = false;
+    for (int i = 0; i < lines.size(); ++i) {
+        QByteArray raw = lines[i];
+        const bool last = i == lines.size() - 1;
+        if (!last && !raw.endsWith('\r')) {
+            *problem = QStringLiteral("line %1 ends in a bare line feed").arg(i + 1);
+            return result;
+        }
+        if (!last)
+            raw.chop(1);
+        if (raw.contains('\r')) {
+            *problem = QStringLiteral("line %1 holds a bare carriage return").arg(i + 1);
+            return result;
+        }
+        const QString line = QString::fromLatin1(raw);
+        if (line == QLatin1String("{") && !current.isEmpty() && !open) {
+            open = true;
+        } else if (line == QLatin1String("}") && open) {
+            open = false;
+            current.clear();
+        } else if (open) {
+            const QRegularExpressionMatch m = declaration.match(line);
+            if (!m.hasMatch()) {
+                *problem = QStringLiteral("line %1 is not a tab-indented declaration: %2")
+                               .arg(i + 1)
+                               .arg(line);
+                return result;
+            }
+            result.append({current, m.captured(1), m.captured(2)});
+        } else if (current.isEmpty() && selector.match(line).hasMatch()) {
+            current = line;
+        } else {
+            *problem = QStringLiteral("line %1 is out of place: %2").arg(i + 1).arg(line);
+            return result;
+        }
+    }
+    if (open || !current.isEmpty())
+        *problem = QStringLiteral("the last rule is not closed");
+    return result;
+}
+
+// Reads one of Studio's sheets; returns what is wrong with it, or nothing.
+QString loadStudioSheet(const QString& name, QList<Declaration>* declarations) {
+    const QByteArray bytes = readAll(studioPath(name));
+    if (bytes.isEmpty())
+        return name + QStringLiteral(" is missing or empty");
+    QString problem;
+    *declarations = parseSheet(bytes, &problem);
+    return problem.isEmpty() ? problem : name + QStringLiteral(": ") + problem;
+}
+
+// The pixel size of a single-image GIF from its image descriptor, or an empty size
+// when the bytes are not a complete GIF.
+QSize gifImageSize(const QByteArray& data) {
+    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(data.at(at)); };
+    const auto word = [&](qsizetype at) { return byte(at) | (byte(at + 1) << 8); };
+    if (data.size() < 14 || (!data.startsWith("GIF89a") && !data.startsWith("GIF87a")))
+        return {};
+    const QSize screen(word(6), word(8));
+    qsizetype pos = 13;
+    if (byte(10) & 0x80)
+        pos += 3 * (qsizetype(1) << ((byte(10) & 7) + 1));
+    while (pos < data.size() && byte(pos) == 0x21) {
+        pos += 2;
+        while (pos < data.size() && byte(pos) != 0)
+            pos += byte(pos) + 1;
+        ++pos;
+    }
+    if (pos + 10 > data.size() || byte(pos) != 0x2C)
+        return {};
+    const QSize image(word(pos + 5), word(pos + 7));
+    if (image != screen || word(pos + 1) != 0 || word(pos + 3) != 0 || !data.endsWith(char(0x3B)))
+        return {};
+    return image;
+}
+
+} // namespace
+
+class TestStudioTheme : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every selector and property the readers look for is declared, so choosing
+    // "Default" sets every value the theme is meant to set.
+    void declaresWhatTheReadersRead_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QStringList>("expected");
+        const QString font = QStringLiteral("font-family,font-size");
+        QStringList theme = {QStringLiteral(".mstheme/top-bar-button"),
+                             QStringLiteral(".mstheme-topbar-font/font-family,font-size,color"),
+                             QStringLiteral("body/background-image"),
+                             QStringLiteral("TEXTAREA/") + font, QStringLiteral("BUTTON/") + font};
+        for (int h = 1; h <= 6; ++h)
+            theme << QStringLiteral("h%1/").arg(h) + font;
+        QTest::newRow("theme.css") << "theme.css" << theme;
+
+        QStringList colors = {QStringLiteral("body/color,background-color"),
+                              QStringLiteral("h1/color"), QStringLiteral("h2, marquee/color"),
+                              QStringLiteral("BUTTON/color,background-color"),
+                              QStringLiteral("a:link/color"), QStringLiteral("a:visited/color"),
+                              QStringLiteral("a:active/color")};
+        for (int h = 3; h <= 6; ++h)
+            colors << QStringLiteral("h%1/color").arg(h);
+        QTest::newRow("color1.css") << "color1.css" << colors;
+
+        QStringList graph0 = {QStringLiteral(".mstheme/nav-banner-image,separator-image,"
+                                             "list-image-1,list-image-2,list-image-3")};
+        for (const char* button : {"prev", "home", "up", "next"})
+            graph0 << QStringLiteral(".mstheme/navbutton-%1-normal").arg(QLatin1String(button));
+        graph0 << QStringLiteral(".mstheme/navbutton-horiz-normal,navbutton-horiz-pushed,"
+                                 "navbutton-vert-normal,navbutton-vert-pushed");
+        QTest::newRow("graph0.css") << "graph0.css" << graph0;
+
+        QStringList graph1 = {QStringLiteral(".mstheme-bannertxt/color,font-family,font-size"),
+                              QStringLiteral(".mstheme-navtxthome/color,font-family,font-size")};
+        for (const char* button : {"prev", "home", "up", "next"})
+            graph1 << QStringLiteral(".mstheme/navbutton-%1-hovered").arg(QLatin1String(button));
+        QTest::newRow("graph1.css") << "graph1.css" << graph1;
+    }
+
+    void declaresWhatTheReadersRead() {
+        QFETCH(QString, sheet);
+        QFETCH(QStringList, expected);
+        QList<Declaration> declarations;
+        const QString problem = loadStudioSheet(sheet, &declarations);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QSet<QString> declared;
+        for (const Declaration& d : declarations)
+            declared.insert(d.selector + QLatin1Char('/') + d.property);
+        for (const QString& entry : expected) {
+            const QString selector = entry.section(QLatin1Char('/'), 0, 0);
+            for (const QString& property : entry.section(QLatin1Char('/'), 1).split(QLatin1Char(',')))
+                QVERIFY2(declared.contains(selector + QLatin1Char('/') + property),
+                         qPrintable(selector + QStringLiteral(" lacks ") + property));
+        }
+    }
+
+    // Values keep to the forms every reader understands, so the theme reads the same
+    // whichever colour and size forms a reader accepts beyond these.
+    void valuesUseTheClassicForms_data() {
+        QTest::addColumn<QString>("sheet");
+        for (const char* sheet : {"theme.css", "color1.css", "graph0.css", "graph1.css"})
+            QTest::newRow(sheet) << QString::fromLatin1(sheet);
+    }
+
+    void valuesUseTheClassicForms() {
+        QFETCH(QString, sheet);
+        static const QRegularExpression rgb(
+            QStringLiteral("^rgb\\((\\d{1,3}), (\\d{1,3}), (\\d{1,3})\\)$"));
+        static const QRegularExpression size(QStringLiteral("^(\\d+pt|[1-6])$"));
+        static const QRegularExpression url(QStringLiteral("^url\\([a-z0-9]+\\.gif\\)$"));
+        QList<Declaration> declarations;
+        const QString problem = loadStudioSheet(sheet, &declarations);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        for (const Declaration& d : declarations) {
+            const QString where = d.selector + QLatin1Char('/') + d.property + QStringLiteral(": ") + d.value;
+            if (d.property.endsWith(QLatin1String("color"))) {
+                const QRegularExpressionMatch m = rgb.match(d.value);
+                QVERIFY2(d.value == QLatin1String("black") || d.value == QLatin1String("white") || m.hasMatch(),
+                         qPrintable(where));
+                for (int c = 1; m.hasMatch() && c <= 3; ++c)
+                    QVERIFY2(m.captured(c).toInt() <= 255, qPrintable(where));
+            } else if (d.property == QLatin1String("font-size")) {
+                QVERIFY2(size.match(d.value).hasMatch(), qPrintable(where));
+            } else if (d.property.contains(QLatin1String("image")) || d.property.startsWith(QLatin1String("navbutton"))
+                       || d.property == QLatin1String("top-bar-button")) {
+                QVERIFY2(url.match(d.value).hasMatch(), qPrintable(where));
+            }
+        }
+    }
+
+    // Every picture a sheet names is there and has the size the preview is laid out
+    // for; no picture lies in the folder unused.
+    void picturesExistAtTheirSizes() {
+        const QMap<QString, QSize> sizes = {
+            {QStringLiteral("nav-banner-image"), QSize(600, 64)},
+            {QStringLiteral("separator-image"), QSize(600, 6)},
+            {QStringLiteral("list-image-1"), QSize(10, 10)},
+            {QStringLiteral("list-image-2"), QSize(8, 8)},
+            {QStringLiteral("list-image-3"), QSize(6, 6)},
+            {QStringLiteral("navbutton-horiz-normal"), QSize(141, 22)},
+            {QStringLiteral("navbutton-horiz-pushed"), QSize(141, 22)},
+            {QStringLiteral("navbutton-vert-normal"), QSize(141, 22)},
+            {QStringLiteral("navbutton-vert-pushed"), QSize(141, 22)},
+            {QStringLiteral("top-bar-button"), QSize(95, 20)},
+        };
+        static const QRegularExpression quickLink(QStringLiteral("^navbutton-(prev|home|up|next)-(normal|hovered)$"));
+        QSet<QString> named;
+        int pictures = 0;
+        for (const char* sheet : {"theme.css", "graph0.css", "graph1.css"}) {
+            QList<Declaration> declarations;
+            const QString problem = loadStudioSheet(QString::fromLatin1(sheet), &declarations);
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+            for (const Declaration& d : declarations) {
+                if (!d.value.startsWith(QLatin1String("url(")))
+                    continue;
+                const QString file = d.value.mid(4, d.value.size() - 5);
+                const QSize actual = gifImageSize(readAll(studioPath(file)));
+                QVERIFY2(actual.isValid(), qPrintable(file + QStringLiteral(" is missing or not a GIF")));
+                QSize wanted = sizes.value(d.property);
+                const QRegularExpressionMatch m = quickLink.match(d.property);
+                if (m.hasMatch())
+                    wanted = m.captured(2) == QLatin1String("normal") ? QSize(100, 20) : QSize(100, 22);
+                if (d.property == QLatin1String("background-image"))
+                    QVERIFY2(actual.width() >= 16 && actual.height() >= 16, qPrintable(file));
+                else
+                    QVERIFY2(actual == wanted, qPrintable(QStringLiteral("%1 is %2x%3")
+                                                              .arg(file)
+                                                              .arg(actual.width())
+                                                              .arg(actual.height())));
+                named.insert(file);
+                ++pictures;
+            }
+        }
+        QCOMPARE(pictures, 19);
+        const QStringList present = QDir(studioPath(QString())).entryList({QStringLiteral("*.gif")}, QDir::Files);
+        QCOMPARE(QSet<QString>(present.begin(), present.end()), named);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStudioTheme)
+#include "test_studio_theme.moc"
