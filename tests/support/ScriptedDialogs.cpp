@@ -1,0 +1,145 @@
+#include "support/ScriptedDialogs.h"
+
+#include <stdexcept>
+
+namespace {
+const char* kindName(ScriptedDialogs::Kind kind) {
+    switch (kind) {
+    case ScriptedDialogs::Kind::Color:
+        return "colour";
+    case ScriptedDialogs::Kind::Font:
+        return "font";
+    case ScriptedDialogs::Kind::Save:
+        return "save";
+    case ScriptedDialogs::Kind::Open:
+        return "open";
+    case ScriptedDialogs::Kind::Printer:
+        return "printer";
+    case ScriptedDialogs::Kind::SaveChanges:
+        return "save-changes";
+    }
+    return "?";
+}
+} // namespace
+
+ScriptedDialogs& ScriptedDialogs::answerColor(qint32 color) {
+    Answer a;
+    a.kind = Kind::Color;
+    a.values.Color = color;
+    answers_.append(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerFont(const QString& name, float size, bool bold,
+                                             bool italic, bool underline) {
+    Answer a;
+    a.kind = Kind::Font;
+    a.values.FontName = name;
+    a.values.FontSize = size;
+    a.values.FontBold = bold;
+    a.values.FontItalic = italic;
+    a.values.FontUnderline = underline;
+    answers_.append(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerFile(Kind kind, const QString& path, int filterIndex) {
+    Answer a;
+    a.kind = kind;
+    a.values.FileName = path;
+    a.values.FileTitle = fileTitleOf(path);
+    a.filterIndex = filterIndex;
+    answers_.append(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerPrinter(int copies) {
+    Answer a;
+    a.kind = Kind::Printer;
+    a.values.Copies = copies;
+    answers_.append(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerSaveChanges(SaveAnswer answer) {
+    Answer a;
+    a.kind = Kind::SaveChanges;
+    a.saveAnswer = answer;
+    answers_.append(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerCancel(Kind kind) {
+    Answer a;
+    a.kind = kind;
+    a.cancel = true;
+    answers_.append(a);
+    return *this;
+}
+
+const ScriptedDialogs::Answer* ScriptedDialogs::next(Kind kind, const QString& documentName) {
+    calls.append(Call{kind, static_cast<const DialogProperties&>(*this), documentName});
+    if (answers_.isEmpty())
+        return nullptr;
+    if (answers_.front().kind != kind)
+        throw std::logic_error(std::string("scripted dialogs: a ") + kindName(kind) +
+                               " dialog was shown, but the next answer is for a " +
+                               kindName(answers_.front().kind) + " dialog");
+    current_ = answers_.takeFirst();
+    return current_.cancel ? nullptr : &current_;
+}
+
+DialogService::SaveAnswer ScriptedDialogs::askSaveChanges(const QString& documentName) {
+    const Answer* a = next(Kind::SaveChanges, documentName);
+    return a ? a->saveAnswer : SaveAnswer::Cancel;
+}
+
+bool ScriptedDialogs::runColor() {
+    const Answer* a = next(Kind::Color);
+    if (!a)
+        return false;
+    Color = a->values.Color;
+    return true;
+}
+
+bool ScriptedDialogs::runFont() {
+    const Answer* a = next(Kind::Font);
+    if (!a)
+        return false;
+    FontName = a->values.FontName;
+    FontSize = a->values.FontSize;
+    FontBold = a->values.FontBold;
+    FontItalic = a->values.FontItalic;
+    FontUnderline = a->values.FontUnderline;
+    return true;
+}
+
+bool ScriptedDialogs::runSave() {
+    const Answer* a = next(Kind::Save);
+    if (!a)
+        return false;
+    FileName = a->values.FileName;
+    FileTitle = a->values.FileTitle;
+    if (a->filterIndex > 0)
+        FilterIndex = a->filterIndex;
+    return true;
+}
+
+bool ScriptedDialogs::runOpen() {
+    const Answer* a = next(Kind::Open);
+    if (!a)
+        return false;
+    FileName = a->values.FileName;
+    FileTitle = a->values.FileTitle;
+    if (a->filterIndex > 0)
+        FilterIndex = a->filterIndex;
+    return true;
+}
+
+bool ScriptedDialogs::runPrinter() {
+    const Answer* a = next(Kind::Printer);
+    if (!a)
+        return false;
+    Copies = a->values.Copies;
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/DialogService.h"
+
+#include <QList>
+#include <QString>
+
+// A dialog service for tests: records the properties each dialog was shown with and
+// answers from a queue. An empty queue answers Cancel; an answer queued for another
+// kind of dialog throws std::logic_error, so a test that mis-scripts fails loudly.
+class ScriptedDialogs : public DialogService {
+public:
+    enum class Kind { Color, Font, Save, Open, Printer, SaveChanges };
+
+    struct Call {
+        Kind kind;
+        DialogProperties shownWith; // the properties as the caller left them
+        QString documentName;       // for SaveChanges
+    };
+
+    ScriptedDialogs& answerColor(qint32 color);
+    ScriptedDialogs& answerFont(const QString& name, float size, bool bold, bool italic,
+                                bool underline = false);
+    // filterIndex 0 keeps the caller's FilterIndex.
+    ScriptedDialogs& answerFile(Kind kind, const QString& path, int filterIndex = 0);
+    ScriptedDialogs& answerPrinter(int copies);
+    ScriptedDialogs& answerSaveChanges(SaveAnswer answer);
+    ScriptedDialogs& answerCancel(Kind kind);
+
+    qsizetype pending() const { return answers_.size(); }
+    QList<Call> calls;
+
+    SaveAnswer askSaveChanges(const QString& documentName) override;
+
+protected:
+    bool runColor() override;
+    bool runFont() override;
+    bool runSave() override;
+    bool runOpen() override;
+    bool runPrinter() override;
+
+private:
+    struct Answer {
+        Kind kind = Kind::Color;
+        bool cancel = false;
+        DialogProperties values;
+        int filterIndex = 0;
+        SaveAnswer saveAnswer = SaveAnswer::Cancel;
+    };
+    // Records the call and takes the next answer; nullptr means Cancel.
+    const Answer* next(Kind kind, const QString& documentName = {});
+
+    QList<Answer> answers_;
+    Answer current_;
+};

@@ -1,0 +1,184 @@
+#include "ui/DialogService.h"
+
+#include "framework/RuntimeError.h"
+#include "ui/WindowUtil.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+DialogService::DialogService() = default;
+DialogService::~DialogService() = default;
+
+void DialogService::ShowColor() {
+    if (!runColor())
+        raiseError(Err::Cancel);
+}
+
+void DialogService::ShowFont() {
+    if (!runFont())
+        raiseError(Err::Cancel);
+}
+
+void DialogService::ShowSave() {
+    if (!runSave())
+        raiseError(Err::Cancel);
+}
+
+void DialogService::ShowOpen() {
+    if (!runOpen())
+        raiseError(Err::Cancel);
+}
+
+int DialogService::ShowPrinter() {
+    if (!runPrinter())
+        raiseError(Err::Cancel);
+    return Copies;
+}
+
+QPrinter& DialogService::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+QList<FileFilter> parseFileFilter(const QString& filter) {
+    QList<FileFilter> result;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        FileFilter entry;
+        entry.description = parts[i];
+        for (const QString& pattern : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString trimmed = pattern.trimmed();
+            if (!trimmed.isEmpty())
+                entry.patterns.append(trimmed);
+        }
+        result.append(entry);
+    }
+    return result;
+}
+
+QStringList qtNameFilters(const QString& filter) {
+    QStringList result;
+    for (const FileFilter& entry : parseFileFilter(filter)) {
+        // On this platform "*.*" would only match names with a point; the classic
+        // pattern means every file.
+        QStringList patterns;
+        for (const QString& pattern : entry.patterns)
+            patterns.append(pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+        if (patterns.isEmpty())
+            patterns.append(QStringLiteral("*"));
+
+        // Qt reads the patterns from the parentheses at the end of the entry, so a
+        // description that shows its own patterns there gives them up for Qt's.
+        QString description = entry.description.trimmed();
+        const QString shown =
+            QLatin1Char('(') + entry.patterns.join(QLatin1Char(';')) + QLatin1Char(')');
+        if (description.endsWith(shown))
+            description = description.left(description.size() - shown.size()).trimmed();
+        result.append(description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                      QLatin1Char(')'));
+    }
+    return result;
+}
+
+QString fileTitleOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+QtDialogService::QtDialogService(QWidget* parent) : parent_(parent) {}
+
+DialogService::SaveAnswer QtDialogService::askSaveChanges(const QString& documentName) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("TNA"),
+                    QStringLiteral("The colour scheme has been changed.\n"
+                                   "Do you want to save the changes to %1?")
+                        .arg(documentName),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+bool QtDialogService::runColor() {
+    // Flag 1 starts the dialog from the given colour; Qt's dialog always shows its
+    // custom colours, which flag 2 asks for.
+    const QColor initial = (Flags & 1) ? colorFromValue(Color) : QColor(Qt::white);
+    const QColor chosen = QColorDialog::getColor(initial, parent_);
+    if (!chosen.isValid())
+        return false;
+    Color = valueFromColor(chosen);
+    return true;
+}
+
+bool QtDialogService::runFont() {
+    QFont initial(FontName);
+    if (FontSize > 0)
+        initial.setPointSizeF(FontSize);
+    initial.setBold(FontBold);
+    initial.setItalic(FontItalic);
+    initial.setUnderline(FontUnderline);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
+    if (!ok)
+        return false;
+    FontName = chosen.family();
+    FontBold = chosen.bold();
+    FontItalic = chosen.italic();
+    FontUnderline = chosen.underline();
+    FontSize = static_cast<float>(chosen.pointSizeF());
+    return true;
+}
+
+bool QtDialogService::runSave() {
+    return runFile(true);
+}
+
+bool QtDialogService::runOpen() {
+    return runFile(false);
+}
+
+bool QtDialogService::runFile(bool save) {
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const QStringList filters = qtNameFilters(Filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (FilterIndex >= 1 && FilterIndex <= filters.size())
+            dialog.selectNameFilter(filters[FilterIndex - 1]);
+    }
+    if (!InitDir.isEmpty())
+        dialog.setDirectory(InitDir);
+    // A dialog not given a new name shows the one the service last held.
+    if (!FileName.isEmpty())
+        dialog.selectFile(FileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    FileName = dialog.selectedFiles().constFirst();
+    FileTitle = fileTitleOf(FileName);
+    const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
+    if (chosenFilter >= 0)
+        FilterIndex = static_cast<int>(chosenFilter) + 1;
+    return true;
+}
+
+bool QtDialogService::runPrinter() {
+    QPrintDialog dialog(&printer(), parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // The caller prints each copy itself; the printing system must not repeat them.
+    Copies = qMax(1, printer().copyCount());
+    printer().setCopyCount(1);
+    return true;
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// The values a caller sets before showing a dialog and reads afterwards. They keep
+// their values between uses: what one dialog left is still there for the next.
+struct DialogProperties {
+    int Flags = 0;
+
+    // Colour dialog: a colour value (red + 256 green + 65536 blue).
+    qint32 Color = 0;
+
+    // Font dialog.
+    QString FontName;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontUnderline = false;
+    float FontSize = 0.0f;
+
+    // File dialogs. Filter is "Description|pattern|Description|pattern"; FilterIndex
+    // counts its pairs from 1. FileName is the full path, FileTitle the name alone.
+    QString Filter;
+    int FilterIndex = 1;
+    QString InitDir;
+    QString FileName;
+    QString FileTitle;
+
+    // Printer dialog: the number of copies chosen.
+    int Copies = 1;
+};
+
+// The one dialog component of the main window (cdbMain). Each Show operation is
+// modal; closing a dialog with Cancel raises run-time error 32755 at the call, and
+// leaves the properties as they were.
+class DialogService : public DialogProperties {
+public:
+    enum class SaveAnswer { Save, Discard, Cancel };
+
+    DialogService();
+    virtual ~DialogService();
+    DialogService(const DialogService&) = delete;
+    DialogService& operator=(const DialogService&) = delete;
+
+    void ShowColor();
+    void ShowFont();
+    void ShowSave();
+    void ShowOpen();
+    // Returns the number of copies. The printer is left set to one copy, as the
+    // caller prints the document once per copy itself.
+    int ShowPrinter();
+
+    // Asks whether the unsaved changes of `documentName` are to be saved.
+    virtual SaveAnswer askSaveChanges(const QString& documentName) = 0;
+
+    // The printer the printer dialog configured, made on first use.
+    QPrinter& printer();
+
+protected:
+    // Each returns false when the user cancelled. They may change the properties
+    // only when they return true.
+    virtual bool runColor() = 0;
+    virtual bool runFont() = 0;
+    virtual bool runSave() = 0;
+    virtual bool runOpen() = 0;
+    virtual bool runPrinter() = 0;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// One entry of a file dialog's filter: its description and its patterns.
+struct FileFilter {
+    QString description;
+    QStringList patterns;
+};
+
+// Splits "Description|pattern;pattern|Description|pattern" into its pairs. A final
+// description without patterns is dropped.
+QList<FileFilter> parseFileFilter(const QString& filter);
+
+// The filter as a Qt file dialog takes it: one "Description (patterns)" entry per
+// pair, "*.*" standing for every file. A description that already ends with its
+// patterns in parentheses keeps its text apart from that ending.
+QStringList qtNameFilters(const QString& filter);
+
+// The name without its folder.
+QString fileTitleOf(const QString& path);
+
+// The dialog service backed by Qt's colour, font, file and print dialogs.
+class QtDialogService : public DialogService {
+public:
+    explicit QtDialogService(QWidget* parent);
+    SaveAnswer askSaveChanges(const QString& documentName) override;
+
+protected:
+    bool runColor() override;
+    bool runFont() override;
+    bool runSave() override;
+    bool runOpen() override;
+    bool runPrinter() override;
+
+private:
+    bool runFile(bool save);
+
+    QWidget* parent_;
+};
