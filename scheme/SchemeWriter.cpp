@@ -28,9 +28,14 @@ void saveBytes(const QString& path, const QByteArray& bytes) {
     if (QFileInfo(path).isDir())
         raiseError(Err::PathFileAccess);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write shows in write()'s count: a buffered flush at
+    // commit() can drop the rest of the bytes and still report success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         raiseWriteError(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    const qint64 written = file.write(bytes);
+    if (written >= 0 && written < bytes.size())
+        raiseError(Err::DiskFull); // the device took only part of the file
+    if (written != bytes.size() || !file.commit())
         raiseWriteError(path, file.errorString());
 }
 

@@ -1,0 +1,314 @@
+#include "framework/Globals.h"
+#include "framework/Procedure.h"
+#include "scheme/SchemeFile.h"
+#include "support/TestSupport.h"
+#include "SchemeFixtures.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+// A scheme whose probed values are known, to see what a file changes.
+ColorScheme sentinelScheme() {
+    ColorScheme s;
+    s.fillFontSizeTable();
+    s.ThemeName = QStringLiteral("Kept");
+    for (auto& image : s.SchemeImages)
+        image = QStringLiteral("old");
+    for (auto& attr : s.SchemeColors)
+        attr.fill(7);
+    for (auto& attr : s.SchemeFonts)
+        attr.fill(SchemeValue::text(QStringLiteral("old")));
+    return s;
+}
+
+QString probe(const ColorScheme& s, const QString& key, const QString& attribute) {
+    const ThemeElement* e = elementForKey(key.toStdString());
+    for (int i = 0; i < e->attributeCount; ++i) {
+        const Attribute a = e->attributes[static_cast<size_t>(i)];
+        if (QLatin1String(attributeName(a).data(), qsizetype(attributeName(a).size())) == attribute)
+            return s.valueText(*e, a);
+    }
+    return QStringLiteral("<no such attribute>");
+}
+
+bool readInto(ColorScheme& s, const QString& path) {
+    Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+    return readSchemeFile(proc, s, path);
+}
+
+} // namespace
+
+class TestSchemeReader : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripIsByteIdentical() {
+        TestWorld world;
+        world.setUpGlobals();
+        ColorScheme scheme = populatedScheme();
+        const QString first = world.path("first.tna");
+        const QString second = world.path("second.tna");
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+            QVERIFY(writeSchemeFile(proc, scheme, first));
+        }
+        QVERIFY(readInto(scheme, first));
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+            QVERIFY(writeSchemeFile(proc, scheme, second));
+        }
+        QCOMPARE(readFile(second), readFile(first));
+        QVERIFY(world.prompt.messages.isEmpty());
+
+        // Into an empty scheme: every value comes back, the theme name does not.
+        ColorScheme fresh;
+        QVERIFY(readInto(fresh, first));
+        const ColorScheme original = populatedScheme();
+        for (const ThemeElement& e : ThemeElements)
+            for (int i = 0; i < e.attributeCount; ++i) {
+                const Attribute a = e.attributes[static_cast<size_t>(i)];
+                const QString expected = original.valueText(e, a);
+                QCOMPARE(fresh.valueText(e, a),
+                         a == Attribute::Font ? ProperCase(expected) : expected);
+            }
+        QCOMPARE(fresh.ThemeName, QString());
+        QCOMPARE(fresh.font(FontAttr::Size, 3).toSingle(), 10.5f);
+    }
+
+    void lineRules_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("tab indent stores")
+            << QByteArray("BANNER\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "Verdana";
+        QTest::newRow("blank indent ignored")
+            << QByteArray("BANNER\r\n{\r\n    Font: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+        QTest::newRow("two tabs ignored")
+            << QByteArray("BANNER\r\n{\r\n\t\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+        QTest::newRow("lower-case header ignored")
+            << QByteArray("banner\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+        QTest::newRow("header with blanks opens a dead section")
+            << QByteArray(" BANNER\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+        QTest::newRow("lower-case attribute ignored")
+            << QByteArray("BANNER\r\n{\r\n\tfont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+        QTest::newRow("attribute the element lacks ignored")
+            << QByteArray("BODY\r\n{\r\n\tImage: x.gif\r\n\tColor: 5\r\n}\r\n") << "BACKGROUND"
+            << "Color" << "7";
+        QTest::newRow("value keeps its colons and inner blanks")
+            << QByteArray("BANNER\r\n{\r\n\tImage:   C:\\Themes\\a b.gif  \r\n}\r\n") << "BANNER"
+            << "Image" << "C:\\Themes\\a b.gif";
+        QTest::newRow("blanks before the colon are trimmed from the key")
+            << QByteArray("BODY\r\n{\r\n\tFontSize  : 12\r\n}\r\n") << "BODY" << "FontSize" << "12";
+        QTest::newRow("empty value stored")
+            << QByteArray("BODY\r\n{\r\n\tFontStyle: \r\n}\r\n") << "BODY" << "FontStyle" << "";
+        QTest::newRow("line before any section ignored")
+            << QByteArray("\tFont: Verdana\r\nBODY\r\n{\r\n}\r\n") << "BODY" << "Font" << "old";
+        QTest::newRow("lines after the closing brace ignored")
+            << QByteArray("BODY\r\n{\r\n}\r\n\tFont: Verdana\r\n") << "BODY" << "Font" << "old";
+        QTest::newRow("no braces needed")
+            << QByteArray("BODY\r\n\tFont: Verdana\r\n") << "BODY" << "Font" << "Verdana";
+        QTest::newRow("later section wins")
+            << QByteArray("BODY\r\n{\r\n\tFont: A\r\n}\r\nBODY\r\n{\r\n\tFont: B\r\n}\r\n") << "BODY"
+            << "Font" << "B";
+        QTest::newRow("BANNER BackColor after BACKGROUND Color wins")
+            << QByteArray("BACKGROUND\r\n{\r\n\tColor: 100\r\n}\r\nBANNER\r\n{\r\n\tBackColor: "
+                          "200\r\n}\r\n")
+            << "BACKGROUND" << "Color" << "200";
+        QTest::newRow("bare LF file is one line and loads nothing")
+            << QByteArray("BODY\n{\n\tFont: Verdana\n}\n") << "BODY" << "Font" << "old";
+        QTest::newRow("CR alone ends lines")
+            << QByteArray("BODY\r{\r\tFont: Verdana\r}\r") << "BODY" << "Font" << "Verdana";
+        QTest::newRow("last line without line end")
+            << QByteArray("BODY\r\n\tFont: Verdana") << "BODY" << "Font" << "Verdana";
+        QTest::newRow("line without colon ignored")
+            << QByteArray("BODY\r\n\tFont Verdana\r\n") << "BODY" << "Font" << "old";
+        QTest::newRow("fractional size with a comma kept as text")
+            << QByteArray("BODY\r\n\tFontSize: 10,5\r\n") << "BODY" << "FontSize" << "10,5";
+        QTest::newRow("UTF-8 value")
+            << QByteArray("BANNER\r\n\tImage: caf\xC3\xA9.gif\r\n") << "BANNER" << "Image"
+            << QStringLiteral("caf\u00e9.gif");
+        QTest::newRow("Windows-1252 value")
+            << QByteArray("BANNER\r\n\tImage: caf\xE9 \x80.gif\r\n") << "BANNER" << "Image"
+            << QStringLiteral("caf\u00e9 \u20ac.gif");
+        QTest::newRow("tab inside the value kept")
+            << QByteArray("BODY\r\n\tFont: A\tB\r\n") << "BODY" << "Font" << "A\tB";
+    }
+    void lineRules() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, key);
+        QFETCH(QString, attribute);
+        QFETCH(QString, expected);
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("f.tna"), bytes);
+        ColorScheme s = sentinelScheme();
+        QVERIFY(readInto(s, world.path("f.tna")));
+        QCOMPARE(probe(s, key, attribute), expected);
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void nothingClearedAndThemeNameKept() {
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("f.tna"),
+                  crlfLines({"FILE INFORMATION", "{", "\tApplication Name: Tintora",
+                             "\tTheme: Other", "}", "BODY", "{", "\tFont: Verdana", "}"}));
+        ColorScheme s = sentinelScheme();
+        QVERIFY(readInto(s, world.path("f.tna")));
+        QCOMPARE(s.ThemeName, QStringLiteral("Kept"));
+        QCOMPARE(probe(s, "BODY", "Font"), QStringLiteral("Verdana"));
+        QCOMPARE(probe(s, "HEADING1", "Font"), QStringLiteral("old"));
+        QCOMPARE(s.SchemeImages[20], QStringLiteral("old"));
+        QCOMPARE(s.color(ColorAttr::Fore, 13), 7);
+    }
+
+    void colourConversion_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("whole") << "16777215" << 0 << 16777215;
+        QTest::newRow("negative") << "-1" << 0 << -1;
+        QTest::newRow("2.5 to even") << "2.5" << 0 << 2;
+        QTest::newRow("3.5 to even") << "3.5" << 0 << 4;
+        QTest::newRow("-2.5 to even") << "-2.5" << 0 << -2;
+        QTest::newRow("comma decimal") << "3,7" << 0 << 4;
+        QTest::newRow("largest") << "2147483647" << 0 << 2147483647;
+        QTest::newRow("smallest") << "-2147483648" << 0 << int(-2147483647 - 1);
+        QTest::newRow("not a number") << "white" << 13 << 7;
+        QTest::newRow("trailing text") << "12px" << 13 << 7;
+        QTest::newRow("empty") << "" << 13 << 7;
+        QTest::newRow("beyond 32 bits") << "2147483648" << 6 << 7;
+        QTest::newRow("far beyond") << "1e300" << 6 << 7;
+    }
+    void colourConversion() {
+        QFETCH(QString, value);
+        QFETCH(int, error);
+        QFETCH(int, stored);
+        TestWorld world;
+        world.setUpGlobals();
+        const QString path = world.path("c.tna");
+        writeFile(path, crlfLines({"BODY", "{", "\tForeColor: " + value, "\tFont: After", "}"}));
+        ColorScheme s = sentinelScheme();
+        QVERIFY(readInto(s, path));
+        QCOMPARE(s.color(ColorAttr::Fore, 1), stored);
+        // Reading goes on after the ignored error.
+        QCOMPARE(probe(s, "BODY", "Font"), QStringLiteral("After"));
+        if (error == 0) {
+            QVERIFY(world.prompt.messages.isEmpty());
+        } else {
+            QCOMPARE(world.prompt.messages.size(), 1);
+            const QString& m = world.prompt.messages[0];
+            QVERIFY2(m.contains(QStringLiteral("Err#%1 ").arg(error)), qPrintable(m));
+            QVERIFY(m.contains(QStringLiteral("Task: Open file: ") + path));
+            QVERIFY(m.contains(QLatin1String("frmMain.mnuFileOpen_Click")));
+        }
+    }
+
+    void foreignFileIgnoredLoadsAnyway() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString path = world.path("other.tna");
+        writeFile(path, crlfLines({"FILE INFORMATION", "{", "\tApplication Name: Other Tool", "}",
+                                   "BODY", "{", "\tFont: Verdana", "}"}));
+        ColorScheme s = sentinelScheme();
+        QVERIFY(readInto(s, path));
+        QCOMPARE(world.prompt.messages.size(), 1);
+        const QString& m = world.prompt.messages[0];
+        QVERIFY(m.contains(QLatin1String(
+            "Err#19691 - Attempting to open a file not created by the Tintora software.")));
+        QVERIFY(m.contains(QStringLiteral("Task: Open file: ") + path));
+        QCOMPARE(probe(s, "BODY", "Font"), QStringLiteral("Verdana"));
+    }
+
+    void foreignFileRetryShowsSameMessage() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString path = world.path("other.tna");
+        writeFile(path, crlfLines({"FILE INFORMATION", "\tApplication Name: Other Tool"}));
+        world.prompt.script({ErrorPrompt::Answer::Retry, ErrorPrompt::Answer::Retry,
+                             ErrorPrompt::Answer::Ignore});
+        ColorScheme s = sentinelScheme();
+        readInto(s, path);
+        QCOMPARE(world.prompt.messages.size(), 3);
+        QCOMPARE(world.prompt.messages[1], world.prompt.messages[0]);
+        QCOMPARE(world.prompt.messages[2], world.prompt.messages[0]);
+    }
+
+    void foreignFileAbortEndsTheProgram() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString path = world.path("other.tna");
+        writeFile(path, crlfLines({"FILE INFORMATION", "\tApplication Name: Other Tool", "BODY",
+                                   "\tFont: Verdana"}));
+        world.prompt.script({ErrorPrompt::Answer::Abort});
+        ColorScheme s = sentinelScheme();
+        int status = -1;
+        try {
+            readInto(s, path);
+        } catch (const AbortRequested& abort) {
+            status = abort.status;
+        }
+        QCOMPARE(status, 1);
+        QCOMPARE(probe(s, "BODY", "Font"), QStringLiteral("old"));
+    }
+
+    void applicationNameCheck_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("raises");
+        QTest::newRow("Tintora") << QStringList{"FILE INFORMATION", "\tApplication Name: Tintora"}
+                                 << false;
+        QTest::newRow("blanks around the value")
+            << QStringList{"FILE INFORMATION", "\tApplication Name:   Tintora  "} << false;
+        QTest::newRow("other case") << QStringList{"FILE INFORMATION", "\tApplication Name: tintora"}
+                                    << true;
+        QTest::newRow("empty value") << QStringList{"FILE INFORMATION", "\tApplication Name:"}
+                                     << true;
+        QTest::newRow("no FILE INFORMATION section") << QStringList{"BODY", "\tFont: Arial"} << false;
+        QTest::newRow("key with a blank before the tab is not checked")
+            << QStringList{"FILE INFORMATION", " \tApplication Name: Other"} << false;
+        QTest::newRow("key with a blank before the colon is not checked")
+            << QStringList{"FILE INFORMATION", "\tApplication Name : Other"} << false;
+        QTest::newRow("outside the section")
+            << QStringList{"BODY", "\tApplication Name: Other"} << false;
+        QTest::newRow("header with blanks")
+            << QStringList{"FILE INFORMATION ", "\tApplication Name: Other"} << false;
+    }
+    void applicationNameCheck() {
+        QFETCH(QStringList, lines);
+        QFETCH(bool, raises);
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("f.tna"), crlfLines(lines));
+        ColorScheme s = sentinelScheme();
+        QVERIFY(readInto(s, world.path("f.tna")));
+        QCOMPARE(world.prompt.messages.size(), raises ? 1 : 0);
+    }
+
+    void unreadableFiles_data() {
+        QTest::addColumn<QString>("relative");
+        QTest::addColumn<int>("number");
+        QTest::newRow("missing file") << "missing.tna" << 53;
+        QTest::newRow("missing folder") << "nofolder/x.tna" << 76;
+        QTest::newRow("a folder") << "Themes" << 75;
+    }
+    void unreadableFiles() {
+        QFETCH(QString, relative);
+        QFETCH(int, number);
+        TestWorld world;
+        world.setUpGlobals();
+        ColorScheme s = sentinelScheme();
+        QVERIFY(!readInto(s, world.path(relative)));
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY2(world.prompt.messages[0].contains(QStringLiteral("Err#%1 ").arg(number)),
+                 qPrintable(world.prompt.messages[0]));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Open file: ") +
+                                                  world.path(relative)));
+        QCOMPARE(probe(s, "BODY", "Font"), QStringLiteral("old"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchemeReader)
+#include "test_schemereader.moc"
