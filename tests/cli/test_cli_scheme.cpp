@@ -1,0 +1,234 @@
+#include "framework/Globals.h"
+#include "framework/Procedure.h"
+#include "framework/Version.h"
+#include "scheme/SchemeFile.h"
+#include "scheme/SchemeReport.h"
+#include "support/TestSupport.h"
+#include "../scheme/SchemeFixtures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs tintora-cli in `workDir` with a home of its own, so it never touches the
+// real user's folders.
+Run runCli(const QString& workDir, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), workDir);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
+    env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
+    env.remove(QStringLiteral("USERPROFILE"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    process.start(QStringLiteral(TINTORA_CLI_PATH), args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// The globals the program sets for itself under runCli's environment.
+void useProgramGlobals(TestWorld& world) {
+    world.setUpGlobals();
+    globals().VersionText =
+        formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision);
+    globals().UserName = QStringLiteral("tester");
+}
+
+// Writes a complete scheme file made by the engine and returns its path.
+QString writeScheme(TestWorld& world, const QString& name, const ColorScheme& scheme) {
+    const QString path = world.path(name);
+    Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+    writeSchemeFile(proc, scheme, path);
+    return path;
+}
+
+} // namespace
+
+class TestCliScheme : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void schemeFromFileToStandardOutput() {
+        TestWorld world;
+        useProgramGlobals(world);
+        const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path("."), "--from", from});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        // Exactly what Save writes after Open: the theme name is not taken from the file.
+        ColorScheme expected = populatedScheme();
+        expected.ThemeName.clear();
+        QCOMPARE(run.out, schemeFileBytes(schemeFileLines(expected)));
+    }
+
+    void schemeToFileMatchesStandardOutput_data() {
+        QTest::addColumn<QString>("output");
+        QTest::newRow("-o file") << "out.tna";
+        QTest::newRow("-o -") << "-";
+        QTest::newRow("--on-error=abort -o=") << "";
+    }
+    void schemeToFileMatchesStandardOutput() {
+        QFETCH(QString, output);
+        TestWorld world;
+        useProgramGlobals(world);
+        const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        QStringList args{"scheme", "--data-dir=" + world.path("."), "--from", from};
+        if (output.isEmpty())
+            args << "--on-error=abort";
+        else
+            args << "-o" << output;
+        const Run run = runCli(world.path("."), args);
+        QCOMPARE(run.status, 0);
+        const QByteArray stdoutBytes = runCli(world.path("."), {"scheme", "--from", from}).out;
+        if (output.endsWith(QLatin1String(".tna"))) {
+            QCOMPARE(run.out, QByteArray());
+            QCOMPARE(readFile(world.path(output)), stdoutBytes);
+        } else {
+            QCOMPARE(run.out, stdoutBytes);
+        }
+    }
+
+    void emptySchemeReportsFontErrorsAndExits2() {
+        TestWorld world;
+        useProgramGlobals(world);
+        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path(".")});
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
+        // Thirteen elements carry a face name; each empty one is an error.
+        QCOMPARE(run.err.count("RUNTIME ERROR\n"), 13);
+        QVERIFY(run.err.contains("Err#5 - Invalid procedure call or argument"));
+        QVERIFY(run.out.contains("\tFont: \r\n"));
+    }
+
+    void foreignFileByPolicy_data() {
+        QTest::addColumn<QString>("policy");
+        QTest::addColumn<int>("status");
+        QTest::newRow("ignore loads it") << "ignore" << 2;
+        QTest::newRow("abort stops at once") << "abort" << 1;
+    }
+    void foreignFileByPolicy() {
+        QFETCH(QString, policy);
+        QFETCH(int, status);
+        TestWorld world;
+        useProgramGlobals(world);
+        const QString from = world.path("other.tna");
+        QByteArray bytes = schemeFileBytes(schemeFileLines(populatedScheme()));
+        bytes.replace("Application Name: Tintora", "Application Name: Other Tool");
+        writeFile(from, bytes);
+        const Run run = runCli(world.path("."), {"scheme", "--on-error", policy, "--from", from,
+                                                 "-o", world.path("out.tna")});
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.err.count("RUNTIME ERROR\n"), 1);
+        QVERIFY(run.err.contains(
+            "Err#19691 - Attempting to open a file not created by the Tintora software."));
+        QVERIFY(run.err.contains(("Task: Open file: " + from).toUtf8()));
+        if (status == 1) {
+            QVERIFY(!QFileInfo::exists(world.path("out.tna")));
+        } else {
+            QVERIFY(readFile(world.path("out.tna")).contains("\tFont: Times new roman\r\n"));
+            QVERIFY(readFile(world.path("out.tna")).contains("\tApplication Name: Tintora\r\n"));
+        }
+    }
+
+    void unwritableOutputExits1() {
+        TestWorld world;
+        useProgramGlobals(world);
+        const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        const Run run = runCli(world.path("."), {"scheme", "--from", from, "-o",
+                                                 world.path("nofolder/out.tna")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.startsWith("RUNTIME ERROR\n"));
+        QVERIFY(run.err.contains("Err#76 - Path not found"));
+        QVERIFY(run.err.contains("frmMain.mnuFileSave_Click"));
+    }
+
+    void missingFromFileIsReportedAndIgnored() {
+        TestWorld world;
+        useProgramGlobals(world);
+        const Run run = runCli(world.path("."), {"scheme", "--from", world.path("none.tna")});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("Err#53 - File not found"));
+        QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
+    }
+
+    void themesAreChosenByFolder() {
+        TestWorld world;
+        useProgramGlobals(world);
+        QDir().mkpath(world.path("data/Themes/Studio"));
+        const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        // "Default" stands for the folder Studio, so it is a theme here.
+        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path("data"),
+                                                 "--from", from, "Default"});
+        QVERIFY2(run.status == 0 || run.status == 2, run.err.constData());
+        QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
+        // The theme reset the styles of the text elements to regular.
+        QVERIFY(run.out.contains("BODY\r\n{\r\n\tFont: Arial\r\n\tFontSize: 9\r\n\tFontStyle: 0\r\n"));
+    }
+
+    void badUsageExits1_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("unknown option") << QStringList{"scheme", "--colour"} << QByteArray("unknown option --colour");
+        QTest::newRow("missing value") << QStringList{"scheme", "-o"} << QByteArray("-o needs a value");
+        QTest::newRow("bad policy") << QStringList{"scheme", "--on-error", "retry"}
+                                    << QByteArray("--on-error takes ignore or abort");
+        QTest::newRow("no data folder") << QStringList{"scheme", "--data-dir", "nowhere"}
+                                        << QByteArray("the data folder nowhere does not exist");
+        QTest::newRow("no such theme") << QStringList{"scheme", "Nosuch"}
+                                       << QByteArray("there is no theme \"Nosuch\"");
+        QTest::newRow("report without file") << QStringList{"report"}
+                                             << QByteArray("usage: tintora-cli report FILE.tna");
+        QTest::newRow("report with two files") << QStringList{"report", "a.tna", "b.tna"}
+                                               << QByteArray("usage: tintora-cli report FILE.tna");
+    }
+    void badUsageExits1() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, message);
+        TestWorld world;
+        QDir().mkpath(world.path("Themes"));
+        const Run run = runCli(world.path("."), args);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(message), run.err.constData());
+        QCOMPARE(run.out, QByteArray());
+    }
+
+    void reportPrintsSections() {
+        TestWorld world;
+        useProgramGlobals(world);
+        const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        const Run run = runCli(world.path("."), {"report", from});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        ColorScheme expected = populatedScheme();
+        expected.ThemeName.clear();
+        QCOMPARE(run.out, reportText(reportLines(expected)));
+        QVERIFY(run.out.startsWith("FILE INFORMATION\n\tApplication Name: Tintora\n"));
+        QVERIFY(run.out.contains("\tTheme: \n\n\nBACKGROUND\n"));
+        QVERIFY(!run.out.contains('\r'));
+    }
+
+    void reportOfMissingFilePrintsNothing() {
+        TestWorld world;
+        QDir().mkpath(world.path("Themes"));
+        const Run run = runCli(world.path("."), {"report", world.path("none.tna")});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("Err#53 - File not found"));
+        QCOMPARE(run.out, QByteArray());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliScheme)
+#include "test_cli_scheme.moc"
