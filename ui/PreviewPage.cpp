@@ -1,26 +1,339 @@
 #include "ui/PreviewPage.h"
 
+#include "framework/ErrorHandler.h"
+#include "framework/Globals.h"
+#include "framework/Procedure.h"
+#include "theme/ColorScheme.h"
+#include "ui/PreviewItem.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtil.h"
 
-PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("picDisplay"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colorFromValue(0x808080));
-    setPalette(p);
-    setGeometry(twipsRect(4560, 0, 9495, 11895));
+namespace {
+
+// A section title sits this far below the bottom of the area before it.
+constexpr float SectionGap = 120.0f;
+
+// Font sizes beyond this many points would make labels larger than any page.
+constexpr float LargestFontSize = 2048.0f;
+
+constexpr int PageColorDesign = 0x808080;
+
+// The placement rules of the layout, in twips.
+void placeBelow(PreviewItem* item, const PreviewItem* above) {
+    item->setTop(above->Top() + above->Height());
 }
 
-void PreviewPage::DisplayRefresh(const ColorScheme&) {
+void placeSectionBelow(PreviewItem* title, const PreviewItem* above) {
+    title->setTop(above->Top() + above->Height() + SectionGap);
+}
+
+void centreVertically(PreviewItem* label, const PreviewItem* picture) {
+    label->setTop(picture->Top() + (picture->Height() - label->Height()) / 2.0f);
+}
+
+void centreHorizontally(PreviewItem* label, const PreviewItem* picture) {
+    label->setWidth(picture->Width());
+    label->setLeft(picture->Left() + (picture->Width() - label->Width()) / 2.0f);
+}
+
+} // namespace
+
+PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent), width_(9495), height_(11895) {
+    setObjectName(QStringLiteral("picDisplay"));
+    setAutoFillBackground(true);
+    setPageColor(PageColorDesign);
+    setGeometry(twipsRect(4560, 0, width_, height_));
+
+    // Creation order is stacking order: the background beneath everything, the
+    // pictures above it and the labels on top.
+    imgDisplayBackground = new PreviewItem(this, PreviewItem::Sizing::Fixed, 0, 0, 9435, 5355);
+    imgDisplayBackground->setObjectName(QStringLiteral("imgDisplayBackground"));
+    imgDisplayBackground->setScaledContents(true);
+    imgDisplayBackground->showPicture(designPicture("background.gif"));
+    imgDisplayBackground->hide();
+
+    buildPictures();
+    buildLabels();
+}
+
+void PreviewPage::setPageColor(int color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colorFromValue(color));
+    setPalette(p);
+}
+
+void PreviewPage::noteUnloaded(const QString& path, PreviewPictures::Status status) {
+    QString line = path;
+    if (status == PreviewPictures::Status::Unreadable)
+        line += QStringLiteral(" (not a picture that can be read)");
+    if (!unloaded_.contains(line))
+        unloaded_.append(line);
+}
+
+void PreviewPage::loadBackground(const QString& path) {
+    // A theme without a background picture must not keep the previous theme's one.
+    if (path.isEmpty()) {
+        imgDisplayBackground->showPicture(QPixmap());
+        return;
+    }
+    const QString file = fcnFileExists(path) ? path : PreviewPictures::locate(path);
+    if (file.isEmpty())
+        return;
+    const PreviewPictures::Result result = pictures_.load(file);
+    if (result.status == PreviewPictures::Status::Loaded)
+        imgDisplayBackground->showPicture(result.picture);
+    else if (result.status == PreviewPictures::Status::Unreadable)
+        noteUnloaded(path, result.status);
+}
+
+void PreviewPage::loadPicture(int index, const QString& path) {
+    PreviewItem* slot = imgWebImage.at(static_cast<std::size_t>(index));
+    if (path.isEmpty()) {
+        slot->showPicture(QPixmap());
+        return;
+    }
+    const QString file = PreviewPictures::locate(path);
+    if (file.isEmpty())
+        raiseError(Err::FileNotFound);
+    const PreviewPictures::Result result = pictures_.load(file);
+    switch (result.status) {
+    case PreviewPictures::Status::Loaded:
+        slot->showPicture(result.picture);
+        break;
+    case PreviewPictures::Status::Missing:
+        raiseError(Err::FileNotFound);
+    case PreviewPictures::Status::Unreadable:
+        noteUnloaded(path, result.status);
+        break;
+    }
+}
+
+void PreviewPage::applyFonts(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
+                             Element element, Style style) {
+    const int slot = themeElement(element).fontSlot;
+    proc.step([&] {
+        const QString name = scheme.font(FontAttr::Face, slot).toText();
+        if (name.isEmpty())
+            return;
+        QFont font = label->font();
+        font.setFamily(name);
+        label->setFont(font);
+    });
+    proc.step([&] {
+        const float points = scheme.font(FontAttr::Size, slot).toSingle();
+        if (!(points > 0.0f && points <= LargestFontSize))
+            raiseError(380, QStringLiteral("Invalid property value"));
+        QFont font = label->font();
+        font.setPointSizeF(static_cast<double>(points));
+        label->setFont(font);
+    });
+    if (style == Style::Apply) {
+        proc.step([&] {
+            const SchemeValue& code = scheme.font(FontAttr::Style, slot);
+            if (code.isEmpty()) {
+                QFont font = label->font();
+                font.setBold(false);
+                font.setItalic(false);
+                label->setFont(font);
+                return;
+            }
+            const std::optional<double> number = code.toNumber();
+            // Only the four codes mean something; any other leaves bold and italic as
+            // they were.
+            if (!number || (*number != 0 && *number != 1 && *number != 2 && *number != 3))
+                return;
+            const int c = static_cast<int>(*number);
+            QFont font = label->font();
+            font.setBold(c == 2 || c == 3);
+            font.setItalic(c == 1 || c == 3);
+            label->setFont(font);
+        });
+    }
+    label->fitToText();
+}
+
+void PreviewPage::applyColors(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
+                              Element element) {
+    const int slot = themeElement(element).colorSlot;
+    proc.step([&] {
+        label->setColors(scheme.color(ColorAttr::Back, slot), scheme.color(ColorAttr::Fore, slot));
+    });
+}
+
+void PreviewPage::layOutButtonRow(Procedure& proc, int firstPicture,
+                                  std::span<PreviewItem* const> labels) {
+    const auto picture = [&](std::size_t i) {
+        return imgWebImage.at(static_cast<std::size_t>(firstPicture) + i);
+    };
+    for (std::size_t i = 1; i < labels.size(); ++i)
+        proc.step([&] { picture(i)->setTop(picture(0)->Top()); });
+    proc.step([&] { centreVertically(labels[0], picture(0)); });
+    for (std::size_t i = 1; i < labels.size(); ++i)
+        proc.step([&] { labels[i]->setTop(labels[0]->Top()); });
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        proc.step([&] { centreHorizontally(labels[i], picture(i)); });
+}
+
+void PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
+    Procedure proc(QStringLiteral("frmMain.DisplayRefresh"));
+    unloaded_.clear();
+
+    proc.Task = QStringLiteral("Display Images: BACKGROUND");
+    proc.step([&] { setPageColor(scheme.pageBackground()); });
+    proc.step([&] { loadBackground(scheme.image(themeElement(Element::BACKGROUND).imageSlot)); });
+
+    // Under this Task a missing picture is passed over without a box; the missing
+    // ones are reported together once the page is laid out.
+    proc.Task = QStringLiteral("Load Images");
+    for (int i = 0; i < static_cast<int>(imgWebImage.size()); ++i) {
+        QString path;
+        proc.step([&] { path = scheme.image(themeElement(pictureElement(i)).imageSlot); });
+        proc.TaskDetail = path;
+        if (!proc.step([&] { loadPicture(i, path); }) &&
+            proc.lastErrorNumber() == Err::FileNotFound)
+            noteUnloaded(path, PreviewPictures::Status::Missing);
+    }
+    pictures_.dropUnused();
+
+    proc.Task = QStringLiteral("Display Images: BANNER");
+    applyFonts(proc, scheme, lblDisplayBanner, Element::BANNER, Style::Apply);
+    applyColors(proc, scheme, lblDisplayBanner, Element::BANNER);
+    proc.step([&] { placeBelow(imgWebImage[0], lblDisplayItemName[0]); });
+    proc.step([&] { centreVertically(lblDisplayBanner, imgWebImage[0]); });
+    proc.step([&] { centreHorizontally(lblDisplayBanner, imgWebImage[0]); });
+
+    proc.Task = QStringLiteral("Display Images: Banner");
+    for (PreviewItem* label : {lblDisplayButton, lblDisplayButtonPressed}) {
+        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
+        applyColors(proc, scheme, label, Element::NAVBUTTONS);
+    }
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[1], imgWebImage[0]); });
+    proc.step([&] { placeBelow(imgWebImage[1], lblDisplayItemName[1]); });
+    proc.step([&] { centreVertically(lblDisplayButton, imgWebImage[1]); });
+    proc.step([&] { imgWebImage[2]->setTop(imgWebImage[1]->Top()); });
+    proc.step([&] { centreVertically(lblDisplayButtonPressed, imgWebImage[2]); });
+    proc.step([&] { centreHorizontally(lblDisplayButton, imgWebImage[1]); });
+    proc.step([&] { centreHorizontally(lblDisplayButtonPressed, imgWebImage[2]); });
+
+    proc.Task = QStringLiteral("Display Images: BULLETS");
+    for (std::size_t k = 1; k <= 3; ++k) {
+        applyFonts(proc, scheme, lblDisplayBullet[k], Element::BODY, Style::Apply);
+        applyColors(proc, scheme, lblDisplayBullet[k], Element::BODY);
+    }
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[2], imgWebImage[1]); });
+    proc.step([&] { placeBelow(lblDisplayBullet[1], lblDisplayItemName[2]); });
+    proc.step([&] { placeBelow(lblDisplayBullet[2], lblDisplayBullet[1]); });
+    proc.step([&] { placeBelow(lblDisplayBullet[3], lblDisplayBullet[2]); });
+    for (std::size_t k = 1; k <= 3; ++k)
+        proc.step([&] { imgWebImage[k + 2]->setTop(lblDisplayBullet[k]->Top()); });
+
+    proc.Task = QStringLiteral("Display Images: HORIZRULE");
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[3], lblDisplayBullet[3]); });
+    proc.step([&] { placeBelow(imgWebImage[6], lblDisplayItemName[3]); });
+
+    proc.Task = QStringLiteral("Display Images: QUICKLINKS");
+    for (PreviewItem* label : lblQuickLinks) {
+        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
+        applyColors(proc, scheme, label, Element::NAVBUTTONS);
+    }
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[4], imgWebImage[6]); });
+    proc.step([&] { placeBelow(imgWebImage[7], lblDisplayItemName[4]); });
+    layOutButtonRow(proc, 7, lblQuickLinks);
+
+    proc.Task = QStringLiteral("Display Images: SELQUICKLINKS");
+    for (PreviewItem* label : lblSelQuickLinks) {
+        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
+        applyColors(proc, scheme, label, Element::NAVBUTTONS);
+    }
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[5], imgWebImage[7]); });
+    proc.step([&] { placeBelow(imgWebImage[11], lblDisplayItemName[5]); });
+    layOutButtonRow(proc, 11, lblSelQuickLinks);
+
+    proc.Task = QStringLiteral("Display Images: HEADINGS");
+    for (std::size_t k = 1; k <= 6; ++k) {
+        const auto heading =
+            static_cast<Element>(static_cast<int>(Element::HEADING1) + static_cast<int>(k) - 1);
+        applyFonts(proc, scheme, lblDisplayHeading[k], heading, Style::Apply);
+    }
+    for (std::size_t k = 1; k <= 6; ++k) {
+        const auto heading =
+            static_cast<Element>(static_cast<int>(Element::HEADING1) + static_cast<int>(k) - 1);
+        applyColors(proc, scheme, lblDisplayHeading[k], heading);
+    }
+    proc.step([&] { placeSectionBelow(lblDisplayHeading[1], lblSelQuickLinks[0]); });
+    for (std::size_t k = 2; k <= 6; ++k)
+        proc.step([&] { placeBelow(lblDisplayHeading[k], lblDisplayHeading[k - 1]); });
+    proc.step([&] { placeBelow(lblDisplayRegText, lblDisplayHeading[6]); });
+
+    proc.Task = QStringLiteral("Display Images: REGULAR TEXT");
+    applyFonts(proc, scheme, lblDisplayRegText, Element::BODY, Style::Apply);
+    applyColors(proc, scheme, lblDisplayRegText, Element::BODY);
+
+    proc.Task = QStringLiteral("Display Images: LINKS");
+    const std::array<std::pair<PreviewItem*, Element>, 3> links{
+        {{lblDisplayRegLink, Element::REGULARLINK},
+         {lblDisplayFollLink, Element::VISITEDLINK},
+         {lblDisplayActLink, Element::ACTIVELINK}}};
+    PreviewItem* above = lblDisplayRegText;
+    for (const auto& [label, element] : links) {
+        applyFonts(proc, scheme, label, element, Style::Apply);
+        applyColors(proc, scheme, label, element);
+        proc.step([&] { placeBelow(label, above); });
+        above = label;
+    }
+    for (PreviewItem* label : lblDisplayGlobNavButtons) {
+        applyFonts(proc, scheme, label, Element::GLOBALBUTTONS, Style::Keep);
+        applyColors(proc, scheme, label, Element::GLOBALBUTTONS);
+    }
+
+    proc.Task = QStringLiteral("Display Images: GLOBALBUTTONS");
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[6], lblDisplayActLink); });
+    proc.step([&] { placeBelow(imgWebImage[15], lblDisplayItemName[6]); });
+    layOutButtonRow(proc, 15, lblDisplayGlobNavButtons);
+
+    proc.Task = QStringLiteral("Display Images: VERTNAVBUTTONS");
+    for (PreviewItem* label : lblVertNavButtons) {
+        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
+        applyColors(proc, scheme, label, Element::NAVBUTTONS);
+    }
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[7], imgWebImage[15]); });
+    proc.step([&] { placeBelow(imgWebImage[18], lblDisplayItemName[7]); });
+    proc.step([&] { placeBelow(imgWebImage[19], imgWebImage[18]); });
+    proc.step([&] { centreVertically(lblVertNavButtons[0], imgWebImage[18]); });
+    proc.step([&] { centreVertically(lblVertNavButtons[1], imgWebImage[19]); });
+    proc.step([&] { centreHorizontally(lblVertNavButtons[0], imgWebImage[18]); });
+    proc.step([&] { centreHorizontally(lblVertNavButtons[1], imgWebImage[19]); });
+
+    // The main window's resize handling runs under its own procedure.
     if (resizeHook_)
         resizeHook_();
     else
         fitToContent();
+
+    if (!unloaded_.isEmpty()) {
+        QString message = QStringLiteral("This theme didn't load correctly");
+        message += QLatin1Char('\n');
+        for (const QString& line : std::as_const(unloaded_))
+            message += QLatin1Char('\n') + line;
+        unloaded_.clear();
+        errorPrompt().inform(message);
+    }
 }
 
-void PreviewPage::fitToContent() {}
+void PreviewPage::fitToContent() {
+    width_ = lblDisplayBanner->Width() + 360.0f;
+    height_ = imgWebImage[19]->Top() + imgWebImage[19]->Height() + 240.0f;
+    resize(twipsToPixels(width_), twipsToPixels(height_));
+    imgDisplayBackground->setTwipsGeometry(0, 0, width_, height_);
+}
 
-void PreviewPage::setBackgroundPictureVisible(bool) {}
+void PreviewPage::setBackgroundPictureVisible(bool visible) {
+    imgDisplayBackground->setVisible(visible);
+}
 
-void PreviewPage::setOverPictureLabelsTransparent(bool) {}
+void PreviewPage::setOverPictureLabelsTransparent(bool transparent) {
+    for (PreviewItem* label :
+         {lblDisplayBanner, lblDisplayButton, lblDisplayButtonPressed, lblQuickLinks[0],
+          lblQuickLinks[1], lblQuickLinks[2], lblQuickLinks[3]})
+        label->setAutoFillBackground(!transparent);
+}

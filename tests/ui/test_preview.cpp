@@ -1,0 +1,482 @@
+#include "PreviewFixture.h"
+#include "support/TestSupport.h"
+
+#include "framework/Globals.h"
+#include "ui/PreviewItem.h"
+#include "ui/PreviewPage.h"
+#include "ui/Twips.h"
+#include "ui/WindowUtil.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+QColor back(const PreviewItem* item) {
+    return item->palette().color(QPalette::Window);
+}
+
+// Every control of the page with its twips geometry, for before/after comparisons.
+QList<PreviewItem*> allItems(const PreviewPage& page) {
+    return page.findChildren<PreviewItem*>(Qt::FindDirectChildrenOnly);
+}
+
+float bottom(const PreviewItem* item) {
+    return item->Top() + item->Height();
+}
+
+// Checks that a label is centred on a picture, in the pixels it is shown at, to
+// half a pixel.
+void verifyCentred(const PreviewItem* label, const PreviewItem* picture) {
+    const QRectF l = label->geometry();
+    const QRectF p = picture->geometry();
+    QVERIFY2(std::abs(l.center().y() - p.center().y()) <= 0.5 + 1e-9,
+             qPrintable(label->objectName() + QStringLiteral(" vertically")));
+    QVERIFY2(std::abs(l.center().x() - p.center().x()) <= 0.5 + 1e-9,
+             qPrintable(label->objectName() + QStringLiteral(" horizontally")));
+    QCOMPARE(label->Width(), picture->Width());
+}
+
+} // namespace
+
+class TestPreview : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void designState() {
+        TestWorld world;
+        PreviewPage page;
+        QCOMPARE(page.objectName(), QStringLiteral("picDisplay"));
+        QCOMPARE(page.geometry(), twipsRect(4560, 0, 9495, 11895));
+        QCOMPARE(page.palette().color(QPalette::Window), QColor(0x80, 0x80, 0x80));
+        QVERIFY(page.imgDisplayBackground->isHidden());
+        QVERIFY(page.imgDisplayBackground->hasScaledContents());
+        // The background lies beneath every other control.
+        QCOMPARE(allItems(page).first(), page.imgDisplayBackground);
+
+        for (PreviewItem* title : page.lblDisplayItemName) {
+            QVERIFY(title->autoFillBackground());
+            QCOMPARE(back(title), QColor(0xC0, 0xC0, 0xC0));
+            QVERIFY(title->font().italic() && title->font().underline());
+        }
+        for (const PreviewItem* label :
+             {page.lblDisplayBanner, page.lblDisplayButton, page.lblQuickLinks[3],
+              page.lblSelQuickLinks[0], page.lblDisplayGlobNavButtons[2], page.lblVertNavButtons[1],
+              page.lblDisplayHeading[4], page.lblDisplayActLink})
+            QVERIFY2(!label->autoFillBackground(), qPrintable(label->objectName()));
+
+        QCOMPARE(page.lblDisplayBullet[2]->geometry(), twipsRect(720, 3120, 1200, 270));
+        QCOMPARE(page.imgWebImage[9]->Left(), 3240.0f);
+        QCOMPARE(page.imgWebImage[13]->Top(), 5760.0f);
+        QCOMPARE(page.lblDisplayHeading[5]->Top(), 7680.0f);
+        QCOMPARE(page.lblDisplayGlobNavButtons[1]->Left(), 1920.0f);
+        QVERIFY(page.lblDisplayRegLink->font().underline());
+        QVERIFY(page.lblDisplayBanner->alignment() & Qt::AlignHCenter);
+        QCOMPARE(page.lblDisplayBanner->text(), QStringLiteral("Banner"));
+        QCOMPARE(page.lblDisplayHeading[6]->text(), QStringLiteral("Heading 6 Style"));
+    }
+
+    void layoutInvariants() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Plain")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QVERIFY(world.prompt.messages.isEmpty());
+        QVERIFY(world.prompt.informed.isEmpty());
+
+        // Pictures take their natural size; geometry is the twips rounded once.
+        QCOMPARE(page.imgWebImage[0]->Width(), 9000.0f);
+        QCOMPARE(page.imgWebImage[3]->Height(), 150.0f);
+        for (const PreviewItem* item : allItems(page))
+            QCOMPARE(item->geometry(),
+                     twipsRect(item->Left(), item->Top(), item->Width(), item->Height()));
+
+        const auto& t = page.lblDisplayItemName;
+        const auto& img = page.imgWebImage;
+        QCOMPARE(t[0]->Top(), 120.0f);
+        QCOMPARE(img[0]->Top(), bottom(t[0]));
+        QCOMPARE(t[1]->Top(), bottom(img[0]) + 120);
+        QCOMPARE(img[1]->Top(), bottom(t[1]));
+        QCOMPARE(img[2]->Top(), img[1]->Top());
+        QCOMPARE(t[2]->Top(), bottom(img[1]) + 120);
+        QCOMPARE(page.lblDisplayBullet[1]->Top(), bottom(t[2]));
+        QCOMPARE(page.lblDisplayBullet[3]->Top(), bottom(page.lblDisplayBullet[2]));
+        for (std::size_t k = 1; k <= 3; ++k)
+            QCOMPARE(img[k + 2]->Top(), page.lblDisplayBullet[k]->Top());
+        QCOMPARE(t[3]->Top(), bottom(page.lblDisplayBullet[3]) + 120);
+        QCOMPARE(img[6]->Top(), bottom(t[3]));
+        QCOMPARE(t[4]->Top(), bottom(img[6]) + 120);
+        QCOMPARE(img[7]->Top(), bottom(t[4]));
+        QCOMPARE(t[5]->Top(), bottom(img[7]) + 120);
+        QCOMPARE(img[11]->Top(), bottom(t[5]));
+        QCOMPARE(page.lblDisplayHeading[1]->Top(), bottom(page.lblSelQuickLinks[0]) + 120);
+        for (std::size_t k = 2; k <= 6; ++k)
+            QCOMPARE(page.lblDisplayHeading[k]->Top(), bottom(page.lblDisplayHeading[k - 1]));
+        QCOMPARE(page.lblDisplayRegText->Top(), bottom(page.lblDisplayHeading[6]));
+        QCOMPARE(page.lblDisplayRegLink->Top(), bottom(page.lblDisplayRegText));
+        QCOMPARE(page.lblDisplayFollLink->Top(), bottom(page.lblDisplayRegLink));
+        QCOMPARE(page.lblDisplayActLink->Top(), bottom(page.lblDisplayFollLink));
+        QCOMPARE(t[6]->Top(), bottom(page.lblDisplayActLink) + 120);
+        QCOMPARE(img[15]->Top(), bottom(t[6]));
+        QCOMPARE(t[7]->Top(), bottom(img[15]) + 120);
+        QCOMPARE(img[18]->Top(), bottom(t[7]));
+        QCOMPARE(img[19]->Top(), bottom(img[18]));
+        QCOMPARE(img[19]->Left(), 120.0f);
+
+        verifyCentred(page.lblDisplayBanner, img[0]);
+        verifyCentred(page.lblDisplayButton, img[1]);
+        verifyCentred(page.lblDisplayButtonPressed, img[2]);
+        for (std::size_t i = 0; i < 4; ++i) {
+            verifyCentred(page.lblQuickLinks[i], img[7 + i]);
+            verifyCentred(page.lblSelQuickLinks[i], img[11 + i]);
+        }
+        for (std::size_t i = 0; i < 3; ++i)
+            verifyCentred(page.lblDisplayGlobNavButtons[i], img[15 + i]);
+        verifyCentred(page.lblVertNavButtons[0], img[18]);
+        verifyCentred(page.lblVertNavButtons[1], img[19]);
+
+        QCOMPARE(page.Width(), page.lblDisplayBanner->Width() + 360);
+        QCOMPARE(page.Height(), bottom(img[19]) + 240);
+        QCOMPARE(page.size(), QSize(twipsToPixels(page.Width()), twipsToPixels(page.Height())));
+        QCOMPARE(page.imgDisplayBackground->geometry(), QRect(QPoint(0, 0), page.size()));
+        QCOMPARE(page.palette().color(QPalette::Window), QColor(250, 240, 230));
+    }
+
+    void fontsAndColoursReachTheLabels() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Fonts")));
+        theme.setFont(Element::REGULARLINK, QStringLiteral("Times New Roman"), 14.5f, 1);
+        theme.scheme.color(ColorAttr::Back, themeElement(Element::REGULARLINK).colorSlot) =
+            rgbValue(1, 2, 3);
+        theme.scheme.color(ColorAttr::Fore, themeElement(Element::REGULARLINK).colorSlot) =
+            rgbValue(200, 100, 50);
+        theme.scheme.font(FontAttr::Size, themeElement(Element::HEADING2).fontSlot) =
+            SchemeValue::text(QStringLiteral("20"));
+        const ColorScheme before = theme.scheme;
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+
+        const QFont link = page.lblDisplayRegLink->font();
+        QCOMPARE(link.family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(link.pointSizeF(), 14.5);
+        QVERIFY(link.italic() && !link.bold());
+        QVERIFY2(link.underline(), "the design's underline is kept");
+        QCOMPARE(back(page.lblDisplayRegLink), QColor(1, 2, 3));
+        QCOMPARE(page.lblDisplayRegLink->palette().color(QPalette::WindowText),
+                 QColor(200, 100, 50));
+        QCOMPARE(page.lblDisplayHeading[2]->font().pointSizeF(), 20.0);
+        QCOMPARE(page.lblDisplayBanner->font().pointSizeF(), 27.75);
+        // Labels that size to their text follow the new font.
+        const QFontMetrics metrics(link);
+        QCOMPARE(page.lblDisplayRegLink->Width(),
+                 pixelsToTwips(metrics.horizontalAdvance(QStringLiteral("Regular Hyperlink"))));
+        QCOMPARE(page.lblDisplayRegLink->Height(), pixelsToTwips(metrics.height()));
+        // Bullets keep their design size whatever the font.
+        QCOMPARE(page.lblDisplayBullet[1]->Width(), 1200.0f);
+        QCOMPARE(page.lblDisplayBullet[1]->Height(), 270.0f);
+        QCOMPARE(theme.scheme.SchemeFonts, before.SchemeFonts);
+        QCOMPARE(theme.scheme.SchemeImages, before.SchemeImages);
+    }
+
+    void badFontSizeIsReportedAndTheRestLaidOut() {
+        TestWorld world;
+        world.setUpGlobals();
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Bad")));
+        theme.scheme.font(FontAttr::Size, themeElement(Element::HEADING4).fontSlot) =
+            SchemeValue::text(QStringLiteral("large"));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#13")));
+        QVERIFY(
+            world.prompt.messages[0].contains(QStringLiteral("Task: Display Images: HEADINGS")));
+        QCOMPARE(page.lblDisplayItemName[7]->Top(), bottom(page.imgWebImage[15]) + 120);
+    }
+
+    void largerHeadingMovesOnlyWhatIsBelow() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Grow")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        const float oldHeight = page.lblDisplayHeading[3]->Height();
+        const float headingTop = page.lblDisplayHeading[3]->Top();
+        QHash<PreviewItem*, float> tops;
+        for (PreviewItem* item : allItems(page))
+            tops.insert(item, item->Top());
+
+        theme.setFont(Element::HEADING3, QStringLiteral("Arial"), 40, 0);
+        page.DisplayRefresh(theme.scheme);
+        const float growth = page.lblDisplayHeading[3]->Height() - oldHeight;
+        QVERIFY(growth > 300);
+        for (PreviewItem* item : allItems(page)) {
+            if (item == page.imgDisplayBackground)
+                continue;
+            const float expected = tops[item] > headingTop ? tops[item] + growth : tops[item];
+            QVERIFY2(item->Top() == expected, qPrintable(item->objectName()));
+        }
+        QCOMPARE(page.Height(), bottom(page.imgWebImage[19]) + 240);
+    }
+
+    void wideQuickLinkWidensItsLabel() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Wide")));
+        theme.replacePicture(Element::BTNHOMENORM, {200, 20});
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgWebImage[8]->Width(), 3000.0f);
+        QCOMPARE(page.lblQuickLinks[1]->Width(), 3000.0f);
+        QCOMPARE(page.lblQuickLinks[1]->Left(), 1680.0f);
+        // The next picture keeps its design Left, so the two overlap.
+        QCOMPARE(page.imgWebImage[9]->Left(), 3240.0f);
+        verifyCentred(page.lblQuickLinks[1], page.imgWebImage[8]);
+    }
+
+    void emptyPathEmptiesTheSlotQuietly_data() {
+        QTest::addColumn<int>("element");
+        QTest::newRow("banner") << int(Element::BANNER);
+        QTest::newRow("rule") << int(Element::HORIZRULE);
+        QTest::newRow("global buttons") << int(Element::GLOBALBUTTONS);
+        QTest::newRow("last vertical button") << int(Element::VIRTNAVBTNPUSH);
+    }
+    void emptyPathEmptiesTheSlotQuietly() {
+        QFETCH(int, element);
+        const auto e = static_cast<Element>(element);
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Empty")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        theme.scheme.image(themeElement(e).imageSlot).clear();
+        page.DisplayRefresh(theme.scheme);
+        QVERIFY(world.prompt.messages.isEmpty());
+        QVERIFY(world.prompt.informed.isEmpty());
+        for (std::size_t i = 0; i < page.imgWebImage.size(); ++i) {
+            const bool emptied = PreviewPage::pictureElement(static_cast<int>(i)) == e;
+            QCOMPARE(page.imgWebImage[i]->pixmap().isNull(), emptied);
+        }
+        QCOMPARE(page.Height(), bottom(page.imgWebImage[19]) + 240);
+    }
+
+    void fontStyleCodes_data() {
+        QTest::addColumn<SchemeValue>("code");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        // The label is bold and italic before each row's refresh.
+        QTest::newRow("0") << SchemeValue::integer(0) << false << false;
+        QTest::newRow("empty") << SchemeValue() << false << false;
+        QTest::newRow("1") << SchemeValue::integer(1) << false << true;
+        QTest::newRow("2 as text") << SchemeValue::text(QStringLiteral("2")) << true << false;
+        QTest::newRow("3") << SchemeValue::integer(3) << true << true;
+        QTest::newRow("4") << SchemeValue::integer(4) << true << true;
+        QTest::newRow("-1") << SchemeValue::integer(-1) << true << true;
+        QTest::newRow("1.5") << SchemeValue::single(1.5f) << true << true;
+        QTest::newRow("word") << SchemeValue::text(QStringLiteral("bold")) << true << true;
+    }
+    void fontStyleCodes() {
+        QFETCH(SchemeValue, code);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Style")));
+        theme.setFont(Element::BODY, QStringLiteral("Arial"), 12, 3);
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        theme.scheme.font(FontAttr::Style, themeElement(Element::BODY).fontSlot) = code;
+        page.DisplayRefresh(theme.scheme);
+        for (const PreviewItem* label : {page.lblDisplayRegText, page.lblDisplayBullet[2]}) {
+            QCOMPARE(label->font().bold(), bold);
+            QCOMPARE(label->font().italic(), italic);
+        }
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void globalNavigationLabelsKeepTheirStyle() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Global")));
+        theme.setFont(Element::GLOBALBUTTONS, QStringLiteral("Courier New"), 16, 3);
+        theme.setFont(Element::NAVBUTTONS, QStringLiteral("Arial"), 12, 3);
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        for (const PreviewItem* label : page.lblDisplayGlobNavButtons) {
+            QCOMPARE(label->font().family(), QStringLiteral("Courier New"));
+            QCOMPARE(label->font().pointSizeF(), 16.0);
+            QVERIFY(!label->font().bold() && !label->font().italic());
+        }
+        QVERIFY(page.lblVertNavButtons[0]->font().bold() &&
+                page.lblVertNavButtons[0]->font().italic());
+        // All three global pictures show the one picture.
+        for (std::size_t i = 15; i <= 17; ++i)
+            QCOMPARE(page.imgWebImage[i]->pixmap().size(), QSize(95, 20));
+    }
+
+    void backgroundPicture() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Back")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgDisplayBackground->pixmap().size(), QSize(629, 357));
+
+        // A missing background file keeps the picture shown, without a word.
+        QString& path = theme.scheme.image(themeElement(Element::BACKGROUND).imageSlot);
+        path = theme.folder + QStringLiteral("/nothing-here.gif");
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgDisplayBackground->pixmap().size(), QSize(629, 357));
+        QVERIFY(world.prompt.messages.isEmpty());
+        QVERIFY(world.prompt.informed.isEmpty());
+
+        // A theme without a background picture does not keep the previous one.
+        path.clear();
+        page.DisplayRefresh(theme.scheme);
+        QVERIFY(page.imgDisplayBackground->pixmap().isNull());
+        QVERIFY(world.prompt.informed.isEmpty());
+    }
+
+    void missingPicturesAreReportedOnceAfterTheLayout() {
+        TestWorld world;
+        world.setUpGlobals();
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Gaps")));
+        PreviewPage page;
+        int informedAtResize = -1;
+        page.setResizeHook([&] {
+            informedAtResize = static_cast<int>(world.prompt.informed.size());
+            page.fitToContent();
+        });
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgWebImage[0]->pixmap().size(), QSize(600, 64));
+
+        QFile::remove(theme.picturePath(Element::BANNER));
+        QFile::remove(theme.picturePath(Element::GLOBALBUTTONS));
+        writeFile(theme.picturePath(Element::BULLETLIST2), "not a picture at all");
+        page.DisplayRefresh(theme.scheme);
+
+        QVERIFY2(world.prompt.messages.isEmpty(), "no error box for a missing picture");
+        QCOMPARE(informedAtResize, 0);
+        QCOMPARE(world.prompt.informed.size(), 1);
+        const QStringList lines = world.prompt.informed[0].split(QLatin1Char('\n'));
+        QCOMPARE(lines[0], QStringLiteral("This theme didn't load correctly"));
+        QCOMPARE(lines.count(theme.picturePath(Element::BANNER)), 1);
+        QCOMPARE(lines.count(theme.picturePath(Element::GLOBALBUTTONS)), 1);
+        QVERIFY(world.prompt.informed[0].contains(theme.picturePath(Element::BULLETLIST2)));
+        // The slots keep the pictures they showed.
+        QCOMPARE(page.imgWebImage[0]->pixmap().size(), QSize(600, 64));
+        QCOMPARE(page.imgWebImage[17]->pixmap().size(), QSize(95, 20));
+        QCOMPARE(page.imgWebImage[4]->pixmap().size(), QSize(8, 8));
+
+        // Each refresh reports its own missing pictures once more.
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(world.prompt.informed.size(), 2);
+    }
+
+    void pictureNamesMatchIgnoringCase() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Case")));
+        QString& path = theme.scheme.image(themeElement(Element::HORIZRULE).imageSlot);
+        path = theme.folder + QStringLiteral("/HorizRule.GIF");
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QVERIFY(world.prompt.informed.isEmpty());
+        QCOMPARE(page.imgWebImage[6]->pixmap().size(), QSize(600, 6));
+    }
+
+    void gifPicturesLoad() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Gif")));
+        // A one-pixel GIF, byte for byte.
+        const QByteArray gif = QByteArray::fromHex(
+            "47494638396101000100800000ffffff00000021f90401000000002c000000000100010000020244"
+            "01003b");
+        writeFile(theme.picturePath(Element::BULLETLIST1), gif);
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QVERIFY(world.prompt.informed.isEmpty());
+        QCOMPARE(page.imgWebImage[3]->Width(), 15.0f);
+    }
+
+    void changedFilesAreSeenAtTheNextRefresh() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Cache")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgWebImage[6]->Height(), 90.0f);
+
+        theme.replacePicture(Element::HORIZRULE, {600, 12}, Qt::red);
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgWebImage[6]->Height(), 180.0f);
+
+        // The same size and a new content: the modification time tells.
+        theme.replacePicture(Element::HORIZRULE, {600, 12}, Qt::blue);
+        QFile file(theme.picturePath(Element::HORIZRULE));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(page.imgWebImage[6]->pixmap().toImage().pixelColor(5, 2), QColor(Qt::blue));
+
+        QFile::remove(theme.picturePath(Element::HORIZRULE));
+        page.DisplayRefresh(theme.scheme);
+        QCOMPARE(world.prompt.informed.size(), 1);
+        QVERIFY(world.prompt.informed[0].contains(theme.picturePath(Element::HORIZRULE)));
+    }
+
+    void optionsSurviveRefreshesAndThemeChanges() {
+        TestWorld world;
+        PreviewFixture first(world.path(QStringLiteral("Themes/One")));
+        PreviewFixture second(world.path(QStringLiteral("Themes/Two")));
+        second.replacePicture(Element::BACKGROUND, {40, 30});
+        PreviewPage page;
+        page.show();
+        page.DisplayRefresh(first.scheme);
+
+        page.setOverPictureLabelsTransparent(false);
+        page.setBackgroundPictureVisible(true);
+        const std::array<const PreviewItem*, 7> switched{
+            page.lblDisplayBanner, page.lblDisplayButton, page.lblDisplayButtonPressed,
+            page.lblQuickLinks[0], page.lblQuickLinks[1], page.lblQuickLinks[2],
+            page.lblQuickLinks[3]};
+        const std::array<const PreviewItem*, 6> untouched{
+            page.lblSelQuickLinks[0],  page.lblDisplayGlobNavButtons[1], page.lblVertNavButtons[0],
+            page.lblDisplayHeading[1], page.lblDisplayBullet[1],         page.lblDisplayRegLink};
+
+        for (const PreviewFixture* theme : {&first, &second, &first}) {
+            page.DisplayRefresh(theme->scheme);
+            for (const PreviewItem* label : switched)
+                QVERIFY2(label->autoFillBackground(), qPrintable(label->objectName()));
+            for (const PreviewItem* label : untouched)
+                QVERIFY2(!label->autoFillBackground(), qPrintable(label->objectName()));
+            QVERIFY(page.imgDisplayBackground->isVisible());
+        }
+
+        // A picture loaded while the background was hidden shows when it is shown again.
+        page.setBackgroundPictureVisible(false);
+        page.DisplayRefresh(second.scheme);
+        QVERIFY(!page.imgDisplayBackground->isVisible());
+        page.setBackgroundPictureVisible(true);
+        QCOMPARE(page.imgDisplayBackground->pixmap().size(), QSize(40, 30));
+        QVERIFY(page.imgDisplayBackground->isVisible());
+
+        page.setOverPictureLabelsTransparent(true);
+        page.DisplayRefresh(first.scheme);
+        for (const PreviewItem* label : switched)
+            QVERIFY(!label->autoFillBackground());
+    }
+
+    void opaqueLabelShowsItsBackColourInTheGrab() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Opaque")));
+        theme.scheme.color(ColorAttr::Back, themeElement(Element::BANNER).colorSlot) =
+            rgbValue(255, 0, 0);
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        const QPoint corner = page.lblDisplayBanner->geometry().topLeft() + QPoint(2, 1);
+        QVERIFY(page.grab().toImage().pixelColor(corner) != QColor(255, 0, 0));
+        page.setOverPictureLabelsTransparent(false);
+        QCOMPARE(page.grab().toImage().pixelColor(corner), QColor(255, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestPreview)
+#include "test_preview.moc"

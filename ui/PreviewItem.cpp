@@ -1,0 +1,80 @@
+#include "ui/PreviewItem.h"
+
+#include "ui/Twips.h"
+#include "ui/WindowUtil.h"
+
+#include <QFontMetrics>
+
+PreviewItem::PreviewItem(QWidget* parent, Sizing sizing, float left, float top, float width,
+                         float height)
+    : QLabel(parent), sizing_(sizing), left_(left), top_(top), width_(width), height_(height) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+    setMargin(0);
+    setIndent(0);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    apply();
+}
+
+void PreviewItem::setLeft(float twips) {
+    left_ = twips;
+    apply();
+}
+
+void PreviewItem::setTop(float twips) {
+    top_ = twips;
+    apply();
+}
+
+void PreviewItem::setWidth(float twips) {
+    width_ = twips;
+    apply();
+}
+
+void PreviewItem::setHeight(float twips) {
+    height_ = twips;
+    apply();
+}
+
+void PreviewItem::setTwipsGeometry(float left, float top, float width, float height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    apply();
+}
+
+void PreviewItem::fitToText() {
+    if (sizing_ != Sizing::ToText)
+        return;
+    const QFontMetrics metrics(font());
+    width_ = pixelsToTwips(metrics.horizontalAdvance(text()));
+    height_ = pixelsToTwips(metrics.height());
+    apply();
+}
+
+void PreviewItem::showPicture(const QPixmap& picture) {
+    if (picture.isNull()) {
+        clear();
+        return;
+    }
+    setPixmap(picture);
+    if (sizing_ == Sizing::ToPicture) {
+        width_ = pixelsToTwips(picture.width());
+        height_ = pixelsToTwips(picture.height());
+        apply();
+    }
+}
+
+void PreviewItem::setColors(int backColor, int foreColor) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colorFromValue(backColor));
+    p.setColor(QPalette::WindowText, colorFromValue(foreColor));
+    setPalette(p);
+}
+
+void PreviewItem::apply() {
+    const QRect rect = twipsRect(left_, top_, width_, height_);
+    if (rect != geometry())
+        setGeometry(rect);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QLabel>
+
+// One control of the preview page: a picture or a label positioned absolutely by
+// its geometry in twips. The twips are kept in single precision, as the layout
+// computes them, and turned into pixels only when applied, so halves computed by
+// the centring rules are rounded once and never accumulate.
+class PreviewItem : public QLabel {
+    Q_OBJECT
+
+public:
+    enum class Sizing {
+        Fixed,    // keeps the size it is given (bullet labels, the stretched background)
+        ToText,   // follows its text and font
+        ToPicture // takes the natural size of the picture loaded into it
+    };
+
+    PreviewItem(QWidget* parent, Sizing sizing, float left, float top, float width, float height);
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void setLeft(float twips);
+    void setTop(float twips);
+    void setWidth(float twips);
+    void setHeight(float twips);
+    void setTwipsGeometry(float left, float top, float width, float height);
+
+    Sizing sizing() const { return sizing_; }
+
+    // A label that sizes to its text takes the advance of its text and the line
+    // height of its font; any other control keeps its size.
+    void fitToText();
+
+    // Shows the picture; a control that takes its picture's size takes it now. An
+    // empty picture empties the control and leaves its size as it was.
+    void showPicture(const QPixmap& picture);
+
+    // Background and text colours as colour values. The background shows only while
+    // the label is opaque, yet is always set so that switching shows it at once.
+    void setColors(int backColor, int foreColor);
+
+private:
+    void apply();
+
+    Sizing sizing_;
+    float left_;
+    float top_;
+    float width_;
+    float height_;
+};
