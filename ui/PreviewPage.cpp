@@ -315,7 +315,6 @@ void PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
         message += QLatin1Char('\n');
         for (const QString& line : std::as_const(unloaded_))
             message += QLatin1Char('\n') + line;
-        unloaded_.clear();
         errorPrompt().inform(message);
     }
 }

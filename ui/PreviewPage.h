@@ -37,6 +37,9 @@ public:
     void setBackgroundPictureVisible(bool visible);
     void setOverPictureLabelsTransparent(bool transparent);
 
+    // The pictures the last refresh could not show (missing or unreadable), as reported.
+    const QStringList& unloadedPictures() const { return unloaded_; }
+
     // The page's own size in twips, as fitToContent last set it.
     float Width() const { return width_; }
     float Height() const { return height_; }

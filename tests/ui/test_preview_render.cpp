@@ -1,0 +1,152 @@
+#include "PreviewFixture.h"
+#include "support/TestSupport.h"
+
+#include "framework/Procedure.h"
+#include "scheme/SchemeFile.h"
+#include "ui/PreviewItem.h"
+#include "ui/PreviewPage.h"
+#include "ui/WindowUtil.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray err;
+};
+
+Run render(const QString& workDir, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), workDir);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
+    env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
+    env.remove(QStringLiteral("USERPROFILE"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    process.start(QStringLiteral(TINTORA_CLI_PATH), QStringList{QStringLiteral("render")} + args);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// A theme with pictures and fonts well beyond the design sizes.
+void makeLarge(PreviewFixture& theme) {
+    theme.replacePicture(Element::BANNER, {760, 120}, QColor(30, 60, 140));
+    theme.replacePicture(Element::BTNHOMENORM, {180, 40}, QColor(200, 120, 20));
+    theme.replacePicture(Element::VIRTNAVBTNPUSH, {240, 48}, QColor(20, 140, 60));
+    theme.setFont(Element::BANNER, QStringLiteral("Times New Roman"), 48, 3);
+    theme.setFont(Element::HEADING1, QStringLiteral("Arial"), 36, 2);
+    theme.setFont(Element::HEADING4, QStringLiteral("Courier New"), 30, 1);
+    theme.setFont(Element::NAVBUTTONS, QStringLiteral("Arial"), 18, 2);
+    theme.setFont(Element::BODY, QStringLiteral("Arial"), 20, 0);
+}
+
+} // namespace
+
+class TestPreviewRender : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+
+    void renderEqualsTheWindowsPage_data() {
+        QTest::addColumn<bool>("large");
+        QTest::addColumn<QStringList>("flags");
+        QTest::newRow("design sizes") << false << QStringList{};
+        QTest::newRow("both options")
+            << false
+            << QStringList{QStringLiteral("--show-background"), QStringLiteral("--opaque-labels")};
+        QTest::newRow("large pictures and fonts")
+            << true << QStringList{QStringLiteral("--opaque-labels")};
+    }
+    void renderEqualsTheWindowsPage() {
+        QFETCH(bool, large);
+        QFETCH(QStringList, flags);
+        TestWorld world;
+        world.setUpGlobals();
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Render")));
+        if (large)
+            makeLarge(theme);
+        const QString schemePath = world.path(QStringLiteral("render.tna"));
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+            QVERIFY(writeSchemeFile(proc, theme.scheme, schemePath));
+        }
+
+        const QString out = world.path(QStringLiteral("out.png"));
+        const Run run =
+            render(world.dir.path(),
+                   QStringList{QStringLiteral("--data-dir"), world.dir.path(),
+                               QStringLiteral("--from"), schemePath, QStringLiteral("-o"), out} +
+                       flags);
+        QVERIFY2(run.status == 0, run.err.constData());
+
+        // The window's page, given the scheme as Open reads it and the same options.
+        ColorScheme opened;
+        opened.fillFontSizeTable();
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+            QVERIFY(readSchemeFile(proc, opened, schemePath));
+        }
+        QWidget window;
+        auto* page = new PreviewPage(&window);
+        page->setBackgroundPictureVisible(flags.contains(QStringLiteral("--show-background")));
+        page->setOverPictureLabelsTransparent(!flags.contains(QStringLiteral("--opaque-labels")));
+        page->DisplayRefresh(opened);
+        QVERIFY(world.prompt.messages.isEmpty());
+
+        const QImage expected = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage rendered = QImage(out).convertToFormat(QImage::Format_RGB32);
+        if (const QByteArray keep = qgetenv("TINTORA_RENDER_KEEP"); !keep.isEmpty())
+            rendered.save(QString::fromLocal8Bit(keep) + QLatin1Char('/') +
+                          QString::fromLatin1(QTest::currentDataTag())
+                              .replace(QLatin1Char(' '), QLatin1Char('-')) +
+                          QStringLiteral(".png"));
+        QCOMPARE(rendered.size(), page->size());
+        QVERIFY(rendered == expected);
+        // The banner picture is drawn where the layout put it (its top rows lie
+        // above the banner label).
+        const QRect banner = page->imgWebImage[0]->geometry();
+        QCOMPARE(rendered.pixelColor(banner.topLeft() + QPoint(3, 1)),
+                 page->imgWebImage[0]->pixmap().toImage().pixelColor(3, 1));
+    }
+
+    void missingPicturesAndBadUsage() {
+        TestWorld world;
+        world.setUpGlobals();
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Gaps")));
+        QFile::remove(theme.picturePath(Element::HORIZRULE));
+        const QString schemePath = world.path(QStringLiteral("gaps.tna"));
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+            QVERIFY(writeSchemeFile(proc, theme.scheme, schemePath));
+        }
+        const QString out = world.path(QStringLiteral("gaps.png"));
+        Run run = render(world.dir.path(),
+                         {QStringLiteral("--from"), schemePath, QStringLiteral("-o"), out});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("This theme didn't load correctly"));
+        QVERIFY(run.err.contains(theme.picturePath(Element::HORIZRULE).toUtf8()));
+        QVERIFY(!QImage(out).isNull());
+
+        run = render(world.dir.path(), {QStringLiteral("--from"), schemePath});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("-o"));
+
+        run = render(world.dir.path(), {QStringLiteral("--from"), schemePath, QStringLiteral("-o"),
+                                        world.path(QStringLiteral("no/such/folder/x.png"))});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("could not be written"));
+    }
+};
+
+QTEST_MAIN(TestPreviewRender)
+#include "test_preview_render.moc"
