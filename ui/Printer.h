@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+class QPixmap;
+class QPrinter;
+
+// The printer the Print command writes to: lines of text in one font, pictures, and
+// the end of each document. Errors of the device raise run-time errors.
+class Printer {
+public:
+    virtual ~Printer();
+
+    virtual void setFontName(const QString& name) = 0;
+    virtual void setFontSize(float points) = 0;
+
+    // Starts a document. Printing starts one too; starting it first lets a caller
+    // hear of a device that cannot start once, before the document's first line.
+    virtual void beginDoc() = 0;
+    // Prints the text and ends the line. A line break inside the text starts a new
+    // line, so "\r\n" alone leaves two empty lines.
+    virtual void printLine(const QString& text) = 0;
+    // Prints the picture as large as the page allows, keeping its aspect.
+    virtual void printPicture(const QPixmap& picture) = 0;
+    // Ends the current document; what is printed next starts a new one.
+    virtual void endDoc() = 0;
+    // Ends the command's output: whatever is still open is sent.
+    virtual void finish() = 0;
+};
+
+// The printer behind a QPrinter the print dialog configured. Text starts at the top
+// left of the printable area, within margins of at least MinimumMarginMm; a line
+// that is too wide wraps, its continuation aligned with its text after the indent; a
+// full page continues on the next one.
+//
+// Printing to a PDF file puts all documents of one command into that one file, each
+// starting on a new page; printing to a device sends each document as its own job.
+class QtPrinter : public Printer {
+public:
+    static constexpr double MinimumMarginMm = 15.0;
+    // Tab stops, in character widths of the current font.
+    static constexpr int TabColumns = 4;
+
+    explicit QtPrinter(QPrinter& device);
+    ~QtPrinter() override;
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
+
+    void setFontName(const QString& name) override;
+    void setFontSize(float points) override;
+    void beginDoc() override;
+    void printLine(const QString& text) override;
+    void printPicture(const QPixmap& picture) override;
+    void endDoc() override;
+    void finish() override;
+
+    // Pages begun in the current output (for a PDF file: in the whole command).
+    int pagesBegun() const { return pages_; }
+
+private:
+    // Starts the output if needed and makes sure the next thing goes on a fresh page
+    // when a document ended before it.
+    void beginDocument();
+    void newPage();
+    void endOutput();
+    bool toFile() const;
+    // The area to print in, in the painter's coordinates.
+    QRectF contentRect() const;
+    void printOneLine(const QString& text);
+
+    QPrinter& device_;
+    QPainter painter_;
+    QFont font_;
+    QRectF content_;
+    double y_ = 0.0;
+    int pages_ = 0;
+    bool pageHasContent_ = false;
+    bool documentOpen_ = false;
+    bool pageBreakPending_ = false;
+};
