@@ -66,7 +66,6 @@ void QtPrinter::beginDocument() {
         if (!painter_.begin(&device_))
             raiseError(Err::DeviceIO);
         content_ = contentRect();
-        pages_ = 1;
         y_ = 0.0;
         pageHasContent_ = false;
         pageBreakPending_ = false;
@@ -80,7 +79,6 @@ void QtPrinter::beginDocument() {
 void QtPrinter::newPage() {
     if (!device_.newPage())
         raiseError(Err::DeviceIO);
-    ++pages_;
     y_ = 0.0;
     pageHasContent_ = false;
 }

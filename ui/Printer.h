@@ -56,9 +56,6 @@ public:
     void endDoc() override;
     void finish() override;
 
-    // Pages begun in the current output (for a PDF file: in the whole command).
-    int pagesBegun() const { return pages_; }
-
 private:
     // Starts the output if needed and makes sure the next thing goes on a fresh page
     // when a document ended before it.
@@ -75,7 +72,6 @@ private:
     QFont font_;
     QRectF content_;
     double y_ = 0.0;
-    int pages_ = 0;
     bool pageHasContent_ = false;
     bool documentOpen_ = false;
     bool pageBreakPending_ = false;
