@@ -1,6 +1,7 @@
 #include "theme/ChooseTheme.h"
 
 #include "theme/ColorScheme.h"
+#include "theme/ThemeReaders.h"
 
 QString themeFolderFor(const QString& caption) {
     return caption == QLatin1String("Default") ? QStringLiteral("Studio") : caption;
@@ -8,8 +9,13 @@ QString themeFolderFor(const QString& caption) {
 
 void chooseTheme(ColorScheme& scheme, const QString& caption) {
     // Runs inside the caller's routine (the Themes menu handler or the command line);
-    // each reader traces and traps under its own name.
-    Q_UNUSED(caption);
+    // each reader traces and traps under its own name. The styles go back to regular
+    // first because no style sheet declares one; GLOBALBUTTONS (slot 12) keeps its own.
     for (int slot = 0; slot <= 11; ++slot)
         scheme.SchemeFonts[FontAttr::Style][static_cast<size_t>(slot)] = SchemeValue::integer(0);
+    // Later readers win where two set the same value.
+    LoadColors(scheme, caption);
+    LoadGraph0(scheme, caption);
+    LoadGraph1(scheme, caption);
+    LoadTheme(scheme, caption);
 }
