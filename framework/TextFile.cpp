@@ -17,6 +17,15 @@ constexpr char16_t Cp1252High[32] = {
 } // namespace
 
 QString decodeText(const QByteArray& bytes) {
+    // Most lines are plain ASCII, which reads the same in both encodings.
+    bool ascii = true;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    if (ascii)
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
@@ -58,29 +67,38 @@ void TextLineReader::open(const QString& path) {
     eof_ = false;
     if (path.isEmpty())
         raiseError(Err::BadFileName);
-    if (QFileInfo(path).isDir())
-        raiseError(Err::PathFileAccess);
+    // A folder fails to open as a file; raiseFileError names it as such (75).
     file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly))
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         raiseFileError(path, false, file_.errorString());
 }
 
 bool TextLineReader::fill() {
     if (eof_)
         return false;
-    const QByteArray chunk = file_.read(ChunkSize);
-    if (chunk.isEmpty()) {
-        if (file_.error() != QFileDevice::NoError && !file_.atEnd())
-            raiseError(Err::DeviceIO);
-        eof_ = true;
-        return false;
-    }
     if (start_ > 0) {
         buffer_.remove(0, start_);
         scanned_ -= start_;
         start_ = 0;
     }
-    buffer_.append(chunk);
+    // Ask for no more than the file holds, plus one byte to see its end, so a small
+    // file costs one small read.
+    const qint64 left = file_.size() - file_.pos();
+    const bool sized = !file_.isSequential() && left > 0 && left < ChunkSize;
+    const qint64 want = sized ? left + 1 : ChunkSize;
+    const qsizetype old = buffer_.size();
+    buffer_.resize(old + want);
+    const qint64 got = file_.read(buffer_.data() + old, want);
+    buffer_.resize(old + qMax<qint64>(got, 0));
+    if (got <= 0) {
+        if (file_.error() != QFileDevice::NoError && !file_.atEnd())
+            raiseError(Err::DeviceIO);
+        eof_ = true;
+        return false;
+    }
+    // A sized read that came back short has reached the end of the file.
+    if (sized && got < want)
+        eof_ = true;
     return true;
 }
 
@@ -106,7 +124,8 @@ QString TextLineReader::readLine() {
             qsizetype next = cr + 1;
             if (next < buffer_.size() && buffer_[next] == '\n')
                 ++next;
-            const QString line = decodeText(buffer_.mid(start_, cr - start_));
+            const QString line =
+                decodeText(QByteArray::fromRawData(buffer_.constData() + start_, cr - start_));
             start_ = scanned_ = next;
             return line;
         }
