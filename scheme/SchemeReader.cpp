@@ -24,14 +24,14 @@ QStringView trimBlanks(QStringView text) {
 // colon) and the value after it, trimmed of blanks. No colon gives an empty key.
 struct AttributeLine {
     QStringView key;
-    QString value;
+    QStringView value;
 };
 
 AttributeLine splitAttributeLine(QStringView line) {
     const qsizetype colon = line.indexOf(QLatin1Char(':'));
     if (colon < 0)
         return {};
-    return {line.left(colon), trimBlanks(line.mid(colon + 1)).toString()};
+    return {line.left(colon), trimBlanks(line.mid(colon + 1))};
 }
 
 // The section a header line opens, as the line was read: a header with blanks
@@ -48,12 +48,15 @@ constexpr qsizetype LongestSectionName = 16;
 const ThemeElement* elementNamed(QStringView name) {
     if (name.isEmpty() || name.size() > LongestSectionName)
         return nullptr;
-    // Section names are plain ASCII; anything else cannot name an element.
-    for (const QChar c : name)
-        if (c.unicode() > 0x7F)
+    // Element keys are upper-case ASCII letters and digits.
+    char key[LongestSectionName];
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (!((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
             return nullptr;
-    const QByteArray bytes = name.toLatin1();
-    return elementForKey(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        key[i] = static_cast<char>(c);
+    }
+    return elementForKey(std::string_view(key, static_cast<size_t>(name.size())));
 }
 
 // The attribute of `element` whose key is a tab followed by its name, if any.
@@ -64,7 +67,7 @@ bool attributeForKey(const ThemeElement& element, QStringView key, Attribute& fo
     for (int i = 0; i < element.attributeCount; ++i) {
         const Attribute attribute = element.attributes[static_cast<size_t>(i)];
         const std::string_view n = attributeName(attribute);
-        if (name == QLatin1String(n.data(), static_cast<qsizetype>(n.size()))) {
+        if (name == QLatin1StringView(n.data(), static_cast<qsizetype>(n.size()))) {
             found = attribute;
             return true;
         }
@@ -74,14 +77,24 @@ bool attributeForKey(const ThemeElement& element, QStringView key, Attribute& fo
 
 // A colour value from the file: a number rounded half to even to a 32-bit integer;
 // 13 for a value that is no number, 6 for one out of range.
-qint32 colorFromText(const QString& value) {
-    return SchemeValue::text(value).toInteger();
+qint32 colorFromText(QStringView value) {
+    // Plain decimal integers, as the writer writes them, need no general parsing.
+    qsizetype i = value.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const qsizetype digits = value.size() - i;
+    if (digits > 0 && digits <= 9) {
+        qint32 number = 0;
+        for (; i < value.size() && value[i].unicode() >= u'0' && value[i].unicode() <= u'9'; ++i)
+            number = number * 10 + (value[i].unicode() - u'0');
+        if (i == value.size())
+            return value.startsWith(QLatin1Char('-')) ? -number : number;
+    }
+    return SchemeValue::text(value.toString()).toInteger();
 }
 
 void storeAttribute(ColorScheme& scheme, const ThemeElement& element, Attribute attribute,
-                    const QString& value) {
+                    QStringView value) {
     switch (attribute) {
-    case Attribute::Image: scheme.image(element.imageSlot) = value; break;
+    case Attribute::Image: scheme.image(element.imageSlot) = value.toString(); break;
     case Attribute::Color:
     case Attribute::BackColor:
         scheme.color(ColorAttr::Back, element.colorSlot) = colorFromText(value);
@@ -89,10 +102,14 @@ void storeAttribute(ColorScheme& scheme, const ThemeElement& element, Attribute 
     case Attribute::ForeColor:
         scheme.color(ColorAttr::Fore, element.colorSlot) = colorFromText(value);
         break;
-    case Attribute::Font: scheme.font(FontAttr::Face, element.fontSlot) = SchemeValue::text(value); break;
-    case Attribute::FontSize: scheme.font(FontAttr::Size, element.fontSlot) = SchemeValue::text(value); break;
+    case Attribute::Font:
+        scheme.font(FontAttr::Face, element.fontSlot) = SchemeValue::text(value.toString());
+        break;
+    case Attribute::FontSize:
+        scheme.font(FontAttr::Size, element.fontSlot) = SchemeValue::text(value.toString());
+        break;
     case Attribute::FontStyle:
-        scheme.font(FontAttr::Style, element.fontSlot) = SchemeValue::text(value);
+        scheme.font(FontAttr::Style, element.fontSlot) = SchemeValue::text(value.toString());
         break;
     }
 }
@@ -139,15 +156,17 @@ bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
     ReaderState state;
     for (;;) {
         bool atEnd = false;
+        QString line;
         // A read error that is ignored ends the reading: the rest of the file is
         // out of reach.
-        if (!proc.step([&] { atEnd = reader.atEnd(); }))
+        if (!proc.step([&] {
+                atEnd = reader.atEnd();
+                if (!atEnd)
+                    line = reader.readLine();
+            }))
             return false;
         if (atEnd)
             break;
-        QString line;
-        if (!proc.step([&] { line = reader.readLine(); }))
-            return false;
         // Retry runs the line again (a foreign file's check shows the same message);
         // Ignore goes on with the next line as if this one had matched.
         proc.step([&] { applyLine(state, scheme, line); });
