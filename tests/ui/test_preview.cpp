@@ -70,6 +70,11 @@ private Q_SLOTS:
             QVERIFY2(!label->autoFillBackground(), qPrintable(label->objectName()));
 
         QCOMPARE(page.lblDisplayBullet[2]->geometry(), twipsRect(720, 3120, 1200, 270));
+        // The design pictures are shown at their natural size until a theme is read.
+        QCOMPARE(page.imgWebImage[0]->pixmap().size(), QSize(600, 64));
+        QCOMPARE(page.imgWebImage[0]->geometry(), twipsRect(120, 480, 9000, 960));
+        QCOMPARE(page.imgWebImage[14]->pixmap().size(), QSize(100, 22));
+        QCOMPARE(page.imgDisplayBackground->pixmap().size(), QSize(629, 357));
         QCOMPARE(page.imgWebImage[9]->Left(), 3240.0f);
         QCOMPARE(page.imgWebImage[13]->Top(), 5760.0f);
         QCOMPARE(page.lblDisplayHeading[5]->Top(), 7680.0f);
@@ -182,18 +187,34 @@ private Q_SLOTS:
         QCOMPARE(theme.scheme.SchemeImages, before.SchemeImages);
     }
 
+    void badFontSizeIsReportedAndTheRestLaidOut_data() {
+        QTest::addColumn<SchemeValue>("size");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("not a number")
+            << SchemeValue::text(QStringLiteral("large")) << QStringLiteral("Err#13");
+        QTest::newRow("empty") << SchemeValue() << QStringLiteral("Err#13");
+        QTest::newRow("zero") << SchemeValue::integer(0) << QStringLiteral("Err#380");
+        QTest::newRow("negative") << SchemeValue::single(-4) << QStringLiteral("Err#380");
+        QTest::newRow("beyond any page")
+            << SchemeValue::integer(100000) << QStringLiteral("Err#380");
+    }
     void badFontSizeIsReportedAndTheRestLaidOut() {
+        QFETCH(SchemeValue, size);
+        QFETCH(QString, error);
         TestWorld world;
         world.setUpGlobals();
         PreviewFixture theme(world.path(QStringLiteral("Themes/Bad")));
-        theme.scheme.font(FontAttr::Size, themeElement(Element::HEADING4).fontSlot) =
-            SchemeValue::text(QStringLiteral("large"));
         PreviewPage page;
         page.DisplayRefresh(theme.scheme);
+        const float pointsBefore = float(page.lblDisplayHeading[4]->font().pointSizeF());
+        theme.scheme.font(FontAttr::Size, themeElement(Element::HEADING4).fontSlot) = size;
+        page.DisplayRefresh(theme.scheme);
         QCOMPARE(world.prompt.messages.size(), 1);
-        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#13")));
+        QVERIFY(world.prompt.messages[0].contains(error));
         QVERIFY(
             world.prompt.messages[0].contains(QStringLiteral("Task: Display Images: HEADINGS")));
+        // Ignore skipped only the size: the label keeps its size and the rest is laid out.
+        QCOMPARE(float(page.lblDisplayHeading[4]->font().pointSizeF()), pointsBefore);
         QCOMPARE(page.lblDisplayItemName[7]->Top(), bottom(page.imgWebImage[15]) + 120);
     }
 

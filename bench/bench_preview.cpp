@@ -1,0 +1,181 @@
+// DisplayRefresh on the bundled Studio theme and on a theme of large pictures,
+// against decoding the same pictures alone. Run with
+//   build/bench/bench_preview --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+// and compare the medians.
+#include "framework/Globals.h"
+#include "theme/ChooseTheme.h"
+#include "theme/ColorScheme.h"
+#include "ui/PreviewPage.h"
+#include "ui/WindowUtil.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+void setUpGlobalsAt(const QString& startDir) {
+    Globals& g = globals();
+    g.CR = QStringLiteral("\r");
+    g.CRLF = QStringLiteral("\r\n");
+    g.CRCR = QStringLiteral("\r\r");
+    g.StartDir = startDir;
+}
+
+ColorScheme studioScheme() {
+    setUpGlobalsAt(QStringLiteral(TINTORA_BUILD_DATA_DIR));
+    ColorScheme scheme;
+    scheme.fillFontSizeTable();
+    chooseTheme(scheme, QStringLiteral("Default"));
+    return scheme;
+}
+
+// A theme whose every picture slot holds a 600x64 picture of its own, with enough
+// detail that decoding is real work.
+struct LargeTheme {
+    QTemporaryDir dir;
+    ColorScheme scheme;
+
+    LargeTheme() {
+        scheme.fillFontSizeTable();
+        for (const ThemeElement& e : ThemeElements) {
+            if (e.imageSlot != NoSlot) {
+                QImage image(600, 64, QImage::Format_RGB32);
+                QPainter painter(&image);
+                for (int x = 0; x < 600; x += 6)
+                    painter.fillRect(x, 0, 6, 64,
+                                     QColor::fromHsv((x + e.imageSlot * 37) % 360, 140, 220));
+                painter.drawText(image.rect(), Qt::AlignCenter, QString::fromLatin1(e.key));
+                painter.end();
+                const QString path =
+                    dir.filePath(QString::fromLatin1(e.key).toLower() + QStringLiteral(".png"));
+                image.save(path, "PNG");
+                scheme.image(e.imageSlot) = path;
+            }
+            if (e.fontSlot != NoSlot) {
+                scheme.font(FontAttr::Face, e.fontSlot) =
+                    SchemeValue::text(QStringLiteral("Arial"));
+                scheme.font(FontAttr::Size, e.fontSlot) = SchemeValue::integer(14);
+                scheme.font(FontAttr::Style, e.fontSlot) = SchemeValue::integer(0);
+            }
+        }
+    }
+
+    // The 21 loads of one refresh: the background and the twenty slots, in order.
+    QStringList loads() const {
+        QStringList paths{scheme.image(0)};
+        for (int i = 0; i < 20; ++i)
+            paths << scheme.image(themeElement(PreviewPage::pictureElement(i)).imageSlot);
+        return paths;
+    }
+
+    // Gives every picture a new modification time, as an outside edit would.
+    void touchAll(int round) const {
+        const QDateTime when = QDateTime::currentDateTime().addSecs(round % 1000);
+        for (const QString& path : QDir(dir.path()).entryList(QDir::Files)) {
+            QFile file(dir.filePath(path));
+            if (file.open(QIODevice::ReadWrite))
+                file.setFileTime(when, QFileDevice::FileModificationTime);
+        }
+    }
+};
+
+LargeTheme& largeTheme() {
+    static LargeTheme theme;
+    return theme;
+}
+
+// Refresh, then let the shown page paint, as the window does after an edit.
+void refreshAndPaint(PreviewPage& page, const ColorScheme& scheme) {
+    page.DisplayRefresh(scheme);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+void BM_RefreshStudio(benchmark::State& state) {
+    const ColorScheme scheme = studioScheme();
+    if (scheme.image(1).isEmpty()) {
+        state.SkipWithError("the Studio theme could not be read");
+        return;
+    }
+    PreviewPage page;
+    page.show();
+    refreshAndPaint(page, scheme);
+    for (auto _ : state)
+        refreshAndPaint(page, scheme);
+}
+BENCHMARK(BM_RefreshStudio)->Unit(benchmark::kMillisecond);
+
+void BM_ChooseStudioAndRefresh(benchmark::State& state) {
+    setUpGlobalsAt(QStringLiteral(TINTORA_BUILD_DATA_DIR));
+    ColorScheme scheme;
+    scheme.fillFontSizeTable();
+    PreviewPage page;
+    page.show();
+    for (auto _ : state) {
+        chooseTheme(scheme, QStringLiteral("Default"));
+        refreshAndPaint(page, scheme);
+    }
+}
+BENCHMARK(BM_ChooseStudioAndRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshLargeUnchanged(benchmark::State& state) {
+    const LargeTheme& theme = largeTheme();
+    PreviewPage page;
+    page.show();
+    refreshAndPaint(page, theme.scheme);
+    for (auto _ : state)
+        refreshAndPaint(page, theme.scheme);
+}
+BENCHMARK(BM_RefreshLargeUnchanged)->Unit(benchmark::kMillisecond);
+
+// Every file changed since the last refresh: all 21 loads decode again.
+void BM_RefreshLargeAllChanged(benchmark::State& state) {
+    const LargeTheme& theme = largeTheme();
+    PreviewPage page;
+    page.show();
+    refreshAndPaint(page, theme.scheme);
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        theme.touchAll(++round);
+        state.ResumeTiming();
+        refreshAndPaint(page, theme.scheme);
+    }
+}
+BENCHMARK(BM_RefreshLargeAllChanged)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeLarge21(benchmark::State& state) {
+    const QStringList loads = largeTheme().loads();
+    for (auto _ : state) {
+        for (const QString& path : loads) {
+            QImageReader reader(path);
+            QImage image = reader.read();
+            benchmark::DoNotOptimize(image);
+        }
+    }
+}
+BENCHMARK(BM_DecodeLarge21)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    installFontSubstitutions();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
