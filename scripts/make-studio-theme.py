@@ -590,7 +590,7 @@ STUDIO_SHEETS = {
         ("BUTTON", [("color", "white"), ("background-color", "rgb(43, 51, 72)")]),
         ("a:link", [("color", "rgb(40, 96, 196)")]),
         ("a:visited", [("color", "rgb(118, 78, 158)")]),
-        ("a:active", [("color", "rgb(214, 78, 48)")]),
+        ("a:active", [("color", "rgb(196, 66, 38)")]),
     ],
     "graph0.css": [
         (".mstheme", [

@@ -1,3 +1,7 @@
+#include "support/TestSupport.h"
+#include "theme/ChooseTheme.h"
+#include "theme/ColorScheme.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -5,6 +9,9 @@
 #include <QSet>
 #include <QSize>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 // The bundled Default theme must be read exactly as a user's theme is: the readers only
 // see selectors alone on their line and declarations indented with one tab, and the
@@ -40,7 +47,8 @@ QList<Declaration> parseSheet(const QByteArray& bytes, QString* problem) {
     }
     const QList<QByteArray> lines = bytes.left(bytes.size() - 2).split('\n');
     static const QRegularExpression declaration(QStringLiteral("^\t([a-z0-9-]+): (\\S.*);$"));
-    static const QRegularExpression selector(QStringLiteral("^[.A-Za-z][A-Za-z0-9.:, -]*[A-Za-z0-9]$"));
+    static const QRegularExpression selector(
+        QStringLiteral("^[.A-Za-z][A-Za-z0-9.:, -]*[A-Za-z0-9]$"));
     QString current;
     bool open = false;
     for (int i = 0; i < lines.size(); ++i) {
@@ -118,6 +126,22 @@ QSize gifImageSize(const QByteArray& data) {
     return image;
 }
 
+// The relative luminance of a colour value (red in the low byte), for contrast ratios.
+double luminance(qint32 value) {
+    const auto channel = [](int c) {
+        const double v = c / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(value & 0xFF) + 0.7152 * channel((value >> 8) & 0xFF) +
+           0.0722 * channel((value >> 16) & 0xFF);
+}
+
+double contrast(qint32 a, qint32 b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 class TestStudioTheme : public QObject {
@@ -139,9 +163,11 @@ private Q_SLOTS:
         QTest::newRow("theme.css") << "theme.css" << theme;
 
         QStringList colors = {QStringLiteral("body/color,background-color"),
-                              QStringLiteral("h1/color"), QStringLiteral("h2, marquee/color"),
+                              QStringLiteral("h1/color"),
+                              QStringLiteral("h2, marquee/color"),
                               QStringLiteral("BUTTON/color,background-color"),
-                              QStringLiteral("a:link/color"), QStringLiteral("a:visited/color"),
+                              QStringLiteral("a:link/color"),
+                              QStringLiteral("a:visited/color"),
                               QStringLiteral("a:active/color")};
         for (int h = 3; h <= 6; ++h)
             colors << QStringLiteral("h%1/color").arg(h);
@@ -173,7 +199,8 @@ private Q_SLOTS:
             declared.insert(d.selector + QLatin1Char('/') + d.property);
         for (const QString& entry : expected) {
             const QString selector = entry.section(QLatin1Char('/'), 0, 0);
-            for (const QString& property : entry.section(QLatin1Char('/'), 1).split(QLatin1Char(',')))
+            for (const QString& property :
+                 entry.section(QLatin1Char('/'), 1).split(QLatin1Char(',')))
                 QVERIFY2(declared.contains(selector + QLatin1Char('/') + property),
                          qPrintable(selector + QStringLiteral(" lacks ") + property));
         }
@@ -197,17 +224,20 @@ private Q_SLOTS:
         const QString problem = loadStudioSheet(sheet, &declarations);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         for (const Declaration& d : declarations) {
-            const QString where = d.selector + QLatin1Char('/') + d.property + QStringLiteral(": ") + d.value;
+            const QString where =
+                d.selector + QLatin1Char('/') + d.property + QStringLiteral(": ") + d.value;
             if (d.property.endsWith(QLatin1String("color"))) {
                 const QRegularExpressionMatch m = rgb.match(d.value);
-                QVERIFY2(d.value == QLatin1String("black") || d.value == QLatin1String("white") || m.hasMatch(),
+                QVERIFY2(d.value == QLatin1String("black") || d.value == QLatin1String("white") ||
+                             m.hasMatch(),
                          qPrintable(where));
                 for (int c = 1; m.hasMatch() && c <= 3; ++c)
                     QVERIFY2(m.captured(c).toInt() <= 255, qPrintable(where));
             } else if (d.property == QLatin1String("font-size")) {
                 QVERIFY2(size.match(d.value).hasMatch(), qPrintable(where));
-            } else if (d.property.contains(QLatin1String("image")) || d.property.startsWith(QLatin1String("navbutton"))
-                       || d.property == QLatin1String("top-bar-button")) {
+            } else if (d.property.contains(QLatin1String("image")) ||
+                       d.property.startsWith(QLatin1String("navbutton")) ||
+                       d.property == QLatin1String("top-bar-button")) {
                 QVERIFY2(url.match(d.value).hasMatch(), qPrintable(where));
             }
         }
@@ -228,7 +258,8 @@ private Q_SLOTS:
             {QStringLiteral("navbutton-vert-pushed"), QSize(141, 22)},
             {QStringLiteral("top-bar-button"), QSize(95, 20)},
         };
-        static const QRegularExpression quickLink(QStringLiteral("^navbutton-(prev|home|up|next)-(normal|hovered)$"));
+        static const QRegularExpression quickLink(
+            QStringLiteral("^navbutton-(prev|home|up|next)-(normal|hovered)$"));
         QSet<QString> named;
         int pictures = 0;
         for (const char* sheet : {"theme.css", "graph0.css", "graph1.css"}) {
@@ -240,11 +271,13 @@ private Q_SLOTS:
                     continue;
                 const QString file = d.value.mid(4, d.value.size() - 5);
                 const QSize actual = gifImageSize(readAll(studioPath(file)));
-                QVERIFY2(actual.isValid(), qPrintable(file + QStringLiteral(" is missing or not a GIF")));
+                QVERIFY2(actual.isValid(),
+                         qPrintable(file + QStringLiteral(" is missing or not a GIF")));
                 QSize wanted = sizes.value(d.property);
                 const QRegularExpressionMatch m = quickLink.match(d.property);
                 if (m.hasMatch())
-                    wanted = m.captured(2) == QLatin1String("normal") ? QSize(100, 20) : QSize(100, 22);
+                    wanted =
+                        m.captured(2) == QLatin1String("normal") ? QSize(100, 20) : QSize(100, 22);
                 if (d.property == QLatin1String("background-image"))
                     QVERIFY2(actual.width() >= 16 && actual.height() >= 16, qPrintable(file));
                 else
@@ -257,8 +290,71 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(pictures, 19);
-        const QStringList present = QDir(studioPath(QString())).entryList({QStringLiteral("*.gif")}, QDir::Files);
+        const QStringList present =
+            QDir(studioPath(QString())).entryList({QStringLiteral("*.gif")}, QDir::Files);
         QCOMPARE(QSet<QString>(present.begin(), present.end()), named);
+    }
+
+    // Choosing "Default" reads Studio without a single run-time error, sets every
+    // value a theme can set, and gives text that is readable on its background.
+    void readsCleanlyAsDefault() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString folder = world.path(QStringLiteral("Themes/Studio"));
+        QVERIFY(QDir().mkpath(folder));
+        const QDir studio(studioPath(QString()));
+        for (const QString& name : studio.entryList(QDir::Files))
+            QVERIFY(QFile::copy(studio.filePath(name), folder + QLatin1Char('/') + name));
+
+        ColorScheme scheme;
+        scheme.fillFontSizeTable();
+        scheme.SchemeImages.fill(QStringLiteral("old.gif"));
+        for (auto& attr : scheme.SchemeColors)
+            attr.fill(1234567);
+        scheme.SchemeFonts[FontAttr::Face].fill(SchemeValue::text(QStringLiteral("Old")));
+        scheme.SchemeFonts[FontAttr::Size].fill(SchemeValue::text(QStringLiteral("99")));
+        chooseTheme(scheme, QStringLiteral("Default"));
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(scheme.ThemeName, QStringLiteral("Studio"));
+
+        for (const ThemeElement& e : ThemeElements) {
+            const QString key = QString::fromLatin1(e.key.data(), qsizetype(e.key.size()));
+            if (e.has(Attribute::Image)) {
+                const QString image = scheme.valueText(e, Attribute::Image);
+                QVERIFY2(image.startsWith(folder) && QFile::exists(image),
+                         qPrintable(key + QStringLiteral(": ") + image));
+            }
+            if (e.has(Attribute::Font)) {
+                QVERIFY2(scheme.valueText(e, Attribute::Font) != QLatin1String("Old"),
+                         qPrintable(key));
+                QVERIFY2(scheme.valueText(e, Attribute::FontSize) != QLatin1String("99"),
+                         qPrintable(key));
+            }
+            if (e.has(Attribute::ForeColor))
+                QVERIFY2(scheme.valueText(e, Attribute::ForeColor) != QLatin1String("1234567"),
+                         qPrintable(key));
+            // No style sheet selector sets the global buttons' background.
+            if (e.has(Attribute::BackColor) && e.element != Element::GLOBALBUTTONS)
+                QVERIFY2(scheme.valueText(e, Attribute::BackColor) != QLatin1String("1234567"),
+                         qPrintable(key));
+        }
+
+        // Body text and links want the usual 4.5:1, headings (large text) 3:1; the
+        // navigation text sits on the buttons' colour.
+        const qint32 page = scheme.pageBackground();
+        for (const Element e : {Element::BODY, Element::REGULARLINK, Element::VISITEDLINK,
+                                Element::ACTIVELINK, Element::HEADING5, Element::HEADING6})
+            QVERIFY2(contrast(scheme.color(ColorAttr::Fore, themeElement(e).colorSlot), page) >=
+                         4.5,
+                     themeElement(e).key.data());
+        for (const Element e :
+             {Element::HEADING1, Element::HEADING2, Element::HEADING3, Element::HEADING4})
+            QVERIFY2(contrast(scheme.color(ColorAttr::Fore, themeElement(e).colorSlot), page) >=
+                         3.0,
+                     themeElement(e).key.data());
+        const int nav = themeElement(Element::NAVBUTTONS).colorSlot;
+        QVERIFY(contrast(scheme.color(ColorAttr::Fore, nav), scheme.color(ColorAttr::Back, nav)) >=
+                4.5);
     }
 };
 

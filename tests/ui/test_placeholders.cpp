@@ -51,7 +51,8 @@ private Q_SLOTS:
             QImageReader reader(studio.filePath(name));
             const QSize declared = reader.size();
             const QImage image = reader.read();
-            QVERIFY2(!image.isNull(), qPrintable(name + QStringLiteral(": ") + reader.errorString()));
+            QVERIFY2(!image.isNull(),
+                     qPrintable(name + QStringLiteral(": ") + reader.errorString()));
             QCOMPARE(image.size(), declared);
         }
     }
