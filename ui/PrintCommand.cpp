@@ -12,21 +12,25 @@
 #include <QPixmap>
 
 namespace {
+// The command runs to its end before the user's next click; only the window's own
+// resizing and painting go on meanwhile.
+constexpr QEventLoop::ProcessEventsFlags OwnEventsOnly = QEventLoop::ExcludeUserInputEvents;
+
 // A window manager maximises a window on its own time; wait a little for the new
 // size so the picture shows the maximised window, not the one before.
 void waitForResize(QWidget& window, const QSize& before) {
     constexpr qint64 LongestWaitMs = 500;
     QElapsedTimer timer;
     timer.start();
-    QApplication::processEvents();
+    QApplication::processEvents(OwnEventsOnly);
     while (window.size() == before && timer.elapsed() < LongestWaitMs)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QApplication::processEvents(OwnEventsOnly, 10);
 }
 
 // Lays out and paints what is pending so that the picture shows the window as it is.
 void settle() {
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    QApplication::processEvents();
+    QApplication::processEvents(OwnEventsOnly);
 }
 } // namespace
 
@@ -83,7 +87,7 @@ void mnuFilePrint_Click(QMainWindow& window, QWidget& picDisplay, DialogService&
                 [&] { picDisplay.move(twipsToPixels(PicDisplayDesignLeft), picDisplay.y()); });
             proc.step([&] {
                 window.setWindowState(recorded);
-                QApplication::processEvents();
+                QApplication::processEvents(OwnEventsOnly);
             });
         } else {
             proc.step([&] { printer.endDoc(); });
