@@ -34,8 +34,8 @@ void settle() {
 }
 } // namespace
 
-void mnuFilePrint_Click(QMainWindow& window, QWidget& picDisplay, DialogService& cdbMain,
-                        Printer& printer, const ColorScheme& scheme) {
+void printScheme(QMainWindow& window, QWidget& picDisplay, DialogService& cdbMain, Printer& printer,
+                 const ColorScheme& scheme) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
     int copies = cdbMain.Copies;

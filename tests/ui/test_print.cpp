@@ -153,7 +153,7 @@ private Q_SLOTS:
         cdbMain.printer().setOutputFileName(pdf);
         QtPrinter printer(cdbMain.printer());
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.join('\n')));
         const int pages = pageCount(pdf);
@@ -187,7 +187,7 @@ private Q_SLOTS:
         cdbMain.printer().setOutputFileName(pdf);
         QtPrinter printer(cdbMain.printer());
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         const QString text = pageText(pdf, 1);
         const QStringList lines = textLines(text);
@@ -244,7 +244,7 @@ private Q_SLOTS:
         cdbMain.printer().setOutputFileName(pdf);
         QtPrinter printer(cdbMain.printer());
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         QCOMPARE(w.window.isMaximized(), maximised);
         QCOMPARE(w.picDisplay->pos(), designPosition);
@@ -275,7 +275,7 @@ private Q_SLOTS:
         cdbMain.printer().setOutputFileName(pdf);
         QtPrinter printer(cdbMain.printer());
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         QCOMPARE(cdbMain.calls.size(), 1);
         QVERIFY(world.prompt.messages.isEmpty());
@@ -299,7 +299,7 @@ private Q_SLOTS:
         QtPrinter printer(cdbMain.printer());
         world.prompt.script({ErrorPrompt::Answer::Ignore});
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages.front().contains(QStringLiteral("Err#5 - ")));
@@ -334,7 +334,7 @@ private Q_SLOTS:
         device.setPageMargins(QMarginsF(0, 0, 0, 0));
         QtPrinter printer(device);
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         QVERIFY(world.prompt.messages.isEmpty());
         const int pages = pageCount(pdf);
@@ -365,7 +365,7 @@ private Q_SLOTS:
         cdbMain.printer().setOutputFileName(pdf);
         QtPrinter printer(cdbMain.printer());
 
-        mnuFilePrint_Click(w.window, *w.picDisplay, cdbMain, printer, scheme);
+        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
 
         QCOMPARE(world.prompt.messages.size(), 4);
         for (const QString& message : world.prompt.messages)
