@@ -81,50 +81,68 @@ QImage pictureOfPage(const QString& pdf, int page, const QString& folder) {
     return QImage(prefix + QStringLiteral("-000.png"));
 }
 
-ColorScheme sampleScheme(const TestWorld& world) {
+// One print run: globals as at start-up, a scheme with every kind of value, a main
+// window like frmMain's (a white client area with the preview at its design left)
+// and a scripted printer dialog that prints to a PDF file in the temporary folder.
+struct PrintRun {
+    TestWorld world;
     ColorScheme scheme;
-    scheme.fillFontSizeTable();
-    scheme.ThemeName = QStringLiteral("Studio");
-    for (int slot = 0; slot <= 12; ++slot) {
-        scheme.font(FontAttr::Face, slot) = SchemeValue::text(QStringLiteral("TIMES NEW ROMAN"));
-        scheme.font(FontAttr::Size, slot) = SchemeValue::integer(10 + slot);
-        scheme.font(FontAttr::Style, slot) = SchemeValue::integer(slot % 4);
-        scheme.color(ColorAttr::Back, slot) = rgbValue(255, 255, slot);
-        scheme.color(ColorAttr::Fore, slot) = rgbValue(0, 0, 128);
-    }
-    for (int slot = 0; slot <= 18; ++slot)
-        scheme.image(slot) = world.path(QStringLiteral("Themes/Studio/picture%1.gif").arg(slot));
-    scheme.image(1).clear(); // a theme that sets no banner picture
-    return scheme;
-}
-
-// A main window like frmMain's: a client area with the preview at its design left.
-struct PrintWindow {
     QMainWindow window;
-    QWidget* clientArea = nullptr;
-    PreviewPage* picDisplay = nullptr;
+    QWidget* clientArea = new QWidget;
+    PreviewPage* picDisplay = new PreviewPage(clientArea);
+    ScriptedDialogs cdbMain;
+    QString pdf = world.path(QStringLiteral("report.pdf"));
 
-    PrintWindow() {
-        clientArea = new QWidget;
+    PrintRun() {
+        world.setUpGlobals();
+        scheme.fillFontSizeTable();
+        scheme.ThemeName = QStringLiteral("Studio");
+        for (int slot = 0; slot <= 12; ++slot) {
+            scheme.font(FontAttr::Face, slot) =
+                SchemeValue::text(QStringLiteral("TIMES NEW ROMAN"));
+            scheme.font(FontAttr::Size, slot) = SchemeValue::integer(10 + slot);
+            scheme.font(FontAttr::Style, slot) = SchemeValue::integer(slot % 4);
+            scheme.color(ColorAttr::Back, slot) = rgbValue(255, 255, slot);
+            scheme.color(ColorAttr::Fore, slot) = rgbValue(0, 0, 128);
+        }
+        for (int slot = 0; slot <= 18; ++slot)
+            scheme.image(slot) = world.path(QStringLiteral("Themes/Studio/pic%1.gif").arg(slot));
+        scheme.image(1).clear(); // a theme that sets no banner picture
+
         clientArea->setAutoFillBackground(true);
         QPalette palette = clientArea->palette();
         palette.setColor(QPalette::Window, Qt::white);
         clientArea->setPalette(palette);
         window.setCentralWidget(clientArea);
-        picDisplay = new PreviewPage(clientArea);
         window.resize(700, 500);
+        window.show();
+        cdbMain.printer().setOutputFileName(pdf);
+    }
+
+    void print(int copies) {
+        cdbMain.answerPrinter(copies);
+        QtPrinter printer(cdbMain.printer());
+        printScheme(window, *picDisplay, cdbMain, printer, scheme);
+    }
+
+    // The text of the pages before the last one (the last copy's picture).
+    QString reportText() const {
+        QString text;
+        for (int page = 1; page < pageCount(pdf); ++page)
+            text += pageText(pdf, page);
+        return text;
+    }
+
+    // The lines the report prints, as the PDF's text shows them.
+    QStringList expectedLines() const {
+        QStringList lines;
+        for (const ReportLine& line : reportLines(scheme)) {
+            if (!line.text.trimmed().isEmpty())
+                lines.append(line.text.trimmed());
+        }
+        return lines;
     }
 };
-
-// The lines the report prints, as the PDF's text shows them.
-QStringList expectedLines(const ColorScheme& scheme) {
-    QStringList lines;
-    for (const ReportLine& line : reportLines(scheme)) {
-        if (!line.text.trimmed().isEmpty())
-            lines.append(line.text.trimmed());
-    }
-    return lines;
-}
 } // namespace
 
 class TestPrint : public QObject {
@@ -142,78 +160,56 @@ private Q_SLOTS:
     }
     void copiesAlternateReportAndPicture() {
         QFETCH(int, copies);
-        TestWorld world;
-        world.setUpGlobals();
-        const ColorScheme scheme = sampleScheme(world);
-        PrintWindow w;
-        w.window.show();
-        ScriptedDialogs cdbMain;
-        cdbMain.answerPrinter(copies);
-        const QString pdf = world.path(QStringLiteral("report.pdf"));
-        cdbMain.printer().setOutputFileName(pdf);
-        QtPrinter printer(cdbMain.printer());
+        PrintRun run;
+        run.print(copies);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.join('\n')));
-        const int pages = pageCount(pdf);
+        QVERIFY2(run.world.prompt.messages.isEmpty(),
+                 qPrintable(run.world.prompt.messages.join('\n')));
+        const int pages = pageCount(run.pdf);
         QCOMPARE(pages % copies, 0);
         const int perCopy = pages / copies;
         QVERIFY(perCopy >= 2);
         QList<int> expectedPictures;
         for (int copy = 1; copy <= copies; ++copy)
             expectedPictures.append(copy * perCopy);
-        QCOMPARE(picturePages(pdf), expectedPictures);
-
-        const QStringList expected = expectedLines(scheme);
+        QCOMPARE(picturePages(run.pdf), expectedPictures);
         for (int copy = 0; copy < copies; ++copy) {
             QString report;
             for (int page = copy * perCopy + 1; page < (copy + 1) * perCopy; ++page)
-                report += pageText(pdf, page);
-            QCOMPARE(textLines(report), expected);
-            QVERIFY(textLines(pageText(pdf, (copy + 1) * perCopy)).isEmpty());
+                report += pageText(run.pdf, page);
+            QCOMPARE(textLines(report), run.expectedLines());
+            QVERIFY(textLines(pageText(run.pdf, (copy + 1) * perCopy)).isEmpty());
         }
     }
 
     void reportLinesReadAsTheSchemeSays() {
-        TestWorld world;
-        world.setUpGlobals();
-        const ColorScheme scheme = sampleScheme(world);
-        PrintWindow w;
-        w.window.show();
-        ScriptedDialogs cdbMain;
-        cdbMain.answerPrinter(1);
-        const QString pdf = world.path(QStringLiteral("report.pdf"));
-        cdbMain.printer().setOutputFileName(pdf);
-        QtPrinter printer(cdbMain.printer());
+        PrintRun run;
+        run.print(1);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        const QString text = pageText(pdf, 1);
+        const QString text = pageText(run.pdf, 1);
         const QStringList lines = textLines(text);
-        QCOMPARE(lines.value(0), QStringLiteral("FILE INFORMATION"));
-        QCOMPARE(lines.value(1), QStringLiteral("Application Name: Tintora"));
-        QCOMPARE(lines.value(2), QStringLiteral("Program Version: 0001.0000.0000"));
-        QCOMPARE(lines.value(3), QStringLiteral("Program Author: tester"));
-        QCOMPARE(lines.value(4), QStringLiteral("Theme: Studio"));
-        QCOMPARE(lines.value(5), QStringLiteral("BACKGROUND"));
+        const QStringList head{QStringLiteral("FILE INFORMATION"),
+                               QStringLiteral("Application Name: Tintora"),
+                               QStringLiteral("Program Version: 0001.0000.0000"),
+                               QStringLiteral("Program Author: tester"),
+                               QStringLiteral("Theme: Studio"),
+                               QStringLiteral("BACKGROUND")};
+        QCOMPARE(lines.mid(0, head.size()), head);
         const qsizetype banner = lines.indexOf(QStringLiteral("BANNER"));
         QVERIFY(banner > 0);
-        QCOMPARE(lines.value(banner + 1), QStringLiteral("Image:"));
-        QCOMPARE(lines.value(banner + 2), QStringLiteral("Font: Times new roman"));
-        QCOMPARE(lines.value(banner + 3), QStringLiteral("FontSize: 10"));
-        QCOMPARE(lines.value(banner + 4), QStringLiteral("FontStyle: 0"));
-        QCOMPARE(lines.value(banner + 5), QStringLiteral("BackColor: 65535"));
+        const QStringList bannerLines{
+            QStringLiteral("Image:"), QStringLiteral("Font: Times new roman"),
+            QStringLiteral("FontSize: 10"), QStringLiteral("FontStyle: 0"),
+            QStringLiteral("BackColor: 65535")};
+        QCOMPARE(lines.mid(banner + 1, bannerLines.size()), bannerLines);
 
-        // The attribute lines are indented; each section end leaves two empty lines.
+        // Attribute lines are indented; each section end leaves two empty lines.
         const QStringList raw = text.split(QLatin1Char('\n'));
         const qsizetype theme =
             raw.indexOf(QRegularExpression(QStringLiteral("^\\s+Theme: Studio$")));
         QVERIFY(theme > 0);
-        QVERIFY(raw[theme - 1].startsWith(QLatin1Char(' ')));
-        QCOMPARE(raw.value(theme + 1), QString());
-        QCOMPARE(raw.value(theme + 2), QString());
-        QCOMPARE(raw.value(theme + 3), QStringLiteral("BACKGROUND"));
+        QCOMPARE(raw.mid(theme + 1, 3),
+                 (QStringList{QString(), QString(), QStringLiteral("BACKGROUND")}));
     }
 
     // Printing maximises the window and moves the preview to the left edge for the
@@ -225,154 +221,100 @@ private Q_SLOTS:
     }
     void windowAndPreviewRestored() {
         QFETCH(bool, maximised);
-        TestWorld world;
-        world.setUpGlobals();
-        const ColorScheme scheme = sampleScheme(world);
-        PrintWindow w;
+        PrintRun run;
         if (maximised)
-            w.window.showMaximized();
-        else
-            w.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-        const QSize normalSize = w.window.size();
-        const int normalClientWidth = w.clientArea->width();
-        const QPoint designPosition = w.picDisplay->pos();
+            run.window.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&run.window));
+        const QSize size = run.window.size();
+        const int clientWidth = run.clientArea->width();
+        const QPoint designPosition = run.picDisplay->pos();
         QCOMPARE(designPosition.x(), twipsToPixels(PicDisplayDesignLeft));
-        ScriptedDialogs cdbMain;
-        cdbMain.answerPrinter(1);
-        const QString pdf = world.path(QStringLiteral("report.pdf"));
-        cdbMain.printer().setOutputFileName(pdf);
-        QtPrinter printer(cdbMain.printer());
+        run.print(1);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        QCOMPARE(w.window.isMaximized(), maximised);
-        QCOMPARE(w.picDisplay->pos(), designPosition);
-        if (!maximised)
-            QTRY_COMPARE(w.window.size(), normalSize);
+        QCOMPARE(run.window.isMaximized(), maximised);
+        QCOMPARE(run.picDisplay->pos(), designPosition);
+        QTRY_COMPARE(run.window.size(), size);
 
         // The picture is the maximised client area with the grey preview at its left.
-        const QList<int> pictures = picturePages(pdf);
+        const QList<int> pictures = picturePages(run.pdf);
         QCOMPARE(pictures.size(), 1);
-        const QImage picture = pictureOfPage(pdf, pictures.front(), world.dir.path());
+        const QImage picture = pictureOfPage(run.pdf, pictures.front(), run.world.dir.path());
         QVERIFY(!picture.isNull());
         if (!maximised)
-            QVERIFY(picture.width() > normalClientWidth);
+            QVERIFY(picture.width() > clientWidth);
         QCOMPARE(QColor(picture.pixel(3, 3)), QColor(128, 128, 128));
         QCOMPARE(QColor(picture.pixel(picture.width() - 3, 3)), QColor(Qt::white));
     }
 
     void cancelPrintsNothingAndSaysNothing() {
-        TestWorld world;
-        world.setUpGlobals();
-        const ColorScheme scheme = sampleScheme(world);
-        PrintWindow w;
-        w.window.show();
-        const QPoint designPosition = w.picDisplay->pos();
-        ScriptedDialogs cdbMain;
-        cdbMain.answerCancel(ScriptedDialogs::Kind::Printer);
-        const QString pdf = world.path(QStringLiteral("report.pdf"));
-        cdbMain.printer().setOutputFileName(pdf);
-        QtPrinter printer(cdbMain.printer());
+        PrintRun run;
+        const QPoint designPosition = run.picDisplay->pos();
+        run.cdbMain.answerCancel(ScriptedDialogs::Kind::Printer);
+        QtPrinter printer(run.cdbMain.printer());
+        printScheme(run.window, *run.picDisplay, run.cdbMain, printer, run.scheme);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        QCOMPARE(cdbMain.calls.size(), 1);
-        QVERIFY(world.prompt.messages.isEmpty());
-        QVERIFY(world.prompt.informed.isEmpty());
-        QVERIFY(!QFileInfo::exists(pdf));
-        QVERIFY(!w.window.isMaximized());
-        QCOMPARE(w.picDisplay->pos(), designPosition);
+        QCOMPARE(run.cdbMain.calls.size(), 1);
+        QVERIFY(run.world.prompt.messages.isEmpty());
+        QVERIFY(run.world.prompt.informed.isEmpty());
+        QVERIFY(!QFileInfo::exists(run.pdf));
+        QVERIFY(!run.window.isMaximized());
+        QCOMPARE(run.picDisplay->pos(), designPosition);
     }
 
     void emptyFaceNameShowsErrorAndPrintsEmptyFont() {
-        TestWorld world;
-        world.setUpGlobals();
-        ColorScheme scheme = sampleScheme(world);
-        scheme.font(FontAttr::Face, 3) = SchemeValue::text(QString()); // HEADING2
-        PrintWindow w;
-        w.window.show();
-        ScriptedDialogs cdbMain;
-        cdbMain.answerPrinter(1);
-        const QString pdf = world.path(QStringLiteral("report.pdf"));
-        cdbMain.printer().setOutputFileName(pdf);
-        QtPrinter printer(cdbMain.printer());
-        world.prompt.script({ErrorPrompt::Answer::Ignore});
+        PrintRun run;
+        run.scheme.font(FontAttr::Face, 3) = SchemeValue::text(QString()); // HEADING2
+        run.world.prompt.script({ErrorPrompt::Answer::Ignore});
+        run.print(1);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        QCOMPARE(world.prompt.messages.size(), 1);
-        QVERIFY(world.prompt.messages.front().contains(QStringLiteral("Err#5 - ")));
-        QString report;
-        for (int page = 1; page < pageCount(pdf); ++page)
-            report += pageText(pdf, page);
-        const QStringList lines = textLines(report);
+        QCOMPARE(run.world.prompt.messages.size(), 1);
+        QVERIFY(run.world.prompt.messages.front().contains(QStringLiteral("Err#5 - ")));
+        const QStringList lines = textLines(run.reportText());
         const qsizetype heading2 = lines.indexOf(QStringLiteral("HEADING2"));
         QVERIFY(heading2 > 0);
-        QCOMPARE(lines.value(heading2 + 1), QStringLiteral("Font:"));
-        QCOMPARE(lines.value(heading2 + 2), QStringLiteral("FontSize: 13"));
+        QCOMPARE(lines.mid(heading2 + 1, 2),
+                 (QStringList{QStringLiteral("Font:"), QStringLiteral("FontSize: 13")}));
         QCOMPARE(lines.count(QStringLiteral("Font: Times new roman")), 12);
     }
 
     // On a small page the report runs over many pages and its long lines wrap;
     // nothing is lost, repeated or reordered on the way.
     void longReportContinuesOnNextPages() {
-        TestWorld world;
-        world.setUpGlobals();
-        ColorScheme scheme = sampleScheme(world);
-        scheme.image(0) = world.path(QStringLiteral("Themes/Studio/") +
-                                     QString(120, QLatin1Char('b')) + QStringLiteral(".gif"));
-        PrintWindow w;
-        w.window.show();
-        ScriptedDialogs cdbMain;
-        cdbMain.answerPrinter(1);
-        const QString pdf = world.path(QStringLiteral("small.pdf"));
-        QPrinter& device = cdbMain.printer();
-        device.setOutputFileName(pdf);
+        PrintRun run;
+        run.scheme.image(0) =
+            run.world.path(QString(120, QLatin1Char('b')) + QStringLiteral(".gif"));
+        QPrinter& device = run.cdbMain.printer();
         device.setPageSize(QPageSize(QSizeF(90, 110), QPageSize::Millimeter,
                                      QStringLiteral("small"), QPageSize::ExactMatch));
         device.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QtPrinter printer(device);
+        run.print(1);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        QVERIFY(world.prompt.messages.isEmpty());
-        const int pages = pageCount(pdf);
+        QVERIFY(run.world.prompt.messages.isEmpty());
+        const int pages = pageCount(run.pdf);
         QVERIFY2(pages > 6, qPrintable(QString::number(pages)));
-        QCOMPARE(picturePages(pdf), QList<int>{pages});
-        QString report;
-        for (int page = 1; page < pages; ++page) {
-            const QString text = pageText(pdf, page);
-            QVERIFY2(!textLines(text).isEmpty(),
-                     qPrintable(QStringLiteral("page %1 empty").arg(page)));
-            report += text;
-        }
-        QCOMPARE(withoutBlanks(report), withoutBlanks(expectedLines(scheme).join(QString())));
+        QCOMPARE(picturePages(run.pdf), QList<int>{pages});
+        for (int page = 1; page < pages; ++page)
+            QVERIFY2(!textLines(pageText(run.pdf, page)).isEmpty(),
+                     qPrintable(QString::number(page)));
+        QCOMPARE(withoutBlanks(run.reportText()),
+                 withoutBlanks(run.expectedLines().join(QString())));
     }
 
     // A printer that cannot start is reported once per document, and the window is
     // left as it was.
     void printerThatCannotStartIsReportedOncePerDocument() {
-        TestWorld world;
-        world.setUpGlobals();
-        const ColorScheme scheme = sampleScheme(world);
-        PrintWindow w;
-        w.window.show();
-        const QPoint designPosition = w.picDisplay->pos();
-        ScriptedDialogs cdbMain;
-        cdbMain.answerPrinter(2);
-        const QString pdf = world.path(QStringLiteral("missing/report.pdf"));
-        cdbMain.printer().setOutputFileName(pdf);
-        QtPrinter printer(cdbMain.printer());
+        PrintRun run;
+        const QPoint designPosition = run.picDisplay->pos();
+        run.pdf = run.world.path(QStringLiteral("missing/report.pdf"));
+        run.cdbMain.printer().setOutputFileName(run.pdf);
+        run.print(2);
 
-        printScheme(w.window, *w.picDisplay, cdbMain, printer, scheme);
-
-        QCOMPARE(world.prompt.messages.size(), 4);
-        for (const QString& message : world.prompt.messages)
+        QCOMPARE(run.world.prompt.messages.size(), 4);
+        for (const QString& message : run.world.prompt.messages)
             QVERIFY(message.contains(QStringLiteral("Err#57 - Device I/O error")));
-        QVERIFY(!QFileInfo::exists(pdf));
-        QVERIFY(!w.window.isMaximized());
-        QCOMPARE(w.picDisplay->pos(), designPosition);
+        QVERIFY(!QFileInfo::exists(run.pdf));
+        QVERIFY(!run.window.isMaximized());
+        QCOMPARE(run.picDisplay->pos(), designPosition);
     }
 };
 
