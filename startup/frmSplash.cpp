@@ -7,9 +7,12 @@
 #include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTimer>
 
 namespace {
@@ -52,6 +55,10 @@ frmSplash::frmSplash(std::function<frmMain*()> mainWindow, QWidget* parent)
         twipsRect(120, 1920, 6855, 375), designFont(QStringLiteral("MS Sans Serif"), 12, true),
         Qt::AlignHCenter | Qt::AlignTop);
     lblThemeStatus->hide();
+    prgThemeStatus = new QProgressBar(Frame1);
+    prgThemeStatus->setGeometry(twipsRect(600, 2370, 5895, 300));
+    prgThemeStatus->setRange(0, 1000);
+    prgThemeStatus->hide();
     lblWarning = makeLabel(
         Frame1,
         QStringLiteral("Warning: this program is protected by copyright law. Copying or "
@@ -87,7 +94,20 @@ void frmSplash::Form_Load() {
         lblVersion->move(right - lblVersion->width() + 1, lblVersion->y());
     });
     proc.step([&] { subSetupGlobals(); });
+    proc.step([&] { themeSources = defaultThemeSources(globals().UserName); });
     proc.step([&] { CenterForm(this); });
+}
+
+void frmSplash::closeEvent(QCloseEvent* event) {
+    if (installing_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void frmSplash::reject() {
+    if (!installing_)
+        QDialog::reject();
 }
 
 void frmSplash::Timer1_Timer() {
@@ -95,7 +115,26 @@ void frmSplash::Timer1_Timer() {
     proc.step([&] { Timer1->stop(); });
     proc.step([&] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
     // Loading the main window here, as the first Themes menu access does.
-    proc.step([&] { mainWindow_(); });
+    frmMain* main = nullptr;
+    proc.step([&] { main = mainWindow_(); });
+
+    ThemeInstaller installer(themeSources);
+    installer.addThemesItem = [main](const QString& caption) {
+        if (main)
+            main->addThemesItem(caption);
+    };
+    installer.packageStarted = [this](const QString& name) {
+        lblThemeStatus->show();
+        prgThemeStatus->setFormat(name + QStringLiteral(": %p%"));
+        prgThemeStatus->setValue(0);
+        prgThemeStatus->show();
+    };
+    installer.progress = [this](int permille) { prgThemeStatus->setValue(permille); };
+    installer.yield = [] { QCoreApplication::processEvents(); };
+    installing_ = true;
+    installer.run(proc);
+    installing_ = false;
+
     // A label shows "&&" as it stands; the caption means one ampersand.
     proc.step([&] { lblThemeStatus->setText(QStringLiteral("File copy & extraction complete.")); });
     proc.step([&] { Timer2->start(); });

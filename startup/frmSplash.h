@@ -1,11 +1,14 @@
 #pragma once
 
+#include "startup/ThemeInstaller.h"
+
 #include <QDialog>
 
 #include <functional>
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QTimer;
 class frmMain;
 
@@ -29,6 +32,16 @@ public:
     QLabel* lblCopyright = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
+    // Progress of the package being unpacked, shown with lblThemeStatus.
+    QProgressBar* prgThemeStatus = nullptr;
+
+    // Where Timer1 looks for theme packages; set from this machine's folders at load.
+    ThemeSources themeSources;
+
+protected:
+    // The splash cannot be closed while themes are being installed.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
 private:
     void Form_Load();
@@ -36,4 +49,5 @@ private:
     void Timer2_Timer();
 
     std::function<frmMain*()> mainWindow_;
+    bool installing_ = false;
 };

@@ -1,12 +1,43 @@
+#include "PackageMaker.h"
 #include "framework/Globals.h"
+#include "framework/Trace.h"
 #include "startup/frmSplash.h"
 #include "support/TestSupport.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// Records, when the watched window is first shown, what the trace log and the
+// theme folders held at that moment.
+class ShowWatcher : public QObject {
+public:
+    ShowWatcher(QString logPath, QString probe) : logPath_(std::move(logPath)), probe_(std::move(probe)) {}
+    bool shown = false;
+    QByteArray logAtShow;
+    bool probeAtShow = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && !shown) {
+            shown = true;
+            logAtShow = readFile(logPath_);
+            probeAtShow = QFileInfo::exists(probe_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString logPath_;
+    QString probe_;
+};
+
+} // namespace
 
 class TestSplash : public QObject {
     Q_OBJECT
@@ -15,6 +46,7 @@ private Q_SLOTS:
     void startUpOrder() {
         TestWorld world;
         qputenv("HOME", world.path("home").toUtf8());
+        qputenv("WINEPREFIX", world.path("wine").toUtf8());
         QDir().mkpath(world.path("data/Themes"));
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(world.path("data"));
@@ -58,6 +90,65 @@ private Q_SLOTS:
         QCOMPARE(main->scheme().SchemeFonts[FontAttr::Style][0], SchemeValue::integer(0));
         QCOMPARE(main->themesItemCaption(0), QStringLiteral("Default"));
         QVERIFY(!main->mnuFileSave->isEnabled());
+        QDir::setCurrent(oldCurrent);
+    }
+
+    // With packages in both source folders: they are unpacked on the splash, listed in
+    // the Themes menu, and the default theme is read only after the last unpack, before
+    // the main window shows.
+    void installsThemesBeforeShowing() {
+        TestWorld world;
+        qputenv("HOME", world.path("home").toUtf8());
+        qputenv("WINEPREFIX", world.path("wine").toUtf8());
+        qputenv("USERNAME", "ann");
+        const QString driveC = world.path("wine/drive_c");
+        const QString userSource = driveC + "/users/ann/AppData/Roaming/Microsoft/Themes";
+        const QString sharedSource = driveC + "/Program Files/Common Files/microsoft shared/Themes";
+        QVERIFY(writePackage(userSource + "/Alpha/Alpha.elm", PackageFormat::Zip, themeFiles("Alpha")).isEmpty());
+        QVERIFY(writePackage(sharedSource + "/Omega/Omega.elm", PackageFormat::TarGz, themeFiles("Omega"))
+                    .isEmpty());
+        QDir().mkpath(world.path("data/Themes"));
+        const QString oldCurrent = QDir::currentPath();
+        QDir::setCurrent(world.path("data"));
+        const QString log = world.path("trace.log");
+        QVERIFY(trace().openLog(log));
+
+        ShowWatcher watcher(log, world.path("data/Themes/Omega/theme.css"));
+        std::unique_ptr<frmMain> main;
+        frmSplash splash([&] {
+            if (!main) {
+                main = std::make_unique<frmMain>();
+                main->installEventFilter(&watcher);
+            }
+            return main.get();
+        });
+        QCOMPARE(splash.themeSources.user, userSource);
+        QCOMPARE(splash.themeSources.shared, sharedSource);
+        splash.show();
+        QVERIFY(splash.prgThemeStatus->isHidden());
+
+        QTRY_VERIFY_WITH_TIMEOUT(splash.Timer2->isActive(), 5000);
+        QVERIFY(!splash.lblThemeStatus->isHidden());
+        QVERIFY(!splash.prgThemeStatus->isHidden());
+        QCOMPARE(splash.prgThemeStatus->value(), 1000);
+        QCOMPARE(splash.lblThemeStatus->text(), QStringLiteral("File copy & extraction complete."));
+        QVERIFY(!main->isVisible());
+        QStringList captions;
+        for (int i = 0; i < main->themesItemCount(); ++i)
+            captions.append(main->themesItemCaption(i));
+        QCOMPARE(captions, (QStringList{"Default", "Alpha", "-", "Omega"}));
+        QVERIFY(main->mnuThemesItem[2]->isSeparator());
+        QVERIFY(world.prompt.informed.isEmpty());
+
+        QTRY_VERIFY_WITH_TIMEOUT(main->isVisible(), 3000);
+        QVERIFY(watcher.shown);
+        QVERIFY(watcher.probeAtShow);
+        const qsizetype installed = watcher.logAtShow.indexOf("frmSplash.Timer1_Timer - EXIT");
+        const qsizetype applied = watcher.logAtShow.indexOf("frmMain.mnuThemesItem_Click - EXIT");
+        QVERIFY(installed >= 0);
+        QVERIFY2(applied > installed, watcher.logAtShow.constData());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        trace().closeLog();
         QDir::setCurrent(oldCurrent);
     }
 };

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "startup/PackageUnpacker.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Procedure;
+
+// The two folders where web-authoring software keeps theme packages, searched in
+// this order.
+struct ThemeSources {
+    QString user;
+    QString shared;
+};
+
+// The source folders of this machine: on Windows those under C:, elsewhere the same
+// places inside the Wine prefix's drive_c ($WINEPREFIX, default ~/.wine).
+ThemeSources defaultThemeSources(const QString& userName);
+
+// The names of a folder's entries that contain no point, files and folders alike
+// (`foldersOnly` keeps folders only), sorted by name. A missing folder has none.
+QStringList themeCandidates(const QString& folder, bool foldersOnly = false);
+
+// Unpacks one package on a worker thread while the calling thread keeps processing
+// its events, so the splash window stays responsive. `progress` gets 0..1000.
+UnpackResult unpackWhileResponsive(const QString& package, const QString& folder,
+                                   const UnpackLimits& limits,
+                                   const std::function<void(int permille)>& progress);
+
+// The theme installation run by the splash window's first timer tick: every theme
+// package of the source folders is copied into its own working folder under
+// StartDir/Themes and unpacked there, once; every theme found gets a Themes menu
+// item. Plain code without widgets: the window's part comes in through the hooks.
+class ThemeInstaller {
+public:
+    explicit ThemeInstaller(ThemeSources sources) : sources_(std::move(sources)) {}
+
+    // Adds a Themes menu item; "-" stands for the separator.
+    std::function<void(const QString& caption)> addThemesItem;
+    // A new package is about to be unpacked (the status label is shown).
+    std::function<void(const QString& name)> packageStarted;
+    // Progress of the package being unpacked, 0..1000.
+    std::function<void(int permille)> progress;
+    // Processes pending window events (the default does so for the whole application).
+    std::function<void()> yield;
+    UnpackLimits limits;
+
+    // Runs the installation; run-time errors go through `proc`, the trap of the
+    // timer tick.
+    void run(Procedure& proc);
+
+private:
+    void examineGroup(Procedure& proc, const QStringList& names, const QString& source);
+    void examine(Procedure& proc, const QString& source, const QString& name);
+    void install(Procedure& proc, const QString& package, const QString& name);
+    void addItem(Procedure& proc, const QString& caption);
+    void yieldNow(Procedure& proc);
+
+    ThemeSources sources_;
+    QString themesDir_;
+};
