@@ -1,0 +1,8 @@
+// Feeds arbitrary bytes to the reader of color1.css.
+#include "reader_fuzz.h"
+#include "theme/ThemeReaders.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    readerFuzz().run(data, size, "color1.css", LoadColors);
+    return 0;
+}
