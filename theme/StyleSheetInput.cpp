@@ -9,16 +9,12 @@
 
 #include <QDir>
 
-QString styleSheetPath(const QString& folder, const QString& name) {
-    const QString exact = folder + QDir::separator() + name;
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QDir dir(folder);
-    QStringList files = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& file : std::as_const(files))
+QString otherCasePath(const QString& folder, const QString& name) {
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& file : files)
         if (file.compare(name, Qt::CaseInsensitive) == 0)
             return folder + QDir::separator() + file;
-    return exact;
+    return {};
 }
 
 bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& caption,
@@ -26,7 +22,18 @@ bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& 
     scheme.ThemeName = themeFolderFor(caption);
     folder_ = globals().StartDir + QDir::separator() + QStringLiteral("Themes") +
               QDir::separator() + scheme.ThemeName;
-    return proc.step([&] { reader_.open(styleSheetPath(folder_, fileName)); });
+    return proc.step([&] {
+        try {
+            reader_.open(folder_ + QDir::separator() + fileName);
+        } catch (const RuntimeError& error) {
+            // Only a missing file is looked for under another letter case.
+            const QString other =
+                error.number() == Err::FileNotFound ? otherCasePath(folder_, fileName) : QString();
+            if (other.isEmpty())
+                throw;
+            reader_.open(other);
+        }
+    });
 }
 
 bool StyleSheetInput::next(Procedure& proc) {

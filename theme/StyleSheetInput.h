@@ -32,10 +32,10 @@ private:
     QString line_;
 };
 
-// The path of the style sheet `name` in `folder`. Themes are made on file systems that
-// ignore letter case, so when no file has exactly that name, a file whose name differs
-// only in case is taken; without one the exact path is returned.
-QString styleSheetPath(const QString& folder, const QString& name);
+// Themes are made on file systems that ignore letter case: when a style sheet is
+// missing under its exact name, the path of a file of `folder` whose name differs only
+// in case is taken instead. Empty when there is none.
+QString otherCasePath(const QString& folder, const QString& name);
 
 // Where a declaration's value is stored, and by which value rule.
 enum class Store { Image, Face, Size, Fore, Back };
