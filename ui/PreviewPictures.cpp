@@ -33,16 +33,7 @@ QString PreviewPictures::locate(const QString& path) {
         return {};
     if (isOrdinaryFile(path))
         return path;
-    QString found = matchIgnoringCase(path);
-#ifndef Q_OS_WIN
-    // Paths written on Windows carry backslashes, which are ordinary name
-    // characters here.
-    if (found.isEmpty() && path.contains(QLatin1Char('\\'))) {
-        const QString slashed = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
-        found = isOrdinaryFile(slashed) ? slashed : matchIgnoringCase(slashed);
-    }
-#endif
-    return found;
+    return matchIgnoringCase(path);
 }
 
 PreviewPictures::Result PreviewPictures::load(const QString& file) {

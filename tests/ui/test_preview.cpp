@@ -391,29 +391,28 @@ private Q_SLOTS:
         QCOMPARE(world.prompt.informed.size(), 2);
     }
 
-    void pictureNamesMatchIgnoringCase() {
-        TestWorld world;
-        PreviewFixture theme(world.path(QStringLiteral("Themes/Case")));
-        QString& path = theme.scheme.image(themeElement(Element::HORIZRULE).imageSlot);
-        path = theme.folder + QStringLiteral("/HorizRule.GIF");
-        PreviewPage page;
-        page.DisplayRefresh(theme.scheme);
-        QVERIFY(world.prompt.informed.isEmpty());
-        QCOMPARE(page.imgWebImage[6]->pixmap().size(), QSize(600, 6));
+    void pictureFilesThatLoad_data() {
+        QTest::addColumn<bool>("gif");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("name in another case") << false << QSize(600, 6);
+        QTest::newRow("GIF file") << true << QSize(1, 1);
     }
-
-    void gifPicturesLoad() {
+    void pictureFilesThatLoad() {
+        QFETCH(bool, gif);
+        QFETCH(QSize, size);
         TestWorld world;
-        PreviewFixture theme(world.path(QStringLiteral("Themes/Gif")));
-        // A one-pixel GIF, byte for byte.
-        const QByteArray gif = QByteArray::fromHex(
-            "47494638396101000100800000ffffff00000021f90401000000002c000000000100010000020244"
-            "01003b");
-        writeFile(theme.picturePath(Element::BULLETLIST1), gif);
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Files")));
+        QString& path = theme.scheme.image(themeElement(Element::HORIZRULE).imageSlot);
+        if (gif) // a one-pixel GIF, byte for byte
+            writeFile(path, QByteArray::fromHex("47494638396101000100800000ffffff00000021f904010000"
+                                                "00002c00000000010001000002024401003b"));
+        else
+            path = theme.folder + QStringLiteral("/HorizRule.GIF");
         PreviewPage page;
         page.DisplayRefresh(theme.scheme);
         QVERIFY(world.prompt.informed.isEmpty());
-        QCOMPARE(page.imgWebImage[3]->Width(), 15.0f);
+        QCOMPARE(page.imgWebImage[6]->pixmap().size(), size);
+        QCOMPARE(page.imgWebImage[6]->Width(), pixelsToTwips(size.width()));
     }
 
     void changedFilesAreSeenAtTheNextRefresh() {
