@@ -178,6 +178,17 @@ private Q_SLOTS:
         QVERIFY(run.out.contains("BODY\r\n{\r\n\tFont: Arial\r\n\tFontSize: 9\r\n\tFontStyle: 0\r\n"));
     }
 
+    void bundledDefaultThemeLoadsWithoutErrors() {
+        TestWorld world;
+        const QString data = qEnvironmentVariable("TINTORA_SOURCE_DIR") + QStringLiteral("/data");
+        const Run run = runCli(world.path("."), {"scheme", "--data-dir", data, "Default"});
+        QVERIFY2(run.status == 0, run.err.constData());
+        QVERIFY(run.out.contains("\tTheme: Studio\r\n"));
+        const QByteArray image = "\tImage: " + QDir::cleanPath(data).toUtf8() + "/Themes/Studio/";
+        QVERIFY(run.out.contains("BANNER\r\n{\r\n" + image));
+        QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
+    }
+
     void badUsageExits1_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("message");

@@ -165,6 +165,22 @@ private Q_SLOTS:
         QCOMPARE(s.color(ColorAttr::Fore, 13), 7);
     }
 
+    void fractionalSizeTextsConvert_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("point") << "10.5";
+        QTest::newRow("comma") << "10,5";
+    }
+    void fractionalSizeTextsConvert() {
+        QFETCH(QString, text);
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("f.tna"), crlfLines({"BODY", "\tFontSize: " + text}));
+        ColorScheme s;
+        QVERIFY(readInto(s, world.path("f.tna")));
+        QCOMPARE(s.font(FontAttr::Size, 1).toText(), text);
+        QCOMPARE(s.font(FontAttr::Size, 1).toSingle(), 10.5f);
+    }
+
     void colourConversion_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("error");
