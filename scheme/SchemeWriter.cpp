@@ -20,13 +20,31 @@ namespace {
     raiseFileError(path, true, detail);
 }
 
+// Writes to a device or pipe in place: replacing it by a regular file would destroy
+// it, and it has no old contents to keep.
+void writeInPlace(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        raiseWriteError(path, file.errorString());
+    const qint64 written = file.write(bytes);
+    if (written >= 0 && written < bytes.size())
+        raiseError(Err::DiskFull);
+    if (written != bytes.size())
+        raiseWriteError(path, file.errorString());
+}
+
 // Replaces the file at `path` by `bytes` in one piece: the bytes go to a temporary
 // file beside it, which takes the old file's place only once it is complete.
 void saveBytes(const QString& path, const QByteArray& bytes) {
     if (path.isEmpty())
         raiseError(Err::BadFileName);
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         raiseError(Err::PathFileAccess);
+    if (info.exists() && !info.isFile()) {
+        writeInPlace(path, bytes);
+        return;
+    }
     QSaveFile file(path);
     // Unbuffered, so a short write shows in write()'s count: a buffered flush at
     // commit() can drop the rest of the bytes and still report success.

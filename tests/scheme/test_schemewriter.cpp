@@ -8,6 +8,9 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 namespace {
@@ -192,6 +195,27 @@ private Q_SLOTS:
         // No temporary file is left beside it.
         QCOMPARE(QDir(world.path(".")).entryList({"blue.tna*"}, QDir::Files | QDir::Hidden),
                  QStringList{"blue.tna"});
+    }
+
+    void pipeIsWrittenInPlaceNeverReplaced() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString fifo = world.path("pipe.tna");
+        const QByteArray name = QFile::encodeName(fifo);
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        // A reader that never blocks, so the writer can open the pipe at once.
+        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+        const bool written = writeSchemeFile(proc, populatedScheme(), fifo);
+        QByteArray received(64 * 1024, '\0');
+        const ssize_t got = ::read(fd, received.data(), static_cast<size_t>(received.size()));
+        ::close(fd);
+        QVERIFY(written);
+        QVERIFY(world.prompt.messages.isEmpty());
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        received.resize(got < 0 ? 0 : got);
+        QCOMPARE(received, schemeFileBytes(schemeFileLines(populatedScheme())));
     }
 
     void openFailuresAreRunTimeErrors_data() {
