@@ -2,6 +2,11 @@
 if(TINTORA_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)
+    if(TINTORA_BUILD_FUZZ)
+        # Coverage for all code, so a fuzzer sees the engine it feeds; the sanitizer
+        # runtime gives every other program the hooks this needs.
+        add_compile_options(-fsanitize=fuzzer-no-link)
+    endif()
 endif()
 
 function(tintora_set_warnings target)

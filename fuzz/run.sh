@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 CC=clang CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTINTORA_BUILD_FUZZ=ON -DTINTORA_BUILD_TESTS=ON
+    -DTINTORA_BUILD_FUZZ=ON -DTINTORA_SANITIZE=ON -DTINTORA_BUILD_TESTS=ON
 for src in fuzz/fuzz_*.cpp; do
     name=$(basename "$src" .cpp)
     work=$(mktemp -d)
