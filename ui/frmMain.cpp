@@ -1,23 +1,79 @@
 #include "ui/frmMain.h"
 
+#include "framework/Globals.h"
 #include "framework/Procedure.h"
+#include "scheme/SchemeFile.h"
 #include "theme/ChooseTheme.h"
+#include "ui/DialogService.h"
+#include "ui/EditorPanel.h"
+#include "ui/PreviewPage.h"
+#include "ui/Twips.h"
 #include "ui/WindowUtil.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+namespace {
+constexpr int KeyCodeF1 = 112;
+constexpr int KeyCodeF5 = 116;
+
+// The classic key code of a function key, or 0 for any other key.
+int functionKeyCode(int qtKey) {
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return KeyCodeF1 + (qtKey - Qt::Key_F1);
+    return 0;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+const QString SchemeFilter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
+const QString Untitled = QStringLiteral("Untitled");
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), cdbMain_(std::make_unique<QtDialogService>(this)) {
     setWindowTitle(QStringLiteral("TNA"));
     setWindowIcon(productIcon());
+    buildMenus();
 
+    // The client area holds the controls at their design positions, without layouts.
+    auto* clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    clientArea->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    setCentralWidget(clientArea);
+    editor = new EditorPanel(clientArea);
+    picDisplay = new PreviewPage(clientArea);
+    picDisplay->setResizeHook([this] { Form_Resize(); });
+
+    connect(editor->Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
+    connect(editor->chkTransLabels, &QCheckBox::clicked, this, [this] { chkTransLabels_Click(); });
+
+    resize(twipsToPixels(14175), twipsToPixels(12405) + menuBar()->sizeHint().height());
+
+    // F5 must reach the window's key handler whichever of its controls has the focus.
+    qApp->installEventFilter(this);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
     mnuFileOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     mnuFileSave = mnuFile->addAction(QStringLiteral("&Save"));
     mnuFileSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     mnuFileSaveAs = mnuFile->addAction(QStringLiteral("Save &As"));
     mnuFileSaveAs->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
     mnuFile->addSeparator();
@@ -30,8 +86,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     mnuThemes = menuBar()->addMenu(QStringLiteral("&Themes"));
     addThemesItem(QStringLiteral("Default"));
     mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
+}
 
-    Form_Load();
+void frmMain::setDialogService(std::unique_ptr<DialogService> service) {
+    cdbMain_ = std::move(service);
 }
 
 void frmMain::Form_Load() {
@@ -69,12 +127,18 @@ void frmMain::mnuThemesItem_Click(int index) {
     if (!proc.step([&] { caption = themesItemCaption(index); }))
         return;
     chooseTheme(scheme_, caption);
+    SetFontsAndColors();
+    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+}
+
+void frmMain::SetFontsAndColors() {
+    editor->SetFontsAndColors(scheme_);
 }
 
 void frmMain::UpdateFormCaption(QString& FileName) {
     Procedure proc(QStringLiteral("frmMain.UpdateFormCaption"));
     if (FileName.isEmpty())
-        FileName = QStringLiteral("Untitled");
+        FileName = Untitled;
     if (scheme_.SchemeChanged) {
         setWindowTitle(QStringLiteral("TNA: ") + FileName + QStringLiteral(" *"));
         mnuFileSave->setEnabled(true);
@@ -84,7 +148,146 @@ void frmMain::UpdateFormCaption(QString& FileName) {
     }
 }
 
+bool frmMain::Form_KeyDown(int KeyCode, int Shift) {
+    Q_UNUSED(Shift);
+    if (KeyCode != KeyCodeF5)
+        return false;
+    Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
+    SetFontsAndColors();
+    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+    return true;
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int code = functionKeyCode(key->key());
+        if (code != 0 && Form_KeyDown(code, shiftState(key->modifiers())))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_Resize() {
+    Procedure proc(QStringLiteral("frmMain.Form_Resize"));
+    if (Resizing)
+        return;
+    Resizing = true;
+    proc.step([&] { picDisplay->fitToContent(); });
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (normal) {
+        proc.step([&] {
+            // The outer size covers the frame and the menu bar; the widget's own
+            // size is the outer size less the frame the window manager adds.
+            const QSize frame = frameGeometry().size() - geometry().size();
+            const QPoint origin = picDisplay->mapTo(this, QPoint(0, 0));
+            const int outerWidth = origin.x() + picDisplay->width() + twipsToPixels(240);
+            const int outerHeight = picDisplay->height() + twipsToPixels(780);
+            resize(outerWidth - frame.width(), outerHeight - frame.height());
+        });
+    }
+    Resizing = false;
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmMain::Check1_Click() {
+    Procedure proc(QStringLiteral("frmMain.Check1_Click"));
+    switch (editor->Check1->checkState()) {
+    case Qt::Unchecked:
+        proc.step([&] { picDisplay->setBackgroundPictureVisible(false); });
+        break;
+    case Qt::Checked:
+        proc.step([&] { picDisplay->setBackgroundPictureVisible(true); });
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::chkTransLabels_Click() {
+    Procedure proc(QStringLiteral("frmMain.chkTransLabels_Click"));
+    switch (editor->chkTransLabels->checkState()) {
+    case Qt::Unchecked:
+        proc.step([&] { picDisplay->setOverPictureLabelsTransparent(false); });
+        break;
+    case Qt::Checked:
+        proc.step([&] { picDisplay->setOverPictureLabelsTransparent(true); });
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::mnuFileSave_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+    // A scheme never saved nor opened has no file yet; it gets one from the dialog
+    // rather than a file "Untitled" in whatever folder is current.
+    if (scheme_.SchemeFileName.isEmpty() || scheme_.SchemeFileName == Untitled) {
+        proc.step([&] {
+            cdbMain_->Filter = SchemeFilter;
+            cdbMain_->FilterIndex = 2;
+            cdbMain_->InitDir = globals().AppDataPath;
+            cdbMain_->FileName = Untitled;
+        });
+        bool cancelled = false;
+        proc.step([&] {
+            try {
+                cdbMain_->ShowSave();
+            } catch (const RuntimeError& error) {
+                // Cancel ends the command silently; other errors go to the handler.
+                if (error.number() != Err::Cancel)
+                    throw;
+                cancelled = true;
+            }
+        });
+        if (cancelled)
+            return;
+        scheme_.SchemeFileName = cdbMain_->FileName;
+    }
+    if (!writeSchemeFile(proc, scheme_, scheme_.SchemeFileName))
+        return;
+    scheme_.SchemeChanged = false;
+    UpdateFormCaption(scheme_.SchemeFileName);
+}
+
+bool frmMain::maybeSave() {
+    Procedure proc(QStringLiteral("frmMain.maybeSave"));
+    if (!scheme_.SchemeChanged)
+        return true;
+    const QString name =
+        scheme_.SchemeFileName.isEmpty() ? Untitled : fileTitleOf(scheme_.SchemeFileName);
+    switch (cdbMain_->askSaveChanges(name)) {
+    case DialogService::SaveAnswer::Save:
+        mnuFileSave_Click();
+        return !scheme_.SchemeChanged;
+    case DialogService::SaveAnswer::Discard:
+        return true;
+    case DialogService::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
 void frmMain::mnuFileQuit_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileQuit_Click"));
     close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -5,6 +5,11 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <memory>
+
+class DialogService;
+class EditorPanel;
+class PreviewPage;
 class QAction;
 class QMenu;
 
@@ -15,6 +20,7 @@ class frmMain : public QMainWindow {
 
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     ColorScheme& scheme() { return scheme_; }
     const ColorScheme& scheme() const { return scheme_; }
@@ -27,6 +33,23 @@ public:
     void mnuThemesItem_Click(int index);
 
     void UpdateFormCaption(QString& FileName);
+    void SetFontsAndColors();
+
+    // The window's key handler; KeyCode is the classic key code (F5 is 116), Shift
+    // the shift state. True when the key was acted on.
+    bool Form_KeyDown(int KeyCode, int Shift);
+    void Form_Resize();
+
+    void mnuFileSave_Click();
+    void mnuFileQuit_Click();
+
+    // Asks whether unsaved changes are to be saved; false when the user cancelled or
+    // the save did not succeed. Quit and the window's close button both ask here.
+    bool maybeSave();
+
+    // The dialog component (cdbMain). Tests put a scripted one in its place.
+    DialogService& cdbMain() { return *cdbMain_; }
+    void setDialogService(std::unique_ptr<DialogService> service);
 
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
@@ -37,9 +60,24 @@ public:
     QMenu* mnuThemes = nullptr;
     QList<QAction*> mnuThemesItem;
 
+    EditorPanel* editor = nullptr;
+    PreviewPage* picDisplay = nullptr;
+
+    // True while Form_Resize itself changes sizes.
+    bool Resizing = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void buildMenus();
     void Form_Load();
-    void mnuFileQuit_Click();
+    void Check1_Click();
+    void chkTransLabels_Click();
 
     ColorScheme scheme_;
+    std::unique_ptr<DialogService> cdbMain_;
 };

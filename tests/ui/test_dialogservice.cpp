@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
@@ -165,7 +166,10 @@ private Q_SLOTS:
             filters = d->nameFilters();
             selected = d->selectedNameFilter();
             directory = d->directory().absolutePath();
-            d->selectFile(target);
+            // Typed as a user would: selectFile() leaves a focused name field alone.
+            auto* nameField = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nameField);
+            nameField->setText(target);
             // QFileDialog hides accept(); through QDialog it still checks the name.
             static_cast<QDialog*>(d)->accept();
         });

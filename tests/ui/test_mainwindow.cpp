@@ -1,0 +1,300 @@
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "ui/ColorSwatch.h"
+#include "ui/EditorPanel.h"
+#include "ui/PreviewPage.h"
+#include "ui/frmMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+using SaveAnswer = DialogService::SaveAnswer;
+
+namespace {
+// A main window with a scripted dialog service, the scripted service kept at hand.
+struct Window {
+    frmMain main;
+    ScriptedDialogs* dialogs = nullptr;
+
+    Window() {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        main.setDialogService(std::move(scripted));
+    }
+
+    void markChanged() {
+        main.scheme().SchemeChanged = true;
+        main.UpdateFormCaption(main.scheme().SchemeFileName);
+    }
+
+    // The window's outer size as the resize rule makes it in the normal state.
+    QSize snappedSize() const {
+        const QPoint origin = main.picDisplay->mapTo(&main, QPoint(0, 0));
+        const QSize frame = main.frameGeometry().size() - main.geometry().size();
+        return QSize(origin.x() + main.picDisplay->width() + 16, main.picDisplay->height() + 52) -
+               frame;
+    }
+};
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void controlsAtDesignGeometry_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("pixels");
+        // Twips / 15, rounded: the table's positions on the client area.
+        QTest::newRow("lblTitle(0)") << "lblTitle0" << QRect(16, 0, 97, 17);
+        QTest::newRow("lblTitle(1)") << "lblTitle1" << QRect(168, 0, 97, 17);
+        QTest::newRow("lblItemName(0)") << "lblItemName0" << QRect(0, 24, 97, 17);
+        QTest::newRow("lblItemName(12)") << "lblItemName12" << QRect(0, 312, 97, 17);
+        QTest::newRow("lblFGColorSelect(1)") << "lblFGColorSelect1" << QRect(104, 40, 25, 25);
+        QTest::newRow("lblBGColorSelect(0)") << "lblBGColorSelect0" << QRect(128, 16, 25, 25);
+        QTest::newRow("lblBGColorSelect(12)") << "lblBGColorSelect12" << QRect(128, 304, 25, 25);
+        QTest::newRow("cmdFontSelect(0)") << "cmdFontSelect0" << QRect(168, -8, 121, 17);
+        QTest::newRow("cmdFontSelect(7)") << "cmdFontSelect7" << QRect(160, 184, 145, 25);
+        QTest::newRow("Check1") << "Check1" << QRect(168, 16, 121, 17);
+        QTest::newRow("chkUseSame(0)") << "chkUseSame0" << QRect(176, 328, 97, 17);
+        QTest::newRow("chkUseSame(1)") << "chkUseSame1" << QRect(48, 336, 105, 17);
+        QTest::newRow("chkTransLabels") << "chkTransLabels" << QRect(176, 344, 113, 17);
+    }
+    void controlsAtDesignGeometry() {
+        QFETCH(QString, control);
+        QFETCH(QRect, pixels);
+        TestWorld world;
+        frmMain main;
+        EditorPanel& e = *main.editor;
+        const QMap<QString, QWidget*> controls{{"lblTitle0", e.lblTitle[0]},
+                                               {"lblTitle1", e.lblTitle[1]},
+                                               {"lblItemName0", e.lblItemName[0]},
+                                               {"lblItemName12", e.lblItemName[12]},
+                                               {"lblFGColorSelect1", e.lblFGColorSelect[1]},
+                                               {"lblBGColorSelect0", e.lblBGColorSelect[0]},
+                                               {"lblBGColorSelect12", e.lblBGColorSelect[12]},
+                                               {"cmdFontSelect0", e.cmdFontSelect[0]},
+                                               {"cmdFontSelect7", e.cmdFontSelect[7]},
+                                               {"Check1", e.Check1},
+                                               {"chkUseSame0", e.chkUseSame[0]},
+                                               {"chkUseSame1", e.chkUseSame[1]},
+                                               {"chkTransLabels", e.chkTransLabels}};
+        QWidget* widget = controls.value(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->parentWidget(), main.centralWidget());
+        QCOMPARE(widget->geometry(), pixels);
+    }
+
+    void windowDesign() {
+        TestWorld world;
+        frmMain main;
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA"));
+        QVERIFY(!main.mnuFileSave->isEnabled());
+        QCOMPARE(main.picDisplay->parentWidget(), main.centralWidget());
+        QCOMPARE(main.picDisplay->pos(), QPoint(304, 0));
+        // The design's client area, 14175 x 12405 twips, below the menu bar.
+        QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height()), QSize(945, 827));
+        QCOMPARE(main.mnuFile->title(), QStringLiteral("&File"));
+        QCOMPARE(main.mnuThemes->title(), QStringLiteral("&Themes"));
+        QCOMPARE(main.mnuFileSaveAs->shortcuts().value(0), QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(main.mnuThemesItem[0]->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(main.scheme().FontSizeTable[5], qint16(24));
+    }
+
+    void captionAndSaveState() {
+        TestWorld world;
+        frmMain main;
+        QString name;
+        main.UpdateFormCaption(name);
+        QCOMPARE(name, QStringLiteral("Untitled"));
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA: Untitled"));
+        QVERIFY(!main.mnuFileSave->isEnabled());
+
+        main.scheme().SchemeChanged = true;
+        main.UpdateFormCaption(main.scheme().SchemeFileName);
+        QCOMPARE(main.scheme().SchemeFileName, QStringLiteral("Untitled"));
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA: Untitled *"));
+        QVERIFY(main.mnuFileSave->isEnabled());
+
+        main.scheme().SchemeChanged = false;
+        QString path = QStringLiteral("/schemes/blue.tna");
+        main.UpdateFormCaption(path);
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA: /schemes/blue.tna"));
+        QVERIFY(!main.mnuFileSave->isEnabled());
+    }
+
+    void choosingAThemeKeepsTheChangedMark() {
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        w.main.scheme().SchemeFileName = QStringLiteral("/x/mine.tna");
+        w.markChanged();
+        w.main.mnuThemesItem_Click(0);
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: /x/mine.tna *"));
+        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QVERIFY(w.main.scheme().SchemeChanged);
+        QCOMPARE(w.main.scheme().SchemeFileName, QStringLiteral("/x/mine.tna"));
+    }
+
+    void f5FromAFocusedControlRedrawsThePanel() {
+        TestWorld world;
+        frmMain main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QPushButton* heading = main.editor->cmdFontSelect[3];
+        heading->setFocus();
+        QTRY_VERIFY(heading->hasFocus());
+        main.scheme().font(FontAttr::Face, 2) = SchemeValue::text(QStringLiteral("Verdana"));
+        main.scheme().font(FontAttr::Size, 2) = SchemeValue::text(QStringLiteral("10"));
+        main.scheme().color(ColorAttr::Fore, 2) = rgbValue(0, 128, 0);
+
+        QTest::keyClick(heading, Qt::Key_F4);
+        QCOMPARE(heading->text(), QStringLiteral("MS Sans Serif"));
+
+        QTest::keyClick(heading, Qt::Key_F5);
+        QCOMPARE(heading->text(), QStringLiteral("Verdana - 10"));
+        QCOMPARE(main.editor->lblFGColorSelect[3]->colorValue(), rgbValue(0, 128, 0));
+        QVERIFY(!main.scheme().SchemeChanged);
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA"));
+
+        // The shift state does not matter, and a check box with the focus passes F5 on too.
+        main.scheme().font(FontAttr::Size, 2) = SchemeValue::integer(12);
+        main.editor->chkTransLabels->setFocus();
+        QTest::keyClick(main.editor->chkTransLabels, Qt::Key_F5, Qt::ShiftModifier);
+        QCOMPARE(heading->text(), QStringLiteral("Verdana - 12"));
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void resizeSnapsBackInNormalState() {
+        TestWorld world;
+        Window w;
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        QTRY_COMPARE(w.main.size(), w.snappedSize());
+        const QSize snapped = w.main.size();
+
+        w.main.resize(500, 400);
+        QTRY_COMPARE(w.main.size(), snapped);
+        w.main.resize(snapped.width() + 200, snapped.height() + 100);
+        QTRY_COMPARE(w.main.size(), snapped);
+        QVERIFY(!w.main.Resizing);
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void minimiseAndMaximiseKeepThePreview() {
+        TestWorld world;
+        Window w;
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        QTRY_COMPARE(w.main.size(), w.snappedSize());
+        const QSize snapped = w.main.size();
+        const QRect preview = w.main.picDisplay->geometry();
+
+        w.main.showMinimized();
+        QTRY_VERIFY(w.main.windowState() & Qt::WindowMinimized);
+        QCOMPARE(w.main.picDisplay->geometry(), preview);
+        QVERIFY(world.prompt.messages.isEmpty());
+
+        w.main.showMaximized();
+        QTRY_VERIFY(w.main.windowState() & Qt::WindowMaximized);
+        QTRY_VERIFY(w.main.size() != snapped);
+        QCOMPARE(w.main.picDisplay->geometry(), preview);
+
+        w.main.showNormal();
+        QTRY_COMPARE(w.main.size(), snapped);
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void quitWithoutChangesAsksNothing() {
+        TestWorld world;
+        Window w;
+        w.main.show();
+        w.main.mnuFileQuit->trigger();
+        QVERIFY(!w.main.isVisible());
+        QVERIFY(w.dialogs->calls.isEmpty());
+    }
+
+    void quitWithChangesAsks_data() {
+        QTest::addColumn<bool>("viaCloseButton");
+        QTest::newRow("Quit") << false;
+        QTest::newRow("close button") << true;
+    }
+    void quitWithChangesAsks() {
+        QFETCH(bool, viaCloseButton);
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        const QString path = world.path(QStringLiteral("kept.tna"));
+        w.main.scheme().SchemeFileName = path;
+        w.markChanged();
+        w.main.show();
+        auto quit = [&] {
+            if (viaCloseButton)
+                w.main.close();
+            else
+                w.main.mnuFileQuit->trigger();
+        };
+
+        // Cancel keeps the program running, with the changes.
+        w.dialogs->answerSaveChanges(SaveAnswer::Cancel);
+        quit();
+        QVERIFY(w.main.isVisible());
+        QVERIFY(w.main.scheme().SchemeChanged);
+        QCOMPARE(w.dialogs->calls.size(), 1);
+        QCOMPARE(w.dialogs->calls[0].kind, ScriptedDialogs::Kind::SaveChanges);
+        QCOMPARE(w.dialogs->calls[0].documentName, QStringLiteral("kept.tna"));
+        QVERIFY(!QFile::exists(path));
+
+        // Save writes the scheme and then the window closes.
+        w.dialogs->answerSaveChanges(SaveAnswer::Save);
+        quit();
+        QVERIFY(!w.main.isVisible());
+        QVERIFY(!w.main.scheme().SchemeChanged);
+        QVERIFY(readFile(path).startsWith("FILE INFORMATION\r\n"));
+        QCOMPARE(w.dialogs->pending(), 0);
+    }
+
+    void discardClosesWithoutWriting() {
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        w.markChanged();
+        w.main.show();
+        w.dialogs->answerSaveChanges(SaveAnswer::Discard);
+        QVERIFY(w.main.close());
+        QVERIFY(!w.main.isVisible());
+        QCOMPARE(QDir(world.dir.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void saveOfAnUntitledSchemeAsksForAName() {
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        w.markChanged();
+        QCOMPARE(w.main.scheme().SchemeFileName, QStringLiteral("Untitled"));
+        w.main.show();
+
+        // Cancelling the name keeps the window open and the changes unsaved.
+        w.dialogs->answerSaveChanges(SaveAnswer::Save).answerCancel(ScriptedDialogs::Kind::Save);
+        QVERIFY(!w.main.close());
+        QVERIFY(w.main.scheme().SchemeChanged);
+        QVERIFY(!QFile::exists(QStringLiteral("Untitled")));
+
+        const QString path = world.path(QStringLiteral("chosen.tna"));
+        w.dialogs->answerSaveChanges(SaveAnswer::Save)
+            .answerFile(ScriptedDialogs::Kind::Save, path);
+        QVERIFY(w.main.close());
+        QVERIFY(QFile::exists(path));
+        const DialogProperties& shown = w.dialogs->calls.last().shownWith;
+        QCOMPARE(shown.Filter, QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna"));
+        QCOMPARE(shown.FilterIndex, 2);
+        QCOMPARE(w.main.scheme().SchemeFileName, path);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
