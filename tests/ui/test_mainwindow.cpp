@@ -2,6 +2,7 @@
 #include "support/TestSupport.h"
 #include "ui/ColorSwatch.h"
 #include "ui/EditorPanel.h"
+#include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
 #include "ui/frmMain.h"
 
@@ -30,6 +31,22 @@ struct Window {
     void markChanged() {
         main.scheme().SchemeChanged = true;
         main.UpdateFormCaption(main.scheme().SchemeFileName);
+    }
+
+    // Puts the bundled Default theme into the test's Themes folder and chooses it,
+    // as the start-up does, so that the scheme is complete.
+    void chooseDefaultTheme(TestWorld& world) {
+        installTheme(world, QStringLiteral("Studio"));
+        main.mnuThemesItem_Click(0);
+    }
+
+    static void installTheme(TestWorld& world, const QString& name) {
+        const QDir source(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
+                          QStringLiteral("/data/Themes/Studio"));
+        QDir().mkpath(world.path(QStringLiteral("Themes/") + name));
+        for (const QString& file : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(file),
+                        world.path(QStringLiteral("Themes/%1/%2").arg(name, file)));
     }
 
     // The window's outer size as the resize rule makes it in the normal state.
@@ -103,6 +120,40 @@ private Q_SLOTS:
         QCOMPARE(main.mnuFileSaveAs->shortcuts().value(0), QKeySequence(QStringLiteral("Ctrl+A")));
         QCOMPARE(main.mnuThemesItem[0]->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(main.scheme().FontSizeTable[5], qint16(24));
+        // A few preview controls, relative to picDisplay.
+        QCOMPARE(main.picDisplay->lblDisplayItemName[0]->pos(), QPoint(8, 8));
+        QCOMPARE(main.picDisplay->imgWebImage[0]->pos(), QPoint(8, 32));
+        QCOMPARE(main.picDisplay->imgWebImage[19]->pos(), QPoint(8, 760));
+    }
+
+    void previewOptionsFollowTheBoxes() {
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        w.chooseDefaultTheme(world);
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        PreviewPage& page = *w.main.picDisplay;
+        QVERIFY(!page.imgDisplayBackground->isVisibleTo(&page));
+        QVERIFY(!page.lblDisplayBanner->autoFillBackground());
+
+        QTest::mouseClick(w.main.editor->Check1, Qt::LeftButton);
+        QVERIFY(page.imgDisplayBackground->isVisibleTo(&page));
+        QTest::mouseClick(w.main.editor->chkTransLabels, Qt::LeftButton);
+        QVERIFY(page.lblDisplayBanner->autoFillBackground());
+        QVERIFY(page.lblQuickLinks[3]->autoFillBackground());
+        QVERIFY(!page.lblSelQuickLinks[0]->autoFillBackground());
+
+        // A refresh keeps what the options set; clicking again undoes them.
+        QTest::keyClick(&w.main, Qt::Key_F5);
+        QVERIFY(page.imgDisplayBackground->isVisibleTo(&page));
+        QVERIFY(page.lblDisplayBanner->autoFillBackground());
+        QTest::mouseClick(w.main.editor->Check1, Qt::LeftButton);
+        QTest::mouseClick(w.main.editor->chkTransLabels, Qt::LeftButton);
+        QVERIFY(!page.imgDisplayBackground->isVisibleTo(&page));
+        QVERIFY(!page.lblDisplayBanner->autoFillBackground());
+        QVERIFY(!w.main.scheme().SchemeChanged);
+        QCOMPARE(world.prompt.messages, QStringList());
     }
 
     void captionAndSaveState() {
@@ -142,7 +193,11 @@ private Q_SLOTS:
 
     void f5FromAFocusedControlRedrawsThePanel() {
         TestWorld world;
-        frmMain main;
+        world.setUpGlobals();
+        Window w;
+        w.chooseDefaultTheme(world);
+        QCOMPARE(world.prompt.messages, QStringList());
+        frmMain& main = w.main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         QPushButton* heading = main.editor->cmdFontSelect[3];
@@ -152,11 +207,13 @@ private Q_SLOTS:
         main.scheme().font(FontAttr::Size, 2) = SchemeValue::text(QStringLiteral("10"));
         main.scheme().color(ColorAttr::Fore, 2) = rgbValue(0, 128, 0);
 
+        const QString before = heading->text();
         QTest::keyClick(heading, Qt::Key_F4);
-        QCOMPARE(heading->text(), QStringLiteral("MS Sans Serif"));
+        QCOMPARE(heading->text(), before);
 
         QTest::keyClick(heading, Qt::Key_F5);
         QCOMPARE(heading->text(), QStringLiteral("Verdana - 10"));
+        QCOMPARE(main.picDisplay->lblDisplayHeading[1]->font().family(), QStringLiteral("Verdana"));
         QCOMPARE(main.editor->lblFGColorSelect[3]->colorValue(), rgbValue(0, 128, 0));
         QVERIFY(!main.scheme().SchemeChanged);
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA"));
@@ -166,7 +223,31 @@ private Q_SLOTS:
         main.editor->chkTransLabels->setFocus();
         QTest::keyClick(main.editor->chkTransLabels, Qt::Key_F5, Qt::ShiftModifier);
         QCOMPARE(heading->text(), QStringLiteral("Verdana - 12"));
-        QVERIFY(world.prompt.messages.isEmpty());
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void themeSwatchesShowTheBodyBackground() {
+        // A body rule with a white background paints every row's background swatch
+        // white, except the navigation text's, which the later BUTTON rule sets.
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        w.chooseDefaultTheme(world);
+        Window::installTheme(world, QStringLiteral("White"));
+        const QString css = world.path(QStringLiteral("Themes/White/color1.css"));
+        QByteArray text = readFile(css);
+        text.replace("background-color: rgb(250, 247, 241);", "background-color: white;");
+        QFile::remove(css);
+        writeFile(css, text);
+        w.main.addThemesItem(QStringLiteral("White"));
+        w.main.mnuThemesItem_Click(1);
+        QCOMPARE(world.prompt.messages, QStringList());
+        const qint32 white = rgbValue(255, 255, 255);
+        for (int row = 0; row <= 11; ++row)
+            QCOMPARE(w.main.editor->lblBGColorSelect[static_cast<std::size_t>(row)]->colorValue(),
+                     white);
+        QCOMPARE(w.main.editor->lblBGColorSelect[12]->colorValue(), rgbValue(43, 51, 72));
+        QCOMPARE(w.main.scheme().ThemeName, QStringLiteral("White"));
     }
 
     void resizeSnapsBackInNormalState() {
