@@ -7,6 +7,8 @@
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewPage.h"
+#include "ui/PrintCommand.h"
+#include "ui/Printer.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtil.h"
 
@@ -79,6 +81,7 @@ void frmMain::buildMenus() {
     mnuFile->addSeparator();
     mnuFilePrint = mnuFile->addAction(QStringLiteral("&Print"));
     mnuFilePrint->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    connect(mnuFilePrint, &QAction::triggered, this, [this] { mnuFilePrint_Click(); });
     mnuFileQuit = mnuFile->addAction(QStringLiteral("&Quit"));
     mnuFileQuit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     connect(mnuFileQuit, &QAction::triggered, this, [this] { mnuFileQuit_Click(); });
@@ -290,4 +293,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void frmMain::mnuFilePrint_Click() {
+    QtPrinter printer(cdbMain().printer());
+    printScheme(*this, *picDisplay, cdbMain(), printer, scheme_);
 }

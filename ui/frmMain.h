@@ -41,6 +41,7 @@ public:
     void Form_Resize();
 
     void mnuFileSave_Click();
+    void mnuFilePrint_Click();
     void mnuFileQuit_Click();
 
     // Asks whether unsaved changes are to be saved; false when the user cancelled or

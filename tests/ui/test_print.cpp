@@ -7,9 +7,12 @@
 #include "ui/Printer.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtil.h"
+#include "ui/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMainWindow>
@@ -315,6 +318,43 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(run.pdf));
         QVERIFY(!run.window.isMaximized());
         QCOMPARE(run.picDisplay->pos(), designPosition);
+    }
+
+    // The File menu's Print in the main window, on the bundled Default theme.
+    void mainWindowPrintsReportAndPicture() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QDir studio(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
+                          QStringLiteral("/data/Themes/Studio"));
+        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
+        for (const QString& file : studio.entryList(QDir::Files))
+            QFile::copy(studio.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
+        frmMain window;
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs& cdbMain = *scripted;
+        window.setDialogService(std::move(scripted));
+        window.mnuThemesItem_Click(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize size = window.size();
+        const QString pdf = world.path(QStringLiteral("main.pdf"));
+        cdbMain.printer().setOutputFileName(pdf);
+        cdbMain.answerPrinter(1);
+
+        window.mnuFilePrint->trigger();
+
+        QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.join('\n')));
+        const int pages = pageCount(pdf);
+        QCOMPARE(picturePages(pdf), QList<int>{pages});
+        QString report;
+        for (int page = 1; page < pages; ++page)
+            report += pageText(pdf, page);
+        const QStringList lines = textLines(report);
+        QCOMPARE(lines.value(1), QStringLiteral("Application Name: Tintora"));
+        QVERIFY(lines.contains(QStringLiteral("Theme: ") + window.scheme().ThemeName));
+        QCOMPARE(window.picDisplay->x(), twipsToPixels(PicDisplayDesignLeft));
+        QVERIFY(!window.isMaximized());
+        QTRY_COMPARE(window.size(), size);
     }
 };
 
