@@ -278,7 +278,7 @@ void PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
     for (const auto& [label, element] : links) {
         applyFonts(proc, scheme, label, element, Style::Apply);
         applyColors(proc, scheme, label, element);
-        proc.step([&] { placeBelow(label, above); });
+        proc.step([&, current = label] { placeBelow(current, above); });
         above = label;
     }
     for (PreviewItem* label : lblDisplayGlobNavButtons) {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTest>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -21,23 +22,25 @@ namespace {
 const QString SchemeFilter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
 
 // Runs `action` on the modal dialog of type T as soon as it is open. If none of
-// that type appears within five seconds, whatever modal dialog is open is rejected
-// so that the test fails instead of hanging.
+// that type appears within thirty seconds, the next modal dialog of any kind is
+// rejected, so that the test fails instead of hanging on a loaded machine.
 template <class T> void whenModal(std::function<void(T*)> action) {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, tries] {
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, action, clock] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<T*>(modal)) {
             timer->stop();
             timer->deleteLater();
             action(dialog);
-        } else if (++*tries > 500) {
-            timer->stop();
-            timer->deleteLater();
-            if (auto* other = qobject_cast<QDialog*>(modal))
+        } else if (clock->elapsed() > 30000) {
+            if (auto* other = qobject_cast<QDialog*>(modal)) {
+                timer->stop();
+                timer->deleteLater();
                 other->reject();
+            }
         }
     });
     timer->start();
