@@ -9,12 +9,6 @@ if(TINTORA_SANITIZE)
     endif()
 endif()
 
-# libFuzzer learns from coverage: the engine it drives must be instrumented too.
-if(TINTORA_BUILD_FUZZ)
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
-    add_link_options(-fsanitize=address,undefined)
-endif()
-
 function(tintora_set_warnings target)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor
         -Wold-style-cast -Wcast-align -Woverloaded-virtual -Wimplicit-fallthrough)
