@@ -34,10 +34,9 @@ AttributeLine splitAttributeLine(QStringView line) {
     return {line.left(colon), trimBlanks(line.mid(colon + 1))};
 }
 
-// The section a header line opens, as the line was read: a header with blanks
-// around its name opens a section that matches nothing.
+// The section the last header line opened. A header with blanks around its name
+// opens a section that matches nothing, so both stay unset for it.
 struct ReaderState {
-    QString section;
     const ThemeElement* element = nullptr;
     bool fileInformation = false;
 };
@@ -125,7 +124,6 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
     const ThemeElement* headerElement = elementNamed(trimmed);
     if (headerElement || trimmed == QLatin1String(FileInformationTitle)) {
         // Only a header written exactly opens a section whose lines count.
-        state.section = line;
         state.fileInformation = line == QLatin1String(FileInformationTitle);
         state.element = line.size() == trimmed.size() ? headerElement : nullptr;
         return;

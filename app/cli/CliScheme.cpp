@@ -131,7 +131,9 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
     // one of them is a usage error, not a run of failing readers.
     for (const QString& theme : options.themes) {
         const QString folder = g.StartDir + QStringLiteral("/Themes/") + themeFolderFor(theme);
-        if (theme.isEmpty() || theme.contains(QLatin1Char('/')) || !QFileInfo(folder).isDir()) {
+        const bool plainName = !theme.isEmpty() && !theme.contains(QLatin1Char('/')) &&
+                               theme != QLatin1String(".") && theme != QLatin1String("..");
+        if (!plainName || !QFileInfo(folder).isDir()) {
             printCliError(QStringLiteral("there is no theme \"%1\" in %2/Themes")
                               .arg(theme, QDir::toNativeSeparators(g.StartDir)));
             return 1;

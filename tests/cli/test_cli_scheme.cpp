@@ -200,6 +200,8 @@ private Q_SLOTS:
                                         << QByteArray("the data folder nowhere does not exist");
         QTest::newRow("no such theme") << QStringList{"scheme", "Nosuch"}
                                        << QByteArray("there is no theme \"Nosuch\"");
+        QTest::newRow("parent folder as theme") << QStringList{"scheme", ".."}
+                                                << QByteArray("there is no theme \"..\"");
         QTest::newRow("report without file") << QStringList{"report"}
                                              << QByteArray("usage: tintora-cli report FILE.tna");
         QTest::newRow("report with two files") << QStringList{"report", "a.tna", "b.tna"}
