@@ -2,6 +2,7 @@
 
 #include "framework/RuntimeError.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPixmap>
@@ -19,6 +20,18 @@ constexpr double MillimetresPerInch = 25.4;
 } // namespace
 
 Printer::~Printer() = default;
+
+bool pdfFileComplete(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    constexpr qint64 TailBytes = 64;
+    file.seek(qMax<qint64>(0, file.size() - TailBytes));
+    return file.read(TailBytes).contains("%%EOF");
+}
 
 QtPrinter::QtPrinter(QPrinter& device)
     : device_(device), font_(QStringLiteral("Courier New"), 10) {}
@@ -184,6 +197,6 @@ void QtPrinter::endOutput() {
     pageBreakPending_ = false;
     if (!ended || device_.printerState() == QPrinter::Error)
         raiseError(Err::DeviceIO);
-    if (toFile() && QFileInfo(device_.outputFileName()).size() == 0)
+    if (toFile() && !pdfFileComplete(device_.outputFileName()))
         raiseError(Err::DeviceIO);
 }

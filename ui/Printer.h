@@ -30,6 +30,11 @@ public:
     virtual void finish() = 0;
 };
 
+// The PDF writer does not report failed writes, so a full disk would leave a cut-off
+// file behind without a word. True when the file at `path` ends with the end-of-file
+// marker, or is no regular file (a device or pipe, which cannot be checked).
+bool pdfFileComplete(const QString& path);
+
 // The printer behind a QPrinter the print dialog configured. Text starts at the top
 // left of the printable area, within margins of at least MinimumMarginMm; a line
 // that is too wide wraps, its continuation aligned with its text after the indent; a

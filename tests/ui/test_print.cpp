@@ -320,6 +320,19 @@ private Q_SLOTS:
         QCOMPARE(run.picDisplay->pos(), designPosition);
     }
 
+    // A PDF file cut off by a full disk is told from a complete one.
+    void cutOffPdfFileIsNoticed() {
+        PrintRun run;
+        run.print(1);
+        QVERIFY(pdfFileComplete(run.pdf));
+        const QByteArray whole = readFile(run.pdf);
+        const QString cut = run.world.path(QStringLiteral("cut.pdf"));
+        writeFile(cut, whole.left(whole.size() - 200));
+        QVERIFY(!pdfFileComplete(cut));
+        writeFile(cut, QByteArray());
+        QVERIFY(!pdfFileComplete(cut));
+    }
+
     // The File menu's Print in the main window, on the bundled Default theme.
     void mainWindowPrintsReportAndPicture() {
         TestWorld world;
