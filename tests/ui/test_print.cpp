@@ -313,8 +313,10 @@ private Q_SLOTS:
         run.print(2);
 
         QCOMPARE(run.world.prompt.messages.size(), 4);
-        for (const QString& message : run.world.prompt.messages)
+        for (const QString& message : run.world.prompt.messages) {
             QVERIFY(message.contains(QStringLiteral("Err#57 - Device I/O error")));
+            QVERIFY(message.contains(QStringLiteral("|frmMain.mnuFilePrint_Click\r")));
+        }
         QVERIFY(!QFileInfo::exists(run.pdf));
         QVERIFY(!run.window.isMaximized());
         QCOMPARE(run.picDisplay->pos(), designPosition);
