@@ -7,6 +7,7 @@
 #include "theme/ColorScheme.h"
 #include "ui/PreviewPage.h"
 #include "ui/WindowUtil.h"
+#include "ui/frmMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -125,6 +126,22 @@ void BM_ChooseStudioAndRefresh(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChooseStudioAndRefresh)->Unit(benchmark::kMillisecond);
+
+// The Themes menu end to end: the readers, the editor panel and the preview, then
+// the window's repaint.
+void BM_ChooseStudioInWindow(benchmark::State& state) {
+    setUpGlobalsAt(QStringLiteral(TINTORA_BUILD_DATA_DIR));
+    frmMain window;
+    window.show();
+    window.mnuThemesItem_Click(0);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window.mnuThemesItem_Click(0);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ChooseStudioInWindow)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshLargeUnchanged(benchmark::State& state) {
     const LargeTheme& theme = largeTheme();

@@ -3,10 +3,13 @@
 
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
+#include "ui/EditorPanel.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
 #include "ui/WindowUtil.h"
+#include "ui/frmMain.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -117,6 +120,34 @@ private Q_SLOTS:
         const QRect banner = page->imgWebImage[0]->geometry();
         QCOMPARE(rendered.pixelColor(banner.topLeft() + QPoint(3, 1)),
                  page->imgWebImage[0]->pixmap().toImage().pixelColor(3, 1));
+    }
+
+    void renderEqualsTheMainWindowsPreview() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QDir studio(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
+                          QStringLiteral("/data/Themes/Studio"));
+        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
+        for (const QString& file : studio.entryList(QDir::Files))
+            QVERIFY(QFile::copy(studio.filePath(file),
+                                world.path(QStringLiteral("Themes/Studio/") + file)));
+
+        frmMain window;
+        window.mnuThemesItem_Click(0);
+        window.editor->Check1->click();
+        window.editor->chkTransLabels->click();
+        QVERIFY(world.prompt.messages.isEmpty());
+        const QImage shown =
+            window.picDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+        const QString out = world.path(QStringLiteral("studio.png"));
+        const Run run =
+            render(world.dir.path(),
+                   {QStringLiteral("--data-dir"), world.dir.path(),
+                    QStringLiteral("--show-background"), QStringLiteral("--opaque-labels"),
+                    QStringLiteral("-o"), out, QStringLiteral("Default")});
+        QVERIFY2(run.status == 0, run.err.constData());
+        QVERIFY(QImage(out).convertToFormat(QImage::Format_RGB32) == shown);
     }
 
     void missingPicturesAndBadUsage() {
