@@ -166,6 +166,9 @@ private Q_SLOTS:
         const QByteArray none;
         QTest::newRow("not an archive") << zip << QList<PackageEntry>{} << QByteArray("no archive here, only text")
                                         << "damaged";
+        QTest::newRow("file list naming this machine's files")
+            << zip << QList<PackageEntry>{}
+            << QByteArray("#mtree\n./passwd type=file contents=/etc/passwd\n") << "not a theme package";
         QTest::newRow("empty file") << zip << QList<PackageEntry>{} << QByteArray("") << "holds no files";
         QTest::newRow("parent entry") << zip << QList<PackageEntry>{sheet, {"../escape.txt", "x"}} << none
                                       << "outside";
