@@ -18,6 +18,7 @@ QString errorDescription(int number) {
     case Err::PermissionDenied: return QStringLiteral("Permission denied");
     case Err::PathFileAccess: return QStringLiteral("Path/File access error");
     case Err::PathNotFound: return QStringLiteral("Path not found");
+    case Err::InvalidPropertyValue: return QStringLiteral("Invalid property value");
     case Err::Cancel: return QStringLiteral("Cancel was selected.");
     default: return QStringLiteral("Application-defined or object-defined error");
     }

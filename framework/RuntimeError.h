@@ -36,6 +36,7 @@ inline constexpr int InputPastEnd = 62;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
+inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int Cancel = 32755;
 } // namespace Err
 

@@ -122,7 +122,7 @@ void PreviewPage::applyFonts(Procedure& proc, const ColorScheme& scheme, Preview
     proc.step([&] {
         const float points = scheme.font(FontAttr::Size, slot).toSingle();
         if (!(points > 0.0f && points <= LargestFontSize))
-            raiseError(380, QStringLiteral("Invalid property value"));
+            raiseError(Err::InvalidPropertyValue);
         QFont font = label->font();
         font.setPointSizeF(static_cast<double>(points));
         label->setFont(font);

@@ -36,8 +36,11 @@ QFont designFont(const QString& family, double points, bool bold, bool italic, b
 }
 
 void installFontSubstitutions() {
+    // The window's design texts were fitted to a compact bitmap face; the narrow
+    // metric-compatible face keeps them inside their design widths.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+                               {QStringLiteral("Liberation Sans Narrow"),
+                                QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif")});
