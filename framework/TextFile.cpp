@@ -16,6 +16,16 @@ constexpr char16_t Cp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 } // namespace
 
+QStringView trimBlanks(QStringView text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.sliced(first, last - first);
+}
+
 QString decodeText(const QByteArray& bytes) {
     // Most lines are plain ASCII, which reads the same in both encodings.
     bool ascii = true;

@@ -33,6 +33,10 @@ private:
     bool eof_ = false;
 };
 
+// The text without leading and trailing spaces. Tabs stay: the files' rules tell a
+// declaration or attribute line by the tab at its start.
+QStringView trimBlanks(QStringView text);
+
 // UTF-8 when valid, otherwise Windows-1252.
 QString decodeText(const QByteArray& bytes);
 

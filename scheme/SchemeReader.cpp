@@ -9,17 +9,6 @@
 
 namespace {
 
-// Blanks are spaces only: a tab at the start of an attribute line must survive.
-QStringView trimBlanks(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 // An attribute line split at its first colon: the key before it (without the
 // colon) and the value after it, trimmed of blanks. No colon gives an empty key.
 struct AttributeLine {

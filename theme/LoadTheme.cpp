@@ -1,6 +1,7 @@
 #include "theme/ThemeReaders.h"
 
 #include "framework/Procedure.h"
+#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 #include "theme/StyleSheetInput.h"
 #include "theme/StyleSheetRules.h"
@@ -110,7 +111,7 @@ void LoadTheme(ColorScheme& scheme, const QString& caption) {
                 break;
             }
             proc.step([&] {
-                const QStringView trimmed = css::trimSpaces(line);
+                const QStringView trimmed = trimBlanks(line);
                 if (trimmed == u"}")
                     section = NoSection;
                 if (const int index = selectorIndex(ThemeSelectors, trimmed); index != NoSection) {

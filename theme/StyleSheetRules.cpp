@@ -1,6 +1,7 @@
 #include "theme/StyleSheetRules.h"
 
 #include "framework/RuntimeError.h"
+#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 
 #include <algorithm>
@@ -24,16 +25,6 @@ QStringView midText(QStringView text, qsizetype start, qsizetype length) {
     if (start > text.size())
         return {};
     return text.mid(start - 1, std::min(length, text.size() - (start - 1)));
-}
-
-QStringView trimSpaces(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first);
 }
 
 QStringView declaredProperty(QStringView line, QStringView trimmed, qsizetype& colon) {
@@ -107,7 +98,7 @@ std::optional<qint32> colorValue(QStringView line) {
         const qsizetype colon = inStr(1, line, u":");
         const qsizetype semi = inStr(1, line, u";");
         const qsizetype start = valueStart(line, colon);
-        return colorWord(trimSpaces(midText(line, start, semi - start)));
+        return colorWord(trimBlanks(midText(line, start, semi - start)));
     }
     const qsizetype open = inStr(1, line, u"(");
     const qsizetype close = inStr(1, line, u")");

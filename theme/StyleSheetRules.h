@@ -25,10 +25,6 @@ qsizetype inStr(qsizetype start, QStringView text, QStringView what);
 // A start below 1 or a negative length is error 5.
 QStringView midText(QStringView text, qsizetype start, qsizetype length);
 
-// The text without leading and trailing spaces; tabs stay, since the declaration rule
-// depends on them.
-QStringView trimSpaces(QStringView text);
-
 // The property a declaration line declares, without its tab: the first colon - 1
 // characters of `trimmed` must be one tab and the name. Empty when the line has no
 // colon or does not have that shape. `colon` receives the position of the line's

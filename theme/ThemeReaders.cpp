@@ -1,6 +1,7 @@
 #include "theme/ThemeReaders.h"
 
 #include "framework/Procedure.h"
+#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 #include "theme/StyleSheetInput.h"
 #include "theme/StyleSheetRules.h"
@@ -91,65 +92,55 @@ int untrimmedSection(std::span<const std::u16string_view> selectors, int index,
                      QStringView line) {
     return line == QStringView(selectors[static_cast<std::size_t>(index)]) ? index : NoSection;
 }
+
+// What distinguishes the three declaration readers: their selectors and table,
+// whether "}" ends a section, and whether a section must match its selector as the
+// line was read (the graphics readers) or trimmed (the colour reader).
+struct SheetRules {
+    const char* traceName;
+    const char* fileName;
+    std::span<const std::u16string_view> selectors;
+    std::span<const Declaration> table;
+    bool bracesEndSections;
+    bool untrimmedSections;
+};
+
+void readSheet(ColorScheme& scheme, const QString& caption, const SheetRules& rules) {
+    Procedure proc(QString::fromLatin1(rules.traceName));
+    StyleSheetInput input;
+    if (!input.open(proc, scheme, caption, QString::fromLatin1(rules.fileName)))
+        return;
+    int section = NoSection;
+    while (input.next(proc)) {
+        proc.step([&] {
+            const QString& line = input.line();
+            const QStringView trimmed = trimBlanks(line);
+            if (rules.bracesEndSections && isSectionEnd(trimmed))
+                section = NoSection;
+            if (const int index = selectorIndex(rules.selectors, trimmed); index != NoSection) {
+                section = rules.untrimmedSections ? untrimmedSection(rules.selectors, index, line)
+                                                  : index;
+                return;
+            }
+            readDeclaration(scheme, rules.table, section, line, trimmed, input.folder());
+        });
+    }
+}
 } // namespace
 
 void LoadColors(ColorScheme& scheme, const QString& caption) {
-    Procedure proc(QStringLiteral("frmMain.LoadColors"));
-    StyleSheetInput input;
-    if (!input.open(proc, scheme, caption, QStringLiteral("color1.css")))
-        return;
-    int section = NoSection;
-    while (input.next(proc)) {
-        proc.step([&] {
-            const QString& line = input.line();
-            const QStringView trimmed = css::trimSpaces(line);
-            if (isSectionEnd(trimmed))
-                section = NoSection;
-            if (const int index = selectorIndex(ColorSelectors, trimmed); index != NoSection) {
-                section = index;
-                return;
-            }
-            readDeclaration(scheme, ColorTable, section, line, trimmed, input.folder());
-        });
-    }
+    readSheet(scheme, caption,
+              {"frmMain.LoadColors", "color1.css", ColorSelectors, ColorTable, true, false});
 }
 
+// Once ".mstheme" has been read, every later line of graph0.css is one of its
+// declarations: the sheet has no end of section.
 void LoadGraph0(ColorScheme& scheme, const QString& caption) {
-    Procedure proc(QStringLiteral("frmMain.LoadGraph0"));
-    StyleSheetInput input;
-    if (!input.open(proc, scheme, caption, QStringLiteral("graph0.css")))
-        return;
-    int section = NoSection;
-    while (input.next(proc)) {
-        proc.step([&] {
-            const QString& line = input.line();
-            const QStringView trimmed = css::trimSpaces(line);
-            if (const int index = selectorIndex(Graph0Selectors, trimmed); index != NoSection) {
-                section = untrimmedSection(Graph0Selectors, index, line);
-                return;
-            }
-            readDeclaration(scheme, Graph0Table, section, line, trimmed, input.folder());
-        });
-    }
+    readSheet(scheme, caption,
+              {"frmMain.LoadGraph0", "graph0.css", Graph0Selectors, Graph0Table, false, true});
 }
 
 void LoadGraph1(ColorScheme& scheme, const QString& caption) {
-    Procedure proc(QStringLiteral("frmMain.LoadGraph1"));
-    StyleSheetInput input;
-    if (!input.open(proc, scheme, caption, QStringLiteral("graph1.css")))
-        return;
-    int section = NoSection;
-    while (input.next(proc)) {
-        proc.step([&] {
-            const QString& line = input.line();
-            const QStringView trimmed = css::trimSpaces(line);
-            if (isSectionEnd(trimmed))
-                section = NoSection;
-            if (const int index = selectorIndex(Graph1Selectors, trimmed); index != NoSection) {
-                section = untrimmedSection(Graph1Selectors, index, line);
-                return;
-            }
-            readDeclaration(scheme, Graph1Table, section, line, trimmed, input.folder());
-        });
-    }
+    readSheet(scheme, caption,
+              {"frmMain.LoadGraph1", "graph1.css", Graph1Selectors, Graph1Table, true, true});
 }

@@ -1,4 +1,5 @@
 #include "framework/RuntimeError.h"
+#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 #include "theme/StyleSheetRules.h"
 #include "support/TestSupport.h"
@@ -35,7 +36,7 @@ private Q_SLOTS:
         QCOMPARE(css::midText(u"abcdef", 9, 1), u"");
         QCOMPARE(errorOf([] { css::midText(u"abc", 1, -1); }), Err::InvalidCall);
         QCOMPARE(errorOf([] { css::midText(u"abc", 0, 1); }), Err::InvalidCall);
-        QCOMPARE(css::trimSpaces(u"  \tbody \t  "), u"\tbody \t");
+        QCOMPARE(trimBlanks(u"  \tbody \t  "), u"\tbody \t");
     }
 
     void declarationRule_data() {
@@ -53,7 +54,7 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(QString, property);
         qsizetype colon = -1;
-        QCOMPARE(css::declaredProperty(line, css::trimSpaces(line), colon).toString(), property);
+        QCOMPARE(css::declaredProperty(line, trimBlanks(line), colon).toString(), property);
         QCOMPARE(colon, colonIn(line));
     }
 
