@@ -21,16 +21,17 @@ namespace {
 }
 
 // Writes to a device or pipe in place: replacing it by a regular file would destroy
-// it, and it has no old contents to keep.
+// it, and it has no old contents to keep. No temporary file is made, so the folder's
+// permissions do not matter here: a full device is reported as full.
 void writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        raiseWriteError(path, file.errorString());
+        raiseFileError(path, true, file.errorString());
     const qint64 written = file.write(bytes);
     if (written >= 0 && written < bytes.size())
         raiseError(Err::DiskFull);
     if (written != bytes.size())
-        raiseWriteError(path, file.errorString());
+        raiseFileError(path, true, file.errorString());
 }
 
 // Replaces the file at `path` by `bytes` in one piece: the bytes go to a temporary
