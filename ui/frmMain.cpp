@@ -37,7 +37,6 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-const QString SchemeFilter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
 const QString Untitled = QStringLiteral("Untitled");
 } // namespace
 
@@ -58,6 +57,11 @@ frmMain::frmMain(QWidget* parent)
 
     connect(editor->Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
     connect(editor->chkTransLabels, &QCheckBox::clicked, this, [this] { chkTransLabels_Click(); });
+    connect(editor, &EditorPanel::bgColorClicked, this,
+            [this](int row) { lblBGColorSelect_Click(row); });
+    connect(editor, &EditorPanel::fgColorClicked, this,
+            [this](int row) { lblFGColorSelect_Click(row); });
+    connect(editor, &EditorPanel::fontClicked, this, [this](int row) { cmdFontSelect_Click(row); });
 
     resize(twipsToPixels(14175), twipsToPixels(12405) + menuBar()->sizeHint().height());
 
@@ -73,11 +77,13 @@ void frmMain::buildMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
     mnuFileOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
     mnuFileSave = mnuFile->addAction(QStringLiteral("&Save"));
     mnuFileSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     mnuFileSaveAs = mnuFile->addAction(QStringLiteral("Save &As"));
     mnuFileSaveAs->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
+    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
     mnuFile->addSeparator();
     mnuFilePrint = mnuFile->addAction(QStringLiteral("&Print"));
     mnuFilePrint->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
@@ -231,38 +237,6 @@ void frmMain::chkTransLabels_Click() {
     default:
         break;
     }
-}
-
-void frmMain::mnuFileSave_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-    // A scheme never saved nor opened has no file yet; it gets one from the dialog
-    // rather than a file "Untitled" in whatever folder is current.
-    if (scheme_.SchemeFileName.isEmpty() || scheme_.SchemeFileName == Untitled) {
-        proc.step([&] {
-            cdbMain_->Filter = SchemeFilter;
-            cdbMain_->FilterIndex = 2;
-            cdbMain_->InitDir = globals().AppDataPath;
-            cdbMain_->FileName = Untitled;
-        });
-        bool cancelled = false;
-        proc.step([&] {
-            try {
-                cdbMain_->ShowSave();
-            } catch (const RuntimeError& error) {
-                // Cancel ends the command silently; other errors go to the handler.
-                if (error.number() != Err::Cancel)
-                    throw;
-                cancelled = true;
-            }
-        });
-        if (cancelled)
-            return;
-        scheme_.SchemeFileName = cdbMain_->FileName;
-    }
-    if (!writeSchemeFile(proc, scheme_, scheme_.SchemeFileName))
-        return;
-    scheme_.SchemeChanged = false;
-    UpdateFormCaption(scheme_.SchemeFileName);
 }
 
 bool frmMain::maybeSave() {

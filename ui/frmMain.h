@@ -10,6 +10,7 @@
 class DialogService;
 class EditorPanel;
 class PreviewPage;
+class Procedure;
 class QAction;
 class QMenu;
 
@@ -40,7 +41,14 @@ public:
     bool Form_KeyDown(int KeyCode, int Shift);
     void Form_Resize();
 
+    // The editor panel's click handlers: a colour or font dialog for row `index`.
+    void lblBGColorSelect_Click(int index);
+    void lblFGColorSelect_Click(int index);
+    void cmdFontSelect_Click(int index);
+
+    void mnuFileOpen_Click();
     void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
     void mnuFilePrint_Click();
     void mnuFileQuit_Click();
 
@@ -78,6 +86,17 @@ private:
     void Form_Load();
     void Check1_Click();
     void chkTransLabels_Click();
+
+    // What every completed edit ends with: the scheme marked changed, the caption,
+    // the preview, and after a font choice the editor panel.
+    void SchemeEdited(Procedure& proc, bool fontChosen);
+    // Shows one of cdbMain's dialogs under the caller's trap. False when the user
+    // cancelled it; other errors go to the handler like any statement's.
+    bool showDialog(Procedure& proc, void (DialogService::*showOperation)());
+    // True while the scheme has a file of its own, chosen by Save As or Open.
+    bool hasSchemeFile() const;
+    // Writes the scheme to SchemeFileName: the body of Save.
+    void saveToSchemeFile();
 
     ColorScheme scheme_;
     std::unique_ptr<DialogService> cdbMain_;

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "support/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+#include "theme/ColorScheme.h"
+#include "ui/frmMain.h"
+
+#include <QDir>
+#include <QFile>
+
+// A main window with scripted dialogs and the bundled Default theme chosen, as a
+// user meets it after start-up.
+struct EditWindow {
+    frmMain main;
+    ScriptedDialogs* dialogs = nullptr;
+
+    explicit EditWindow(TestWorld& world) {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        main.setDialogService(std::move(scripted));
+        const QDir source(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
+                          QStringLiteral("/data/Themes/Studio"));
+        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
+        for (const QString& file : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
+        main.mnuThemesItem_Click(0);
+        main.show();
+    }
+
+    ColorScheme& scheme() { return main.scheme(); }
+};

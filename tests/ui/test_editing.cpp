@@ -1,0 +1,201 @@
+#include "EditWindow.h"
+#include "scheme/SchemeFile.h"
+#include "ui/ColorSwatch.h"
+#include "ui/EditorPanel.h"
+#include "ui/PreviewItem.h"
+#include "ui/PreviewPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+QColor pageColor(const frmMain& main) {
+    return main.picDisplay->palette().color(QPalette::Window);
+}
+} // namespace
+
+class TestEditing : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fontChoiceInRow3() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        QPushButton* button = w.main.editor->cmdFontSelect[3];
+        const QFont before = button->font();
+        const float sizeBefore = w.scheme().font(FontAttr::Size, 2).toSingle();
+        const SchemeValue bodyFace = w.scheme().font(FontAttr::Face, 1);
+
+        w.dialogs->answerFont(QStringLiteral("TIMES NEW ROMAN"), 14, true, true);
+        QTest::mouseClick(button, Qt::LeftButton);
+
+        // The dialog started from the button's font and the element's size.
+        const DialogProperties& shown = w.dialogs->calls.at(0).shownWith;
+        QCOMPARE(shown.Flags, 3);
+        QCOMPARE(shown.FontName, before.family());
+        QCOMPARE(shown.FontBold, before.bold());
+        QCOMPARE(shown.FontItalic, before.italic());
+        QCOMPARE(shown.FontSize, sizeBefore);
+
+        QCOMPARE(w.scheme().font(FontAttr::Face, 2).toText(), QStringLiteral("Times new roman"));
+        QCOMPARE(w.scheme().font(FontAttr::Size, 2).kind(), SchemeValue::Kind::Single);
+        QCOMPARE(w.scheme().font(FontAttr::Size, 2).toSingle(), 14.0f);
+        QCOMPARE(w.scheme().font(FontAttr::Style, 2), SchemeValue::integer(3));
+        QCOMPARE(button->text(), QStringLiteral("Times new roman - 14"));
+        QVERIFY(button->font().bold() && button->font().italic());
+        QCOMPARE(w.main.picDisplay->lblDisplayHeading[1]->font().family(),
+                 QStringLiteral("Times new roman"));
+        QCOMPARE(w.scheme().font(FontAttr::Face, 1), bodyFace);
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
+        QCOMPARE(w.scheme().SchemeFileName, QStringLiteral("Untitled"));
+        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void copyFontNameGoesToEveryRowOnce() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const SchemeValue globalFace = w.scheme().font(FontAttr::Face, 12);
+        QCheckBox* copy = w.main.editor->chkUseSame[0];
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QVERIFY(copy->isChecked());
+
+        w.dialogs->answerFont(QStringLiteral("courier NEW"), 10.5f, false, true);
+        QTest::mouseClick(w.main.editor->cmdFontSelect[7], Qt::LeftButton);
+        for (int slot = 0; slot < 12; ++slot) {
+            QCOMPARE(w.scheme().font(FontAttr::Face, slot).toText(), QStringLiteral("Courier new"));
+            QCOMPARE(w.scheme().font(FontAttr::Size, slot).toSingle(), 10.5f);
+            QCOMPARE(w.scheme().font(FontAttr::Style, slot), SchemeValue::integer(1));
+            QCOMPARE(w.main.editor->cmdFontSelect[static_cast<std::size_t>(slot + 1)]->text(),
+                     QStringLiteral("Courier new - 10.5"));
+        }
+        QCOMPARE(w.scheme().font(FontAttr::Face, 12), globalFace);
+        QVERIFY(!copy->isChecked());
+
+        // The next choice is for its own row only.
+        w.dialogs->answerFont(QStringLiteral("Arial"), 12, false, false);
+        QTest::mouseClick(w.main.editor->cmdFontSelect[2], Qt::LeftButton);
+        QCOMPARE(w.scheme().font(FontAttr::Face, 1).toText(), QStringLiteral("Arial"));
+        QCOMPARE(w.scheme().font(FontAttr::Face, 0).toText(), QStringLiteral("Courier new"));
+    }
+
+    void backgroundInRow5IsThePageBackground() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        EditorPanel& panel = *w.main.editor;
+        const qint32 heading3Back = w.scheme().color(ColorAttr::Back, 4);
+        const int row0Before = panel.lblBGColorSelect[0]->colorValue();
+        const qint32 chosen = rgbValue(10, 200, 30);
+        QVERIFY(chosen != heading3Back && chosen != row0Before);
+
+        w.dialogs->answerColor(chosen);
+        QTest::mouseClick(panel.lblBGColorSelect[5], Qt::LeftButton);
+        QCOMPARE(w.dialogs->calls.at(0).shownWith.Flags, 3);
+        QCOMPARE(w.dialogs->calls.at(0).shownWith.Color, heading3Back);
+
+        QCOMPARE(w.scheme().pageBackground(), chosen);
+        QCOMPARE(w.scheme().color(ColorAttr::Back, 4), heading3Back);
+        QCOMPARE(panel.lblBGColorSelect[5]->colorValue(), chosen);
+        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), row0Before);
+        QCOMPARE(pageColor(w.main), QColor(10, 200, 30));
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
+
+        // The panel's refresh shows the stored values again.
+        QTest::keyClick(&w.main, Qt::Key_F5);
+        QCOMPARE(panel.lblBGColorSelect[5]->colorValue(), heading3Back);
+        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), chosen);
+        QCOMPARE(panel.lblBGColorSelect[1]->colorValue(), chosen);
+    }
+
+    void copyBackgroundPaintsEverySwatchAndStoresOnce() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        EditorPanel& panel = *w.main.editor;
+        const ColorScheme before = w.scheme();
+        QTest::mouseClick(panel.chkUseSame[1], Qt::LeftButton);
+        const qint32 chosen = rgbValue(1, 2, 3);
+
+        w.dialogs->answerColor(chosen);
+        QTest::mouseClick(panel.lblBGColorSelect[9], Qt::LeftButton);
+        for (ColorSwatch* swatch : panel.lblBGColorSelect)
+            QCOMPARE(swatch->colorValue(), chosen);
+        QCOMPARE(w.scheme().pageBackground(), chosen);
+        for (int slot = 1; slot <= 12; ++slot)
+            QCOMPARE(w.scheme().color(ColorAttr::Back, slot), before.color(ColorAttr::Back, slot));
+        QVERIFY(panel.chkUseSame[1]->isChecked());
+    }
+
+    void textColourGoesToTheRowsElement() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const qint32 chosen = rgbValue(200, 0, 0);
+        w.dialogs->answerColor(chosen);
+        QTest::mouseClick(w.main.editor->lblFGColorSelect[2], Qt::LeftButton);
+        QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), chosen);
+        QCOMPARE(w.main.editor->lblFGColorSelect[2]->colorValue(), chosen);
+        QCOMPARE(w.main.picDisplay->lblDisplayRegText->palette().color(QPalette::WindowText),
+                 QColor(200, 0, 0));
+        QVERIFY(w.scheme().SchemeChanged);
+    }
+
+    void cancelledDialogChangesNothing_data() {
+        QTest::addColumn<int>("control");
+        QTest::newRow("background") << 0;
+        QTest::newRow("text colour") << 1;
+        QTest::newRow("font") << 2;
+    }
+    void cancelledDialogChangesNothing() {
+        QFETCH(int, control);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        EditorPanel& panel = *w.main.editor;
+        QTest::mouseClick(panel.chkUseSame[0], Qt::LeftButton);
+        QTest::mouseClick(panel.chkUseSame[1], Qt::LeftButton);
+        const QStringList before = schemeFileLines(w.scheme());
+        const QString title = w.main.windowTitle();
+        QWidget* targets[] = {panel.lblBGColorSelect[4], panel.lblFGColorSelect[4],
+                              panel.cmdFontSelect[4]};
+
+        w.dialogs->answerCancel(control == 2 ? Kind::Font : Kind::Color);
+        QTest::mouseClick(targets[control], Qt::LeftButton);
+        QCOMPARE(w.dialogs->calls.size(), 1);
+        QCOMPARE(schemeFileLines(w.scheme()), before);
+        QVERIFY(!w.scheme().SchemeChanged);
+        QCOMPARE(w.scheme().SchemeFileName, QString());
+        QCOMPARE(w.main.windowTitle(), title);
+        QVERIFY(!w.main.mnuFileSave->isEnabled());
+        QVERIFY(panel.chkUseSame[0]->isChecked());
+        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), w.scheme().pageBackground());
+        QCOMPARE(panel.lblFGColorSelect[4]->colorValue(), w.scheme().color(ColorAttr::Fore, 3));
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void sizeThatIsNoNumberIsTheFontHandlersError() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        w.scheme().font(FontAttr::Size, 1) = SchemeValue::text(QStringLiteral("large"));
+        world.prompt.script({ErrorPrompt::Answer::Ignore});
+        w.dialogs->answerFont(QStringLiteral("Verdana"), 9, false, false);
+        QTest::mouseClick(w.main.editor->cmdFontSelect[2], Qt::LeftButton);
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#13")));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.cmdFontSelect_Click")));
+        // After Ignore the dialog still runs and its choice is stored.
+        QCOMPARE(w.scheme().font(FontAttr::Size, 1).toSingle(), 9.0f);
+        QCOMPARE(w.scheme().font(FontAttr::Face, 1).toText(), QStringLiteral("Verdana"));
+    }
+};
+
+QTEST_MAIN(TestEditing)
+#include "test_editing.moc"

@@ -1,0 +1,268 @@
+#include "EditWindow.h"
+#include "framework/Globals.h"
+#include "scheme/SchemeFile.h"
+#include "ui/ColorSwatch.h"
+#include "ui/EditorPanel.h"
+#include "ui/PreviewPage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <unistd.h>
+
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+const QString Filter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
+
+// A real edit through the panel: a text colour for row 2.
+void editTextColour(EditWindow& w, qint32 color) {
+    w.dialogs->answerColor(color);
+    QTest::mouseClick(w.main.editor->lblFGColorSelect[2], Qt::LeftButton);
+}
+
+// The scheme's values as the file carries them, without the file information.
+QStringList elementLines(const ColorScheme& scheme) {
+    return schemeFileLines(scheme).mid(7);
+}
+} // namespace
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void captionAndSaveThroughEditSaveAsSaveOpen() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        editTextColour(w, rgbValue(1, 1, 1));
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
+
+        // Save As with a name typed without extension, the scheme filter selected.
+        const QString typed = world.path(QStringLiteral("blue"));
+        const QString path = typed + QStringLiteral(".tna");
+        w.dialogs->answerFile(Kind::Save, typed);
+        w.main.mnuFileSaveAs->trigger();
+        const DialogProperties& shown = w.dialogs->calls.last().shownWith;
+        QCOMPARE(shown.Filter, Filter);
+        QCOMPARE(shown.FilterIndex, 2);
+        QCOMPARE(shown.InitDir, globals().AppDataPath);
+        QCOMPARE(shown.FileName, QStringLiteral("Untitled"));
+        QVERIFY(QFile::exists(path));
+        QVERIFY(!QFile::exists(typed));
+        QCOMPARE(w.scheme().SchemeFileName, path);
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + path);
+        QVERIFY(!w.main.mnuFileSave->isEnabled());
+        QVERIFY(!w.scheme().SchemeChanged);
+
+        // An edit, then Save writes to the same file without asking.
+        editTextColour(w, rgbValue(2, 2, 2));
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + path + QStringLiteral(" *"));
+        QVERIFY(w.main.mnuFileSave->isEnabled());
+        const qsizetype dialogsBefore = w.dialogs->calls.size();
+        w.main.mnuFileSave->trigger();
+        QCOMPARE(w.dialogs->calls.size(), dialogsBefore);
+        QVERIFY(readFile(path).contains("\tForeColor: 131586\r\n"));
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + path);
+        QVERIFY(!w.main.mnuFileSave->isEnabled());
+
+        // Open with unsaved edits keeps the change mark; the caption has the title.
+        editTextColour(w, rgbValue(3, 3, 3));
+        w.dialogs->answerFile(Kind::Open, path);
+        w.main.mnuFileOpen->trigger();
+        QCOMPARE(w.dialogs->calls.last().shownWith.FileName, path);
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: blue *"));
+        QVERIFY(w.scheme().SchemeChanged);
+        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), rgbValue(2, 2, 2));
+        QCOMPARE(w.main.editor->lblFGColorSelect[2]->colorValue(), rgbValue(2, 2, 2));
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void savedFileOpensWithEveryValue() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString path = world.path(QStringLiteral("round.tna"));
+        QStringList saved;
+        {
+            EditWindow w(world);
+            w.dialogs->answerFont(QStringLiteral("georgia"), 10.5f, true, false);
+            QTest::mouseClick(w.main.editor->cmdFontSelect[4], Qt::LeftButton);
+            w.dialogs->answerColor(rgbValue(9, 8, 7));
+            QTest::mouseClick(w.main.editor->lblBGColorSelect[3], Qt::LeftButton);
+            w.scheme().image(19) = QStringLiteral("never written");
+            w.dialogs->answerFile(Kind::Save, path);
+            w.main.mnuFileSave->trigger();
+            saved = elementLines(w.scheme());
+        }
+        frmMain fresh;
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        scripted->answerFile(Kind::Open, path);
+        fresh.setDialogService(std::move(scripted));
+        fresh.mnuFileOpen->trigger();
+        QCOMPARE(elementLines(fresh.scheme()), saved);
+        QCOMPARE(fresh.scheme().font(FontAttr::Face, 3).toText(), QStringLiteral("Georgia"));
+        QCOMPARE(fresh.scheme().pageBackground(), rgbValue(9, 8, 7));
+        QCOMPARE(fresh.scheme().ThemeName, QString());
+        QVERIFY(!fresh.scheme().SchemeChanged);
+        QCOMPARE(fresh.windowTitle(), QStringLiteral("TNA: round"));
+        QCOMPARE(fresh.editor->cmdFontSelect[4]->text(), QStringLiteral("Georgia - 10.5"));
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void foreignFileIsReportedAndLoadedAfterIgnore() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString path = world.path(QStringLiteral("other.tna"));
+        writeFile(path, crlfLines({"FILE INFORMATION", "{", "\tApplication Name: Other Tool", "}",
+                                   "BODY", "{", "\tForeColor: 255", "}"}));
+        world.prompt.script({ErrorPrompt::Answer::Ignore});
+        w.dialogs->answerFile(Kind::Open, path);
+        w.main.mnuFileOpen->trigger();
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#19691")));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Task: Open file: ") + path));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.mnuFileOpen_Click")));
+        QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), 255);
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: other"));
+    }
+
+    void cancelledFileDialogsChangeNothing_data() {
+        QTest::addColumn<bool>("open");
+        QTest::newRow("save as") << false;
+        QTest::newRow("open") << true;
+    }
+    void cancelledFileDialogsChangeNothing() {
+        QFETCH(bool, open);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QStringList before = schemeFileLines(w.scheme());
+        w.dialogs->answerCancel(open ? Kind::Open : Kind::Save);
+        (open ? w.main.mnuFileOpen : w.main.mnuFileSaveAs)->trigger();
+        QCOMPARE(w.dialogs->calls.size(), 1);
+        QCOMPARE(w.scheme().SchemeFileName, QString());
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA"));
+        QCOMPARE(schemeFileLines(w.scheme()), before);
+        QCOMPARE(QDir(world.dir.path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void saveOfANeverSavedSchemeRunsSaveAs() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(world.dir.path()));
+        EditWindow w(world);
+        editTextColour(w, rgbValue(4, 4, 4));
+        w.dialogs->answerCancel(Kind::Save);
+        w.main.mnuFileSave->trigger();
+        const bool untitledWritten = QFile::exists(QStringLiteral("Untitled"));
+        QDir::setCurrent(current);
+        QVERIFY(!untitledWritten);
+        QCOMPARE(w.dialogs->calls.last().kind, Kind::Save);
+        QVERIFY(w.scheme().SchemeChanged);
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
+    }
+
+    void savingWithTheAllFilesFilterKeepsTheName() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString path = world.path(QStringLiteral("plain"));
+        w.dialogs->answerFile(Kind::Save, path, 1);
+        w.main.mnuFileSaveAs->trigger();
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(QDir(world.dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("plain")});
+    }
+
+    void captionTitleForAnyNameLength_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("one letter") << "a"
+                                    << "a";
+        QTest::newRow("short extension") << "b.t"
+                                         << "b";
+        QTest::newRow("two points") << "x.y.tna"
+                                    << "x.y";
+        QTest::newRow("only extension") << ".tna"
+                                        << ".tna";
+        QTest::newRow("long") << QString(200, QLatin1Char('n')) + ".scheme"
+                              << QString(200, QLatin1Char('n'));
+    }
+    void captionTitleForAnyNameLength() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString path = world.path(name);
+        w.dialogs->answerFile(Kind::Save, path, 1);
+        w.main.mnuFileSaveAs->trigger();
+        QVERIFY(QFile::exists(path));
+        w.dialogs->answerFile(Kind::Open, path);
+        w.main.mnuFileOpen->trigger();
+        QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + title);
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void failedSaveKeepsTheOldFileAndTheChanges_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("folder missing") << "missing"
+                                        << "Err#76";
+        QTest::newRow("no permission") << "read-only"
+                                       << "Err#70";
+        QTest::newRow("disk full") << "full"
+                                   << "Err#61";
+    }
+    void failedSaveKeepsTheOldFileAndTheChanges() {
+        QFETCH(QString, kind);
+        QFETCH(QString, error);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        QString path = world.path(QStringLiteral("gone/x.tna"));
+        QByteArray earlier;
+        if (kind == QLatin1String("read-only")) {
+            if (geteuid() == 0)
+                QSKIP("root writes into read-only folders");
+            QDir().mkpath(world.path(QStringLiteral("locked")));
+            path = world.path(QStringLiteral("locked/x.tna"));
+            w.dialogs->answerFile(Kind::Save, path);
+            w.main.mnuFileSaveAs->trigger();
+            earlier = readFile(path);
+            QVERIFY(!earlier.isEmpty());
+            QFile::setPermissions(world.path(QStringLiteral("locked")),
+                                  QFile::ReadOwner | QFile::ExeOwner);
+        } else if (kind == QLatin1String("full")) {
+            path = QStringLiteral("/dev/full");
+            if (!QFile::exists(path))
+                QSKIP("no /dev/full here");
+        }
+        editTextColour(w, rgbValue(5, 5, 5));
+        if (kind != QLatin1String("read-only"))
+            w.dialogs->answerFile(Kind::Save, path, 1);
+        w.main.mnuFileSave->trigger();
+        QFile::setPermissions(world.path(QStringLiteral("locked")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY2(world.prompt.messages[0].contains(error), qPrintable(world.prompt.messages[0]));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.mnuFileSave_Click")));
+        QVERIFY(w.scheme().SchemeChanged);
+        QVERIFY(w.main.windowTitle().endsWith(QStringLiteral(" *")));
+        QVERIFY(w.main.mnuFileSave->isEnabled());
+        if (kind == QLatin1String("read-only"))
+            QCOMPARE(readFile(path), earlier);
+        else if (kind == QLatin1String("missing"))
+            QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "test_filecommands.moc"

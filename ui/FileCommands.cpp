@@ -1,0 +1,103 @@
+// The File menu's Open, Save and Save As commands of the main window.
+#include "ui/frmMain.h"
+
+#include "framework/Globals.h"
+#include "framework/Procedure.h"
+#include "scheme/SchemeFile.h"
+#include "ui/DialogService.h"
+#include "ui/PreviewPage.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString SchemeFilter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
+constexpr int SchemeFilterIndex = 2;
+const QString SchemeExtension = QStringLiteral(".tna");
+const QString Untitled = QStringLiteral("Untitled");
+
+// A file name without its folder and without its last extension. A name that is
+// all extension (".tna") stays whole, so the caption never loses the name.
+QString titleWithoutExtension(const QString& path) {
+    const QString title = fileTitleOf(path);
+    const qsizetype dot = title.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? title.left(dot) : title;
+}
+
+// The name chosen in the save dialog, with ".tna" added when the scheme filter was
+// selected and the name has no extension of its own.
+QString withSchemeExtension(const QString& path, int filterIndex) {
+    if (filterIndex != SchemeFilterIndex || path.isEmpty())
+        return path;
+    const QString title = fileTitleOf(path);
+    if (title.isEmpty() || title.lastIndexOf(QLatin1Char('.')) > 0)
+        return path;
+    return path + SchemeExtension;
+}
+} // namespace
+
+bool frmMain::hasSchemeFile() const {
+    // After an edit of a scheme that never had a file the name reads "Untitled",
+    // which no dialog returns: dialogs give full paths.
+    return !scheme_.SchemeFileName.isEmpty() && scheme_.SchemeFileName != Untitled;
+}
+
+void frmMain::mnuFileSave_Click() {
+    // A scheme never saved nor opened gets its file from the save dialog rather
+    // than a file "Untitled" in whatever folder is current.
+    if (!hasSchemeFile()) {
+        mnuFileSaveAs_Click();
+        return;
+    }
+    saveToSchemeFile();
+}
+
+void frmMain::saveToSchemeFile() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+    // A failed write keeps any earlier file whole and the scheme marked changed.
+    if (!writeSchemeFile(proc, scheme_, scheme_.SchemeFileName))
+        return;
+    scheme_.SchemeChanged = false;
+    UpdateFormCaption(scheme_.SchemeFileName);
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
+    proc.step([&] {
+        cdbMain_->Filter = SchemeFilter;
+        cdbMain_->FilterIndex = SchemeFilterIndex;
+    });
+    const bool firstFile = !hasSchemeFile();
+    if (firstFile)
+        proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
+    proc.step([&] { cdbMain_->FileName = firstFile ? Untitled : scheme_.SchemeFileName; });
+    if (!showDialog(proc, &DialogService::ShowSave))
+        return;
+
+    const QString path = withSchemeExtension(cdbMain_->FileName, cdbMain_->FilterIndex);
+    // The dialog shows the name actually used the next time it opens.
+    cdbMain_->FileName = path;
+    cdbMain_->FileTitle = fileTitleOf(path);
+    scheme_.SchemeFileName = path;
+    QString title = titleWithoutExtension(path);
+    UpdateFormCaption(title);
+    saveToSchemeFile();
+}
+
+void frmMain::mnuFileOpen_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+    proc.step([&] {
+        cdbMain_->Filter = SchemeFilter;
+        cdbMain_->FilterIndex = SchemeFilterIndex;
+    });
+    if (!hasSchemeFile())
+        proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
+    // The dialog's FileName is left as it is: it offers the name it last held.
+    if (!showDialog(proc, &DialogService::ShowOpen))
+        return;
+    scheme_.SchemeFileName = cdbMain_->FileName;
+    readSchemeFile(proc, scheme_, scheme_.SchemeFileName);
+    QString title = titleWithoutExtension(scheme_.SchemeFileName);
+    UpdateFormCaption(title);
+    SetFontsAndColors();
+    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+}
