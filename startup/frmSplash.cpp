@@ -8,7 +8,6 @@
 #include "ui/frmMain.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -123,14 +122,12 @@ void frmSplash::Timer1_Timer() {
         if (main)
             main->addThemesItem(caption);
     };
-    installer.packageStarted = [this](const QString& name) {
+    installer.packageStarted = [this](const QString&) {
         lblThemeStatus->show();
-        prgThemeStatus->setFormat(name + QStringLiteral(": %p%"));
         prgThemeStatus->setValue(0);
         prgThemeStatus->show();
     };
     installer.progress = [this](int permille) { prgThemeStatus->setValue(permille); };
-    installer.yield = [] { QCoreApplication::processEvents(); };
     installing_ = true;
     installer.run(proc);
     installing_ = false;
