@@ -6,9 +6,14 @@
 #include "ui/PreviewPage.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <unistd.h>
 
@@ -21,6 +26,29 @@ const QString Filter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna
 void editTextColour(EditWindow& w, qint32 color) {
     w.dialogs->answerColor(color);
     QTest::mouseClick(w.main.editor->lblFGColorSelect[2], Qt::LeftButton);
+}
+
+// Types `name` into the next file dialog and accepts it, as a user would. A dialog
+// that does not appear within thirty seconds leaves the timer idle, and the test
+// fails on the missing file instead of hanging.
+void typeIntoNextFileDialog(const QString& name) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, name, clock] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog && clock->elapsed() < 30000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (!dialog)
+            return;
+        if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            field->setText(name);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    timer->start();
 }
 
 // The scheme's values as the file carries them, without the file information.
@@ -166,6 +194,20 @@ private Q_SLOTS:
         QCOMPARE(w.dialogs->calls.last().kind, Kind::Save);
         QVERIFY(w.scheme().SchemeChanged);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
+    }
+
+    void realSaveDialogGetsTheSchemeExtension() {
+        TestWorld world;
+        world.setUpGlobals();
+        frmMain main;
+        main.mnuThemesItem_Click(0);
+        main.scheme().SchemeChanged = true;
+        const QString typed = world.path(QStringLiteral("green"));
+        typeIntoNextFileDialog(typed);
+        main.mnuFileSaveAs_Click();
+        QVERIFY(QFile::exists(typed + QStringLiteral(".tna")));
+        QVERIFY(!QFile::exists(typed));
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA: ") + typed + QStringLiteral(".tna"));
     }
 
     void savingWithTheAllFilesFilterKeepsTheName() {
