@@ -12,7 +12,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tintora"));
     installFontSubstitutions();
     Trace::instance().configureFromEnvironment();
 

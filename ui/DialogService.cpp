@@ -128,11 +128,15 @@ bool QtDialogService::runFont() {
     initial.setBold(FontBold);
     initial.setItalic(FontItalic);
     initial.setUnderline(FontUnderline);
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
-    if (!ok)
+    QFontDialog dialog(initial, parent_);
+    // A face this system lacks is shown as its stand-in. A user who leaves that face
+    // alone and only changes the size or style keeps the name the scheme had.
+    const QString shownFamily = dialog.currentFont().family();
+    if (dialog.exec() != QDialog::Accepted)
         return false;
-    FontName = chosen.family();
+    const QFont chosen = dialog.selectedFont();
+    if (FontName.isEmpty() || chosen.family() != shownFamily)
+        FontName = chosen.family();
     FontBold = chosen.bold();
     FontItalic = chosen.italic();
     FontUnderline = chosen.underline();

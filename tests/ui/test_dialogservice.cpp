@@ -154,6 +154,30 @@ private Q_SLOTS:
         QCOMPARE(dialogs.FontSize, 18.0f);
     }
 
+    void qtFontDialogKeepsAMissingFaceUnlessAnotherIsChosen() {
+        QWidget owner;
+        QtDialogService dialogs(&owner);
+        // A face this machine lacks: the dialog shows a stand-in.
+        dialogs.FontName = QStringLiteral("No Such Face Tintora");
+        dialogs.FontSize = 10.0f;
+        whenModal<QFontDialog>([](QFontDialog* d) {
+            QFont f = d->currentFont();
+            f.setPointSizeF(12);
+            d->setCurrentFont(f);
+            d->accept();
+        });
+        dialogs.ShowFont();
+        QCOMPARE(dialogs.FontName, QStringLiteral("No Such Face Tintora"));
+        QCOMPARE(dialogs.FontSize, 12.0f);
+
+        whenModal<QFontDialog>([](QFontDialog* d) {
+            d->setCurrentFont(QFont(QStringLiteral("Liberation Mono"), 12));
+            d->accept();
+        });
+        dialogs.ShowFont();
+        QCOMPARE(dialogs.FontName, QStringLiteral("Liberation Mono"));
+    }
+
     void qtSaveDialogShowsFilterAndInitDir() {
         TestWorld world;
         QWidget owner;
