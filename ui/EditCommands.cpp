@@ -1,6 +1,8 @@
 // The editor panel's colour and font edits of the main window.
 #include "ui/frmMain.h"
 
+#include <optional>
+
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "ui/ColorSwatch.h"
@@ -67,20 +69,28 @@ void frmMain::SchemeEdited(Procedure& proc, bool fontChosen) {
         SetFontsAndColors();
 }
 
-void frmMain::lblBGColorSelect_Click(int index) {
-    Procedure proc(QStringLiteral("frmMain.lblBGColorSelect_Click"));
-    ColorSwatch* swatch = nullptr;
-    if (!proc.step([&] { swatch = rowControl(editor->lblBGColorSelect, index); }))
-        return;
+std::optional<qint32> frmMain::chooseSwatchColor(Procedure& proc, ColorSwatch* swatch) {
     proc.step([&] {
         cdbMain_->Flags = ColorDialogFlags;
         cdbMain_->Color = swatch->colorValue();
     });
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
     if (!showDialog(proc, &DialogService::ShowColor))
-        return;
+        return std::nullopt;
     const qint32 chosen = cdbMain_->Color;
     proc.step([&] { swatch->setColorValue(chosen); });
+    return chosen;
+}
+
+void frmMain::lblBGColorSelect_Click(int index) {
+    Procedure proc(QStringLiteral("frmMain.lblBGColorSelect_Click"));
+    ColorSwatch* swatch = nullptr;
+    if (!proc.step([&] { swatch = rowControl(editor->lblBGColorSelect, index); }))
+        return;
+    const std::optional<qint32> picked = chooseSwatchColor(proc, swatch);
+    if (!picked)
+        return;
+    const qint32 chosen = *picked;
     // Whichever row it was chosen in, a background colour is the page background;
     // the row's own element keeps its BackColor.
     proc.step([&] { scheme_.pageBackground() = chosen; });
@@ -96,15 +106,10 @@ void frmMain::lblFGColorSelect_Click(int index) {
     ColorSwatch* swatch = nullptr;
     if (!proc.step([&] { swatch = rowControl(editor->lblFGColorSelect, index); }))
         return;
-    proc.step([&] {
-        cdbMain_->Flags = ColorDialogFlags;
-        cdbMain_->Color = swatch->colorValue();
-    });
-    if (!showDialog(proc, &DialogService::ShowColor))
+    const std::optional<qint32> chosen = chooseSwatchColor(proc, swatch);
+    if (!chosen)
         return;
-    const qint32 chosen = cdbMain_->Color;
-    proc.step([&] { swatch->setColorValue(chosen); });
-    proc.step([&] { scheme_.color(ColorAttr::Fore, colorSlotOfRow(index)) = chosen; });
+    proc.step([&] { scheme_.color(ColorAttr::Fore, colorSlotOfRow(index)) = *chosen; });
     SchemeEdited(proc, false);
 }
 

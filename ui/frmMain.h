@@ -5,12 +5,15 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <optional>
+
 #include <memory>
 
 class DialogService;
 class EditorPanel;
 class PreviewPage;
 class Procedure;
+class ColorSwatch;
 class QAction;
 class QMenu;
 
@@ -93,6 +96,9 @@ private:
     // Shows one of cdbMain's dialogs under the caller's trap. False when the user
     // cancelled it; other errors go to the handler like any statement's.
     bool showDialog(Procedure& proc, void (DialogService::*showOperation)());
+    // The colour dialog started from the swatch's colour; the swatch then shows the
+    // choice. Nothing when the dialog was cancelled.
+    std::optional<qint32> chooseSwatchColor(Procedure& proc, ColorSwatch* swatch);
     // True while the scheme has a file of its own, chosen by Save As or Open.
     bool hasSchemeFile() const;
     // Writes the scheme to SchemeFileName: the body of Save.

@@ -114,19 +114,12 @@ bool ScriptedDialogs::runFont() {
     return true;
 }
 
-bool ScriptedDialogs::runSave() {
-    const Answer* a = next(Kind::Save);
-    if (!a)
-        return false;
-    FileName = a->values.FileName;
-    FileTitle = a->values.FileTitle;
-    if (a->filterIndex > 0)
-        FilterIndex = a->filterIndex;
-    return true;
-}
+bool ScriptedDialogs::runSave() { return runFile(Kind::Save); }
 
-bool ScriptedDialogs::runOpen() {
-    const Answer* a = next(Kind::Open);
+bool ScriptedDialogs::runOpen() { return runFile(Kind::Open); }
+
+bool ScriptedDialogs::runFile(Kind kind) {
+    const Answer* a = next(kind);
     if (!a)
         return false;
     FileName = a->values.FileName;

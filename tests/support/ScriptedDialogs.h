@@ -40,6 +40,7 @@ protected:
     bool runPrinter() override;
 
 private:
+    bool runFile(Kind kind);
     struct Answer {
         Kind kind = Kind::Color;
         bool cancel = false;
