@@ -22,6 +22,8 @@ bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& 
     scheme.ThemeName = themeFolderFor(caption);
     folder_ = globals().StartDir + QDir::separator() + QStringLiteral("Themes") +
               QDir::separator() + scheme.ThemeName;
+    // The error box for a missing file shows this detail: the user learns which one.
+    proc.TaskDetail = folder_ + QDir::separator() + fileName;
     return proc.step([&] {
         try {
             reader_.open(folder_ + QDir::separator() + fileName);

@@ -269,6 +269,10 @@ private Q_SLOTS:
         QVERIFY2(m.startsWith(QLatin1String(" Encountered Err#53 - File not found")), qPrintable(m));
         QVERIFY(m.contains(QLatin1String("Routine: ") + routine + QLatin1Char('\r')));
         QVERIFY(m.endsWith(QLatin1String(GraphicsMissingSentence)));
+        // The message names the missing sheet, though the task stays empty.
+        QVERIFY2(m.contains(QLatin1String("   Task: \r\r") + folder(QStringLiteral("Blue")) +
+                            QLatin1Char('/') + file + QLatin1String("\r\r")),
+                 qPrintable(m));
         // Nothing was read, yet the hyperlinks still take the body text's font.
         if (file == QLatin1String("theme.css"))
             QCOMPARE(valueOf(scheme, "VISITEDLINK", Attribute::Font), QStringLiteral("Body Face"));
