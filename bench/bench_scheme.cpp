@@ -13,8 +13,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <unistd.h>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -27,12 +27,15 @@ ColorScheme benchScheme() {
     s.ThemeName = QStringLiteral("Studio");
     for (int slot = 0; slot <= 18; ++slot)
         s.SchemeImages[static_cast<size_t>(slot)] =
-            QStringLiteral("/home/designer/.local/share/tintora/Themes/Studio/picture%1.gif").arg(slot);
+            QStringLiteral("/home/designer/.local/share/tintora/Themes/Studio/picture%1.gif")
+                .arg(slot);
     for (int slot = 0; slot <= 12; ++slot) {
         s.SchemeColors[ColorAttr::Back][static_cast<size_t>(slot)] = rgbValue(slot, 100, 200);
         s.SchemeColors[ColorAttr::Fore][static_cast<size_t>(slot)] = rgbValue(250, slot, 20);
-        s.SchemeFonts[FontAttr::Face][static_cast<size_t>(slot)] = SchemeValue::text(QStringLiteral("Verdana"));
-        s.SchemeFonts[FontAttr::Size][static_cast<size_t>(slot)] = SchemeValue::text(QStringLiteral("10pt"));
+        s.SchemeFonts[FontAttr::Face][static_cast<size_t>(slot)] =
+            SchemeValue::text(QStringLiteral("Verdana"));
+        s.SchemeFonts[FontAttr::Size][static_cast<size_t>(slot)] =
+            SchemeValue::text(QStringLiteral("10pt"));
         s.SchemeFonts[FontAttr::Style][static_cast<size_t>(slot)] = SchemeValue::integer(slot % 4);
     }
     return s;
@@ -58,8 +61,8 @@ void rawWrite(const QString& path, const QByteArray& bytes) {
 // the old one.
 void rawWriteSynced(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush() || ::fdatasync(file.handle()) != 0)
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush() || ::fdatasync(file.handle()) != 0)
         std::abort();
     file.close();
 }

@@ -52,7 +52,8 @@ double runProbe(const QString& program, const QString& folder) {
 
 void BM_StartUpOverhead(benchmark::State& state) {
     QTemporaryDir folder;
-    if (!copyTree(QStringLiteral(TINTORA_BUILD_DATA_DIR "/Themes"), folder.filePath("data/Themes"))) {
+    if (!copyTree(QStringLiteral(TINTORA_BUILD_DATA_DIR "/Themes"),
+                  folder.filePath("data/Themes"))) {
         state.SkipWithError("cannot copy the bundled themes");
         return;
     }

@@ -101,7 +101,8 @@ void BM_Bsdtar(benchmark::State& state) {
         for (int p = 0; p < PackageCount; ++p) {
             QProcess bsdtar;
             bsdtar.setWorkingDirectory(targets[p]);
-            bsdtar.start(QStringLiteral("bsdtar"), {QStringLiteral("-xf"), set.packages[format][p]});
+            bsdtar.start(QStringLiteral("bsdtar"),
+                         {QStringLiteral("-xf"), set.packages[format][p]});
             if (!bsdtar.waitForFinished(60000) || bsdtar.exitCode() != 0) {
                 state.SkipWithError("bsdtar failed");
                 return;
@@ -121,7 +122,8 @@ void BM_InstallerRun(benchmark::State& state) {
     static int iteration = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        globals().StartDir = set.dir.filePath(QStringLiteral("start%1-%2").arg(format).arg(++iteration));
+        globals().StartDir =
+            set.dir.filePath(QStringLiteral("start%1-%2").arg(format).arg(++iteration));
         QDir().mkpath(globals().StartDir + QStringLiteral("/Themes"));
         items = 0;
         unpacked = 0;
@@ -140,9 +142,19 @@ void BM_InstallerRun(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_UnpackPackage)->ArgName("tgz")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_UnpackPackage)
+    ->ArgName("tgz")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_Bsdtar)->ArgName("tgz")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_InstallerRun)->ArgName("tgz")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_InstallerRun)
+    ->ArgName("tgz")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -10,9 +10,9 @@
 namespace DataFolder {
 
 QString bundledDataDir() {
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/../") +
-                                              QStringLiteral(TINTORA_INSTALL_DATA_SUBDIR));
+    const QString installed =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../") +
+                        QStringLiteral(TINTORA_INSTALL_DATA_SUBDIR));
     if (QFileInfo::exists(installed + QStringLiteral("/Themes")))
         return installed;
     const QString build = QStringLiteral(TINTORA_BUILD_DATA_DIR);

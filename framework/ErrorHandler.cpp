@@ -33,7 +33,8 @@ ErrorPrompt::Answer StreamErrorPrompt::askRuntimeError(const QString& message) {
     ++errors_;
     QString text = message;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QByteArray bytes = (QStringLiteral("RUNTIME ERROR\n") + text + QLatin1Char('\n')).toUtf8();
+    const QByteArray bytes =
+        (QStringLiteral("RUNTIME ERROR\n") + text + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fflush(stderr);
     return policy_;
@@ -45,15 +46,25 @@ void StreamErrorPrompt::inform(const QString& message) {
     std::fflush(stderr);
 }
 
-void setErrorPrompt(ErrorPrompt* prompt) { installedPrompt = prompt; }
+void setErrorPrompt(ErrorPrompt* prompt) {
+    installedPrompt = prompt;
+}
 
-ErrorPrompt& errorPrompt() { return installedPrompt ? *installedPrompt : fallbackPrompt(); }
+ErrorPrompt& errorPrompt() {
+    return installedPrompt ? *installedPrompt : fallbackPrompt();
+}
 
-void setExitHook(ExitHook hook) { exitHook = std::move(hook); }
+void setExitHook(ExitHook hook) {
+    exitHook = std::move(hook);
+}
 
-bool abortInProgress() { return aborting; }
+bool abortInProgress() {
+    return aborting;
+}
 
-void resetAbortState() { aborting = false; }
+void resetAbortState() {
+    aborting = false;
+}
 
 QString runtimeErrorMessage(int ErrNumber, const QString& ErrDescription, const QString& ErrRoutine,
                             const QString& Task, const QVariant& TaskDetail) {
@@ -78,9 +89,12 @@ QString fcnMainErrorHandler(int ErrNumber, const QString& ErrDescription, const 
             runtimeErrorMessage(ErrNumber, ErrDescription, ErrRoutine, Task, TaskDetail));
 
     switch (answer) {
-    case ErrorPrompt::Answer::Retry: return QStringLiteral("RETRY");
-    case ErrorPrompt::Answer::Ignore: return QStringLiteral("IGNORE");
-    case ErrorPrompt::Answer::Abort: break;
+    case ErrorPrompt::Answer::Retry:
+        return QStringLiteral("RETRY");
+    case ErrorPrompt::Answer::Ignore:
+        return QStringLiteral("IGNORE");
+    case ErrorPrompt::Answer::Abort:
+        break;
     }
     endProcess(1);
     // Only an exit hook that returns gets here (a misbehaving test hook); going on

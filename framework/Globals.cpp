@@ -13,7 +13,9 @@ Globals& globals() {
     return g;
 }
 
-void resetGlobals() { globals() = Globals{}; }
+void resetGlobals() {
+    globals() = Globals{};
+}
 
 QString formatVersion(int major, int minor, int revision) {
     const auto pad = [](int n) { return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')); };
@@ -63,7 +65,8 @@ bool listingFinds(const QString& path, QDir::Filters filters) {
     if (cleaned == QLatin1String("/"))
         return (filters & QDir::Dirs) != 0;
     const qsizetype slash = cleaned.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash < 0 ? QStringLiteral(".") : cleaned.left(qMax<qsizetype>(slash, 1));
+    const QString folder =
+        slash < 0 ? QStringLiteral(".") : cleaned.left(qMax<qsizetype>(slash, 1));
     const QString name = cleaned.mid(slash + 1);
     if (name.isEmpty())
         return false;

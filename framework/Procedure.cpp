@@ -23,8 +23,8 @@ Procedure::Procedure(QString traceName, Trapping trapping) : traceName_(std::mov
     while (t.TraceDepth >= Trace::StackSize) {
         if (trapping == Untrapped)
             break;
-        if (!retryAfter(RuntimeError(Err::SubscriptOutOfRange,
-                                     errorDescription(Err::SubscriptOutOfRange))))
+        if (!retryAfter(
+                RuntimeError(Err::SubscriptOutOfRange, errorDescription(Err::SubscriptOutOfRange))))
             break;
     }
     if (t.TraceDepth < Trace::StackSize)

@@ -6,25 +6,42 @@ RuntimeError::RuntimeError(int number, QString description, QString source)
 
 QString errorDescription(int number) {
     switch (number) {
-    case Err::InvalidCall: return QStringLiteral("Invalid procedure call or argument");
-    case Err::Overflow: return QStringLiteral("Overflow");
-    case Err::SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
-    case Err::TypeMismatch: return QStringLiteral("Type mismatch");
-    case Err::BadFileName: return QStringLiteral("Bad file name or number");
-    case Err::FileNotFound: return QStringLiteral("File not found");
-    case Err::DeviceIO: return QStringLiteral("Device I/O error");
-    case Err::DiskFull: return QStringLiteral("Disk full");
-    case Err::InputPastEnd: return QStringLiteral("Input past end of file");
-    case Err::PermissionDenied: return QStringLiteral("Permission denied");
-    case Err::PathFileAccess: return QStringLiteral("Path/File access error");
-    case Err::PathNotFound: return QStringLiteral("Path not found");
-    case Err::InvalidPropertyValue: return QStringLiteral("Invalid property value");
-    case Err::Cancel: return QStringLiteral("Cancel was selected.");
-    default: return QStringLiteral("Application-defined or object-defined error");
+    case Err::InvalidCall:
+        return QStringLiteral("Invalid procedure call or argument");
+    case Err::Overflow:
+        return QStringLiteral("Overflow");
+    case Err::SubscriptOutOfRange:
+        return QStringLiteral("Subscript out of range");
+    case Err::TypeMismatch:
+        return QStringLiteral("Type mismatch");
+    case Err::BadFileName:
+        return QStringLiteral("Bad file name or number");
+    case Err::FileNotFound:
+        return QStringLiteral("File not found");
+    case Err::DeviceIO:
+        return QStringLiteral("Device I/O error");
+    case Err::DiskFull:
+        return QStringLiteral("Disk full");
+    case Err::InputPastEnd:
+        return QStringLiteral("Input past end of file");
+    case Err::PermissionDenied:
+        return QStringLiteral("Permission denied");
+    case Err::PathFileAccess:
+        return QStringLiteral("Path/File access error");
+    case Err::PathNotFound:
+        return QStringLiteral("Path not found");
+    case Err::InvalidPropertyValue:
+        return QStringLiteral("Invalid property value");
+    case Err::Cancel:
+        return QStringLiteral("Cancel was selected.");
+    default:
+        return QStringLiteral("Application-defined or object-defined error");
     }
 }
 
-void raiseError(int number) { throw RuntimeError(number, errorDescription(number)); }
+void raiseError(int number) {
+    throw RuntimeError(number, errorDescription(number));
+}
 
 void raiseError(int number, const QString& description, const QString& source) {
     throw RuntimeError(number, description, source);

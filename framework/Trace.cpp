@@ -37,7 +37,9 @@ void Trace::writeLine(const QString& entry, const char* what) {
     TraceLog->flush();
 }
 
-void Trace::setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+void Trace::setClock(std::function<QDateTime()> clock) {
+    clock_ = std::move(clock);
+}
 
 void Trace::reset() {
     TraceStack.fill(QString());

@@ -41,4 +41,6 @@ private:
     std::function<QDateTime()> clock_;
 };
 
-inline Trace& trace() { return Trace::instance(); }
+inline Trace& trace() {
+    return Trace::instance();
+}

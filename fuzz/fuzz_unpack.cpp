@@ -28,14 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     limits.maxEntries = 2000;
     unpackPackage(package, folder, limits);
 
-    QDirIterator it(root.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+    QDirIterator it(root.path(),
+                    QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QFileInfo info(path);
         const bool inside = path.startsWith(folder + QLatin1Char('/'));
-        const bool expected = inside || path == package || path == root.filePath(QStringLiteral("Themes")) ||
-                              path == folder;
+        const bool expected = inside || path == package ||
+                              path == root.filePath(QStringLiteral("Themes")) || path == folder;
         if (!expected || info.isSymLink()) {
             std::fprintf(stderr, "unpacking wrote %s\n", qPrintable(path));
             std::abort();

@@ -82,7 +82,9 @@ qint32 colorFromText(QStringView value) {
 void storeAttribute(ColorScheme& scheme, const ThemeElement& element, Attribute attribute,
                     QStringView value) {
     switch (attribute) {
-    case Attribute::Image: scheme.image(element.imageSlot) = value.toString(); break;
+    case Attribute::Image:
+        scheme.image(element.imageSlot) = value.toString();
+        break;
     case Attribute::Color:
     case Attribute::BackColor:
         scheme.color(ColorAttr::Back, element.colorSlot) = colorFromText(value);

@@ -9,7 +9,7 @@ packages=(
     libarchive-dev libarchive-tools
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils
-    libbenchmark-dev clang libclang-rt-14-dev
+    libbenchmark-dev clang libclang-rt-14-dev clang-format
 )
 
 missing=()

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once in a build with warnings as errors, once
-# more with AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or
+# Sets up, checks that every C++ file is formatted as .clang-format says, builds and
+# runs every test: once in a build with warnings as errors, once more with AddressSanitizer and UndefinedBehaviorSanitizer. Any failure or
 # sanitizer report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-deps.sh
+scripts/check-format.sh
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)

@@ -105,7 +105,8 @@ private:
             if ((archive_format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_MTREE)
                 throw Refusal{QStringLiteral("it is not a theme package")};
             if (++entries > limits_.maxEntries)
-                throw Refusal{QStringLiteral("it holds more than %1 entries").arg(limits_.maxEntries)};
+                throw Refusal{
+                    QStringLiteral("it holds more than %1 entries").arg(limits_.maxEntries)};
             unpackEntry(a, entry);
             reportProgress(a);
         }
@@ -156,7 +157,8 @@ private:
     }
 
     Refusal sizeRefusal() const {
-        return Refusal{QStringLiteral("it unpacks to more than %1").arg(megabytes(limits_.maxBytes))};
+        return Refusal{
+            QStringLiteral("it unpacks to more than %1").arg(megabytes(limits_.maxBytes))};
     }
 
     // Folders are made one level at a time, so that no level can be anything but a
@@ -167,7 +169,8 @@ private:
             path += QLatin1Char('/') + part;
             const QFileInfo info(path);
             if (info.isSymLink() || (info.exists() && !info.isDir()))
-                throw Refusal{QStringLiteral("the entry \"%1\" clashes with another entry").arg(name)};
+                throw Refusal{
+                    QStringLiteral("the entry \"%1\" clashes with another entry").arg(name)};
             if (!info.exists() && !QDir().mkdir(path))
                 throw Refusal{QStringLiteral("the folder for \"%1\" cannot be made").arg(name)};
         }
@@ -178,7 +181,8 @@ private:
             throw Refusal{QStringLiteral("the entry \"%1\" clashes with another entry").arg(name)};
         QFile file(target);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw Refusal{QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+            throw Refusal{
+                QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
         qint64 length = 0;
         for (;;) {
             const void* block = nullptr;
@@ -199,16 +203,20 @@ private:
             if (result_.bytes > limits_.maxBytes)
                 throw sizeRefusal();
             if (file.pos() != offset && !file.seek(offset))
-                throw Refusal{QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                throw Refusal{
+                    QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
             if (size > 0 &&
                 file.write(static_cast<const char*>(block), qint64(size)) != qint64(size))
-                throw Refusal{QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                throw Refusal{
+                    QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
             reportProgress(a);
         }
         if (file.size() < length && !file.resize(length))
-            throw Refusal{QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+            throw Refusal{
+                QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
         if (!file.flush())
-            throw Refusal{QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+            throw Refusal{
+                QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
     }
 
     void reportProgress(archive* a) {

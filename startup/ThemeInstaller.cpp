@@ -28,8 +28,7 @@ ThemeSources defaultThemeSources(const QString& userName) {
 #endif
     // The user folder is always under C:'s profiles folder, wherever the profile
     // itself lives.
-    return {driveC + users + userName +
-                QStringLiteral("/AppData/Roaming/Microsoft/Themes"),
+    return {driveC + users + userName + QStringLiteral("/AppData/Roaming/Microsoft/Themes"),
             driveC + QStringLiteral("/Program Files/Common Files/microsoft shared/Themes")};
 }
 
@@ -51,13 +50,13 @@ QStringList themeCandidates(const QString& folder, bool foldersOnly) {
 UnpackResult unpackWhileResponsive(const QString& package, const QString& folder,
                                    const UnpackLimits& limits,
                                    const std::function<void(int permille)>& progress) {
-    QFuture<UnpackResult> future =
-        QtConcurrent::run([package, folder, limits](QPromise<UnpackResult>& promise) {
-            promise.setProgressRange(0, 1000);
-            promise.addResult(unpackPackage(package, folder, limits, [&](qint64 read, qint64 total) {
-                promise.setProgressValue(total > 0 ? int(read * 1000 / total) : 0);
-            }));
-        });
+    QFuture<UnpackResult> future = QtConcurrent::run([package, folder,
+                                                      limits](QPromise<UnpackResult>& promise) {
+        promise.setProgressRange(0, 1000);
+        promise.addResult(unpackPackage(package, folder, limits, [&](qint64 read, qint64 total) {
+            promise.setProgressValue(total > 0 ? int(read * 1000 / total) : 0);
+        }));
+    });
     QEventLoop loop;
     QFutureWatcher<UnpackResult> watcher;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
@@ -121,7 +120,8 @@ void ThemeInstaller::run(Procedure& proc) {
     examineGroup(proc, shared, sources_.shared);
 }
 
-void ThemeInstaller::examineGroup(Procedure& proc, const QStringList& names, const QString& source) {
+void ThemeInstaller::examineGroup(Procedure& proc, const QStringList& names,
+                                  const QString& source) {
     // A name without a package drops out and the next one is examined; the list
     // grows as needed, with no fixed capacity.
     for (const QString& name : names)

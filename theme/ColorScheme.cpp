@@ -50,17 +50,25 @@ qint16 ColorScheme::fontSizeFor(int sizeNumber) const {
     return FontSizeTable[static_cast<size_t>(sizeNumber - 1)];
 }
 
-void ColorScheme::fillFontSizeTable() { FontSizeTable = {8, 10, 12, 14, 18, 24}; }
+void ColorScheme::fillFontSizeTable() {
+    FontSizeTable = {8, 10, 12, 14, 18, 24};
+}
 
 QString ColorScheme::valueText(const ThemeElement& e, Attribute attribute) const {
     switch (attribute) {
-    case Attribute::Image: return image(e.imageSlot);
+    case Attribute::Image:
+        return image(e.imageSlot);
     case Attribute::Color:
-    case Attribute::BackColor: return QString::number(color(ColorAttr::Back, e.colorSlot));
-    case Attribute::ForeColor: return QString::number(color(ColorAttr::Fore, e.colorSlot));
-    case Attribute::Font: return font(FontAttr::Face, e.fontSlot).toText();
-    case Attribute::FontSize: return font(FontAttr::Size, e.fontSlot).toText();
-    case Attribute::FontStyle: return font(FontAttr::Style, e.fontSlot).toText();
+    case Attribute::BackColor:
+        return QString::number(color(ColorAttr::Back, e.colorSlot));
+    case Attribute::ForeColor:
+        return QString::number(color(ColorAttr::Fore, e.colorSlot));
+    case Attribute::Font:
+        return font(FontAttr::Face, e.fontSlot).toText();
+    case Attribute::FontSize:
+        return font(FontAttr::Size, e.fontSlot).toText();
+    case Attribute::FontStyle:
+        return font(FontAttr::Style, e.fontSlot).toText();
     }
     return {};
 }

@@ -58,4 +58,6 @@ struct ColorScheme {
 };
 
 // The colour value of r, g, b (each 0..255): r + 256 g + 65536 b.
-constexpr qint32 rgbValue(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr qint32 rgbValue(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}

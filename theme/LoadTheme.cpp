@@ -9,22 +9,31 @@
 #include <array>
 
 namespace {
-constexpr int fontSlot(Element e) { return themeElement(e).fontSlot; }
+constexpr int fontSlot(Element e) {
+    return themeElement(e).fontSlot;
+}
 
 // A line this long holds a whole style sheet written without carriage returns.
 constexpr qsizetype SingleLineLength = 256;
 
-constexpr std::array<std::u16string_view, 12> ThemeSelectors{
-    u".mstheme", u".mstheme-topbar-font", u"body", u"TEXTAREA", u"h1", u"h2", u"h3",
-    u"h4",       u"h5",                   u"h6",   u"BUTTON",   u".mstheme-horiz-navtxt"};
+constexpr std::array<std::u16string_view, 12> ThemeSelectors{u".mstheme", u".mstheme-topbar-font",
+                                                             u"body",     u"TEXTAREA",
+                                                             u"h1",       u"h2",
+                                                             u"h3",       u"h4",
+                                                             u"h5",       u"h6",
+                                                             u"BUTTON",   u".mstheme-horiz-navtxt"};
 enum ThemeSection { TTheme, TTopBar, TBody, TTextArea, TH1, TH2, TH3, TH4, TH5, TH6, TButton };
 
 constexpr Declaration font(int section, Store store, Element e) {
     return {section, store == Store::Face ? u"font-family" : u"font-size", store, fontSlot(e),
             fontSlot(e)};
 }
-constexpr Declaration fontFamily(int section, Element e) { return font(section, Store::Face, e); }
-constexpr Declaration fontSize(int section, Element e) { return font(section, Store::Size, e); }
+constexpr Declaration fontFamily(int section, Element e) {
+    return font(section, Store::Face, e);
+}
+constexpr Declaration fontSize(int section, Element e) {
+    return font(section, Store::Size, e);
+}
 
 // The body text's font comes from "TEXTAREA", not from "body"; ".mstheme-horiz-navtxt"
 // has no row: it is known only so that its declarations are not taken for another's.
@@ -91,7 +100,8 @@ void readSingleLine(Procedure& proc, ColorScheme& scheme, QStringView line) {
             const int slot = fontSlot(rule.element);
             const qsizetype start = css::inStr(1, line, rule.selector);
             qsizetype colon = colonOf(line, start, u"font-family");
-            scheme.font(FontAttr::Face, slot) = SchemeValue::text(css::fontFamilyValue(line, colon));
+            scheme.font(FontAttr::Face, slot) =
+                SchemeValue::text(css::fontFamilyValue(line, colon));
             colon = colonOf(line, start, u"font-size");
             scheme.font(FontAttr::Size, slot) = css::fontSizeValue(line, colon, scheme);
         });
@@ -125,7 +135,8 @@ void LoadTheme(ColorScheme& scheme, const QString& caption) {
     // The hyperlinks are written in the body text's font, whatever the file held.
     proc.step([&] {
         const int body = fontSlot(Element::BODY);
-        for (const Element link : {Element::REGULARLINK, Element::VISITEDLINK, Element::ACTIVELINK}) {
+        for (const Element link :
+             {Element::REGULARLINK, Element::VISITEDLINK, Element::ACTIVELINK}) {
             scheme.font(FontAttr::Face, fontSlot(link)) = scheme.font(FontAttr::Face, body);
             scheme.font(FontAttr::Size, fontSlot(link)) = scheme.font(FontAttr::Size, body);
         }

@@ -191,13 +191,16 @@ std::optional<qint32> namedColor(QStringView name) {
             return std::nullopt;
     }
     const std::string_view key(lower, static_cast<std::size_t>(name.size()));
-    const auto it = std::lower_bound(NamedColors.begin(), NamedColors.end(), key,
-                                     [](const NamedColor& c, std::string_view k) { return c.name < k; });
+    const auto it =
+        std::lower_bound(NamedColors.begin(), NamedColors.end(), key,
+                         [](const NamedColor& c, std::string_view k) { return c.name < k; });
     if (it == NamedColors.end() || it->name != key)
         return std::nullopt;
     return rgbValue((it->rgb >> 16) & 0xFF, (it->rgb >> 8) & 0xFF, it->rgb & 0xFF);
 }
 
-int namedColorCount() { return static_cast<int>(NamedColors.size()); }
+int namedColorCount() {
+    return static_cast<int>(NamedColors.size());
+}
 
 } // namespace css

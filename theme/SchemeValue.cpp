@@ -35,10 +35,14 @@ QString formatSingle(float value) {
 
 QString SchemeValue::toText() const {
     switch (kind_) {
-    case Kind::Empty: return {};
-    case Kind::Text: return text_;
-    case Kind::Integer: return QString::number(static_cast<qint64>(number_));
-    case Kind::Single: return formatSingle(static_cast<float>(number_));
+    case Kind::Empty:
+        return {};
+    case Kind::Text:
+        return text_;
+    case Kind::Integer:
+        return QString::number(static_cast<qint64>(number_));
+    case Kind::Single:
+        return formatSingle(static_cast<float>(number_));
     }
     return {};
 }
@@ -64,10 +68,13 @@ std::optional<double> parseNumber(const QString& text) {
 
 std::optional<double> SchemeValue::toNumber() const {
     switch (kind_) {
-    case Kind::Empty: return std::nullopt;
-    case Kind::Text: return parseNumber(text_);
+    case Kind::Empty:
+        return std::nullopt;
+    case Kind::Text:
+        return parseNumber(text_);
     case Kind::Integer:
-    case Kind::Single: return number_;
+    case Kind::Single:
+        return number_;
     }
     return std::nullopt;
 }

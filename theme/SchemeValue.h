@@ -17,7 +17,9 @@ public:
 
     Kind kind() const { return kind_; }
     // Never set, or an empty text.
-    bool isEmpty() const { return kind_ == Kind::Empty || (kind_ == Kind::Text && text_.isEmpty()); }
+    bool isEmpty() const {
+        return kind_ == Kind::Empty || (kind_ == Kind::Text && text_.isEmpty());
+    }
 
     // The value turned into text as held: text unchanged, numbers in their shortest
     // form with a decimal point ("10", "10.5"), empty for an empty value.

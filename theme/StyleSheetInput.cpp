@@ -69,7 +69,8 @@ void readDeclaration(ColorScheme& scheme, std::span<const Declaration> table, in
             scheme.image(d.first) = folder + QDir::separator() + css::imageName(line);
             break;
         case Store::Face:
-            scheme.font(FontAttr::Face, d.first) = SchemeValue::text(css::fontFamilyValue(line, colon));
+            scheme.font(FontAttr::Face, d.first) =
+                SchemeValue::text(css::fontFamilyValue(line, colon));
             break;
         case Store::Size:
             scheme.font(FontAttr::Size, d.first) = css::fontSizeValue(line, colon, scheme);

@@ -2,13 +2,20 @@
 
 std::string_view attributeName(Attribute attribute) {
     switch (attribute) {
-    case Attribute::Image: return "Image";
-    case Attribute::Color: return "Color";
-    case Attribute::Font: return "Font";
-    case Attribute::FontSize: return "FontSize";
-    case Attribute::FontStyle: return "FontStyle";
-    case Attribute::BackColor: return "BackColor";
-    case Attribute::ForeColor: return "ForeColor";
+    case Attribute::Image:
+        return "Image";
+    case Attribute::Color:
+        return "Color";
+    case Attribute::Font:
+        return "Font";
+    case Attribute::FontSize:
+        return "FontSize";
+    case Attribute::FontStyle:
+        return "FontStyle";
+    case Attribute::BackColor:
+        return "BackColor";
+    case Attribute::ForeColor:
+        return "ForeColor";
     }
     return {};
 }

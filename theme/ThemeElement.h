@@ -5,17 +5,50 @@
 #include <string_view>
 
 // The seven attributes an element may carry; their names are the scheme file's.
-enum class Attribute : std::uint8_t { Image, Color, Font, FontSize, FontStyle, BackColor, ForeColor };
+enum class Attribute : std::uint8_t {
+    Image,
+    Color,
+    Font,
+    FontSize,
+    FontStyle,
+    BackColor,
+    ForeColor
+};
 
 std::string_view attributeName(Attribute attribute);
 
 // The thirty elements of a scheme, in the order of the scheme file's sections.
 enum class Element : std::uint8_t {
-    BACKGROUND, BANNER, BODY, HEADING1, HEADING2, HEADING3, HEADING4, HEADING5, HEADING6,
-    REGULARLINK, VISITEDLINK, ACTIVELINK, NAVBUTTONS, GLOBALBUTTONS, HORIZNAVBTNNORM,
-    HORIZNAVBTNPUSH, BULLETLIST1, BULLETLIST2, BULLETLIST3, HORIZRULE, BTNBACKNORM,
-    BTNHOMENORM, BTNUPNORM, BTNNEXTNORM, BTNBACKPUSH, BTNHOMEPUSH, BTNUPPUSH, BTNEXTPUSH,
-    VIRTNAVBTNNORM, VIRTNAVBTNPUSH
+    BACKGROUND,
+    BANNER,
+    BODY,
+    HEADING1,
+    HEADING2,
+    HEADING3,
+    HEADING4,
+    HEADING5,
+    HEADING6,
+    REGULARLINK,
+    VISITEDLINK,
+    ACTIVELINK,
+    NAVBUTTONS,
+    GLOBALBUTTONS,
+    HORIZNAVBTNNORM,
+    HORIZNAVBTNPUSH,
+    BULLETLIST1,
+    BULLETLIST2,
+    BULLETLIST3,
+    HORIZRULE,
+    BTNBACKNORM,
+    BTNHOMENORM,
+    BTNUPNORM,
+    BTNNEXTNORM,
+    BTNBACKPUSH,
+    BTNHOMEPUSH,
+    BTNUPPUSH,
+    BTNEXTPUSH,
+    VIRTNAVBTNNORM,
+    VIRTNAVBTNPUSH
 };
 
 inline constexpr int ElementCount = 30;
@@ -26,10 +59,10 @@ struct ThemeElement {
     std::string_view key;                // section name in the scheme file
     std::array<Attribute, 6> attributes; // in file order; the first attributeCount count
     int attributeCount;
-    int imageSlot;  // SchemeImages, or NoSlot
-    int colorSlot;  // SchemeColors, or NoSlot
-    int fontSlot;   // SchemeFonts, or NoSlot
-    int editorRow;  // row of the editor panel, or NoSlot
+    int imageSlot; // SchemeImages, or NoSlot
+    int colorSlot; // SchemeColors, or NoSlot
+    int fontSlot;  // SchemeFonts, or NoSlot
+    int editorRow; // row of the editor panel, or NoSlot
     std::string_view rowCaption;
 
     constexpr bool has(Attribute a) const {
@@ -64,8 +97,7 @@ inline constexpr std::array<ThemeElement, ElementCount> ThemeElements{{
     {Element::REGULARLINK, "REGULARLINK", detail::Text, 5, NoSlot, 8, 8, 9, "Hyperlink"},
     {Element::VISITEDLINK, "VISITEDLINK", detail::Text, 5, NoSlot, 9, 9, 10,
      "Hyperlink (Followed)"},
-    {Element::ACTIVELINK, "ACTIVELINK", detail::Text, 5, NoSlot, 10, 10, 11,
-     "Hyperlink (Active)"},
+    {Element::ACTIVELINK, "ACTIVELINK", detail::Text, 5, NoSlot, 10, 10, 11, "Hyperlink (Active)"},
     {Element::NAVBUTTONS, "NAVBUTTONS", detail::Text, 5, NoSlot, 11, 11, 12, "Navigation Text"},
     {Element::GLOBALBUTTONS, "GLOBALBUTTONS", detail::ImageText, 6, 16, 12, 12, NoSlot, ""},
     {Element::HORIZNAVBTNNORM, "HORIZNAVBTNNORM", detail::ImageOnly, 1, 2, NoSlot, NoSlot, NoSlot,

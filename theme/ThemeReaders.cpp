@@ -9,14 +9,20 @@
 #include <array>
 
 namespace {
-constexpr int colorSlot(Element e) { return themeElement(e).colorSlot; }
-constexpr int fontSlot(Element e) { return themeElement(e).fontSlot; }
-constexpr int imageSlot(Element e) { return themeElement(e).imageSlot; }
+constexpr int colorSlot(Element e) {
+    return themeElement(e).colorSlot;
+}
+constexpr int fontSlot(Element e) {
+    return themeElement(e).fontSlot;
+}
+constexpr int imageSlot(Element e) {
+    return themeElement(e).imageSlot;
+}
 
 // color1.css. The second-level heading is known only by its selector "h2, marquee".
 constexpr std::array<std::u16string_view, 11> ColorSelectors{
-    u"body", u"h1", u"h2, marquee", u"h3", u"h4", u"h5", u"h6",
-    u"BUTTON", u"a:link", u"a:visited", u"a:active"};
+    u"body", u"h1",     u"h2, marquee", u"h3",        u"h4",      u"h5",
+    u"h6",   u"BUTTON", u"a:link",      u"a:visited", u"a:active"};
 enum ColorSection { CBody, CH1, CH2, CH3, CH4, CH5, CH6, CButton, CLink, CVisited, CActive };
 
 // The body's background colour is the background of the twelve text elements, from
@@ -83,13 +89,14 @@ constexpr std::array<Declaration, 10> Graph1Table{{
     {GNav, u"font-size", Store::Size, fontSlot(Element::NAVBUTTONS), fontSlot(Element::NAVBUTTONS)},
 }};
 
-bool isSectionEnd(QStringView trimmed) { return trimmed == u"}"; }
+bool isSectionEnd(QStringView trimmed) {
+    return trimmed == u"}";
+}
 
 // The graphics readers compare the section with their selectors as the line was read,
 // so a selector line with blanks around it opens a section whose declarations match
 // no row of the table.
-int untrimmedSection(std::span<const std::u16string_view> selectors, int index,
-                     QStringView line) {
+int untrimmedSection(std::span<const std::u16string_view> selectors, int index, QStringView line) {
     return line == QStringView(selectors[static_cast<std::size_t>(index)]) ? index : NoSection;
 }
 

@@ -13,9 +13,12 @@ ErrorPrompt::Answer QtErrorPrompt::askRuntimeError(const QString& message) {
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Retry);
     switch (box.exec()) {
-    case QMessageBox::Abort: return Answer::Abort;
-    case QMessageBox::Retry: return Answer::Retry;
-    default: return Answer::Ignore;
+    case QMessageBox::Abort:
+        return Answer::Abort;
+    case QMessageBox::Retry:
+        return Answer::Retry;
+    default:
+        return Answer::Ignore;
     }
 }
 

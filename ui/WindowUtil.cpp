@@ -77,9 +77,9 @@ QIcon productIcon() {
         const qreal gap = s * 0.1;
         for (int i = 0; i < 4; ++i) {
             p.setBrush(swatches[i]);
-            p.drawRoundedRect(QRectF(gap + (i % 2) * (cell + gap), gap + (i / 2) * (cell + gap),
-                                     cell, cell),
-                              s * 0.06, s * 0.06);
+            p.drawRoundedRect(
+                QRectF(gap + (i % 2) * (cell + gap), gap + (i / 2) * (cell + gap), cell, cell),
+                s * 0.06, s * 0.06);
         }
         icon.addPixmap(pixmap);
     }

@@ -70,8 +70,8 @@ bool parseCliSchemeOptions(const QStringList& args, CliSchemeOptions& options, Q
             continue;
         }
         // Both "--name value" and "--name=value".
-        const qsizetype equals = arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('='))
-                                                                      : -1;
+        const qsizetype equals =
+            arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('=')) : -1;
         const QString name = equals < 0 ? arg : arg.left(equals);
         if (!takesValue(name)) {
             error = QStringLiteral("unknown option %1").arg(arg);
@@ -105,13 +105,15 @@ int cliStatus() {
 }
 
 void printCliError(const QString& message) {
-    const QByteArray bytes = (QStringLiteral("tintora-cli: ") + message + QLatin1Char('\n')).toUtf8();
+    const QByteArray bytes =
+        (QStringLiteral("tintora-cli: ") + message + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fflush(stderr);
 }
 
 bool writeStandardOutput(const QByteArray& bytes) {
-    const size_t written = std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    const size_t written =
+        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     return written == static_cast<size_t>(bytes.size()) && std::fflush(stdout) == 0;
 }
 

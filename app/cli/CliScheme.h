@@ -7,9 +7,9 @@ struct ColorScheme;
 
 // The options the scheme-building commands share (scheme, render).
 struct CliSchemeOptions {
-    QString dataDir;           // --data-dir: the folder holding Themes/; empty = as the desktop finds it
-    QString from;              // --from: a scheme file opened first
-    QString output;            // -o: where the result goes; empty or "-" = standard output
+    QString dataDir; // --data-dir: the folder holding Themes/; empty = as the desktop finds it
+    QString from;    // --from: a scheme file opened first
+    QString output;  // -o: where the result goes; empty or "-" = standard output
     bool abortOnError = false; // --on-error abort|ignore
     QStringList themes;        // THEME ...: chosen in this order
     QStringList flags;         // the caller's extra flags that were given, e.g. "--show-background"

@@ -1,10 +1,10 @@
+#include "../scheme/SchemeFixtures.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/Version.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeReport.h"
 #include "support/TestSupport.h"
-#include "../scheme/SchemeFixtures.h"
 
 #include <QDir>
 #include <QProcess>
@@ -65,7 +65,8 @@ private Q_SLOTS:
         TestWorld world;
         useProgramGlobals(world);
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
-        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path("."), "--from", from});
+        const Run run =
+            runCli(world.path("."), {"scheme", "--data-dir", world.path("."), "--from", from});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QByteArray());
         // Exactly what Save writes after Open: the theme name is not taken from the file.
@@ -147,8 +148,8 @@ private Q_SLOTS:
         TestWorld world;
         useProgramGlobals(world);
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
-        const Run run = runCli(world.path("."), {"scheme", "--from", from, "-o",
-                                                 world.path("nofolder/out.tna")});
+        const Run run = runCli(world.path("."),
+                               {"scheme", "--from", from, "-o", world.path("nofolder/out.tna")});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.startsWith("RUNTIME ERROR\n"));
         QVERIFY(run.err.contains("Err#76 - Path not found"));
@@ -175,7 +176,8 @@ private Q_SLOTS:
         QVERIFY2(run.status == 0 || run.status == 2, run.err.constData());
         QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
         // The theme reset the styles of the text elements to regular.
-        QVERIFY(run.out.contains("BODY\r\n{\r\n\tFont: Arial\r\n\tFontSize: 9\r\n\tFontStyle: 0\r\n"));
+        QVERIFY(
+            run.out.contains("BODY\r\n{\r\n\tFont: Arial\r\n\tFontSize: 9\r\n\tFontStyle: 0\r\n"));
     }
 
     void bundledDefaultThemeLoadsWithoutErrors() {
@@ -192,18 +194,20 @@ private Q_SLOTS:
     void badUsageExits1_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("unknown option") << QStringList{"scheme", "--colour"} << QByteArray("unknown option --colour");
-        QTest::newRow("missing value") << QStringList{"scheme", "-o"} << QByteArray("-o needs a value");
+        QTest::newRow("unknown option")
+            << QStringList{"scheme", "--colour"} << QByteArray("unknown option --colour");
+        QTest::newRow("missing value")
+            << QStringList{"scheme", "-o"} << QByteArray("-o needs a value");
         QTest::newRow("bad policy") << QStringList{"scheme", "--on-error", "retry"}
                                     << QByteArray("--on-error takes ignore or abort");
         QTest::newRow("no data folder") << QStringList{"scheme", "--data-dir", "nowhere"}
                                         << QByteArray("the data folder nowhere does not exist");
-        QTest::newRow("no such theme") << QStringList{"scheme", "Nosuch"}
-                                       << QByteArray("there is no theme \"Nosuch\"");
-        QTest::newRow("parent folder as theme") << QStringList{"scheme", ".."}
-                                                << QByteArray("there is no theme \"..\"");
-        QTest::newRow("report without file") << QStringList{"report"}
-                                             << QByteArray("usage: tintora-cli report FILE.tna");
+        QTest::newRow("no such theme")
+            << QStringList{"scheme", "Nosuch"} << QByteArray("there is no theme \"Nosuch\"");
+        QTest::newRow("parent folder as theme")
+            << QStringList{"scheme", ".."} << QByteArray("there is no theme \"..\"");
+        QTest::newRow("report without file")
+            << QStringList{"report"} << QByteArray("usage: tintora-cli report FILE.tna");
         QTest::newRow("report with two files") << QStringList{"report", "a.tna", "b.tna"}
                                                << QByteArray("usage: tintora-cli report FILE.tna");
     }

@@ -38,10 +38,14 @@ private Q_SLOTS:
     void properCase_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("upper") << "TIMES NEW ROMAN" << "Times new roman";
-        QTest::newRow("one char") << "a" << "A";
-        QTest::newRow("mixed") << "vERDANA" << "Verdana";
-        QTest::newRow("accented") << "ÉCOLE" << "École";
+        QTest::newRow("upper") << "TIMES NEW ROMAN"
+                               << "Times new roman";
+        QTest::newRow("one char") << "a"
+                                  << "A";
+        QTest::newRow("mixed") << "vERDANA"
+                               << "Verdana";
+        QTest::newRow("accented") << "ÉCOLE"
+                                  << "École";
     }
     void properCase() {
         QFETCH(QString, in);

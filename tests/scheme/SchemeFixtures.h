@@ -17,12 +17,12 @@ inline ColorScheme populatedScheme() {
     for (int slot = 0; slot <= 12; ++slot) {
         s.SchemeColors[ColorAttr::Back][static_cast<size_t>(slot)] = rgbValue(slot, 2 * slot, 255);
         s.SchemeColors[ColorAttr::Fore][static_cast<size_t>(slot)] = 16777215 - slot;
-        s.SchemeFonts[FontAttr::Face][static_cast<size_t>(slot)] =
-            SchemeValue::text(slot % 2 ? QStringLiteral("Arial") : QStringLiteral("Times New Roman"));
+        s.SchemeFonts[FontAttr::Face][static_cast<size_t>(slot)] = SchemeValue::text(
+            slot % 2 ? QStringLiteral("Arial") : QStringLiteral("Times New Roman"));
         s.SchemeFonts[FontAttr::Size][static_cast<size_t>(slot)] =
-            slot == 3 ? SchemeValue::single(10.5f)
-                      : slot % 2 ? SchemeValue::text(QString::number(8 + slot))
-                                 : SchemeValue::integer(8 + slot);
+            slot == 3  ? SchemeValue::single(10.5f)
+            : slot % 2 ? SchemeValue::text(QString::number(8 + slot))
+                       : SchemeValue::integer(8 + slot);
         s.SchemeFonts[FontAttr::Style][static_cast<size_t>(slot)] = SchemeValue::integer(slot % 4);
     }
     // Slots no element uses must never reach the file.

@@ -1,8 +1,8 @@
+#include "SchemeFixtures.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/TestSupport.h"
-#include "SchemeFixtures.h"
 
 #include <QDir>
 #include <QTest>
@@ -83,58 +83,97 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attribute");
         QTest::addColumn<QString>("expected");
         QTest::newRow("tab indent stores")
-            << QByteArray("BANNER\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "Verdana";
+            << QByteArray("BANNER\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER"
+            << "Font"
+            << "Verdana";
         QTest::newRow("blank indent ignored")
-            << QByteArray("BANNER\r\n{\r\n    Font: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+            << QByteArray("BANNER\r\n{\r\n    Font: Verdana\r\n}\r\n") << "BANNER"
+            << "Font"
+            << "old";
         QTest::newRow("two tabs ignored")
-            << QByteArray("BANNER\r\n{\r\n\t\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+            << QByteArray("BANNER\r\n{\r\n\t\tFont: Verdana\r\n}\r\n") << "BANNER"
+            << "Font"
+            << "old";
         QTest::newRow("lower-case header ignored")
-            << QByteArray("banner\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+            << QByteArray("banner\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER"
+            << "Font"
+            << "old";
         QTest::newRow("header with blanks opens a dead section")
-            << QByteArray(" BANNER\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+            << QByteArray(" BANNER\r\n{\r\n\tFont: Verdana\r\n}\r\n") << "BANNER"
+            << "Font"
+            << "old";
         QTest::newRow("lower-case attribute ignored")
-            << QByteArray("BANNER\r\n{\r\n\tfont: Verdana\r\n}\r\n") << "BANNER" << "Font" << "old";
+            << QByteArray("BANNER\r\n{\r\n\tfont: Verdana\r\n}\r\n") << "BANNER"
+            << "Font"
+            << "old";
         QTest::newRow("attribute the element lacks ignored")
             << QByteArray("BODY\r\n{\r\n\tImage: x.gif\r\n\tColor: 5\r\n}\r\n") << "BACKGROUND"
-            << "Color" << "7";
+            << "Color"
+            << "7";
         QTest::newRow("value keeps its colons and inner blanks")
             << QByteArray("BANNER\r\n{\r\n\tImage:   C:\\Themes\\a b.gif  \r\n}\r\n") << "BANNER"
-            << "Image" << "C:\\Themes\\a b.gif";
+            << "Image"
+            << "C:\\Themes\\a b.gif";
         QTest::newRow("blanks before the colon are trimmed from the key")
-            << QByteArray("BODY\r\n{\r\n\tFontSize  : 12\r\n}\r\n") << "BODY" << "FontSize" << "12";
+            << QByteArray("BODY\r\n{\r\n\tFontSize  : 12\r\n}\r\n") << "BODY"
+            << "FontSize"
+            << "12";
         QTest::newRow("empty value stored")
-            << QByteArray("BODY\r\n{\r\n\tFontStyle: \r\n}\r\n") << "BODY" << "FontStyle" << "";
+            << QByteArray("BODY\r\n{\r\n\tFontStyle: \r\n}\r\n") << "BODY"
+            << "FontStyle"
+            << "";
         QTest::newRow("line before any section ignored")
-            << QByteArray("\tFont: Verdana\r\nBODY\r\n{\r\n}\r\n") << "BODY" << "Font" << "old";
+            << QByteArray("\tFont: Verdana\r\nBODY\r\n{\r\n}\r\n") << "BODY"
+            << "Font"
+            << "old";
         QTest::newRow("lines after the closing brace ignored")
-            << QByteArray("BODY\r\n{\r\n}\r\n\tFont: Verdana\r\n") << "BODY" << "Font" << "old";
-        QTest::newRow("no braces needed")
-            << QByteArray("BODY\r\n\tFont: Verdana\r\n") << "BODY" << "Font" << "Verdana";
+            << QByteArray("BODY\r\n{\r\n}\r\n\tFont: Verdana\r\n") << "BODY"
+            << "Font"
+            << "old";
+        QTest::newRow("no braces needed") << QByteArray("BODY\r\n\tFont: Verdana\r\n") << "BODY"
+                                          << "Font"
+                                          << "Verdana";
         QTest::newRow("later section wins")
-            << QByteArray("BODY\r\n{\r\n\tFont: A\r\n}\r\nBODY\r\n{\r\n\tFont: B\r\n}\r\n") << "BODY"
-            << "Font" << "B";
+            << QByteArray("BODY\r\n{\r\n\tFont: A\r\n}\r\nBODY\r\n{\r\n\tFont: B\r\n}\r\n")
+            << "BODY"
+            << "Font"
+            << "B";
         QTest::newRow("BANNER BackColor after BACKGROUND Color wins")
             << QByteArray("BACKGROUND\r\n{\r\n\tColor: 100\r\n}\r\nBANNER\r\n{\r\n\tBackColor: "
                           "200\r\n}\r\n")
-            << "BACKGROUND" << "Color" << "200";
+            << "BACKGROUND"
+            << "Color"
+            << "200";
         QTest::newRow("bare LF file is one line and loads nothing")
-            << QByteArray("BODY\n{\n\tFont: Verdana\n}\n") << "BODY" << "Font" << "old";
+            << QByteArray("BODY\n{\n\tFont: Verdana\n}\n") << "BODY"
+            << "Font"
+            << "old";
         QTest::newRow("CR alone ends lines")
-            << QByteArray("BODY\r{\r\tFont: Verdana\r}\r") << "BODY" << "Font" << "Verdana";
+            << QByteArray("BODY\r{\r\tFont: Verdana\r}\r") << "BODY"
+            << "Font"
+            << "Verdana";
         QTest::newRow("last line without line end")
-            << QByteArray("BODY\r\n\tFont: Verdana") << "BODY" << "Font" << "Verdana";
+            << QByteArray("BODY\r\n\tFont: Verdana") << "BODY"
+            << "Font"
+            << "Verdana";
         QTest::newRow("line without colon ignored")
-            << QByteArray("BODY\r\n\tFont Verdana\r\n") << "BODY" << "Font" << "old";
+            << QByteArray("BODY\r\n\tFont Verdana\r\n") << "BODY"
+            << "Font"
+            << "old";
         QTest::newRow("fractional size with a comma kept as text")
-            << QByteArray("BODY\r\n\tFontSize: 10,5\r\n") << "BODY" << "FontSize" << "10,5";
+            << QByteArray("BODY\r\n\tFontSize: 10,5\r\n") << "BODY"
+            << "FontSize"
+            << "10,5";
         QTest::newRow("UTF-8 value")
-            << QByteArray("BANNER\r\n\tImage: caf\xC3\xA9.gif\r\n") << "BANNER" << "Image"
-            << QStringLiteral("caf\u00e9.gif");
+            << QByteArray("BANNER\r\n\tImage: caf\xC3\xA9.gif\r\n") << "BANNER"
+            << "Image" << QStringLiteral("caf\u00e9.gif");
         QTest::newRow("Windows-1252 value")
-            << QByteArray("BANNER\r\n\tImage: caf\xE9 \x80.gif\r\n") << "BANNER" << "Image"
-            << QStringLiteral("caf\u00e9 \u20ac.gif");
+            << QByteArray("BANNER\r\n\tImage: caf\xE9 \x80.gif\r\n") << "BANNER"
+            << "Image" << QStringLiteral("caf\u00e9 \u20ac.gif");
         QTest::newRow("tab inside the value kept")
-            << QByteArray("BODY\r\n\tFont: A\tB\r\n") << "BODY" << "Font" << "A\tB";
+            << QByteArray("BODY\r\n\tFont: A\tB\r\n") << "BODY"
+            << "Font"
+            << "A\tB";
     }
     void lineRules() {
         QFETCH(QByteArray, bytes);
@@ -244,8 +283,8 @@ private Q_SLOTS:
         world.setUpGlobals();
         const QString path = world.path("other.tna");
         writeFile(path, crlfLines({"FILE INFORMATION", "\tApplication Name: Other Tool"}));
-        world.prompt.script({ErrorPrompt::Answer::Retry, ErrorPrompt::Answer::Retry,
-                             ErrorPrompt::Answer::Ignore});
+        world.prompt.script(
+            {ErrorPrompt::Answer::Retry, ErrorPrompt::Answer::Retry, ErrorPrompt::Answer::Ignore});
         ColorScheme s = sentinelScheme();
         readInto(s, path);
         QCOMPARE(world.prompt.messages.size(), 3);
@@ -278,11 +317,12 @@ private Q_SLOTS:
                                  << false;
         QTest::newRow("blanks around the value")
             << QStringList{"FILE INFORMATION", "\tApplication Name:   Tintora  "} << false;
-        QTest::newRow("other case") << QStringList{"FILE INFORMATION", "\tApplication Name: tintora"}
-                                    << true;
-        QTest::newRow("empty value") << QStringList{"FILE INFORMATION", "\tApplication Name:"}
-                                     << true;
-        QTest::newRow("no FILE INFORMATION section") << QStringList{"BODY", "\tFont: Arial"} << false;
+        QTest::newRow("other case")
+            << QStringList{"FILE INFORMATION", "\tApplication Name: tintora"} << true;
+        QTest::newRow("empty value")
+            << QStringList{"FILE INFORMATION", "\tApplication Name:"} << true;
+        QTest::newRow("no FILE INFORMATION section")
+            << QStringList{"BODY", "\tFont: Arial"} << false;
         QTest::newRow("key with a blank before the tab is not checked")
             << QStringList{"FILE INFORMATION", " \tApplication Name: Other"} << false;
         QTest::newRow("key with a blank before the colon is not checked")

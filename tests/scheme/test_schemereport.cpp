@@ -1,8 +1,8 @@
+#include "SchemeFixtures.h"
 #include "framework/Globals.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeReport.h"
 #include "support/TestSupport.h"
-#include "SchemeFixtures.h"
 
 #include <QTest>
 
@@ -25,7 +25,8 @@ private Q_SLOTS:
                 ++ends;
                 continue;
             }
-            QCOMPARE(line.kind == ReportLine::Kind::Attribute, line.text.startsWith(QLatin1Char('\t')));
+            QCOMPARE(line.kind == ReportLine::Kind::Attribute,
+                     line.text.startsWith(QLatin1Char('\t')));
             fromReport << line.text;
         }
         fromFile.removeAll(QStringLiteral("{"));
@@ -41,13 +42,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("banner without image, face in proper case")
             << "BANNER"
-            << QStringList{"\tImage: ", "\tFont: Times new roman", "\tFontSize: 8",
-                           "\tFontStyle: 0", "\tBackColor: 16711680", "\tForeColor: 16777215"};
-        QTest::newRow("fractional size as held") << "HEADING2"
-                                                 << QStringList{"\tFont: Arial", "\tFontSize: 10.5",
-                                                                "\tFontStyle: 3",
-                                                                "\tBackColor: 16713219",
-                                                                "\tForeColor: 16777212"};
+            << QStringList{"\tImage: ",      "\tFont: Times new roman", "\tFontSize: 8",
+                           "\tFontStyle: 0", "\tBackColor: 16711680",   "\tForeColor: 16777215"};
+        QTest::newRow("fractional size as held")
+            << "HEADING2"
+            << QStringList{"\tFont: Arial", "\tFontSize: 10.5", "\tFontStyle: 3",
+                           "\tBackColor: 16713219", "\tForeColor: 16777212"};
         QTest::newRow("file information")
             << "FILE INFORMATION"
             << QStringList{"\tApplication Name: Tintora", "\tProgram Version: 0001.0000.0000",

@@ -1,17 +1,17 @@
+#include "SchemeFixtures.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/TestSupport.h"
-#include "SchemeFixtures.h"
 
 #include <QDir>
 #include <QTest>
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <sys/resource.h>
 
 namespace {
 // Limits the size of files this process may write, so a write fails part-way as on
@@ -54,9 +54,9 @@ private Q_SLOTS:
             list.append({"BACKGROUND", {"Image", "Color"}});
             const QStringList text{"Font", "FontSize", "FontStyle", "BackColor", "ForeColor"};
             list.append({"BANNER", QStringList{"Image"} + text});
-            for (const char* key : {"BODY", "HEADING1", "HEADING2", "HEADING3", "HEADING4",
-                                    "HEADING5", "HEADING6", "REGULARLINK", "VISITEDLINK",
-                                    "ACTIVELINK", "NAVBUTTONS"})
+            for (const char* key :
+                 {"BODY", "HEADING1", "HEADING2", "HEADING3", "HEADING4", "HEADING5", "HEADING6",
+                  "REGULARLINK", "VISITEDLINK", "ACTIVELINK", "NAVBUTTONS"})
                 list.append({QString::fromLatin1(key), text});
             list.append({"GLOBALBUTTONS", QStringList{"Image"} + text});
             for (const char* key :
@@ -72,8 +72,9 @@ private Q_SLOTS:
             QCOMPARE(lines.value(i++), title);
             QCOMPARE(lines.value(i++), QStringLiteral("{"));
             for (const QString& name : names)
-                QVERIFY2(lines.value(i++).startsWith(QLatin1Char('\t') + name + QLatin1String(": ")),
-                         qPrintable(lines.value(i - 1)));
+                QVERIFY2(
+                    lines.value(i++).startsWith(QLatin1Char('\t') + name + QLatin1String(": ")),
+                    qPrintable(lines.value(i - 1)));
             QCOMPARE(lines.value(i++), QStringLiteral("}"));
         }
         QCOMPARE(i, lines.size());

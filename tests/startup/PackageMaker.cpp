@@ -20,7 +20,8 @@ struct EntryFree {
 };
 } // namespace
 
-QString writePackage(const QString& path, PackageFormat format, const QList<PackageEntry>& entries) {
+QString writePackage(const QString& path, PackageFormat format,
+                     const QList<PackageEntry>& entries) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     std::unique_ptr<archive, WriterFree> writer(archive_write_new());
     archive* a = writer.get();

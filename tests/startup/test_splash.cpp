@@ -17,7 +17,8 @@ namespace {
 // theme folders held at that moment.
 class ShowWatcher : public QObject {
 public:
-    ShowWatcher(QString logPath, QString probe) : logPath_(std::move(logPath)), probe_(std::move(probe)) {}
+    ShowWatcher(QString logPath, QString probe)
+        : logPath_(std::move(logPath)), probe_(std::move(probe)) {}
     bool shown = false;
     QByteArray logAtShow;
     bool probeAtShow = false;
@@ -104,8 +105,11 @@ private Q_SLOTS:
         const QString driveC = world.path("wine/drive_c");
         const QString userSource = driveC + "/users/ann/AppData/Roaming/Microsoft/Themes";
         const QString sharedSource = driveC + "/Program Files/Common Files/microsoft shared/Themes";
-        QVERIFY(writePackage(userSource + "/Alpha/Alpha.elm", PackageFormat::Zip, themeFiles("Alpha")).isEmpty());
-        QVERIFY(writePackage(sharedSource + "/Omega/Omega.elm", PackageFormat::TarGz, themeFiles("Omega"))
+        QVERIFY(
+            writePackage(userSource + "/Alpha/Alpha.elm", PackageFormat::Zip, themeFiles("Alpha"))
+                .isEmpty());
+        QVERIFY(writePackage(sharedSource + "/Omega/Omega.elm", PackageFormat::TarGz,
+                             themeFiles("Omega"))
                     .isEmpty());
         QDir().mkpath(world.path("data/Themes"));
         const QString oldCurrent = QDir::currentPath();

@@ -52,8 +52,8 @@ void makeSourceEntry(const QString& source, const QString& entry) {
 // Every file under `root`, relative to it.
 QSet<QString> filesUnder(const QString& root) {
     QSet<QString> files;
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden |
-                              QDir::System,
+    QDirIterator it(root,
+                    QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext())
         files.insert(QDir(root).relativeFilePath(it.next()));
@@ -76,7 +76,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("unpacked");
 
         QTest::newRow("both groups")
-            << QStringList{"Alpha", "Bare:nopkg", "Beta:tgz", "my.theme", "README:file", "notes.txt:file"}
+            << QStringList{"Alpha",    "Bare:nopkg",  "Beta:tgz",
+                           "my.theme", "README:file", "notes.txt:file"}
             << QStringList{"Omega:tgz"} << QStringList{}
             << QStringList{"Alpha", "Beta", "-", "Omega"} << QStringList{"Alpha", "Beta", "Omega"};
         QTest::newRow("empty user group keeps the separator")
@@ -146,7 +147,8 @@ private Q_SLOTS:
         QCOMPARE(first.items, (QStringList{"Alpha", "-", "Alpha", "Zeta"}));
         QCOMPARE(first.started, (QStringList{"Alpha", "Zeta"}));
         // The second listing found the user's copy installed and left it alone.
-        QCOMPARE(readFile(world.path("Themes/Alpha/Alpha.elm")), readFile(packagePath(sources.user, "Alpha")));
+        QCOMPARE(readFile(world.path("Themes/Alpha/Alpha.elm")),
+                 readFile(packagePath(sources.user, "Alpha")));
 
         const InstallRun second = runInstaller(sources);
         QCOMPARE(second.items, first.items);
@@ -164,37 +166,45 @@ private Q_SLOTS:
         const int tgz = int(PackageFormat::TarGz);
         const PackageEntry sheet{"theme.css", "body {}"};
         const QByteArray none;
-        QTest::newRow("not an archive") << zip << QList<PackageEntry>{} << QByteArray("no archive here, only text")
-                                        << "damaged";
+        QTest::newRow("not an archive") << zip << QList<PackageEntry>{}
+                                        << QByteArray("no archive here, only text") << "damaged";
         QTest::newRow("file list naming this machine's files")
             << zip << QList<PackageEntry>{}
-            << QByteArray("#mtree\n./passwd type=file contents=/etc/passwd\n") << "not a theme package";
-        QTest::newRow("empty file") << zip << QList<PackageEntry>{} << QByteArray("") << "holds no files";
-        QTest::newRow("parent entry") << zip << QList<PackageEntry>{sheet, {"../escape.txt", "x"}} << none
-                                      << "outside";
+            << QByteArray("#mtree\n./passwd type=file contents=/etc/passwd\n")
+            << "not a theme package";
+        QTest::newRow("empty file")
+            << zip << QList<PackageEntry>{} << QByteArray("") << "holds no files";
+        QTest::newRow("parent entry")
+            << zip << QList<PackageEntry>{sheet, {"../escape.txt", "x"}} << none << "outside";
         QTest::newRow("deep parent entry")
             << tgz << QList<PackageEntry>{{"sub/../../../escape.txt", "x"}} << none << "outside";
         QTest::newRow("backslash parent entry")
             << zip << QList<PackageEntry>{{"..\\escape.txt", "x"}} << none << "outside";
         QTest::newRow("absolute entry")
-            << tgz << QList<PackageEntry>{sheet, {"@ROOT@/abs-escape.txt", "x"}} << none << "absolute";
-        QTest::newRow("drive entry") << zip << QList<PackageEntry>{{"C:/escape.txt", "x"}} << none
-                                     << "absolute";
+            << tgz << QList<PackageEntry>{sheet, {"@ROOT@/abs-escape.txt", "x"}} << none
+            << "absolute";
+        QTest::newRow("drive entry")
+            << zip << QList<PackageEntry>{{"C:/escape.txt", "x"}} << none << "absolute";
         QTest::newRow("symlink then file through it")
             << tgz
-            << QList<PackageEntry>{{"link", {}, PackageEntry::Symlink, "../.."}, {"link/escape.txt", "x"}}
+            << QList<PackageEntry>{{"link", {}, PackageEntry::Symlink, "../.."},
+                                   {"link/escape.txt", "x"}}
             << none << "link";
         QTest::newRow("zip symlink")
-            << zip << QList<PackageEntry>{sheet, {"passwd", {}, PackageEntry::Symlink, "/etc/passwd"}}
+            << zip
+            << QList<PackageEntry>{sheet, {"passwd", {}, PackageEntry::Symlink, "/etc/passwd"}}
             << none << "link";
         QTest::newRow("hardlink")
-            << tgz << QList<PackageEntry>{sheet, {"passwd", {}, PackageEntry::Hardlink, "/etc/passwd"}}
+            << tgz
+            << QList<PackageEntry>{sheet, {"passwd", {}, PackageEntry::Hardlink, "/etc/passwd"}}
             << none << "link";
-        QTest::newRow("device") << tgz << QList<PackageEntry>{{"null", {}, PackageEntry::CharDevice}}
+        QTest::newRow("device") << tgz
+                                << QList<PackageEntry>{{"null", {}, PackageEntry::CharDevice}}
                                 << none << "not an ordinary file";
         QTest::newRow("over 64 MB declared")
             << tgz
-            << QList<PackageEntry>{sheet, {"huge.gif", "GIF89a", PackageEntry::File, {}, 65 * 1024 * 1024}}
+            << QList<PackageEntry>{sheet,
+                                   {"huge.gif", "GIF89a", PackageEntry::File, {}, 65 * 1024 * 1024}}
             << none << "64 MB";
         QTest::newRow("over 64 MB in total")
             << tgz
@@ -270,9 +280,9 @@ private Q_SLOTS:
                                    {"./images/./a.gif", "GIF"},
                                    {"theme.css", "body {}"}}
             << QStringList{"images", "images/a.gif", "theme.css", "Pkg.elm"};
-        QTest::newRow("backslash folders") << int(PackageFormat::Zip)
-                                           << QList<PackageEntry>{{"images\\b.gif", "GIF"}}
-                                           << QStringList{"images", "images/b.gif", "Pkg.elm"};
+        QTest::newRow("backslash folders")
+            << int(PackageFormat::Zip) << QList<PackageEntry>{{"images\\b.gif", "GIF"}}
+            << QStringList{"images", "images/b.gif", "Pkg.elm"};
         QTest::newRow("entry named like the package is left out")
             << int(PackageFormat::Zip)
             << QList<PackageEntry>{{"Pkg.elm", "not the package"}, {"theme.css", "body {}"}}
@@ -301,11 +311,13 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("sizes");
         QTest::addColumn<bool>("ok");
 
-        QTest::newRow("exactly at the byte limit") << qint64(100) << 10 << QList<int>{50, 50} << true;
+        QTest::newRow("exactly at the byte limit")
+            << qint64(100) << 10 << QList<int>{50, 50} << true;
         QTest::newRow("one byte over") << qint64(100) << 10 << QList<int>{50, 51} << false;
         QTest::newRow("one large file") << qint64(100) << 10 << QList<int>{101} << false;
         QTest::newRow("at the entry limit") << qint64(1000) << 3 << QList<int>{1, 1, 1} << true;
-        QTest::newRow("over the entry limit") << qint64(1000) << 3 << QList<int>{1, 1, 1, 1} << false;
+        QTest::newRow("over the entry limit")
+            << qint64(1000) << 3 << QList<int>{1, 1, 1, 1} << false;
     }
 
     void limits() {
@@ -343,7 +355,8 @@ private Q_SLOTS:
             expected.append(name);
         }
         makeSourceEntry(sources.shared, "Shared");
-        expected << "-" << "Shared";
+        expected << "-"
+                 << "Shared";
 
         const InstallRun run = runInstaller(sources);
         QCOMPARE(run.items, expected);
@@ -374,12 +387,13 @@ private Q_SLOTS:
         TestWorld world;
         QList<PackageEntry> entries = themeFiles("Big");
         for (int i = 0; i < 20; ++i)
-            entries.append({QStringLiteral("images/p%1.gif").arg(i), QByteArray(100000, char('a' + i))});
+            entries.append(
+                {QStringLiteral("images/p%1.gif").arg(i), QByteArray(100000, char('a' + i))});
         const QString package = world.path("Big/Big.elm");
         QVERIFY(writePackage(package, PackageFormat::TarGz, entries).isEmpty());
         QList<int> seen;
-        const UnpackResult result = unpackWhileResponsive(package, world.path("Big"), {},
-                                                          [&seen](int permille) { seen.append(permille); });
+        const UnpackResult result = unpackWhileResponsive(
+            package, world.path("Big"), {}, [&seen](int permille) { seen.append(permille); });
         QVERIFY2(result.ok, qPrintable(result.error));
         QCOMPARE(result.files, 25);
         QVERIFY(!seen.isEmpty());
@@ -394,15 +408,20 @@ private Q_SLOTS:
         ThemeSources sources = defaultThemeSources("ann");
 #ifdef Q_OS_WIN
         QCOMPARE(sources.user, QStringLiteral("C:/Users/ann/AppData/Roaming/Microsoft/Themes"));
-        QCOMPARE(sources.shared, QStringLiteral("C:/Program Files/Common Files/microsoft shared/Themes"));
-#else
-        QCOMPARE(sources.user, QStringLiteral("/opt/prefix/drive_c/users/ann/AppData/Roaming/Microsoft/Themes"));
         QCOMPARE(sources.shared,
-                 QStringLiteral("/opt/prefix/drive_c/Program Files/Common Files/microsoft shared/Themes"));
+                 QStringLiteral("C:/Program Files/Common Files/microsoft shared/Themes"));
+#else
+        QCOMPARE(sources.user,
+                 QStringLiteral("/opt/prefix/drive_c/users/ann/AppData/Roaming/Microsoft/Themes"));
+        QCOMPARE(sources.shared,
+                 QStringLiteral(
+                     "/opt/prefix/drive_c/Program Files/Common Files/microsoft shared/Themes"));
         qunsetenv("WINEPREFIX");
         qputenv("HOME", "/home/ann");
         sources = defaultThemeSources("ann");
-        QCOMPARE(sources.user, QStringLiteral("/home/ann/.wine/drive_c/users/ann/AppData/Roaming/Microsoft/Themes"));
+        QCOMPARE(
+            sources.user,
+            QStringLiteral("/home/ann/.wine/drive_c/users/ann/AppData/Roaming/Microsoft/Themes"));
 #endif
         qputenv("HOME", oldHome);
         if (oldPrefix.isEmpty())

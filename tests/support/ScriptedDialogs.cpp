@@ -114,9 +114,13 @@ bool ScriptedDialogs::runFont() {
     return true;
 }
 
-bool ScriptedDialogs::runSave() { return runFile(Kind::Save); }
+bool ScriptedDialogs::runSave() {
+    return runFile(Kind::Save);
+}
 
-bool ScriptedDialogs::runOpen() { return runFile(Kind::Open); }
+bool ScriptedDialogs::runOpen() {
+    return runFile(Kind::Open);
+}
 
 bool ScriptedDialogs::runFile(Kind kind) {
     const Answer* a = next(kind);

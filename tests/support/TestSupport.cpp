@@ -13,7 +13,9 @@ ErrorPrompt::Answer ScriptedErrorPrompt::askRuntimeError(const QString& message)
     return answers_.isEmpty() ? fallback_ : answers_.takeFirst();
 }
 
-void ScriptedErrorPrompt::inform(const QString& message) { informed.append(message); }
+void ScriptedErrorPrompt::inform(const QString& message) {
+    informed.append(message);
+}
 
 void ScriptedErrorPrompt::script(std::initializer_list<Answer> answers) {
     answers_ = QList<Answer>(answers);

@@ -1,8 +1,8 @@
 #include "framework/RuntimeError.h"
+#include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
 #include "theme/SchemeValue.h"
 #include "theme/ThemeElement.h"
-#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -20,8 +20,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("attributes");
         const auto row = [](Element e, const char* key, int image, int color, int font, int r,
                             int attributes) {
-            QTest::newRow(key) << int(e) << QString::fromLatin1(key) << image << color << font
-                               << r << attributes;
+            QTest::newRow(key) << int(e) << QString::fromLatin1(key) << image << color << font << r
+                               << attributes;
         };
         row(Element::BACKGROUND, "BACKGROUND", 0, 0, NoSlot, 0, 2);
         row(Element::BANNER, "BANNER", 1, 0, 0, 1, 6);
@@ -82,7 +82,8 @@ private Q_SLOTS:
         QCOMPARE(elementForRow(12)->element, Element::NAVBUTTONS);
         QVERIFY(elementForRow(13) == nullptr);
         QVERIFY(elementForKey("banner") == nullptr);
-        QCOMPARE(themeElement(Element::ACTIVELINK).rowCaption, std::string_view("Hyperlink (Active)"));
+        QCOMPARE(themeElement(Element::ACTIVELINK).rowCaption,
+                 std::string_view("Hyperlink (Active)"));
     }
 
     void numericTextAndNumberBehaveTheSame() {

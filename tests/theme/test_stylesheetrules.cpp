@@ -1,8 +1,8 @@
 #include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
+#include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
 #include "theme/StyleSheetRules.h"
-#include "support/TestSupport.h"
 
 #include <QColor>
 #include <QTest>
@@ -18,7 +18,9 @@ template <class Rule> int errorOf(Rule&& rule) {
     return 0;
 }
 
-qsizetype colonIn(const QString& line) { return line.indexOf(QLatin1Char(':')) + 1; }
+qsizetype colonIn(const QString& line) {
+    return line.indexOf(QLatin1Char(':')) + 1;
+}
 } // namespace
 
 class TestStyleSheetRules : public QObject {
@@ -42,13 +44,20 @@ private Q_SLOTS:
     void declarationRule_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("property");
-        QTest::newRow("one tab") << "\tfont-family: Arial;" << "font-family";
-        QTest::newRow("trailing spaces") << "\tcolor: red;   " << "color";
-        QTest::newRow("four spaces") << "    color: red;" << "";
-        QTest::newRow("two tabs") << "\t\tcolor: red;" << "\tcolor";
-        QTest::newRow("space before colon") << "\tcolor : red;" << "color ";
-        QTest::newRow("no colon") << "\tcolor red;" << "";
-        QTest::newRow("no tab") << "color: red;" << "";
+        QTest::newRow("one tab") << "\tfont-family: Arial;"
+                                 << "font-family";
+        QTest::newRow("trailing spaces") << "\tcolor: red;   "
+                                         << "color";
+        QTest::newRow("four spaces") << "    color: red;"
+                                     << "";
+        QTest::newRow("two tabs") << "\t\tcolor: red;"
+                                  << "\tcolor";
+        QTest::newRow("space before colon") << "\tcolor : red;"
+                                            << "color ";
+        QTest::newRow("no colon") << "\tcolor red;"
+                                  << "";
+        QTest::newRow("no tab") << "color: red;"
+                                << "";
     }
     void declarationRule() {
         QFETCH(QString, line);
@@ -62,18 +71,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("value");
         QTest::addColumn<int>("error");
-        QTest::newRow("first of list") << "\tfont-family: Verdana, Arial, Helvetica;" << "Verdana" << 0;
-        QTest::newRow("single") << "\tfont-family: Arial;" << "Arial" << 0;
-        QTest::newRow("no blank") << "\tfont-family:Arial;" << "Arial" << 0;
-        QTest::newRow("many blanks") << "\tfont-family: \t  Arial;" << "Arial" << 0;
-        QTest::newRow("inner blanks") << "\tfont-family: Times New Roman;" << "Times New Roman" << 0;
+        QTest::newRow("first of list") << "\tfont-family: Verdana, Arial, Helvetica;"
+                                       << "Verdana" << 0;
+        QTest::newRow("single") << "\tfont-family: Arial;"
+                                << "Arial" << 0;
+        QTest::newRow("no blank") << "\tfont-family:Arial;"
+                                  << "Arial" << 0;
+        QTest::newRow("many blanks") << "\tfont-family: \t  Arial;"
+                                     << "Arial" << 0;
+        QTest::newRow("inner blanks") << "\tfont-family: Times New Roman;"
+                                      << "Times New Roman" << 0;
         QTest::newRow("quotes stay") << "\tfont-family: \"Trebuchet MS\", Arial;"
                                      << "\"Trebuchet MS\"" << 0;
-        QTest::newRow("comma after semicolon") << "\tfont-family: Arial; a, b" << "Arial" << 0;
-        QTest::newRow("empty") << "\tfont-family: ;" << "" << 0;
-        QTest::newRow("no semicolon") << "\tfont-family: Arial" << "" << Err::InvalidCall;
-        QTest::newRow("list without semicolon") << "\tfont-family: Arial, Sans" << ""
-                                                << Err::InvalidCall;
+        QTest::newRow("comma after semicolon") << "\tfont-family: Arial; a, b"
+                                               << "Arial" << 0;
+        QTest::newRow("empty") << "\tfont-family: ;"
+                               << "" << 0;
+        QTest::newRow("no semicolon") << "\tfont-family: Arial"
+                                      << "" << Err::InvalidCall;
+        QTest::newRow("list without semicolon") << "\tfont-family: Arial, Sans"
+                                                << "" << Err::InvalidCall;
     }
     void fontFamily() {
         QFETCH(QString, line);
@@ -86,24 +103,39 @@ private Q_SLOTS:
 
     void fontSize_data() {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("text");  // expected as text, or empty
-        QTest::addColumn<int>("number");    // expected as a number, or 0
+        QTest::addColumn<QString>("text"); // expected as text, or empty
+        QTest::addColumn<int>("number");   // expected as a number, or 0
         QTest::addColumn<int>("error");
-        QTest::newRow("points") << "\tfont-size: 10pt;" << "10" << 0 << 0;
-        QTest::newRow("points no blank") << "\tfont-size:10pt;" << "10" << 0 << 0;
-        QTest::newRow("fractional points") << "\tfont-size: 10.5pt;" << "10.5" << 0 << 0;
-        QTest::newRow("size 1") << "\tfont-size: 1;" << "" << 8 << 0;
-        QTest::newRow("size 3") << "\tfont-size: 3;" << "" << 12 << 0;
-        QTest::newRow("size 5") << "\tfont-size:5;" << "" << 18 << 0;
-        QTest::newRow("size 6") << "\tfont-size: 6;" << "" << 24 << 0;
-        QTest::newRow("upper-case PT") << "\tfont-size: 10PT;" << "" << 0 << Err::TypeMismatch;
-        QTest::newRow("keyword") << "\tfont-size: x-small;" << "" << 0 << Err::TypeMismatch;
-        QTest::newRow("em") << "\tfont-size: 1.5em;" << "" << 0 << Err::TypeMismatch;
-        QTest::newRow("empty") << "\tfont-size: ;" << "" << 0 << Err::TypeMismatch;
-        QTest::newRow("size 7") << "\tfont-size: 7;" << "" << 0 << Err::SubscriptOutOfRange;
-        QTest::newRow("size 0") << "\tfont-size: 0;" << "" << 0 << Err::SubscriptOutOfRange;
-        QTest::newRow("huge") << "\tfont-size: 1e30;" << "" << 0 << Err::Overflow;
-        QTest::newRow("no semicolon") << "\tfont-size: 10pt" << "" << 0 << Err::InvalidCall;
+        QTest::newRow("points") << "\tfont-size: 10pt;"
+                                << "10" << 0 << 0;
+        QTest::newRow("points no blank") << "\tfont-size:10pt;"
+                                         << "10" << 0 << 0;
+        QTest::newRow("fractional points") << "\tfont-size: 10.5pt;"
+                                           << "10.5" << 0 << 0;
+        QTest::newRow("size 1") << "\tfont-size: 1;"
+                                << "" << 8 << 0;
+        QTest::newRow("size 3") << "\tfont-size: 3;"
+                                << "" << 12 << 0;
+        QTest::newRow("size 5") << "\tfont-size:5;"
+                                << "" << 18 << 0;
+        QTest::newRow("size 6") << "\tfont-size: 6;"
+                                << "" << 24 << 0;
+        QTest::newRow("upper-case PT") << "\tfont-size: 10PT;"
+                                       << "" << 0 << Err::TypeMismatch;
+        QTest::newRow("keyword") << "\tfont-size: x-small;"
+                                 << "" << 0 << Err::TypeMismatch;
+        QTest::newRow("em") << "\tfont-size: 1.5em;"
+                            << "" << 0 << Err::TypeMismatch;
+        QTest::newRow("empty") << "\tfont-size: ;"
+                               << "" << 0 << Err::TypeMismatch;
+        QTest::newRow("size 7") << "\tfont-size: 7;"
+                                << "" << 0 << Err::SubscriptOutOfRange;
+        QTest::newRow("size 0") << "\tfont-size: 0;"
+                                << "" << 0 << Err::SubscriptOutOfRange;
+        QTest::newRow("huge") << "\tfont-size: 1e30;"
+                              << "" << 0 << Err::Overflow;
+        QTest::newRow("no semicolon") << "\tfont-size: 10pt"
+                                      << "" << 0 << Err::InvalidCall;
     }
     void fontSize() {
         QFETCH(QString, line);
@@ -129,11 +161,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("error");
-        QTest::newRow("url") << "\tlist-image-1: url(bullet1.gif);" << "bullet1.gif" << 0;
-        QTest::newRow("quotes stay") << "\tlist-image-1: url(\"b 1.gif\");" << "\"b 1.gif\"" << 0;
-        QTest::newRow("no close") << "\tlist-image-1: url(bullet1.gif;" << "" << Err::InvalidCall;
-        QTest::newRow("reversed") << "\tlist-image-1: )bullet1.gif(;" << "" << Err::InvalidCall;
-        QTest::newRow("none") << "\tbackground-image: none;" << "" << Err::InvalidCall;
+        QTest::newRow("url") << "\tlist-image-1: url(bullet1.gif);"
+                             << "bullet1.gif" << 0;
+        QTest::newRow("quotes stay") << "\tlist-image-1: url(\"b 1.gif\");"
+                                     << "\"b 1.gif\"" << 0;
+        QTest::newRow("no close") << "\tlist-image-1: url(bullet1.gif;"
+                                  << "" << Err::InvalidCall;
+        QTest::newRow("reversed") << "\tlist-image-1: )bullet1.gif(;"
+                                  << "" << Err::InvalidCall;
+        QTest::newRow("none") << "\tbackground-image: none;"
+                              << "" << Err::InvalidCall;
     }
     void imagePath() {
         QFETCH(QString, line);
@@ -158,8 +195,8 @@ private Q_SLOTS:
         QTest::newRow("rgb halves to even") << "\tcolor: rgb(1.5, 2.5, 0);" << 2 + 256 * 2 << 0;
         QTest::newRow("navy") << "\tcolor: navy;" << 8388608 << 0;
         QTest::newRow("name any case") << "\tcolor: NavY ;" << 8388608 << 0;
-        QTest::newRow("rebeccapurple") << "\tcolor: rebeccapurple;" << 0x99 * 65536 + 0x33 * 256 + 0x66
-                                       << 0;
+        QTest::newRow("rebeccapurple")
+            << "\tcolor: rebeccapurple;" << 0x99 * 65536 + 0x33 * 256 + 0x66 << 0;
         QTest::newRow("#rgb") << "\tcolor: #36c;" << 0x33 + 0x66 * 256 + 0xCC * 65536 << 0;
         QTest::newRow("#rrggbb") << "\tcolor: #336699;" << 10053171 << 0;
         QTest::newRow("#RRGGBB") << "\tcolor: #FFFFCC;" << 13434879 << 0;

@@ -1,8 +1,8 @@
 #include "framework/ErrorHandler.h"
+#include "support/TestSupport.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
 #include "theme/ThemeReaders.h"
-#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,8 +87,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected"); // "@" stands for the theme's folder
         const auto row = [](const char* name, const char* file, QStringList lines,
                             const char* element, Attribute a, const char* expected) {
-            QTest::newRow(name) << QString::fromLatin1(file) << lines << QString::fromLatin1(element)
-                                << int(a) << QString::fromLatin1(expected);
+            QTest::newRow(name) << QString::fromLatin1(file) << lines
+                                << QString::fromLatin1(element) << int(a)
+                                << QString::fromLatin1(expected);
         };
         using A = Attribute;
         const QString F = QStringLiteral("\tfont-family: Impact;");
@@ -162,8 +163,8 @@ private Q_SLOTS:
             "BTNEXTPUSH", A::Image, "@/n.gif");
         row("banner points", "graph1.css", {".mstheme-bannertxt", "{", "\tfont-size: 24pt;"},
             "BANNER", A::FontSize, "24");
-        row("banner number", "graph1.css", {".mstheme-bannertxt", "{", "\tfont-size: 5;"},
-            "BANNER", A::FontSize, "18");
+        row("banner number", "graph1.css", {".mstheme-bannertxt", "{", "\tfont-size: 5;"}, "BANNER",
+            A::FontSize, "18");
         row("nav colour", "graph1.css", {".mstheme-navtxthome", "{", "\tcolor: navy;"},
             "NAVBUTTONS", A::ForeColor, "8388608");
         row("graph1 after close", "graph1.css", {".mstheme-bannertxt", "{", "}", F}, "BANNER",
@@ -250,11 +251,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("routine");
         for (const QString& f : SheetNames)
-            QTest::newRow(qPrintable(f)) << f << QStringLiteral("|frmMain.")
-                                                     + (f == "color1.css"   ? "LoadColors"
-                                                        : f == "graph0.css" ? "LoadGraph0"
-                                                        : f == "graph1.css" ? "LoadGraph1"
-                                                                            : "LoadTheme");
+            QTest::newRow(qPrintable(f))
+                << f
+                << QStringLiteral("|frmMain.") + (f == "color1.css"   ? "LoadColors"
+                                                  : f == "graph0.css" ? "LoadGraph0"
+                                                  : f == "graph1.css" ? "LoadGraph1"
+                                                                      : "LoadTheme");
     }
     void missingFile() {
         QFETCH(QString, file);
@@ -266,7 +268,8 @@ private Q_SLOTS:
         QCOMPARE(scheme.ThemeName, QStringLiteral("Blue"));
         QCOMPARE(world->prompt.messages.size(), 2);
         const QString& m = world->prompt.messages.first();
-        QVERIFY2(m.startsWith(QLatin1String(" Encountered Err#53 - File not found")), qPrintable(m));
+        QVERIFY2(m.startsWith(QLatin1String(" Encountered Err#53 - File not found")),
+                 qPrintable(m));
         QVERIFY(m.contains(QLatin1String("Routine: ") + routine + QLatin1Char('\r')));
         QVERIFY(m.endsWith(QLatin1String(GraphicsMissingSentence)));
         // The message names the missing sheet, though the task stays empty.
@@ -280,7 +283,8 @@ private Q_SLOTS:
 
     void nameInAnotherCase() {
         write(QStringLiteral("Blue"), QStringLiteral("THEME.CSS"), QStringList{"h1", F()});
-        write(QStringLiteral("Blue"), QStringLiteral("Color1.Css"), QStringList{"h1", "\tcolor: red;"});
+        write(QStringLiteral("Blue"), QStringLiteral("Color1.Css"),
+              QStringList{"h1", "\tcolor: red;"});
         LoadTheme(scheme, QStringLiteral("Blue"));
         LoadColors(scheme, QStringLiteral("Blue"));
         QCOMPARE(world->prompt.messages, QStringList());
@@ -342,7 +346,8 @@ private Q_SLOTS:
         write(QStringLiteral("Blue"), QStringLiteral("theme.css"),
               QByteArray("h1\r\n\tfont-family: Caf\xe9 \x80;\r\n"));
         LoadTheme(scheme, QStringLiteral("Blue"));
-        QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font), QString::fromUtf8("Caf\u00e9 \u20ac"));
+        QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font),
+                 QString::fromUtf8("Caf\u00e9 \u20ac"));
     }
 
     void badInput_data() {

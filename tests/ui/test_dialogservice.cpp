@@ -7,12 +7,12 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTest>
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
