@@ -2,7 +2,6 @@
 // handler and the preview's rebuild to the window painted again. Run with
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
-#include "framework/Globals.h"
 #include "ui/DialogService.h"
 #include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
@@ -31,12 +30,6 @@ protected:
 };
 
 void BM_BackgroundColourEdit(benchmark::State& state) {
-    Globals& g = globals();
-    g.CR = QStringLiteral("\r");
-    g.CRLF = QStringLiteral("\r\n");
-    g.CRCR = QStringLiteral("\r\r");
-    g.StartDir = QStringLiteral(TINTORA_BUILD_DATA_DIR);
-
     frmMain main;
     auto dialogs = std::make_unique<AnsweringDialogs>();
     AnsweringDialogs* answering = dialogs.get();

@@ -2,7 +2,7 @@
 // against decoding the same pictures alone. Run with
 //   build/bench/bench_preview --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and compare the medians.
-#include "framework/Globals.h"
+#include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
 #include "ui/PreviewPage.h"
@@ -22,19 +22,15 @@
 
 namespace {
 
-void setUpGlobalsAt(const QString& startDir) {
-    Globals& g = globals();
-    g.CR = QStringLiteral("\r");
-    g.CRLF = QStringLiteral("\r\n");
-    g.CRCR = QStringLiteral("\r\r");
-    g.StartDir = startDir;
+// The bundled themes of the build tree.
+QString buildThemesDir() {
+    return DataFolder::themesDir(QStringLiteral(TINTORA_BUILD_DATA_DIR));
 }
 
 ColorScheme studioScheme() {
-    setUpGlobalsAt(QStringLiteral(TINTORA_BUILD_DATA_DIR));
     ColorScheme scheme;
     scheme.fillFontSizeTable();
-    chooseTheme(scheme, QStringLiteral("Default"));
+    chooseTheme(scheme, buildThemesDir(), QStringLiteral("Default"));
     return scheme;
 }
 
@@ -115,13 +111,13 @@ void BM_RefreshStudio(benchmark::State& state) {
 BENCHMARK(BM_RefreshStudio)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseStudioAndRefresh(benchmark::State& state) {
-    setUpGlobalsAt(QStringLiteral(TINTORA_BUILD_DATA_DIR));
     ColorScheme scheme;
     scheme.fillFontSizeTable();
     PreviewPage page;
     page.show();
+    const QString themesDir = buildThemesDir();
     for (auto _ : state) {
-        chooseTheme(scheme, QStringLiteral("Default"));
+        chooseTheme(scheme, themesDir, QStringLiteral("Default"));
         refreshAndPaint(page, scheme);
     }
 }
@@ -130,7 +126,6 @@ BENCHMARK(BM_ChooseStudioAndRefresh)->Unit(benchmark::kMillisecond);
 // The Themes menu end to end: the readers, the editor panel and the preview, then
 // the window's repaint.
 void BM_ChooseStudioInWindow(benchmark::State& state) {
-    setUpGlobalsAt(QStringLiteral(TINTORA_BUILD_DATA_DIR));
     frmMain window;
     window.show();
     window.mnuThemesItem_Click(0);

@@ -1,7 +1,7 @@
 // Choosing a theme (the four style-sheet readers on the bundled Studio theme) against
 // the raw reading of the same four files, timed in the same run. The counter "ratio"
 // is reader time over raw time.
-#include "framework/Globals.h"
+#include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
 
@@ -32,11 +32,9 @@ public:
         for (const QString& sheet : Sheets)
             if (!QFile::copy(source + sheet, folder_ + QLatin1Char('/') + sheet))
                 std::abort();
-        globals().StartDir = dir_.path();
-        globals().CR = QStringLiteral("\r");
-        globals().CRCR = QStringLiteral("\r\r");
     }
     const QString& folder() const { return folder_; }
+    QString themesDir() const { return DataFolder::themesDir(dir_.path()); }
 
 private:
     QTemporaryDir dir_;
@@ -58,6 +56,7 @@ qint64 readRaw(const QString& folder) {
 
 void BM_ChooseTheme(benchmark::State& state) {
     const StudioCopy studio;
+    const QString themesDir = studio.themesDir();
     ColorScheme scheme;
     scheme.fillFontSizeTable();
     double readerSeconds = 0;
@@ -65,7 +64,7 @@ void BM_ChooseTheme(benchmark::State& state) {
     qint64 bytes = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        chooseTheme(scheme, QStringLiteral("Default"));
+        chooseTheme(scheme, themesDir, QStringLiteral("Default"));
         const auto t1 = Clock::now();
         bytes += readRaw(studio.folder());
         const auto t2 = Clock::now();

@@ -1,7 +1,6 @@
 // Unpacking 200 theme packages of 30 files each: the program's own unpacker, the whole
 // installation path (copy, worker thread, event loop) and bsdtar -xf of the same
 // packages, in the same run. Run: build/bench/bench_unpack
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "startup/PackageUnpacker.h"
 #include "startup/ThemeInstaller.h"
@@ -122,13 +121,13 @@ void BM_InstallerRun(benchmark::State& state) {
     static int iteration = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        globals().StartDir =
-            set.dir.filePath(QStringLiteral("start%1-%2").arg(format).arg(++iteration));
-        QDir().mkpath(globals().StartDir + QStringLiteral("/Themes"));
+        const QString themesDir =
+            set.dir.filePath(QStringLiteral("start%1-%2/Themes").arg(format).arg(++iteration));
+        QDir().mkpath(themesDir);
         items = 0;
         unpacked = 0;
         state.ResumeTiming();
-        ThemeInstaller installer({set.source(format), QString()});
+        ThemeInstaller installer({set.source(format), QString()}, themesDir);
         installer.addThemesItem = [&items](const QString&) { ++items; };
         installer.packageStarted = [&unpacked](const QString&) { ++unpacked; };
         installer.yield = [] {};

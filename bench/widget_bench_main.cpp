@@ -1,5 +1,7 @@
 // The main of the benchmarks that drive widgets: a QApplication on the offscreen
-// platform (unless another is asked for) with the program's font mapping.
+// platform (unless another is asked for) with the program's font mapping, and the
+// build tree's data folder as the windows' StartDir.
+#include "framework/Globals.h"
 #include "ui/WindowUtil.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     installFontSubstitutions();
+    globals().StartDir = QStringLiteral(TINTORA_BUILD_DATA_DIR);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

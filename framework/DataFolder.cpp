@@ -59,4 +59,8 @@ QString resolveStartDir() {
     return user;
 }
 
+QString themesDir(const QString& startDir) {
+    return startDir + QDir::separator() + QStringLiteral("Themes");
+}
+
 } // namespace DataFolder

@@ -20,4 +20,8 @@ bool seed(const QString& from, const QString& to);
 // The per-user data folder (created when missing).
 QString userDataDir();
 
+// The folder of the theme working copies in the data folder `startDir`: its Themes,
+// joined with the platform's separator.
+QString themesDir(const QString& startDir);
+
 } // namespace DataFolder

@@ -1,6 +1,5 @@
 #include "framework/ErrorHandler.h"
 
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 
@@ -68,13 +67,16 @@ void resetAbortState() {
 
 QString runtimeErrorMessage(int ErrNumber, const QString& ErrDescription, const QString& ErrRoutine,
                             const QString& Task, const QVariant& TaskDetail) {
-    const Globals& g = globals();
+    // Lines are broken by carriage returns alone, as the message box expects; the
+    // text is the same whether or not the start-up set-up has run yet.
+    const QString CR = QStringLiteral("\r");
+    const QString CRCR = QStringLiteral("\r\r");
     QString message = QStringLiteral(" Encountered Err#") + QString::number(ErrNumber) +
-                      QStringLiteral(" - ") + ErrDescription + g.CR + g.CR +
-                      QStringLiteral("Routine: ") + ErrRoutine + g.CR +
-                      QStringLiteral("   Task: ") + Task + g.CRCR;
+                      QStringLiteral(" - ") + ErrDescription + CR + CR +
+                      QStringLiteral("Routine: ") + ErrRoutine + CR + QStringLiteral("   Task: ") +
+                      Task + CRCR;
     if (ErrNumber == Err::FileNotFound)
-        message += TaskDetail.toString() + g.CR + g.CR + QLatin1String(GraphicsMissingSentence);
+        message += TaskDetail.toString() + CR + CR + QLatin1String(GraphicsMissingSentence);
     return message;
 }
 

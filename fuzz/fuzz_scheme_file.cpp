@@ -3,7 +3,6 @@
 // crashes), and what was read must survive a second round through writer and
 // reader unchanged.
 #include "framework/ErrorHandler.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "theme/ColorScheme.h"
@@ -31,7 +30,8 @@ QByteArray readBack(const QString& path, const QByteArray& bytes) {
     scheme.fillFontSizeTable();
     Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
     readSchemeFile(proc, scheme, path);
-    const QStringList lines = schemeFileLines(scheme);
+    const QStringList lines =
+        schemeFileLines(scheme, {QStringLiteral("0001.0000.0000"), QStringLiteral("fuzz")});
     if (lines.size() != SchemeFileLineCount)
         std::abort();
     return schemeFileBytes(lines);
@@ -44,12 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QTemporaryDir dir;
     static const bool ready = [] {
         setErrorPrompt(&prompt);
-        Globals& g = globals();
-        g.CR = QStringLiteral("\r");
-        g.CRLF = QStringLiteral("\r\n");
-        g.CRCR = QStringLiteral("\r\r");
-        g.VersionText = QStringLiteral("0001.0000.0000");
-        g.UserName = QStringLiteral("fuzz");
         return dir.isValid();
     }();
     if (!ready)

@@ -4,7 +4,6 @@
 // and a prompt that answers Ignore to every run-time error without printing it, so
 // that each input runs every reader statement to the end.
 #include "framework/ErrorHandler.h"
-#include "framework/Globals.h"
 #include "theme/ColorScheme.h"
 
 #include <QDir>
@@ -28,11 +27,6 @@ public:
         if (!dir_.isValid())
             std::abort();
         setErrorPrompt(&prompt_);
-        Globals& g = globals();
-        g.CR = QStringLiteral("\r");
-        g.CRLF = QStringLiteral("\r\n");
-        g.CRCR = QStringLiteral("\r\r");
-        g.StartDir = dir_.path();
         if (!QDir(dir_.path()).mkpath(QStringLiteral("Themes/Fuzz")))
             std::abort();
     }
@@ -48,7 +42,7 @@ public:
         sheet.close();
         ColorScheme scheme;
         scheme.fillFontSizeTable();
-        reader(scheme, QStringLiteral("Fuzz"));
+        reader(scheme, dir_.filePath(QStringLiteral("Themes")), QStringLiteral("Fuzz"));
     }
 
 private:

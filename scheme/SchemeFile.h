@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/FileInformation.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,8 @@ struct ColorScheme;
 
 inline constexpr int SchemeFileLineCount = 182;
 
-// The file's lines in order, without line ends.
-QStringList schemeFileLines(const ColorScheme& scheme);
+// The file's lines in order, without line ends; `info` fills FILE INFORMATION.
+QStringList schemeFileLines(const ColorScheme& scheme, const FileInformation& info);
 
 // The lines as the file holds them: UTF-8, CR LF after every line.
 QByteArray schemeFileBytes(const QStringList& lines);
@@ -24,7 +26,8 @@ QByteArray schemeFileBytes(const QStringList& lines);
 // disk full 61, ...) leaves any old file as it was and goes to the handler; Retry
 // tries the whole write again. True when the file was written. SchemeChanged and
 // the caption are the caller's business.
-bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const QString& path);
+bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const FileInformation& info,
+                     const QString& path);
 
 // Reads a scheme file into `scheme` as Open does, inside the caller's trap, with the
 // Task "Open file: " + path. Nothing is cleared first, ThemeName is not taken from

@@ -2,8 +2,8 @@
 
 #include "scheme/SchemeSections.h"
 
-QList<ReportLine> reportLines(const ColorScheme& scheme) {
-    const QList<SchemeSection> sections = schemeSections(scheme);
+QList<ReportLine> reportLines(const ColorScheme& scheme, const FileInformation& info) {
+    const QList<SchemeSection> sections = schemeSections(scheme, info);
     QList<ReportLine> lines;
     lines.reserve(sections.size() * 8);
     const QString sectionEnd = QStringLiteral("\r\n");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/FileInformation.h"
+
 #include <QList>
 #include <QString>
 
@@ -14,10 +16,10 @@ struct ReportLine {
 };
 
 // The report of the scheme: for each of the 31 sections of the scheme file, in the
-// same order, its title, its attribute lines and its section end. Face names go
-// through ProperCase; an error there goes to the handler and, after Ignore, leaves
-// that "Font" line without a value.
-QList<ReportLine> reportLines(const ColorScheme& scheme);
+// same order, its title, its attribute lines and its section end; `info` fills FILE
+// INFORMATION. Face names go through ProperCase; an error there goes to the handler
+// and, after Ignore, leaves that "Font" line without a value.
+QList<ReportLine> reportLines(const ColorScheme& scheme, const FileInformation& info);
 
 // The report as plain text: each line ended by "\n", each section end as two empty
 // lines.

@@ -10,14 +10,13 @@ QString latin1(std::string_view text) {
 }
 } // namespace
 
-QList<SchemeSection> schemeSections(const ColorScheme& scheme) {
-    const Globals& g = globals();
+QList<SchemeSection> schemeSections(const ColorScheme& scheme, const FileInformation& info) {
     QList<SchemeSection> sections;
     sections.reserve(ElementCount + 1);
     sections.append({QString::fromLatin1(FileInformationTitle),
                      {{QStringLiteral("Application Name"), QString::fromLatin1(ApplicationName)},
-                      {QStringLiteral("Program Version"), g.VersionText},
-                      {QStringLiteral("Program Author"), g.UserName},
+                      {QStringLiteral("Program Version"), info.VersionText},
+                      {QStringLiteral("Program Author"), info.UserName},
                       {QStringLiteral("Theme"), scheme.ThemeName}}});
     for (const ThemeElement& element : ThemeElements) {
         SchemeSection section{latin1(element.key), {}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/FileInformation.h"
+
 #include <QList>
 #include <QString>
 
@@ -23,7 +25,7 @@ inline constexpr const char* ApplicationName = "Tintora";
 inline constexpr const char* FileInformationTitle = "FILE INFORMATION";
 
 // The 31 sections with the values the file and the report write: FILE INFORMATION
-// from the globals and ThemeName, images as held, colours in decimal, face names
-// through ProperCase (whose error goes to the handler and gives an empty value after
+// from `info` and ThemeName, images as held, colours in decimal, face names through
+// ProperCase (whose error goes to the handler and gives an empty value after
 // Ignore), sizes and styles as held.
-QList<SchemeSection> schemeSections(const ColorScheme& scheme);
+QList<SchemeSection> schemeSections(const ColorScheme& scheme, const FileInformation& info);

@@ -60,10 +60,10 @@ void saveBytes(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
-QStringList schemeFileLines(const ColorScheme& scheme) {
+QStringList schemeFileLines(const ColorScheme& scheme, const FileInformation& info) {
     QStringList lines;
     lines.reserve(SchemeFileLineCount);
-    for (const SchemeSection& section : schemeSections(scheme)) {
+    for (const SchemeSection& section : schemeSections(scheme, info)) {
         lines.append(section.title);
         lines.append(QStringLiteral("{"));
         for (const SchemeEntry& entry : section.entries)
@@ -86,9 +86,10 @@ QByteArray schemeFileBytes(const QStringList& lines) {
     return bytes;
 }
 
-bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const QString& path) {
+bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const FileInformation& info,
+                     const QString& path) {
     // The values are taken once, so a Retry of a failed write does not ask again
     // about an empty face name.
-    const QByteArray bytes = schemeFileBytes(schemeFileLines(scheme));
+    const QByteArray bytes = schemeFileBytes(schemeFileLines(scheme, info));
     return proc.step([&] { saveBytes(path, bytes); });
 }

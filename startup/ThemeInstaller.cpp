@@ -99,9 +99,10 @@ void copyPackage(const QString& package, const QString& copy) {
 
 } // namespace
 
-void ThemeInstaller::run(Procedure& proc) {
-    themesDir_ = plainPath(globals().StartDir, QStringLiteral("Themes"));
+ThemeInstaller::ThemeInstaller(ThemeSources sources, const QString& themesDir)
+    : sources_(std::move(sources)), themesDir_(QDir::cleanPath(themesDir)) {}
 
+void ThemeInstaller::run(Procedure& proc) {
     QStringList user;
     QStringList shared;
     proc.step([&] { user = themeCandidates(sources_.user); });

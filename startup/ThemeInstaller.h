@@ -32,11 +32,12 @@ UnpackResult unpackWhileResponsive(const QString& package, const QString& folder
 
 // The theme installation run by the splash window's first timer tick: every theme
 // package of the source folders is copied into its own working folder under
-// StartDir/Themes and unpacked there, once; every theme found gets a Themes menu
-// item. Plain code without widgets: the window's part comes in through the hooks.
+// `themesDir` (the data folder's Themes) and unpacked there, once; every theme found
+// gets a Themes menu item. Plain code without widgets: the window's part comes in
+// through the hooks.
 class ThemeInstaller {
 public:
-    explicit ThemeInstaller(ThemeSources sources) : sources_(std::move(sources)) {}
+    ThemeInstaller(ThemeSources sources, const QString& themesDir);
 
     // Adds a Themes menu item; "-" stands for the separator.
     std::function<void(const QString& caption)> addThemesItem;

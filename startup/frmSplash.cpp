@@ -1,5 +1,6 @@
 #include "startup/frmSplash.h"
 
+#include "framework/DataFolder.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/Version.h"
@@ -117,7 +118,7 @@ void frmSplash::Timer1_Timer() {
     frmMain* main = nullptr;
     proc.step([&] { main = mainWindow_(); });
 
-    ThemeInstaller installer(themeSources);
+    ThemeInstaller installer(themeSources, DataFolder::themesDir(globals().StartDir));
     installer.addThemesItem = [main](const QString& caption) {
         if (main)
             main->addThemesItem(caption);

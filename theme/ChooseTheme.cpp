@@ -7,15 +7,15 @@ QString themeFolderFor(const QString& caption) {
     return caption == QLatin1String("Default") ? QStringLiteral("Studio") : caption;
 }
 
-void chooseTheme(ColorScheme& scheme, const QString& caption) {
+void chooseTheme(ColorScheme& scheme, const QString& themesDir, const QString& caption) {
     // Runs inside the caller's routine (the Themes menu handler or the command line);
     // each reader traces and traps under its own name. The styles go back to regular
     // first because no style sheet declares one; GLOBALBUTTONS (slot 12) keeps its own.
     for (int slot = 0; slot <= 11; ++slot)
         scheme.SchemeFonts[FontAttr::Style][static_cast<size_t>(slot)] = SchemeValue::integer(0);
     // Later readers win where two set the same value.
-    LoadColors(scheme, caption);
-    LoadGraph0(scheme, caption);
-    LoadGraph1(scheme, caption);
-    LoadTheme(scheme, caption);
+    LoadColors(scheme, themesDir, caption);
+    LoadGraph0(scheme, themesDir, caption);
+    LoadGraph1(scheme, themesDir, caption);
+    LoadTheme(scheme, themesDir, caption);
 }

@@ -9,6 +9,7 @@ QString themeFolderFor(const QString& caption);
 
 // Choosing a theme, as the Themes menu does it: the styles of font slots 0..11 go
 // back to regular, then color1.css, graph0.css, graph1.css and theme.css of the
-// theme named by `caption` are read in that order, each overwriting only what it
-// declares. Errors go through the central handler.
-void chooseTheme(ColorScheme& scheme, const QString& caption);
+// theme named by `caption` in the folder `themesDir` (the data folder's Themes) are
+// read in that order, each overwriting only what it declares. Errors go through the
+// central handler.
+void chooseTheme(ColorScheme& scheme, const QString& themesDir, const QString& caption);

@@ -109,10 +109,10 @@ void readSingleLine(Procedure& proc, ColorScheme& scheme, QStringView line) {
 }
 } // namespace
 
-void LoadTheme(ColorScheme& scheme, const QString& caption) {
+void LoadTheme(ColorScheme& scheme, const QString& themesDir, const QString& caption) {
     Procedure proc(QStringLiteral("frmMain.LoadTheme"));
     StyleSheetInput input;
-    if (input.open(proc, scheme, caption, QStringLiteral("theme.css"))) {
+    if (input.open(proc, scheme, themesDir, caption, QStringLiteral("theme.css"))) {
         int section = NoSection;
         while (input.next(proc)) {
             const QString& line = input.line();

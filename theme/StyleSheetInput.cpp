@@ -1,6 +1,5 @@
 #include "theme/StyleSheetInput.h"
 
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "theme/ChooseTheme.h"
@@ -17,11 +16,10 @@ QString otherCasePath(const QString& folder, const QString& name) {
     return {};
 }
 
-bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& caption,
-                           const QString& fileName) {
+bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& themesDir,
+                           const QString& caption, const QString& fileName) {
     scheme.ThemeName = themeFolderFor(caption);
-    folder_ = globals().StartDir + QDir::separator() + QStringLiteral("Themes") +
-              QDir::separator() + scheme.ThemeName;
+    folder_ = themesDir + QDir::separator() + scheme.ThemeName;
     // The error box for a missing file shows this detail: the user learns which one.
     proc.TaskDetail = folder_ + QDir::separator() + fileName;
     return proc.step([&] {

@@ -15,15 +15,15 @@ struct ColorScheme;
 class StyleSheetInput {
 public:
     // Sets ThemeName from the menu caption, then opens the style sheet `fileName` of
-    // that theme's folder as one step. False when the opening failed and the failure
-    // was ignored: there is nothing to read.
-    bool open(Procedure& proc, ColorScheme& scheme, const QString& caption,
-              const QString& fileName);
+    // that theme's folder in `themesDir` as one step. False when the opening failed
+    // and the failure was ignored: there is nothing to read.
+    bool open(Procedure& proc, ColorScheme& scheme, const QString& themesDir,
+              const QString& caption, const QString& fileName);
     // Reads the next line; false at the end of the file, or after a read failure that
     // was ignored (nothing more can be read then).
     bool next(Procedure& proc);
     const QString& line() const { return line_; }
-    // StartDir/Themes/ThemeName, with the platform's separator.
+    // themesDir/ThemeName, with the platform's separator.
     const QString& folder() const { return folder_; }
 
 private:

@@ -112,10 +112,11 @@ struct SheetRules {
     bool untrimmedSections;
 };
 
-void readSheet(ColorScheme& scheme, const QString& caption, const SheetRules& rules) {
+void readSheet(ColorScheme& scheme, const QString& themesDir, const QString& caption,
+               const SheetRules& rules) {
     Procedure proc(QString::fromLatin1(rules.traceName));
     StyleSheetInput input;
-    if (!input.open(proc, scheme, caption, QString::fromLatin1(rules.fileName)))
+    if (!input.open(proc, scheme, themesDir, caption, QString::fromLatin1(rules.fileName)))
         return;
     int section = NoSection;
     while (input.next(proc)) {
@@ -135,19 +136,19 @@ void readSheet(ColorScheme& scheme, const QString& caption, const SheetRules& ru
 }
 } // namespace
 
-void LoadColors(ColorScheme& scheme, const QString& caption) {
-    readSheet(scheme, caption,
+void LoadColors(ColorScheme& scheme, const QString& themesDir, const QString& caption) {
+    readSheet(scheme, themesDir, caption,
               {"frmMain.LoadColors", "color1.css", ColorSelectors, ColorTable, true, false});
 }
 
 // Once ".mstheme" has been read, every later line of graph0.css is one of its
 // declarations: the sheet has no end of section.
-void LoadGraph0(ColorScheme& scheme, const QString& caption) {
-    readSheet(scheme, caption,
+void LoadGraph0(ColorScheme& scheme, const QString& themesDir, const QString& caption) {
+    readSheet(scheme, themesDir, caption,
               {"frmMain.LoadGraph0", "graph0.css", Graph0Selectors, Graph0Table, false, true});
 }
 
-void LoadGraph1(ColorScheme& scheme, const QString& caption) {
-    readSheet(scheme, caption,
+void LoadGraph1(ColorScheme& scheme, const QString& themesDir, const QString& caption) {
+    readSheet(scheme, themesDir, caption,
               {"frmMain.LoadGraph1", "graph1.css", Graph1Selectors, Graph1Table, true, true});
 }

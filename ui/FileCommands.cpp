@@ -51,10 +51,14 @@ void frmMain::mnuFileSave_Click() {
     saveToSchemeFile();
 }
 
+FileInformation frmMain::fileInformation() const {
+    return {globals().VersionText, globals().UserName};
+}
+
 void frmMain::saveToSchemeFile() {
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
     // A failed write keeps any earlier file whole and the scheme marked changed.
-    if (!writeSchemeFile(proc, scheme_, scheme_.SchemeFileName))
+    if (!writeSchemeFile(proc, scheme_, fileInformation(), scheme_.SchemeFileName))
         return;
     scheme_.SchemeChanged = false;
     UpdateFormCaption(scheme_.SchemeFileName);

@@ -35,7 +35,7 @@ void settle() {
 } // namespace
 
 void printScheme(QMainWindow& window, QWidget& picDisplay, DialogService& cdbMain, Printer& printer,
-                 const ColorScheme& scheme) {
+                 const ColorScheme& scheme, const FileInformation& info) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
     int copies = cdbMain.Copies;
@@ -61,7 +61,7 @@ void printScheme(QMainWindow& window, QWidget& picDisplay, DialogService& cdbMai
         // than reporting the same fault for each of its lines.
         if (proc.step([&] { printer.beginDoc(); })) {
             QList<ReportLine> lines;
-            proc.step([&] { lines = reportLines(scheme); });
+            proc.step([&] { lines = reportLines(scheme, info); });
             for (const ReportLine& line : lines)
                 proc.step([&] { printer.printLine(line.text); });
         }

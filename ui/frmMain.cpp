@@ -1,7 +1,9 @@
 #include "ui/frmMain.h"
 
+#include "framework/DataFolder.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
+#include "scheme/FileInformation.h"
 #include "scheme/SchemeFile.h"
 #include "theme/ChooseTheme.h"
 #include "ui/DialogService.h"
@@ -135,7 +137,7 @@ void frmMain::mnuThemesItem_Click(int index) {
     QString caption;
     if (!proc.step([&] { caption = themesItemCaption(index); }))
         return;
-    chooseTheme(scheme_, caption);
+    chooseTheme(scheme_, DataFolder::themesDir(globals().StartDir), caption);
     SetFontsAndColors();
     proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
 }
@@ -271,5 +273,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain().printer());
-    printScheme(*this, *picDisplay, cdbMain(), printer, scheme_);
+    printScheme(*this, *picDisplay, cdbMain(), printer, scheme_, fileInformation());
 }

@@ -16,6 +16,7 @@ class Procedure;
 class ColorSwatch;
 class QAction;
 class QMenu;
+struct FileInformation;
 
 // The working window: editor panel on the left, preview on the right, File and
 // Themes menus. Holds the one ColorScheme.
@@ -103,6 +104,8 @@ private:
     bool hasSchemeFile() const;
     // Writes the scheme to SchemeFileName: the body of Save.
     void saveToSchemeFile();
+    // What the files and the report say about the program, as start-up set it.
+    FileInformation fileInformation() const;
 
     ColorScheme scheme_;
     std::unique_ptr<DialogService> cdbMain_;

@@ -57,7 +57,6 @@ private Q_SLOTS:
 
     void properCaseOfEmptyTextIsError5ThenEmpty() {
         TestWorld world;
-        world.setUpGlobals();
         QCOMPARE(ProperCase(QString()), QString());
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages[0].startsWith(

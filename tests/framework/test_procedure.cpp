@@ -1,5 +1,4 @@
 #include "framework/ErrorHandler.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/Trace.h"
 #include "support/TestSupport.h"
@@ -34,7 +33,6 @@ private Q_SLOTS:
 
     void messageTextMatchesTheExampleToTheCharacter() {
         TestWorld world;
-        world.setUpGlobals();
         {
             Procedure outer(QStringLiteral("frmSplash.Timer2_Timer"));
             Procedure proc(QStringLiteral("frmMain.Form_Load"));
@@ -46,7 +44,9 @@ private Q_SLOTS:
                                 "||frmMain.Form_Load\r   Task: \r\r"));
     }
 
-    void messageWithoutLineBreaksBeforeSetUp() {
+    // The handler is handed everything it shows: with the globals still empty, as
+    // before start-up has set them, the message breaks its lines all the same.
+    void messageBreaksLinesBeforeSetUp() {
         TestWorld world;
         {
             Procedure proc(QStringLiteral("X.Y"));
@@ -54,7 +54,7 @@ private Q_SLOTS:
             proc.step([] { raiseError(Err::Overflow); });
         }
         QCOMPARE(world.prompt.messages.value(0),
-                 QStringLiteral(" Encountered Err#6 - OverflowRoutine: |X.Y   Task: t"));
+                 QStringLiteral(" Encountered Err#6 - Overflow\r\rRoutine: |X.Y\r   Task: t\r\r"));
     }
 
     void retryRunsExactlyTheFailingStatementAgain() {
@@ -108,7 +108,6 @@ private Q_SLOTS:
 
     void error53WithTaskLoadImagesShowsNoBoxAndIgnores() {
         TestWorld world;
-        world.setUpGlobals();
         bool next = false;
         {
             Procedure proc(QStringLiteral("frmMain.DisplayRefresh"));
@@ -129,7 +128,6 @@ private Q_SLOTS:
     void error53WithAnyOtherTaskShowsDetailAndGraphicsSentence() {
         QFETCH(QString, task);
         TestWorld world;
-        world.setUpGlobals();
         {
             Procedure proc(QStringLiteral("frmMain.DisplayRefresh"));
             proc.Task = task;
@@ -222,7 +220,6 @@ private Q_SLOTS:
 
     void nestingBeyondOneHundredIsErrorNineNeverAWrite() {
         TestWorld world;
-        world.setUpGlobals();
         std::vector<std::unique_ptr<Procedure>> chain;
         for (int i = 1; i <= 100; ++i)
             chain.push_back(std::make_unique<Procedure>(QStringLiteral("N.n%1").arg(i)));
@@ -239,7 +236,6 @@ private Q_SLOTS:
 
     void untrappedErrorTravelsToTheCallersTrap() {
         TestWorld world;
-        world.setUpGlobals();
         {
             Procedure caller(QStringLiteral("T.Caller"));
             caller.step([] {

@@ -46,18 +46,17 @@ class TestSchemeReader : public QObject {
 private Q_SLOTS:
     void roundTripIsByteIdentical() {
         TestWorld world;
-        world.setUpGlobals();
         ColorScheme scheme = populatedScheme();
         const QString first = world.path("first.tna");
         const QString second = world.path("second.tna");
         {
             Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-            QVERIFY(writeSchemeFile(proc, scheme, first));
+            QVERIFY(writeSchemeFile(proc, scheme, testFileInformation(), first));
         }
         QVERIFY(readInto(scheme, first));
         {
             Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-            QVERIFY(writeSchemeFile(proc, scheme, second));
+            QVERIFY(writeSchemeFile(proc, scheme, testFileInformation(), second));
         }
         QCOMPARE(readFile(second), readFile(first));
         QVERIFY(world.prompt.messages.isEmpty());
@@ -181,7 +180,6 @@ private Q_SLOTS:
         QFETCH(QString, attribute);
         QFETCH(QString, expected);
         TestWorld world;
-        world.setUpGlobals();
         writeFile(world.path("f.tna"), bytes);
         ColorScheme s = sentinelScheme();
         QVERIFY(readInto(s, world.path("f.tna")));
@@ -191,7 +189,6 @@ private Q_SLOTS:
 
     void nothingClearedAndThemeNameKept() {
         TestWorld world;
-        world.setUpGlobals();
         writeFile(world.path("f.tna"),
                   crlfLines({"FILE INFORMATION", "{", "\tApplication Name: Tintora",
                              "\tTheme: Other", "}", "BODY", "{", "\tFont: Verdana", "}"}));
@@ -212,7 +209,6 @@ private Q_SLOTS:
     void fractionalSizeTextsConvert() {
         QFETCH(QString, text);
         TestWorld world;
-        world.setUpGlobals();
         writeFile(world.path("f.tna"), crlfLines({"BODY", "\tFontSize: " + text}));
         ColorScheme s;
         QVERIFY(readInto(s, world.path("f.tna")));
@@ -243,7 +239,6 @@ private Q_SLOTS:
         QFETCH(int, error);
         QFETCH(int, stored);
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("c.tna");
         writeFile(path, crlfLines({"BODY", "{", "\tForeColor: " + value, "\tFont: After", "}"}));
         ColorScheme s = sentinelScheme();
@@ -264,7 +259,6 @@ private Q_SLOTS:
 
     void foreignFileIgnoredLoadsAnyway() {
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("other.tna");
         writeFile(path, crlfLines({"FILE INFORMATION", "{", "\tApplication Name: Other Tool", "}",
                                    "BODY", "{", "\tFont: Verdana", "}"}));
@@ -280,7 +274,6 @@ private Q_SLOTS:
 
     void foreignFileRetryShowsSameMessage() {
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("other.tna");
         writeFile(path, crlfLines({"FILE INFORMATION", "\tApplication Name: Other Tool"}));
         world.prompt.script(
@@ -294,7 +287,6 @@ private Q_SLOTS:
 
     void foreignFileAbortEndsTheProgram() {
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("other.tna");
         writeFile(path, crlfLines({"FILE INFORMATION", "\tApplication Name: Other Tool", "BODY",
                                    "\tFont: Verdana"}));
@@ -336,7 +328,6 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         QFETCH(bool, raises);
         TestWorld world;
-        world.setUpGlobals();
         writeFile(world.path("f.tna"), crlfLines(lines));
         ColorScheme s = sentinelScheme();
         QVERIFY(readInto(s, world.path("f.tna")));
@@ -348,13 +339,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::newRow("missing file") << "missing.tna" << 53;
         QTest::newRow("missing folder") << "nofolder/x.tna" << 76;
-        QTest::newRow("a folder") << "Themes" << 75;
+        QTest::newRow("a folder") << "folder" << 75;
     }
     void unreadableFiles() {
         QFETCH(QString, relative);
         QFETCH(int, number);
         TestWorld world;
-        world.setUpGlobals();
+        QDir().mkpath(world.path("folder"));
         ColorScheme s = sentinelScheme();
         QVERIFY(!readInto(s, world.path(relative)));
         QCOMPARE(world.prompt.messages.size(), 1);

@@ -1,5 +1,4 @@
 #include "SchemeFixtures.h"
-#include "framework/Globals.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeReport.h"
 #include "support/TestSupport.h"
@@ -12,11 +11,10 @@ class TestSchemeReport : public QObject {
 private Q_SLOTS:
     void sectionsMatchTheSchemeFile() {
         TestWorld world;
-        world.setUpGlobals();
         const ColorScheme s = populatedScheme();
-        const QList<ReportLine> report = reportLines(s);
+        const QList<ReportLine> report = reportLines(s, testFileInformation());
         // The report carries the file's lines less its braces, each section ended.
-        QStringList fromFile = schemeFileLines(s);
+        QStringList fromFile = schemeFileLines(s, testFileInformation());
         QStringList fromReport;
         int ends = 0;
         for (const ReportLine& line : report) {
@@ -57,11 +55,10 @@ private Q_SLOTS:
         QFETCH(QString, section);
         QFETCH(QStringList, lines);
         TestWorld world;
-        world.setUpGlobals();
         ColorScheme s = populatedScheme();
         s.SchemeImages[1].clear();
         s.SchemeFonts[FontAttr::Face][0] = SchemeValue::text(QStringLiteral("TIMES NEW ROMAN"));
-        const QList<ReportLine> report = reportLines(s);
+        const QList<ReportLine> report = reportLines(s, testFileInformation());
         qsizetype at = -1;
         for (qsizetype i = 0; i < report.size(); ++i)
             if (report[i].kind == ReportLine::Kind::SectionTitle && report[i].text == section)
@@ -75,10 +72,9 @@ private Q_SLOTS:
 
     void emptyFacePrintsLineWithoutValue() {
         TestWorld world;
-        world.setUpGlobals();
         ColorScheme s = populatedScheme();
         s.SchemeFonts[FontAttr::Face][1] = SchemeValue();
-        const QList<ReportLine> report = reportLines(s);
+        const QList<ReportLine> report = reportLines(s, testFileInformation());
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages[0].contains(QLatin1String("Err#5")));
         qsizetype body = -1;
@@ -90,8 +86,7 @@ private Q_SLOTS:
 
     void plainTextEndsSectionsWithTwoEmptyLines() {
         TestWorld world;
-        world.setUpGlobals();
-        const QByteArray text = reportText(reportLines(populatedScheme()));
+        const QByteArray text = reportText(reportLines(populatedScheme(), testFileInformation()));
         QVERIFY(text.startsWith("FILE INFORMATION\n\tApplication Name: Tintora\n"
                                 "\tProgram Version: 0001.0000.0000\n\tProgram Author: tester\n"
                                 "\tTheme: Blue\n\n\nBACKGROUND\n\tImage: "));

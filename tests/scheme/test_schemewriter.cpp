@@ -1,5 +1,4 @@
 #include "SchemeFixtures.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/TestSupport.h"
@@ -42,8 +41,7 @@ class TestSchemeWriter : public QObject {
 private Q_SLOTS:
     void sectionsInOrderWith182Lines() {
         TestWorld world;
-        world.setUpGlobals();
-        const QStringList lines = schemeFileLines(populatedScheme());
+        const QStringList lines = schemeFileLines(populatedScheme(), testFileInformation());
         QCOMPARE(lines.size(), SchemeFileLineCount);
 
         // Walk the sections: title, "{", attribute lines, "}".
@@ -84,8 +82,7 @@ private Q_SLOTS:
 
     void firstLinesExactly() {
         TestWorld world;
-        world.setUpGlobals();
-        const QStringList lines = schemeFileLines(populatedScheme());
+        const QStringList lines = schemeFileLines(populatedScheme(), testFileInformation());
         const QStringList expected{
             "FILE INFORMATION",
             "{",
@@ -126,20 +123,18 @@ private Q_SLOTS:
     void valueTexts() {
         QFETCH(QString, line);
         TestWorld world;
-        world.setUpGlobals();
         ColorScheme s = populatedScheme();
         s.SchemeColors[ColorAttr::Fore][5] = -1;
         s.SchemeFonts[FontAttr::Size][12] = SchemeValue();
         s.SchemeFonts[FontAttr::Style][12] = SchemeValue();
-        QVERIFY2(schemeFileLines(s).contains(line), qPrintable(line));
+        QVERIFY2(schemeFileLines(s, testFileInformation()).contains(line), qPrintable(line));
     }
 
     void emptyFaceGoesThroughHandlerAndWritesEmptyValue() {
         TestWorld world;
-        world.setUpGlobals();
         ColorScheme s = populatedScheme();
         s.SchemeFonts[FontAttr::Face][12] = SchemeValue();
-        const QStringList lines = schemeFileLines(s);
+        const QStringList lines = schemeFileLines(s, testFileInformation());
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages[0].contains(QLatin1String("Err#5")));
         QVERIFY(world.prompt.messages[0].contains(QLatin1String("CV-Code.ProperCase")));
@@ -150,10 +145,9 @@ private Q_SLOTS:
 
     void fileIsUtf8WithCrLfAndNoBom() {
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("blue.tna");
         Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-        QVERIFY(writeSchemeFile(proc, populatedScheme(), path));
+        QVERIFY(writeSchemeFile(proc, populatedScheme(), testFileInformation(), path));
         const QByteArray bytes = readFile(path);
         QVERIFY(bytes.startsWith("FILE INFORMATION\r\n{\r\n\tApplication Name: Tintora\r\n"));
         QVERIFY(bytes.endsWith("\tImage: C:\\Themes\\Blue\\caf\xC3\xA9_18.gif\r\n}\r\n"));
@@ -165,17 +159,16 @@ private Q_SLOTS:
 
     void replacesLongerOldFileCompletely() {
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("blue.tna");
         writeFile(path, QByteArray(100000, 'x'));
         Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-        QVERIFY(writeSchemeFile(proc, populatedScheme(), path));
-        QCOMPARE(readFile(path), schemeFileBytes(schemeFileLines(populatedScheme())));
+        QVERIFY(writeSchemeFile(proc, populatedScheme(), testFileInformation(), path));
+        QCOMPARE(readFile(path),
+                 schemeFileBytes(schemeFileLines(populatedScheme(), testFileInformation())));
     }
 
     void failedWriteKeepsOldFileAndReachesHandler() {
         TestWorld world;
-        world.setUpGlobals();
         const QString path = world.path("blue.tna");
         const QByteArray old("old scheme\r\n");
         writeFile(path, old);
@@ -185,7 +178,7 @@ private Q_SLOTS:
             // The new file is far larger than the limit: the write fails part-way.
             const FileSizeLimit limit(1024);
             Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-            written = writeSchemeFile(proc, populatedScheme(), path);
+            written = writeSchemeFile(proc, populatedScheme(), testFileInformation(), path);
         }
         QVERIFY(!written);
         QCOMPARE(world.prompt.messages.size(), 2); // Retry tried the whole write again
@@ -200,7 +193,6 @@ private Q_SLOTS:
 
     void pipeIsWrittenInPlaceNeverReplaced() {
         TestWorld world;
-        world.setUpGlobals();
         const QString fifo = world.path("pipe.tna");
         const QByteArray name = QFile::encodeName(fifo);
         QCOMPARE(::mkfifo(name.constData(), 0600), 0);
@@ -208,7 +200,7 @@ private Q_SLOTS:
         const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(fd >= 0);
         Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-        const bool written = writeSchemeFile(proc, populatedScheme(), fifo);
+        const bool written = writeSchemeFile(proc, populatedScheme(), testFileInformation(), fifo);
         QByteArray received(64 * 1024, '\0');
         const ssize_t got = ::read(fd, received.data(), static_cast<size_t>(received.size()));
         ::close(fd);
@@ -216,24 +208,25 @@ private Q_SLOTS:
         QVERIFY(world.prompt.messages.isEmpty());
         QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
         received.resize(got < 0 ? 0 : got);
-        QCOMPARE(received, schemeFileBytes(schemeFileLines(populatedScheme())));
+        QCOMPARE(received,
+                 schemeFileBytes(schemeFileLines(populatedScheme(), testFileInformation())));
     }
 
     void openFailuresAreRunTimeErrors_data() {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<int>("number");
         QTest::newRow("folder missing") << "nofolder/blue.tna" << 76;
-        QTest::newRow("target is a folder") << "Themes" << 75;
+        QTest::newRow("target is a folder") << "folder" << 75;
         QTest::newRow("empty name") << "" << 52;
     }
     void openFailuresAreRunTimeErrors() {
         QFETCH(QString, relative);
         QFETCH(int, number);
         TestWorld world;
-        world.setUpGlobals();
+        QDir().mkpath(world.path("folder"));
         Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
         const QString path = relative.isEmpty() ? QString() : world.path(relative);
-        QVERIFY(!writeSchemeFile(proc, populatedScheme(), path));
+        QVERIFY(!writeSchemeFile(proc, populatedScheme(), testFileInformation(), path));
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY2(world.prompt.messages[0].contains(QStringLiteral("Err#%1 ").arg(number)),
                  qPrintable(world.prompt.messages[0]));

@@ -1,5 +1,4 @@
 #include "PackageMaker.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "startup/ThemeInstaller.h"
 #include "support/TestSupport.h"
@@ -16,9 +15,10 @@ struct InstallRun {
     QStringList started;
 };
 
-InstallRun runInstaller(const ThemeSources& sources, const UnpackLimits& limits = {}) {
+InstallRun runInstaller(const QString& themesDir, const ThemeSources& sources,
+                        const UnpackLimits& limits = {}) {
     InstallRun run;
-    ThemeInstaller installer(sources);
+    ThemeInstaller installer(sources, themesDir);
     installer.addThemesItem = [&run](const QString& caption) { run.items.append(caption); };
     installer.packageStarted = [&run](const QString& name) { run.started.append(name); };
     installer.limits = limits;
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QFETCH(QStringList, items);
         QFETCH(QStringList, unpacked);
         TestWorld world;
-        world.setUpGlobals();
+        const QString themesDir = world.themesDir();
         const ThemeSources sources{world.path("user"), world.path("shared")};
         for (const QString& entry : user)
             makeSourceEntry(sources.user, entry);
@@ -114,7 +114,7 @@ private Q_SLOTS:
             writeFile(world.path("Themes/" + name + "/marker"), "installed earlier");
         writeFile(world.path("Themes/stray"), "a file, not a theme folder");
 
-        const InstallRun run = runInstaller(sources);
+        const InstallRun run = runInstaller(themesDir, sources);
         QCOMPARE(run.items, items);
         QCOMPARE(run.started, unpacked);
         QVERIFY(world.prompt.messages.isEmpty());
@@ -137,20 +137,20 @@ private Q_SLOTS:
 
     void duplicateAndSecondStart() {
         TestWorld world;
-        world.setUpGlobals();
+        const QString themesDir = world.themesDir();
         const ThemeSources sources{world.path("user"), world.path("shared")};
         makeSourceEntry(sources.user, "Alpha");
         makeSourceEntry(sources.shared, "Alpha:tgz");
         makeSourceEntry(sources.shared, "Zeta");
 
-        const InstallRun first = runInstaller(sources);
+        const InstallRun first = runInstaller(themesDir, sources);
         QCOMPARE(first.items, (QStringList{"Alpha", "-", "Alpha", "Zeta"}));
         QCOMPARE(first.started, (QStringList{"Alpha", "Zeta"}));
         // The second listing found the user's copy installed and left it alone.
         QCOMPARE(readFile(world.path("Themes/Alpha/Alpha.elm")),
                  readFile(packagePath(sources.user, "Alpha")));
 
-        const InstallRun second = runInstaller(sources);
+        const InstallRun second = runInstaller(themesDir, sources);
         QCOMPARE(second.items, first.items);
         QVERIFY(second.started.isEmpty());
         QVERIFY(world.prompt.messages.isEmpty());
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, rawBytes);
         QFETCH(QString, reason);
         TestWorld world;
-        world.setUpGlobals();
+        const QString themesDir = world.themesDir();
         const ThemeSources sources{world.path("user"), world.path("shared")};
         const QString bad = packagePath(sources.user, "Bad");
         if (entries.isEmpty()) {
@@ -236,7 +236,7 @@ private Q_SLOTS:
         makeSourceEntry(sources.user, "Good");
         const QSet<QString> before = filesUnder(world.dir.path());
 
-        const InstallRun run = runInstaller(sources);
+        const InstallRun run = runInstaller(themesDir, sources);
         QCOMPARE(run.items, (QStringList{"Good", "-"}));
         QCOMPARE(run.started, (QStringList{"Bad", "Good"}));
         QVERIFY(world.prompt.messages.isEmpty());
@@ -248,7 +248,7 @@ private Q_SLOTS:
         for (const QString& file : filesUnder(world.dir.path()))
             QVERIFY2(before.contains(file) || file.startsWith("Themes/Good"), qPrintable(file));
 
-        const InstallRun again = runInstaller(sources);
+        const InstallRun again = runInstaller(themesDir, sources);
         QCOMPARE(again.items, (QStringList{"Good", "-"}));
         QCOMPARE(again.started, QStringList{"Bad"});
         QCOMPARE(world.prompt.informed.size(), 2);
@@ -256,7 +256,6 @@ private Q_SLOTS:
 
     void truncatedArchive() {
         TestWorld world;
-        world.setUpGlobals();
         const QString whole = world.path("whole.zip");
         QList<PackageEntry> entries = themeFiles("Cut");
         entries.append({"images/big.gif", QByteArray(200000, 'x')});
@@ -344,7 +343,7 @@ private Q_SLOTS:
 
     void moreThanHundredCandidates() {
         TestWorld world;
-        world.setUpGlobals();
+        const QString themesDir = world.themesDir();
         const ThemeSources sources{world.path("user"), world.path("shared")};
         QStringList expected;
         for (int i = 0; i < 130; ++i) {
@@ -358,7 +357,7 @@ private Q_SLOTS:
         expected << "-"
                  << "Shared";
 
-        const InstallRun run = runInstaller(sources);
+        const InstallRun run = runInstaller(themesDir, sources);
         QCOMPARE(run.items, expected);
         QVERIFY(world.prompt.messages.isEmpty());
         QCOMPARE(readFile(world.path("Themes/Theme129/theme.css")), "Theme129");
@@ -368,13 +367,13 @@ private Q_SLOTS:
     // Ignore the theme is left out, not listed half-made.
     void missingThemesFolder() {
         TestWorld world;
-        world.setUpGlobals();
+        const QString themesDir = world.themesDir();
         QVERIFY(QDir(world.path("Themes")).removeRecursively());
         const ThemeSources sources{world.path("user"), world.path("shared")};
         makeSourceEntry(sources.user, "Alpha");
         world.prompt.script({ErrorPrompt::Answer::Ignore});
 
-        const InstallRun run = runInstaller(sources);
+        const InstallRun run = runInstaller(themesDir, sources);
         QCOMPARE(run.items, QStringList{"-"});
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages[0].contains("Err#76 - Path not found"));

@@ -1,11 +1,13 @@
 #include "support/TestSupport.h"
 
+#include "framework/DataFolder.h"
 #include "framework/Globals.h"
 #include "framework/Trace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 
 ErrorPrompt::Answer ScriptedErrorPrompt::askRuntimeError(const QString& message) {
@@ -37,17 +39,44 @@ TestWorld::~TestWorld() {
     resetGlobals();
 }
 
+QString TestWorld::themesDir() const {
+    const QString themes = DataFolder::themesDir(dir.path());
+    QDir().mkpath(themes);
+    return themes;
+}
+
 void TestWorld::setUpGlobals() {
     Globals& g = globals();
-    g.CR = QStringLiteral("\r");
-    g.CRLF = QStringLiteral("\r\n");
-    g.CRCR = QStringLiteral("\r\r");
-    g.VersionText = QStringLiteral("0001.0000.0000");
-    g.UserName = QStringLiteral("tester");
+    const FileInformation info = testFileInformation();
+    g.VersionText = info.VersionText;
+    g.UserName = info.UserName;
     g.AppDataPath = path(QStringLiteral("Documents/Tintora"));
     QDir().mkpath(g.AppDataPath);
     g.StartDir = dir.path();
-    QDir().mkpath(path(QStringLiteral("Themes")));
+    themesDir();
+}
+
+FileInformation testFileInformation() {
+    return {QStringLiteral("0001.0000.0000"), QStringLiteral("tester")};
+}
+
+ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), workDir);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
+    env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
+    env.remove(QStringLiteral("USERPROFILE"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    process.start(program, args);
+    ProgramRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {

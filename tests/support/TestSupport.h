@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/ErrorHandler.h"
+#include "scheme/FileInformation.h"
 
 #include <QByteArray>
 #include <QList>
@@ -39,10 +40,29 @@ public:
     QTemporaryDir dir;
 
     QString path(const QString& relative) const { return dir.filePath(relative); }
-    // Sets CR, CRLF, CRCR and the other globals as start-up would, with StartDir the
-    // temporary folder (which gets a Themes folder).
+    // The temporary folder's Themes folder, made if missing: the themes folder the
+    // engine is handed.
+    QString themesDir() const;
+    // For the windows, which read the globals: sets them as start-up would, with
+    // StartDir the temporary folder (which gets a Themes folder) and the version and
+    // user name of testFileInformation().
     void setUpGlobals();
 };
+
+// What the files written in tests say about the program: "0001.0000.0000" by
+// "tester".
+FileInformation testFileInformation();
+
+// How a program run by runProgram ended, and what it wrote.
+struct ProgramRun {
+    int status = -1; // the exit status; -1 when it did not finish, -2 when it crashed
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs `program` in `workDir` with a home of its own (HOME and XDG_DATA_HOME below
+// `workDir`, the user "tester"), so it never touches the real user's folders.
+ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args);
 
 // Writes bytes to a file, creating folders on the way.
 void writeFile(const QString& path, const QByteArray& bytes);

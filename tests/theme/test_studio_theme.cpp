@@ -299,7 +299,6 @@ private Q_SLOTS:
     // value a theme can set, and gives text that is readable on its background.
     void readsCleanlyAsDefault() {
         TestWorld world;
-        world.setUpGlobals();
         const QString folder = world.path(QStringLiteral("Themes/Studio"));
         QVERIFY(QDir().mkpath(folder));
         const QDir studio(studioPath(QString()));
@@ -313,7 +312,7 @@ private Q_SLOTS:
             attr.fill(1234567);
         scheme.SchemeFonts[FontAttr::Face].fill(SchemeValue::text(QStringLiteral("Old")));
         scheme.SchemeFonts[FontAttr::Size].fill(SchemeValue::text(QStringLiteral("99")));
-        chooseTheme(scheme, QStringLiteral("Default"));
+        chooseTheme(scheme, world.themesDir(), QStringLiteral("Default"));
         QCOMPARE(world.prompt.messages, QStringList());
         QCOMPARE(scheme.ThemeName, QStringLiteral("Studio"));
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 namespace {
-using Reader = void (*)(ColorScheme&, const QString&);
+using Reader = void (*)(ColorScheme&, const QString&, const QString&);
 
 Reader readerFor(const QString& file) {
     if (file == QLatin1String("color1.css"))
@@ -71,7 +71,6 @@ class TestThemeReaders : public QObject {
 private Q_SLOTS:
     void init() {
         world = new TestWorld;
-        world->setUpGlobals();
         scheme = leftoverScheme();
     }
     void cleanup() {
@@ -181,7 +180,7 @@ private Q_SLOTS:
         QFETCH(int, attribute);
         QFETCH(QString, expected);
         write(QStringLiteral("Blue"), file, lines);
-        readerFor(file)(scheme, QStringLiteral("Blue"));
+        readerFor(file)(scheme, world->themesDir(), QStringLiteral("Blue"));
         QCOMPARE(world->prompt.messages, QStringList());
         QCOMPARE(scheme.ThemeName, QStringLiteral("Blue"));
         expected.replace(QLatin1Char('@'), folder(QStringLiteral("Blue")));
@@ -192,7 +191,7 @@ private Q_SLOTS:
         write(QStringLiteral("Studio"), QStringLiteral("theme.css"), QStringList{"h1", F()});
         write(QStringLiteral("Studio"), QStringLiteral("color1.css"),
               QStringList{"h1", "\tcolor: red;"});
-        chooseTheme(scheme, QStringLiteral("Default"));
+        chooseTheme(scheme, world->themesDir(), QStringLiteral("Default"));
         QCOMPARE(scheme.ThemeName, QStringLiteral("Studio"));
         QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font), QStringLiteral("Impact"));
         QCOMPARE(valueOf(scheme, "HEADING1", Attribute::ForeColor), QStringLiteral("255"));
@@ -203,7 +202,7 @@ private Q_SLOTS:
     void hyperlinksTakeBodyFont() {
         write(QStringLiteral("Blue"), QStringLiteral("theme.css"), QStringList{"h1", F()});
         scheme.font(FontAttr::Face, 1) = SchemeValue::text(QStringLiteral("Body Face"));
-        LoadTheme(scheme, QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
         for (const char* link : {"REGULARLINK", "VISITEDLINK", "ACTIVELINK"}) {
             QCOMPARE(valueOf(scheme, link, Attribute::Font), QStringLiteral("Body Face"));
             QCOMPARE(valueOf(scheme, link, Attribute::FontSize), QStringLiteral("99"));
@@ -222,7 +221,7 @@ private Q_SLOTS:
                          .toLatin1();
         sheet += QByteArray(2 * 1024 * 1024, ' ') + "\r\nh4\r\n\tfont-size: 3pt;\r\n";
         write(QStringLiteral("Blue"), QStringLiteral("theme.css"), sheet);
-        LoadTheme(scheme, QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
         QCOMPARE(world->prompt.messages, QStringList());
         QCOMPARE(valueOf(scheme, "GLOBALBUTTONS", Attribute::Font), QStringLiteral("Tahoma"));
         QCOMPARE(valueOf(scheme, "BODY", Attribute::Font), QStringLiteral("Verdana"));
@@ -237,7 +236,7 @@ private Q_SLOTS:
                            "font-size: 1pt; } h6 { font-family: Six; font-size: 6pt; }";
         sheet += QByteArray(300, ' ');
         write(QStringLiteral("Blue"), QStringLiteral("theme.css"), sheet);
-        LoadTheme(scheme, QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
         // h1..h5 are not in the line; each is reported once and Ignore goes on.
         QCOMPARE(world->prompt.messages.size(), 5);
         QCOMPARE(errorsNumbered(5), 5);
@@ -264,7 +263,7 @@ private Q_SLOTS:
         QDir().mkpath(folder(QStringLiteral("Blue")));
         scheme.font(FontAttr::Face, 1) = SchemeValue::text(QStringLiteral("Body Face"));
         world->prompt.script({ErrorPrompt::Answer::Retry, ErrorPrompt::Answer::Ignore});
-        readerFor(file)(scheme, QStringLiteral("Blue"));
+        readerFor(file)(scheme, world->themesDir(), QStringLiteral("Blue"));
         QCOMPARE(scheme.ThemeName, QStringLiteral("Blue"));
         QCOMPARE(world->prompt.messages.size(), 2);
         const QString& m = world->prompt.messages.first();
@@ -285,8 +284,8 @@ private Q_SLOTS:
         write(QStringLiteral("Blue"), QStringLiteral("THEME.CSS"), QStringList{"h1", F()});
         write(QStringLiteral("Blue"), QStringLiteral("Color1.Css"),
               QStringList{"h1", "\tcolor: red;"});
-        LoadTheme(scheme, QStringLiteral("Blue"));
-        LoadColors(scheme, QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
+        LoadColors(scheme, world->themesDir(), QStringLiteral("Blue"));
         QCOMPARE(world->prompt.messages, QStringList());
         QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font), QStringLiteral("Impact"));
         QCOMPARE(valueOf(scheme, "HEADING1", Attribute::ForeColor), QStringLiteral("255"));
@@ -297,7 +296,7 @@ private Q_SLOTS:
               QStringList{"h1", F(), "\tfont-size: 9;", "\tfont-size: 10PT;", "}", "h2",
                           "\tfont-family: Arial;"});
         world->prompt.script({ErrorPrompt::Answer::Retry});
-        LoadTheme(scheme, QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
         // Retry repeats the failing line, Ignore skips only that line.
         QCOMPARE(world->prompt.messages.size(), 3);
         QCOMPARE(world->prompt.messages[0], world->prompt.messages[1]);
@@ -313,8 +312,8 @@ private Q_SLOTS:
               QStringList{"TEXTAREA", "\tfont-family: Verdana;", "}", "h1", F()});
         write(QStringLiteral("Red"), QStringLiteral("theme.css"),
               QStringList{"h1", "\tfont-family: Georgia;"});
-        LoadTheme(scheme, QStringLiteral("Blue"));
-        LoadTheme(scheme, QStringLiteral("Red"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Red"));
         QCOMPARE(scheme.ThemeName, QStringLiteral("Red"));
         QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font), QStringLiteral("Georgia"));
         QCOMPARE(valueOf(scheme, "BODY", Attribute::Font), QStringLiteral("Verdana"));
@@ -331,7 +330,7 @@ private Q_SLOTS:
         write(t, QStringLiteral("theme.css"), QStringList{"BUTTON", "\tfont-family: Tahoma;"});
         for (int slot = 0; slot <= 12; ++slot)
             scheme.font(FontAttr::Style, slot) = SchemeValue::integer(3);
-        chooseTheme(scheme, t);
+        chooseTheme(scheme, world->themesDir(), t);
         QCOMPARE(world->prompt.messages, QStringList());
         QCOMPARE(valueOf(scheme, "NAVBUTTONS", Attribute::ForeColor), QStringLiteral("16711680"));
         QCOMPARE(valueOf(scheme, "NAVBUTTONS", Attribute::Font), QStringLiteral("Tahoma"));
@@ -345,7 +344,7 @@ private Q_SLOTS:
     void windows1252Text() {
         write(QStringLiteral("Blue"), QStringLiteral("theme.css"),
               QByteArray("h1\r\n\tfont-family: Caf\xe9 \x80;\r\n"));
-        LoadTheme(scheme, QStringLiteral("Blue"));
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
         QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font),
                  QString::fromUtf8("Caf\u00e9 \u20ac"));
     }
@@ -388,7 +387,7 @@ private Q_SLOTS:
             if (kind == QLatin1String("unreadable"))
                 QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
         }
-        chooseTheme(scheme, QStringLiteral("Bad"));
+        chooseTheme(scheme, world->themesDir(), QStringLiteral("Bad"));
         for (const QString& m : world->prompt.messages)
             QVERIFY2(m.startsWith(QLatin1String(" Encountered Err#")), qPrintable(m));
         if (error != 0)

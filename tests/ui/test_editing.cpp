@@ -161,7 +161,7 @@ private Q_SLOTS:
         EditorPanel& panel = *w.main.editor;
         QTest::mouseClick(panel.chkUseSame[0], Qt::LeftButton);
         QTest::mouseClick(panel.chkUseSame[1], Qt::LeftButton);
-        const QStringList before = schemeFileLines(w.scheme());
+        const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
         const QString title = w.main.windowTitle();
         QWidget* targets[] = {panel.lblBGColorSelect[4], panel.lblFGColorSelect[4],
                               panel.cmdFontSelect[4]};
@@ -169,7 +169,7 @@ private Q_SLOTS:
         w.dialogs->answerCancel(control == 2 ? Kind::Font : Kind::Color);
         QTest::mouseClick(targets[control], Qt::LeftButton);
         QCOMPARE(w.dialogs->calls.size(), 1);
-        QCOMPARE(schemeFileLines(w.scheme()), before);
+        QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), before);
         QVERIFY(!w.scheme().SchemeChanged);
         QCOMPARE(w.scheme().SchemeFileName, QString());
         QCOMPARE(w.main.windowTitle(), title);

@@ -53,7 +53,7 @@ void typeIntoNextFileDialog(const QString& name) {
 
 // The scheme's values as the file carries them, without the file information.
 QStringList elementLines(const ColorScheme& scheme) {
-    return schemeFileLines(scheme).mid(7);
+    return schemeFileLines(scheme, testFileInformation()).mid(7);
 }
 } // namespace
 
@@ -168,13 +168,13 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        const QStringList before = schemeFileLines(w.scheme());
+        const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
         w.dialogs->answerCancel(open ? Kind::Open : Kind::Save);
         (open ? w.main.mnuFileOpen : w.main.mnuFileSaveAs)->trigger();
         QCOMPARE(w.dialogs->calls.size(), 1);
         QCOMPARE(w.scheme().SchemeFileName, QString());
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA"));
-        QCOMPARE(schemeFileLines(w.scheme()), before);
+        QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), before);
         QCOMPARE(QDir(world.dir.path()).entryList(QDir::Files), QStringList());
         QCOMPARE(world.prompt.messages, QStringList());
     }

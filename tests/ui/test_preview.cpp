@@ -202,7 +202,6 @@ private Q_SLOTS:
         QFETCH(SchemeValue, size);
         QFETCH(QString, error);
         TestWorld world;
-        world.setUpGlobals();
         PreviewFixture theme(world.path(QStringLiteral("Themes/Bad")));
         PreviewPage page;
         page.DisplayRefresh(theme.scheme);
@@ -357,7 +356,6 @@ private Q_SLOTS:
 
     void missingPicturesAreReportedOnceAfterTheLayout() {
         TestWorld world;
-        world.setUpGlobals();
         PreviewFixture theme(world.path(QStringLiteral("Themes/Gaps")));
         PreviewPage page;
         int informedAtResize = -1;

@@ -12,32 +12,15 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray err;
-};
+using Run = ProgramRun;
 
 Run render(const QString& workDir, const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), workDir);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
-    env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
-    env.remove(QStringLiteral("USERPROFILE"));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(workDir);
-    process.start(QStringLiteral(TINTORA_CLI_PATH), QStringList{QStringLiteral("render")} + args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir,
+                      QStringList{QStringLiteral("render")} + args);
 }
 
 // A theme with pictures and fonts well beyond the design sizes.
@@ -74,14 +57,13 @@ private Q_SLOTS:
         QFETCH(bool, large);
         QFETCH(QStringList, flags);
         TestWorld world;
-        world.setUpGlobals();
         PreviewFixture theme(world.path(QStringLiteral("Themes/Render")));
         if (large)
             makeLarge(theme);
         const QString schemePath = world.path(QStringLiteral("render.tna"));
         {
             Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-            QVERIFY(writeSchemeFile(proc, theme.scheme, schemePath));
+            QVERIFY(writeSchemeFile(proc, theme.scheme, testFileInformation(), schemePath));
         }
 
         const QString out = world.path(QStringLiteral("out.png"));
@@ -152,13 +134,12 @@ private Q_SLOTS:
 
     void missingPicturesAndBadUsage() {
         TestWorld world;
-        world.setUpGlobals();
         PreviewFixture theme(world.path(QStringLiteral("Themes/Gaps")));
         QFile::remove(theme.picturePath(Element::HORIZRULE));
         const QString schemePath = world.path(QStringLiteral("gaps.tna"));
         {
             Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-            QVERIFY(writeSchemeFile(proc, theme.scheme, schemePath));
+            QVERIFY(writeSchemeFile(proc, theme.scheme, testFileInformation(), schemePath));
         }
         const QString out = world.path(QStringLiteral("gaps.png"));
         Run run = render(world.dir.path(),

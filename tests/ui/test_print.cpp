@@ -97,7 +97,6 @@ struct PrintRun {
     QString pdf = world.path(QStringLiteral("report.pdf"));
 
     PrintRun() {
-        world.setUpGlobals();
         scheme.fillFontSizeTable();
         scheme.ThemeName = QStringLiteral("Studio");
         for (int slot = 0; slot <= 12; ++slot) {
@@ -125,7 +124,7 @@ struct PrintRun {
     void print(int copies) {
         cdbMain.answerPrinter(copies);
         QtPrinter printer(cdbMain.printer());
-        printScheme(window, *picDisplay, cdbMain, printer, scheme);
+        printScheme(window, *picDisplay, cdbMain, printer, scheme, testFileInformation());
     }
 
     // The text of the pages before the last one (the last copy's picture).
@@ -139,7 +138,7 @@ struct PrintRun {
     // The lines the report prints, as the PDF's text shows them.
     QStringList expectedLines() const {
         QStringList lines;
-        for (const ReportLine& line : reportLines(scheme)) {
+        for (const ReportLine& line : reportLines(scheme, testFileInformation())) {
             if (!line.text.trimmed().isEmpty())
                 lines.append(line.text.trimmed());
         }
@@ -254,7 +253,8 @@ private Q_SLOTS:
         const QPoint designPosition = run.picDisplay->pos();
         run.cdbMain.answerCancel(ScriptedDialogs::Kind::Printer);
         QtPrinter printer(run.cdbMain.printer());
-        printScheme(run.window, *run.picDisplay, run.cdbMain, printer, run.scheme);
+        printScheme(run.window, *run.picDisplay, run.cdbMain, printer, run.scheme,
+                    testFileInformation());
 
         QCOMPARE(run.cdbMain.calls.size(), 1);
         QVERIFY(run.world.prompt.messages.isEmpty());
