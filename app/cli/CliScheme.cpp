@@ -1,5 +1,7 @@
 #include "app/cli/CliScheme.h"
 
+#include "app/cli/CommandLine.h"
+#include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
@@ -10,93 +12,112 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
+
+const QString DataDirOption = QStringLiteral("data-dir");
+const QString FromOption = QStringLiteral("from");
+const QString OnErrorOption = QStringLiteral("on-error");
+const QString OutputOption = QStringLiteral("o");
 
 std::unique_ptr<StreamErrorPrompt>& cliPrompt() {
     static std::unique_ptr<StreamErrorPrompt> prompt;
     return prompt;
 }
 
-// The options that take a value, and whether the next argument may be it.
-bool takesValue(const QString& name) {
-    return name == QLatin1String("--data-dir") || name == QLatin1String("--from") ||
-           name == QLatin1String("--on-error") || name == QLatin1String("-o");
+// Reads the parsed options back; false with the reason when a value is not allowed.
+bool readOptions(const QCommandLineParser& parser, CliSchemeOptions& options, QString& error) {
+    for (const QString& policy : parser.values(OnErrorOption)) {
+        if (policy != QLatin1String("ignore") && policy != QLatin1String("abort")) {
+            error = QStringLiteral("--on-error takes ignore or abort, not \"%1\"").arg(policy);
+            return false;
+        }
+    }
+    // An empty folder or file name would quietly mean the current folder or none.
+    for (const QString& name : {DataDirOption, FromOption}) {
+        if (parser.values(name).contains(QString())) {
+            error = QStringLiteral("--") + name + QStringLiteral(" needs a value");
+            return false;
+        }
+    }
+    options.dataDir = parser.value(DataDirOption);
+    options.from = parser.value(FromOption);
+    options.output = parser.value(OutputOption);
+    options.abortOnError = parser.value(OnErrorOption) == QLatin1String("abort");
+    options.themes = parser.positionalArguments();
+    return true;
 }
 
-bool setValue(CliSchemeOptions& options, const QString& name, const QString& value,
-              QString& error) {
-    if (name == QLatin1String("--data-dir")) {
-        options.dataDir = value;
-    } else if (name == QLatin1String("--from")) {
-        options.from = value;
-    } else if (name == QLatin1String("-o")) {
-        options.output = value;
-    } else if (value == QLatin1String("abort")) {
-        options.abortOnError = true;
-    } else if (value == QLatin1String("ignore")) {
-        options.abortOnError = false;
-    } else {
-        error = QStringLiteral("--on-error takes ignore or abort, not \"%1\"").arg(value);
-        return false;
+// The data folder the themes are read from: --data-dir, else the desktop's. None,
+// with a message on standard error, when --data-dir names no folder.
+std::optional<QString> dataFolder(const CliSchemeOptions& options) {
+    if (options.dataDir.isEmpty())
+        return globals().StartDir;
+    const QFileInfo dataDir(options.dataDir);
+    if (!dataDir.isDir()) {
+        printCliError(QStringLiteral("the data folder %1 does not exist").arg(options.dataDir));
+        return std::nullopt;
     }
-    if (value.isEmpty() && name != QLatin1String("-o")) {
-        error = name + QStringLiteral(" needs a value");
-        return false;
+    return QDir::cleanPath(dataDir.absoluteFilePath());
+}
+
+// The Themes menu lists only the theme folders that exist; a name that is not one
+// of them is a usage error, not a run of failing readers.
+bool themesExist(const QStringList& themes, const QString& themesDir) {
+    for (const QString& theme : themes) {
+        const QString folder = themesDir + QDir::separator() + themeFolderFor(theme);
+        const bool plainName = !theme.isEmpty() && !theme.contains(QLatin1Char('/')) &&
+                               theme != QLatin1String(".") && theme != QLatin1String("..");
+        if (!plainName || !QFileInfo(folder).isDir()) {
+            printCliError(QStringLiteral("there is no theme \"%1\" in %2")
+                              .arg(theme, QDir::toNativeSeparators(themesDir)));
+            return false;
+        }
     }
     return true;
 }
 
 } // namespace
 
-bool parseCliSchemeOptions(const QStringList& args, CliSchemeOptions& options, QString& error,
-                           const QStringList& extraFlags) {
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (optionsEnded || arg == QLatin1String("-") || !arg.startsWith(QLatin1Char('-'))) {
-            options.themes.append(arg);
-            continue;
-        }
-        if (arg == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (extraFlags.contains(arg)) {
-            if (!options.flags.contains(arg))
-                options.flags.append(arg);
-            continue;
-        }
-        // Both "--name value" and "--name=value".
-        const qsizetype equals =
-            arg.startsWith(QLatin1String("--")) ? arg.indexOf(QLatin1Char('=')) : -1;
-        const QString name = equals < 0 ? arg : arg.left(equals);
-        if (!takesValue(name)) {
-            error = QStringLiteral("unknown option %1").arg(arg);
-            return false;
-        }
-        QString value;
-        if (equals >= 0) {
-            value = arg.mid(equals + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            error = name + QStringLiteral(" needs a value");
-            return false;
-        }
-        if (!setValue(options, name, value, error))
-            return false;
-    }
-    return true;
+void addCliSchemeOptions(CommandLine& line) {
+    line.addOption({DataDirOption,
+                    QStringLiteral("The data folder holding Themes/; without it, the folder the "
+                                   "desktop program uses."),
+                    QStringLiteral("DIR")});
+    line.addOption({FromOption, QStringLiteral("A scheme file opened first, as File > Open does."),
+                    QStringLiteral("FILE.tna")});
+    line.addOption({OnErrorOption,
+                    QStringLiteral("What a run-time error does: ignore it and go on (exit status "
+                                   "2, the default), or abort at once (exit status 1)."),
+                    QStringLiteral("ignore|abort")});
+    line.addOption({OutputOption,
+                    QStringLiteral("Where the result goes; \"-\" is standard output."),
+                    QStringLiteral("OUT")});
+    line.parser().addPositionalArgument(
+        QStringLiteral("THEME"),
+        QStringLiteral("Themes chosen in this order, by their Themes menu caption (\"Default\" "
+                       "is the folder Studio)."),
+        QStringLiteral("[THEME ...]"));
 }
 
-void installCliErrorPrompt(bool abortOnError) {
+std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& args,
+                                         CliSchemeOptions& options) {
+    if (const std::optional<int> answered = line.parse(args))
+        return answered;
+    QString error;
+    if (!readOptions(line.parser(), options, error))
+        return line.usageError(error);
+    return std::nullopt;
+}
+
+FileInformation startCliRun(bool abortOnError) {
     auto& prompt = cliPrompt();
     prompt = std::make_unique<StreamErrorPrompt>(abortOnError ? ErrorPrompt::Answer::Abort
                                                               : ErrorPrompt::Answer::Ignore);
     setErrorPrompt(prompt.get());
+    subSetupGlobals();
+    return {globals().VersionText, globals().UserName};
 }
 
 int cliStatus() {
@@ -104,43 +125,13 @@ int cliStatus() {
     return prompt && prompt->errorCount() > 0 ? 2 : 0;
 }
 
-void printCliError(const QString& message) {
-    const QByteArray bytes =
-        (QStringLiteral("tintora-cli: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
-bool writeStandardOutput(const QByteArray& bytes) {
-    const size_t written =
-        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    return written == static_cast<size_t>(bytes.size()) && std::fflush(stdout) == 0;
-}
-
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
-    installCliErrorPrompt(options.abortOnError);
-    subSetupGlobals();
-    Globals& g = globals();
-    if (!options.dataDir.isEmpty()) {
-        const QFileInfo dataDir(options.dataDir);
-        if (!dataDir.isDir()) {
-            printCliError(QStringLiteral("the data folder %1 does not exist").arg(options.dataDir));
-            return 1;
-        }
-        g.StartDir = QDir::cleanPath(dataDir.absoluteFilePath());
-    }
-    // The Themes menu lists only the theme folders that exist; a name that is not
-    // one of them is a usage error, not a run of failing readers.
-    for (const QString& theme : options.themes) {
-        const QString folder = g.StartDir + QStringLiteral("/Themes/") + themeFolderFor(theme);
-        const bool plainName = !theme.isEmpty() && !theme.contains(QLatin1Char('/')) &&
-                               theme != QLatin1String(".") && theme != QLatin1String("..");
-        if (!plainName || !QFileInfo(folder).isDir()) {
-            printCliError(QStringLiteral("there is no theme \"%1\" in %2/Themes")
-                              .arg(theme, QDir::toNativeSeparators(g.StartDir)));
-            return 1;
-        }
-    }
+    const std::optional<QString> startDir = dataFolder(options);
+    if (!startDir)
+        return 1;
+    const QString themesDir = DataFolder::themesDir(*startDir);
+    if (!themesExist(options.themes, themesDir))
+        return 1;
 
     // The scheme as the main window holds it right after loading.
     out = ColorScheme{};
@@ -153,7 +144,7 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
     }
     for (const QString& theme : options.themes) {
         Procedure proc(QStringLiteral("frmMain.mnuThemesItem_Click"));
-        chooseTheme(out, theme);
+        chooseTheme(out, themesDir, theme);
     }
     return cliStatus();
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "scheme/FileInformation.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+class CommandLine;
 struct ColorScheme;
 
 // The options the scheme-building commands share (scheme, render).
@@ -12,31 +17,29 @@ struct CliSchemeOptions {
     QString output;  // -o: where the result goes; empty or "-" = standard output
     bool abortOnError = false; // --on-error abort|ignore
     QStringList themes;        // THEME ...: chosen in this order
-    QStringList flags;         // the caller's extra flags that were given, e.g. "--show-background"
 };
 
-// Parses `args` (the arguments after the command name). `extraFlags` names flags
-// without a value the caller accepts besides the shared options. On bad usage
-// returns false with a one-line reason in `error`.
-bool parseCliSchemeOptions(const QStringList& args, CliSchemeOptions& options, QString& error,
-                           const QStringList& extraFlags = {});
+// Adds --data-dir, --from, --on-error and -o to a command's line.
+void addCliSchemeOptions(CommandLine& line);
 
-// Sends run-time errors to standard error as "RUNTIME ERROR" and the message; Abort
-// ends the process with status 1, otherwise every error is ignored and counted.
-void installCliErrorPrompt(bool abortOnError);
+// Parses `args` (the arguments after the command's name) on a line that has the
+// shared options, and reads them into `options`. Empty when the command is to run,
+// else the exit status (after --help, --version or bad usage).
+std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& args,
+                                         CliSchemeOptions& options);
+
+// Sets up a run as the desktop's start does: the error prompt of the policy (run-time
+// errors go to standard error as "RUNTIME ERROR" and the message; Abort ends the
+// process with status 1, otherwise every error is ignored and counted) and the
+// globals. Returns what the files this run writes say about the program.
+FileInformation startCliRun(bool abortOnError);
 
 // 0 when no run-time error has been reported, 2 when some were reported and ignored.
 int cliStatus();
 
-// Builds the scheme as the desktop would: the globals set up (StartDir taken from
-// --data-dir), the scheme as the main window holds it after loading, --from opened
-// as File > Open does, then each theme chosen as the Themes menu does. Installs the
-// error prompt of the policy. Returns 1 for bad usage (a data folder or theme that
-// does not exist, with a message on standard error), else the status so far.
+// Builds the scheme as the desktop would, after startCliRun: the scheme as the main
+// window holds it after loading, --from opened as File > Open does, then each theme
+// of the data folder (--data-dir, else the desktop's) chosen as the Themes menu does.
+// Returns 1 for bad usage (a data folder or theme that does not exist, with a
+// message on standard error), else the status so far.
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out);
-
-// Writes bytes to standard output; false when they could not all be written.
-bool writeStandardOutput(const QByteArray& bytes);
-
-// Writes "tintora-cli: " + message and a line end to standard error.
-void printCliError(const QString& message);

@@ -1,4 +1,5 @@
 #include "app/cli/CliScheme.h"
+#include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
 #include "framework/Trace.h"
 #include "theme/ColorScheme.h"
@@ -15,12 +16,8 @@
 
 namespace {
 
-const char* const RenderUsage =
-    "usage: tintora-cli render [--data-dir DIR] [--from FILE.tna] [--show-background] "
-    "[--opaque-labels] -o OUT.png [THEME ...]";
-
-const QString ShowBackground = QStringLiteral("--show-background");
-const QString OpaqueLabels = QStringLiteral("--opaque-labels");
+const QString ShowBackground = QStringLiteral("show-background");
+const QString OpaqueLabels = QStringLiteral("opaque-labels");
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
@@ -46,19 +43,22 @@ bool writePng(const QByteArray& png, const QString& output) {
 
 } // namespace
 
-int runRenderCommand(const QStringList& args) {
+int runRenderCommand(const CliCommand& command, const QStringList& args) {
+    CommandLine line(command);
+    addCliSchemeOptions(line);
+    line.addOption({ShowBackground, QStringLiteral("Shows the page's background picture, as the "
+                                                   "window's check box does.")});
+    line.addOption({OpaqueLabels, QStringLiteral("Paints the labels over pictures with their "
+                                                 "background colour, as the window's check box "
+                                                 "does.")});
     CliSchemeOptions options;
-    QString error;
-    if (!parseCliSchemeOptions(args, options, error, {ShowBackground, OpaqueLabels})) {
-        printCliError(error);
-        printCliError(QString::fromLatin1(RenderUsage));
-        return 1;
-    }
-    if (options.output.isEmpty()) {
-        printCliError(QStringLiteral("render needs -o OUT.png (or -o - for standard output)"));
-        printCliError(QString::fromLatin1(RenderUsage));
-        return 1;
-    }
+    if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
+        return *answered;
+    if (options.output.isEmpty())
+        return line.usageError(
+            QStringLiteral("render needs -o OUT.png (or -o - for standard output)"));
+    const bool showBackground = line.parser().isSet(ShowBackground);
+    const bool opaqueLabels = line.parser().isSet(OpaqueLabels);
 
     // The page is drawn without a display unless the caller chose a platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -71,6 +71,7 @@ int runRenderCommand(const QStringList& args) {
     installFontSubstitutions();
     Trace::instance().configureFromEnvironment();
 
+    startCliRun(options.abortOnError);
     ColorScheme scheme;
     const int built = buildCliScheme(options, scheme);
     if (built == 1)
@@ -79,8 +80,8 @@ int runRenderCommand(const QStringList& args) {
     // The options start as the main window's check boxes do: background hidden,
     // labels over pictures transparent.
     PreviewPage page;
-    page.setBackgroundPictureVisible(options.flags.contains(ShowBackground));
-    page.setOverPictureLabelsTransparent(!options.flags.contains(OpaqueLabels));
+    page.setBackgroundPictureVisible(showBackground);
+    page.setOverPictureLabelsTransparent(!opaqueLabels);
     page.DisplayRefresh(scheme);
 
     const QByteArray png = pngBytes(page.grab().toImage());

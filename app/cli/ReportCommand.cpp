@@ -1,30 +1,34 @@
 #include "app/cli/CliScheme.h"
+#include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeReport.h"
 #include "theme/ColorScheme.h"
 
-int runReportCommand(const QStringList& args) {
-    if (args.size() != 1 || args[0].isEmpty() ||
-        (args[0].startsWith(QLatin1Char('-')) && args[0] != QLatin1String("-"))) {
-        printCliError(QStringLiteral("usage: tintora-cli report FILE.tna"));
-        return 1;
-    }
-    installCliErrorPrompt(false);
-    subSetupGlobals();
+int runReportCommand(const CliCommand& command, const QStringList& args) {
+    CommandLine line(command);
+    line.parser().addPositionalArgument(QStringLiteral("FILE.tna"),
+                                        QStringLiteral("The scheme file to report."));
+    if (const std::optional<int> answered = line.parse(args))
+        return *answered;
+    const QStringList files = line.parser().positionalArguments();
+    if (files.size() != 1 || files[0].isEmpty())
+        return line.usageError(files.isEmpty() ? QStringLiteral("the scheme file is missing")
+                                               : QStringLiteral("one scheme file at a time"));
+
+    const FileInformation info = startCliRun(false);
     ColorScheme scheme;
     scheme.fillFontSizeTable();
     {
         Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
-        scheme.SchemeFileName = args[0];
+        scheme.SchemeFileName = files[0];
         // A file that could not be opened has nothing to report; its error is shown.
-        if (!readSchemeFile(proc, scheme, args[0]))
+        if (!readSchemeFile(proc, scheme, files[0]))
             return cliStatus();
     }
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
-    if (!writeStandardOutput(reportText(reportLines(scheme)))) {
+    if (!writeStandardOutput(reportText(reportLines(scheme, info)))) {
         printCliError(QStringLiteral("the report could not be written to standard output"));
         return 1;
     }

@@ -1,60 +1,68 @@
+#include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
-#include "framework/Globals.h"
 #include "framework/Trace.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
-#include <cstdio>
+#include <array>
 
 namespace {
 
-void print(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+const std::array<CliCommand, 3> Commands{{
+    {"scheme", "[options] [THEME ...]",
+     "Writes the scheme file of the chosen themes, as Save writes it.", runSchemeCommand, false},
+    {"report", "FILE.tna", "Prints the report of a scheme file, as Print does, as plain text.",
+     runReportCommand, false},
+    {"render", "[options] -o OUT.png [THEME ...]",
+     "Draws the preview page of the chosen themes to a PNG picture.", runRenderCommand, true},
+}};
+
+const CliCommand* findCommand(const QString& name) {
+    for (const CliCommand& command : Commands)
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
 }
 
-const char* const Usage =
-    "Usage:\n"
-    "  tintora-cli scheme [--data-dir DIR] [--from FILE.tna] [--on-error ignore|abort]\n"
-    "                     [-o OUT] [THEME ...]\n"
-    "  tintora-cli report FILE.tna\n"
-    "  tintora-cli render [--data-dir DIR] [--from FILE.tna] [--show-background]\n"
-    "                     [--opaque-labels] -o OUT.png [THEME ...]\n"
-    "  tintora-cli --version\n"
-    "  tintora-cli --help\n";
+QString commandList() {
+    QString text = QStringLiteral("Commands:\n");
+    for (const CliCommand& command : Commands)
+        text += QStringLiteral("  tintora-cli %1 %2\n      %3\n")
+                    .arg(QLatin1String(command.name), QLatin1String(command.arguments),
+                         QLatin1String(command.summary));
+    return text + QStringLiteral("\n\"tintora-cli COMMAND --help\" describes a command.\n");
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The render command needs a GUI application; it makes its own.
-    const QStringList raw = [&] {
-        QStringList list;
-        for (int i = 1; i < argc; ++i)
-            list << QString::fromLocal8Bit(argv[i]);
-        return list;
-    }();
-    const QString command = raw.value(0);
-    if (command == QLatin1String("render"))
-        return runRenderCommand(raw.mid(1));
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    CommandLine line(QStringLiteral("tintora-cli COMMAND [ARGUMENTS ...]"),
+                     QStringLiteral("Builds, reports and draws the colour schemes of Tintora "
+                                    "without a window."));
+    line.parser().addPositionalArgument(QStringLiteral("COMMAND"),
+                                        QStringLiteral("scheme, report or render."));
+    // What follows the command is the command's own.
+    line.parser().setOptionsAfterPositionalArgumentsMode(
+        QCommandLineParser::ParseAsPositionalArguments);
+    line.setEpilogue(commandList());
+    if (const std::optional<int> answered = line.parse(args))
+        return *answered;
+
+    const QStringList positional = line.parser().positionalArguments();
+    const CliCommand* command = findCommand(positional.value(0));
+    if (!command)
+        return line.usageError(positional.isEmpty()
+                                   ? QStringLiteral("a command is needed")
+                                   : QStringLiteral("unknown command ") + positional[0]);
+    if (command->ownApplication)
+        return command->run(*command, positional.mid(1));
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tintora"));
     Trace::instance().configureFromEnvironment();
-
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        print(stdout, QString::fromLatin1(Usage));
-        return 0;
-    }
-    if (command == QLatin1String("--version")) {
-        subSetupGlobals();
-        print(stdout, globals().VersionText + QLatin1Char('\n'));
-        return 0;
-    }
-    if (command == QLatin1String("scheme"))
-        return runSchemeCommand(raw.mid(1));
-    if (command == QLatin1String("report"))
-        return runReportCommand(raw.mid(1));
-    print(stderr, QString::fromLatin1(Usage));
-    return 1;
+    return command->run(*command, positional.mid(1));
 }

@@ -7,51 +7,27 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = ProgramRun;
 
-// Runs tintora-cli in `workDir` with a home of its own, so it never touches the
-// real user's folders.
 Run runCli(const QString& workDir, const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), workDir);
-    env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
-    env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
-    env.remove(QStringLiteral("USERPROFILE"));
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(workDir);
-    process.start(QStringLiteral(TINTORA_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args);
 }
 
-// The globals the program sets for itself under runCli's environment.
-void useProgramGlobals(TestWorld& world) {
-    world.setUpGlobals();
-    globals().VersionText =
-        formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision);
-    globals().UserName = QStringLiteral("tester");
+// What the program's files say about it under runCli's environment.
+FileInformation programInformation() {
+    return {formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision),
+            QStringLiteral("tester")};
 }
 
 // Writes a complete scheme file made by the engine and returns its path.
 QString writeScheme(TestWorld& world, const QString& name, const ColorScheme& scheme) {
     const QString path = world.path(name);
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-    writeSchemeFile(proc, scheme, path);
+    writeSchemeFile(proc, scheme, programInformation(), path);
     return path;
 }
 
@@ -63,7 +39,6 @@ class TestCliScheme : public QObject {
 private Q_SLOTS:
     void schemeFromFileToStandardOutput() {
         TestWorld world;
-        useProgramGlobals(world);
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
         const Run run =
             runCli(world.path("."), {"scheme", "--data-dir", world.path("."), "--from", from});
@@ -72,7 +47,7 @@ private Q_SLOTS:
         // Exactly what Save writes after Open: the theme name is not taken from the file.
         ColorScheme expected = populatedScheme();
         expected.ThemeName.clear();
-        QCOMPARE(run.out, schemeFileBytes(schemeFileLines(expected)));
+        QCOMPARE(run.out, schemeFileBytes(schemeFileLines(expected, programInformation())));
     }
 
     void schemeToFileMatchesStandardOutput_data() {
@@ -84,7 +59,6 @@ private Q_SLOTS:
     void schemeToFileMatchesStandardOutput() {
         QFETCH(QString, output);
         TestWorld world;
-        useProgramGlobals(world);
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
         QStringList args{"scheme", "--data-dir=" + world.path("."), "--from", from};
         if (output.isEmpty())
@@ -104,7 +78,6 @@ private Q_SLOTS:
 
     void emptySchemeReportsFontErrorsAndExits2() {
         TestWorld world;
-        useProgramGlobals(world);
         const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path(".")});
         QCOMPARE(run.status, 2);
         QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
@@ -124,9 +97,9 @@ private Q_SLOTS:
         QFETCH(QString, policy);
         QFETCH(int, status);
         TestWorld world;
-        useProgramGlobals(world);
         const QString from = world.path("other.tna");
-        QByteArray bytes = schemeFileBytes(schemeFileLines(populatedScheme()));
+        QByteArray bytes =
+            schemeFileBytes(schemeFileLines(populatedScheme(), programInformation()));
         bytes.replace("Application Name: Tintora", "Application Name: Other Tool");
         writeFile(from, bytes);
         const Run run = runCli(world.path("."), {"scheme", "--on-error", policy, "--from", from,
@@ -146,7 +119,6 @@ private Q_SLOTS:
 
     void unwritableOutputExits1() {
         TestWorld world;
-        useProgramGlobals(world);
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
         const Run run = runCli(world.path("."),
                                {"scheme", "--from", from, "-o", world.path("nofolder/out.tna")});
@@ -158,7 +130,6 @@ private Q_SLOTS:
 
     void missingFromFileIsReportedAndIgnored() {
         TestWorld world;
-        useProgramGlobals(world);
         const Run run = runCli(world.path("."), {"scheme", "--from", world.path("none.tna")});
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.contains("Err#53 - File not found"));
@@ -167,7 +138,6 @@ private Q_SLOTS:
 
     void themesAreChosenByFolder() {
         TestWorld world;
-        useProgramGlobals(world);
         QDir().mkpath(world.path("data/Themes/Studio"));
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
         // "Default" stands for the folder Studio, so it is a theme here.
@@ -210,6 +180,19 @@ private Q_SLOTS:
             << QStringList{"report"} << QByteArray("usage: tintora-cli report FILE.tna");
         QTest::newRow("report with two files") << QStringList{"report", "a.tna", "b.tna"}
                                                << QByteArray("usage: tintora-cli report FILE.tna");
+
+        QTest::newRow("no command") << QStringList{} << QByteArray("a command is needed");
+        QTest::newRow("unknown command")
+            << QStringList{"paint"} << QByteArray("unknown command paint");
+        QTest::newRow("option before the command")
+            << QStringList{"--from", "a.tna", "scheme"} << QByteArray("unknown option --from");
+        QTest::newRow("empty data folder")
+            << QStringList{"scheme", "--data-dir="} << QByteArray("--data-dir needs a value");
+        QTest::newRow("flag with a value")
+            << QStringList{"render", "--opaque-labels=yes", "-o", "x.png"}
+            << QByteArray("Unexpected value after '--opaque-labels'");
+        QTest::newRow("report option")
+            << QStringList{"report", "--from", "a.tna"} << QByteArray("unknown option --from");
     }
     void badUsageExits1() {
         QFETCH(QStringList, args);
@@ -222,16 +205,63 @@ private Q_SLOTS:
         QCOMPARE(run.out, QByteArray());
     }
 
+    // Every command answers --help with its own usage on standard output, and
+    // --version with the program's name and version, without doing anything else.
+    void helpAndVersion_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("start");
+        QTest::addColumn<QByteArrayList>("mentions");
+        const QByteArray version =
+            "tintora-cli " + programInformation().VersionText.toUtf8() + "\n";
+        QTest::newRow("program help")
+            << QStringList{"--help"} << QByteArray("Usage: tintora-cli COMMAND")
+            << QByteArrayList{"tintora-cli scheme [options] [THEME ...]",
+                              "tintora-cli report FILE.tna", "tintora-cli render"};
+        QTest::newRow("program -h") << QStringList{"-h"} << QByteArray("Usage: tintora-cli COMMAND")
+                                    << QByteArrayList{"--version"};
+        QTest::newRow("scheme help")
+            << QStringList{"scheme", "--help"} << QByteArray("Usage: tintora-cli scheme")
+            << QByteArrayList{"--data-dir <DIR>", "--from <FILE.tna>", "--on-error", "-o <OUT>"};
+        QTest::newRow("report help")
+            << QStringList{"report", "-h"} << QByteArray("Usage: tintora-cli report FILE.tna")
+            << QByteArrayList{"--version"};
+        QTest::newRow("render help, after other options")
+            << QStringList{"render", "--from", "a.tna", "--help"}
+            << QByteArray("Usage: tintora-cli render")
+            << QByteArrayList{"--show-background", "--opaque-labels", "-o <OUT>"};
+        QTest::newRow("program version") << QStringList{"--version"} << version << QByteArrayList{};
+        QTest::newRow("scheme version")
+            << QStringList{"scheme", "--version", "Nosuch"} << version << QByteArrayList{};
+        QTest::newRow("report -v") << QStringList{"report", "-v"} << version << QByteArrayList{};
+        QTest::newRow("render version")
+            << QStringList{"render", "--version"} << version << QByteArrayList{};
+    }
+    void helpAndVersion() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, start);
+        QFETCH(QByteArrayList, mentions);
+        TestWorld world;
+        const Run run = runCli(world.path("."), args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QVERIFY2(run.out.startsWith(start), run.out.constData());
+        if (mentions.isEmpty())
+            QCOMPARE(run.out, start); // the version line and nothing else
+        for (const QByteArray& mention : mentions)
+            QVERIFY2(run.out.contains(mention), mention.constData());
+        // Nothing was set up: no data folder was seeded, no scheme folder made.
+        QVERIFY(QDir(world.path(".")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
     void reportPrintsSections() {
         TestWorld world;
-        useProgramGlobals(world);
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
         const Run run = runCli(world.path("."), {"report", from});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QByteArray());
         ColorScheme expected = populatedScheme();
         expected.ThemeName.clear();
-        QCOMPARE(run.out, reportText(reportLines(expected)));
+        QCOMPARE(run.out, reportText(reportLines(expected, programInformation())));
         QVERIFY(run.out.startsWith("FILE INFORMATION\n\tApplication Name: Tintora\n"));
         QVERIFY(run.out.contains("\tTheme: \n\n\nBACKGROUND\n"));
         QVERIFY(!run.out.contains('\r'));

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct CliCommand;
+
+// "tintora-cli " followed by the version text, as --version prints it.
+QString cliVersionLine();
+
+// Writes "tintora-cli: " + message and a line end to standard error.
+void printCliError(const QString& message);
+
+// Writes bytes to standard output; false when they could not all be written.
+bool writeStandardOutput(const QByteArray& bytes);
+
+// The command line of tintora-cli or of one of its commands: a QCommandLineParser
+// that also answers --help with this usage and --version with the version line, and
+// reports bad usage in the program's own words. Options are spelled "-o" or
+// "--data-dir", their values follow as the next argument or after "=".
+class CommandLine {
+public:
+    // `synopsis` is the usage line after "usage: " ("tintora-cli report FILE.tna"),
+    // `description` one sentence on what the command does.
+    CommandLine(const QString& synopsis, const QString& description);
+    // The command line of `command`: "tintora-cli NAME ARGUMENTS" and its summary.
+    explicit CommandLine(const CliCommand& command);
+
+    // Adds an option; one that takes a value needs it on the command line.
+    void addOption(const QCommandLineOption& option);
+    QCommandLineParser& parser() { return parser_; }
+    const QCommandLineParser& parser() const { return parser_; }
+
+    // Parses `args`, the arguments after the command's name. Empty when the command
+    // is to run; otherwise the exit status after --help or --version was answered on
+    // standard output (0) or bad usage was reported on standard error (1).
+    std::optional<int> parse(const QStringList& args);
+
+    // Reports bad usage the command found itself: the reason, then the usage line,
+    // on standard error. Returns the exit status 1.
+    int usageError(const QString& reason) const;
+
+    // The help --help prints: the usage line, the description, the options, the
+    // arguments and `epilogue`.
+    QString helpText() const;
+    void setEpilogue(const QString& epilogue) { epilogue_ = epilogue; }
+
+private:
+    QString parseError(const QStringList& args) const;
+    bool takesValue(const QString& argument) const;
+
+    QCommandLineParser parser_;
+    QString synopsis_;
+    QString epilogue_;
+    QStringList valueNames_; // the names of the options that take a value
+    QCommandLineOption help_;
+    QCommandLineOption version_;
+};
