@@ -61,10 +61,13 @@ CommandLine::CommandLine(const QString& synopsis, const QString& description)
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
 
+QString cliSynopsis(const CliCommand& command) {
+    return QStringLiteral("tintora-cli %1 %2")
+        .arg(QLatin1String(command.name), QLatin1String(command.arguments));
+}
+
 CommandLine::CommandLine(const CliCommand& command)
-    : CommandLine(QStringLiteral("tintora-cli %1 %2")
-                      .arg(QLatin1String(command.name), QLatin1String(command.arguments)),
-                  QString::fromLatin1(command.summary)) {}
+    : CommandLine(cliSynopsis(command), QString::fromLatin1(command.summary)) {}
 
 void CommandLine::addOption(const QCommandLineOption& option) {
     parser_.addOption(option);

@@ -12,6 +12,9 @@ struct CliCommand;
 // "tintora-cli " followed by the version text, as --version prints it.
 QString cliVersionLine();
 
+// A command's usage line: "tintora-cli", its name and its arguments.
+QString cliSynopsis(const CliCommand& command);
+
 // Writes "tintora-cli: " + message and a line end to standard error.
 void printCliError(const QString& message);
 

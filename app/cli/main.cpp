@@ -27,9 +27,8 @@ const CliCommand* findCommand(const QString& name) {
 QString commandList() {
     QString text = QStringLiteral("Commands:\n");
     for (const CliCommand& command : Commands)
-        text += QStringLiteral("  tintora-cli %1 %2\n      %3\n")
-                    .arg(QLatin1String(command.name), QLatin1String(command.arguments),
-                         QLatin1String(command.summary));
+        text += QStringLiteral("  ") + cliSynopsis(command) + QStringLiteral("\n      ") +
+                QLatin1String(command.summary) + QLatin1Char('\n');
     return text + QStringLiteral("\n\"tintora-cli COMMAND --help\" describes a command.\n");
 }
 
