@@ -6,8 +6,8 @@ for the desktop (Python standard library only):
 
     scripts/make-icon.py [--root DIR]
 
-writes data-install/icons/tintora-64.png and tintora-256.png, and the same drawing
-as data-install/icons/tintora.svg.
+writes data-install/icons/tintora-SIZE.png at every size the desktop's icon theme
+looks for, and the same drawing as data-install/icons/tintora.svg.
 """
 
 import argparse
@@ -26,6 +26,9 @@ GAP = 0.1
 CELL_RADIUS = 0.06
 
 SUPERSAMPLE = 4
+
+# The hicolor theme's usual fixed sizes; CMake installs each into its own folder.
+SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 def in_rounded_rect(px, py, x0, y0, x1, y1, radius):
@@ -109,7 +112,7 @@ def main():
     args = parser.parse_args()
     folder = os.path.join(args.root, "data-install", "icons")
     os.makedirs(folder, exist_ok=True)
-    for size in (64, 256):
+    for size in SIZES:
         with open(os.path.join(folder, "tintora-%d.png" % size), "wb") as f:
             f.write(png(size, render(size)))
     with open(os.path.join(folder, "tintora.svg"), "wb") as f:
