@@ -10,6 +10,9 @@ packages=(
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils
     libbenchmark-dev clang libclang-rt-14-dev clang-format
+    # The Debian package (cpack's dependency lookup runs file and dpkg-shlibdeps) and
+    # the validators the installed-layout test runs.
+    file dpkg-dev appstream desktop-file-utils shared-mime-info groff-base
 )
 
 missing=()
