@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Installs a build tree into a temporary root as a package would (prefix /usr) and
+# checks what lands there: the programs run, the bundled data, the menu entry, the
+# software centre's description, the scheme file type, the icons and the manual pages,
+# and that those files agree with each other. The desktop validators run where they
+# are installed.
+#
+#   check-install.sh BUILD_DIR VERSION
+set -uo pipefail
+
+build=$1
+version=$2
+app_id=io.github.tintora.Tintora
+mime_type=application/x-tintora-scheme
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+root=$work/root
+usr=$root/usr
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+have() { command -v "$1" >/dev/null 2>&1; }
+
+if ! DESTDIR=$root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
+    cat "$work/install.log"
+    echo "FAIL: cmake --install"
+    exit 1
+fi
+
+# --- Every file in its place --------------------------------------------------------
+expected=(
+    "x bin/tintora"
+    "x bin/tintora-cli"
+    "d share/tintora/Themes/Studio"
+    "f share/tintora/Themes/Studio/color1.css"
+    "f share/applications/$app_id.desktop"
+    "f share/metainfo/$app_id.metainfo.xml"
+    "f share/mime/packages/$app_id.xml"
+    "f share/icons/hicolor/scalable/apps/$app_id.svg"
+    "f share/man/man1/tintora.1.gz"
+    "f share/man/man1/tintora-cli.1.gz"
+    "f share/doc/tintora/copyright"
+    "f share/doc/tintora/LICENSE"
+)
+icon_sizes=(16 22 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+    expected+=("f share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+for entry in "${expected[@]}"; do
+    kind=${entry%% *}
+    path=$usr/${entry#* }
+    case $kind in
+    x) [ -f "$path" ] && [ -x "$path" ] || fail "not an installed program: ${entry#* }" ;;
+    d) [ -d "$path" ] || fail "missing folder: ${entry#* }" ;;
+    f) [ -s "$path" ] || fail "missing or empty: ${entry#* }" ;;
+    esac
+done
+
+# A package owns only what is under its prefix.
+outside=$(find "$root" -mindepth 1 -maxdepth 1 ! -name usr)
+[ -z "$outside" ] || fail "installed outside /usr: $outside"
+
+# --- Icons: each PNG is drawn at the size of its folder ------------------------------
+for size in "${icon_sizes[@]}"; do
+    png=$usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [ -f "$png" ] || continue
+    # The IHDR chunk holds the width and height as big-endian words at bytes 16 and 20.
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [ "$width x $height" = "$size x $size" ] || fail "${size}x${size} icon is $width x $height"
+done
+
+# --- The programs run from where they were installed ---------------------------------
+home=$work/home
+mkdir -p "$home"
+expected_version=$(printf '%04d.%04d.%04d' ${version//./ })
+cli_version=$(cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" --version)
+[ "$cli_version" = "$expected_version" ] || fail "tintora-cli --version says '$cli_version'"
+if ! (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data \
+    "$usr/bin/tintora-cli" scheme -o "$work/default.tna" Default) >"$work/cli.log" 2>&1; then
+    cat "$work/cli.log"
+    fail "the installed tintora-cli could not write the Default theme's scheme"
+fi
+grep -q "Application Name: Tintora" "$work/default.tna" 2>/dev/null ||
+    fail "the Default theme's scheme file is not a scheme file"
+[ -d "$home/data/tintora/Themes/Studio" ] || fail "the user's data folder was not filled"
+
+# --- Desktop entry -------------------------------------------------------------------
+desktop=$usr/share/applications/$app_id.desktop
+desktop_key() { sed -n "s/^$1=//p" "$desktop"; }
+# The file manager passes the files to open.
+[ "$(desktop_key Exec)" = "tintora %F" ] || fail "desktop Exec is '$(desktop_key Exec)'"
+[ "$(desktop_key Icon)" = "$app_id" ] || fail "desktop Icon is '$(desktop_key Icon)'"
+[[ ";$(desktop_key MimeType)" == *";$mime_type;"* ]] || fail "desktop entry lacks $mime_type"
+if have desktop-file-validate; then
+    desktop-file-validate "$desktop" || fail "desktop-file-validate"
+fi
+
+# --- File type -----------------------------------------------------------------------
+mime_xml=$usr/share/mime/packages/$app_id.xml
+grep -q "<mime-type type=\"$mime_type\">" "$mime_xml" || fail "the MIME package lacks $mime_type"
+if have update-mime-database; then
+    # Built into a copy, as the package's trigger builds it; the glob must map .tna.
+    mkdir -p "$work/mime/packages"
+    cp "$mime_xml" "$work/mime/packages/"
+    if update-mime-database "$work/mime" >"$work/mime.log" 2>&1; then
+        grep -qx "[0-9]*:$mime_type:\*\.tna" "$work/mime/globs2" ||
+            fail "*.tna is not mapped to $mime_type"
+    else
+        cat "$work/mime.log"
+        fail "update-mime-database"
+    fi
+fi
+
+# --- Software centre description ------------------------------------------------------
+metainfo=$usr/share/metainfo/$app_id.metainfo.xml
+grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $app_id.desktop"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
+    fail "metainfo does not state the licence"
+grep -q "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "metainfo lacks $mime_type"
+newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
+[ "$newest" = "$version" ] || fail "metainfo's newest release is '$newest', the build is $version"
+if have appstreamcli; then
+    # The tree, so that the desktop entry it launches is checked with it.
+    appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1 ||
+        { cat "$work/appstream.log"; fail "appstreamcli validate-tree"; }
+fi
+
+# --- Manual pages ----------------------------------------------------------------------
+for page in tintora tintora-cli; do
+    gz=$usr/share/man/man1/$page.1.gz
+    [ -f "$gz" ] || continue
+    gzip -dc "$gz" >"$work/$page.1" || { fail "$page.1.gz is not gzip"; continue; }
+    grep -q "^\.TH .*\"Tintora $version\"" "$work/$page.1" || fail "$page.1 is not of version $version"
+    if have groff; then
+        warnings=$(groff -man -ww -z -Tutf8 "$work/$page.1" 2>&1)
+        [ -z "$warnings" ] || fail "$page.1 formats with warnings: $warnings"
+    fi
+done
+
+# Every command that tintora-cli --help lists has its section in the page, and every
+# option its own entry (the tag line after .TP), not only a mention in the synopsis.
+if [ -f "$work/tintora-cli.1" ]; then
+    page_text=$(sed 's/\\-/-/g' "$work/tintora-cli.1")
+    tags=$(awk 'previous == ".TP" { print } { previous = $0 }' <<<"$page_text")
+    help=$(cd "$work" && HOME=$home "$usr/bin/tintora-cli" --help)
+    [ -n "$help" ] || fail "tintora-cli --help printed nothing"
+    for command in $(sed -n 's/^ *tintora-cli \([a-z][a-z-]*\).*/\1/p' <<<"$help"); do
+        grep -qx "\.SS $command" <<<"$page_text" || fail "tintora-cli.1 has no section for '$command'"
+    done
+    for option in $(grep -oE '(^|[[ ])--?[a-z][a-z-]*' <<<"$help" | tr -d '[ ' | sort -u); do
+        grep -qE -- "(^|[ \"])$option([ \",]|\$)" <<<"$tags" ||
+            fail "tintora-cli.1 does not describe $option"
+    done
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) of the installed layout failed"
+    exit 1
+fi
+echo "installed layout: all checks passed"
