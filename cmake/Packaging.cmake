@@ -7,10 +7,11 @@ set(CPACK_PACKAGE_NAME tintora)
 set(CPACK_PACKAGE_VENDOR "Tintora Studio Works")
 set(CPACK_PACKAGE_CONTACT "Tintora Studio Works <maintainers@tintora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour scheme designer for web-site themes")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Tintora shows a web-site theme on a mock web page and lets you change the text "
-    "colour, background colour and font of each of its thirteen text elements, save "
-    "the result as a scheme file, open it again and print a report.\n"
+# Lines of at most 80 characters, as Debian's tools show them.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Tintora shows a web-site theme on a mock web page and lets you change the\n"
+    "text colour, background colour and font of each of its thirteen text\n"
+    "elements, save the result as a scheme file, open it again and print a report.\n\n"
     "tintora-cli writes, reports and renders schemes without a window.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/tintora/tintora")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
