@@ -77,7 +77,7 @@ done
 # --- The programs run from where they were installed ---------------------------------
 home=$work/home
 mkdir -p "$home"
-expected_version=$(printf '%04d.%04d.%04d' ${version//./ })
+expected_version="tintora-cli $(printf '%04d.%04d.%04d' ${version//./ })"
 cli_version=$(cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" --version)
 [ "$cli_version" = "$expected_version" ] || fail "tintora-cli --version says '$cli_version'"
 if ! (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data \
@@ -144,19 +144,37 @@ for page in tintora tintora-cli; do
     fi
 done
 
-# Every command that tintora-cli --help lists has its section in the page, and every
-# option its own entry (the tag line after .TP), not only a mention in the synopsis.
+# The page follows the program's own help: every command it lists has its section, and
+# every option of a command its own entry (the tag line after .TP) in that section,
+# or under OPTIONS when every command takes it.
+cli() { (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" "$@"); }
+# The option names of a help text's "  -x, --name <VALUE>  Text" lines.
+options_of() { sed -n 's/^  \(-[^ ]*\(, -[^ ]*\)*\).*/\1/p' | tr -d ',' | tr ' ' '\n'; }
+# The .TP tags between the heading $1 and the next heading.
+tags_under() {
+    awk -v heading="$1" '$0 == heading { inside = 1; next }
+        inside && /^\.S[HS] / { inside = 0 }
+        inside && previous == ".TP" { print }
+        { previous = $0 }' <<<"$page_text"
+}
+described() { grep -qE -- "(^|[ \"])$1([ \",]|\$)" <<<"$2"; }
 if [ -f "$work/tintora-cli.1" ]; then
     page_text=$(sed 's/\\-/-/g' "$work/tintora-cli.1")
-    tags=$(awk 'previous == ".TP" { print } { previous = $0 }' <<<"$page_text")
-    help=$(cd "$work" && HOME=$home "$usr/bin/tintora-cli" --help)
+    common=$(tags_under ".SH OPTIONS")
+    help=$(cli --help)
     [ -n "$help" ] || fail "tintora-cli --help printed nothing"
-    for command in $(sed -n 's/^ *tintora-cli \([a-z][a-z-]*\).*/\1/p' <<<"$help"); do
-        grep -qx "\.SS $command" <<<"$page_text" || fail "tintora-cli.1 has no section for '$command'"
+    for option in $(options_of <<<"$help"); do
+        described "$option" "$common" || fail "tintora-cli.1 OPTIONS does not describe $option"
     done
-    for option in $(grep -oE '(^|[[ ])--?[a-z][a-z-]*' <<<"$help" | tr -d '[ ' | sort -u); do
-        grep -qE -- "(^|[ \"])$option([ \",]|\$)" <<<"$tags" ||
-            fail "tintora-cli.1 does not describe $option"
+    commands=$(sed -n 's/^ *tintora-cli \([a-z][a-z-]*\).*/\1/p' <<<"$help")
+    [ -n "$commands" ] || fail "tintora-cli --help lists no commands"
+    for command in $commands; do
+        grep -qx "\.SS $command" <<<"$page_text" || fail "tintora-cli.1 has no section for '$command'"
+        own=$(tags_under ".SS $command")
+        for option in $(cli "$command" --help | options_of); do
+            described "$option" "$common" || described "$option" "$own" ||
+                fail "tintora-cli.1 does not describe $command's $option"
+        done
     done
 fi
 
