@@ -1,0 +1,32 @@
+#pragma once
+
+#include "contrast/ContrastAudit.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The audit as the command line prints it. Ratios are rounded to two decimals here,
+// for display only (pass and fail were decided on the exact values), and a failing
+// ratio is rounded down where rounding would reach what it needs.
+
+// "#RRGGBB" of a colour value.
+QString colorHex(qint32 value);
+
+// One line per check:
+//   BODY #777777 on #FFFFFF ratio 4.48 needs 4.50 FAIL
+//   BANNER #FFFFFF on #2B3348 ratio 9.10 needs 3.00 PASS lowest 2.10   (over a picture)
+//   REGULARLINK #0000EE vs BODY #000000 ratio 2.23 needs 3.00 FAIL (advice)
+//   HEADING3 #C44A2E vs HEADING2 #217063 deuteranopia distance 2.10 needs 4.00 FAIL (advice)
+QString auditLine(const ContrastCheck& check);
+QStringList auditText(const ContrastAudit& audit);
+
+// {"level": "AA", "checks": [{"section": ..., "foreground": "#RRGGBB", "background":
+// "#RRGGBB", "ratio": 4.48, "required": 4.5, "pass": false, "advice": false}, ...]},
+// one check a line. Advice adds "with" (the other section); a picture backdrop adds
+// "lowest"; colour-vision advice adds "deficiency" and "measure": "distance".
+QByteArray auditJson(const ContrastAudit& audit);
+
+// The command line's exit status for an audit: 0 when every check passes, 3 when any
+// check fails; advice never counts.
+int auditExitStatus(const ContrastAudit& audit);
