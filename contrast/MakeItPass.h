@@ -27,5 +27,6 @@ struct PassingColor {
 
 // Searches lighter and darker by bisection on the lightness steps away from the
 // original and takes the smaller change; on a tie the larger ratio. Impossible when
-// neither white nor black would pass, which means no text colour can.
+// neither end of the range, white or black, passes: over a plain colour no text
+// colour can then.
 PassingColor makeItPass(qint32 text, std::span<const Backdrop> backdrops, double required);
