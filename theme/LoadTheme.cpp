@@ -1,6 +1,7 @@
 #include "theme/ThemeReaders.h"
 
 #include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 #include "theme/StyleSheetInput.h"
@@ -86,8 +87,9 @@ qsizetype colonOf(QStringView line, qsizetype start, std::u16string_view propert
 }
 
 // A style sheet on one line is searched, not parsed: each value is the first one
-// after its selector's first occurrence. Each stored value is one step, so Ignore
-// after a missing selector goes on with the next.
+// after its selector's first occurrence. A missing selector is reported once and its
+// rule passed over; the family and the size are steps of their own, so a rule
+// without a family still gives its size.
 void readSingleLine(Procedure& proc, ColorScheme& scheme, QStringView line) {
     proc.step([&] {
         const qsizetype start = css::inStr(1, line, u".mstheme-topbar-font");
@@ -96,13 +98,22 @@ void readSingleLine(Procedure& proc, ColorScheme& scheme, QStringView line) {
             SchemeValue::text(css::fontFamilyValue(line, colon));
     });
     for (const SingleLineRule& rule : SingleLineRules) {
+        const int slot = fontSlot(rule.element);
+        qsizetype start = 0;
+        if (!proc.step([&] {
+                start = css::inStr(1, line, rule.selector);
+                // The next search would start at 0: the error of a missing selector.
+                if (start == 0)
+                    raiseError(Err::InvalidCall);
+            }))
+            continue;
         proc.step([&] {
-            const int slot = fontSlot(rule.element);
-            const qsizetype start = css::inStr(1, line, rule.selector);
-            qsizetype colon = colonOf(line, start, u"font-family");
+            const qsizetype colon = colonOf(line, start, u"font-family");
             scheme.font(FontAttr::Face, slot) =
                 SchemeValue::text(css::fontFamilyValue(line, colon));
-            colon = colonOf(line, start, u"font-size");
+        });
+        proc.step([&] {
+            const qsizetype colon = colonOf(line, start, u"font-size");
             scheme.font(FontAttr::Size, slot) = css::fontSizeValue(line, colon, scheme);
         });
     }

@@ -246,6 +246,38 @@ private Q_SLOTS:
         QCOMPARE(valueOf(scheme, "BODY", Attribute::FontSize), QStringLiteral("1"));
     }
 
+    void singleLineRuleWithoutFamilyKeepsItsSize_data() {
+        QTest::addColumn<QByteArray>("h6Rule");
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("family missing") << QByteArray("h6 { font-size: 9pt; }") << 1 << "Old"
+                                        << "9";
+        QTest::newRow("size missing") << QByteArray("h6 { font-family: Six; }") << 1 << "Six"
+                                      << "99";
+        QTest::newRow("both there") << QByteArray("h6 { font-family: Six; font-size: 9pt; }") << 0
+                                    << "Six"
+                                    << "9";
+    }
+    void singleLineRuleWithoutFamilyKeepsItsSize() {
+        QFETCH(QByteArray, h6Rule);
+        QFETCH(int, errors);
+        QFETCH(QString, face);
+        QFETCH(QString, size);
+        QByteArray sheet = ".mstheme-topbar-font { font-family: Tahoma; } body { font-family: A; "
+                           "font-size: 1pt; } ";
+        for (int h = 1; h <= 5; ++h)
+            sheet += QStringLiteral("h%1 { font-family: F%1; font-size: %1pt; } ").arg(h).toLatin1();
+        sheet += QByteArray(300, ' ') + h6Rule;
+        write(QStringLiteral("Blue"), QStringLiteral("theme.css"), sheet);
+        LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));
+        QCOMPARE(errorsNumbered(5), errors);
+        QCOMPARE(world->prompt.messages.size(), errors);
+        QCOMPARE(valueOf(scheme, "HEADING6", Attribute::Font), face);
+        QCOMPARE(valueOf(scheme, "HEADING6", Attribute::FontSize), size);
+        QCOMPARE(valueOf(scheme, "HEADING5", Attribute::FontSize), QStringLiteral("5"));
+    }
+
     void missingFile_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("routine");
