@@ -3,8 +3,18 @@
 #include "theme/ColorScheme.h"
 #include "theme/ThemeReaders.h"
 
+#include <QFileInfo>
+
 QString themeFolderFor(const QString& caption) {
     return caption == QLatin1String("Default") ? QStringLiteral("Studio") : caption;
+}
+
+bool isThemesMenuCaption(const QString& themesDir, const QString& caption) {
+    if (caption == QLatin1String("Default"))
+        return true;
+    const bool plainName = !caption.isEmpty() && !caption.contains(QLatin1Char('/')) &&
+                           caption != QLatin1String(".") && caption != QLatin1String("..");
+    return plainName && QFileInfo(themesDir + QLatin1Char('/') + caption).isDir();
 }
 
 void chooseTheme(ColorScheme& scheme, const QString& themesDir, const QString& caption) {

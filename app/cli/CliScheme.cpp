@@ -62,14 +62,11 @@ std::optional<QString> dataFolder(const CliSchemeOptions& options) {
     return QDir::cleanPath(dataDir.absoluteFilePath());
 }
 
-// The Themes menu lists only the theme folders that exist; a name that is not one
-// of them is a usage error, not a run of failing readers.
+// A theme the Themes menu would not list is a usage error, not a run of failing
+// readers; "Default" is always listed.
 bool themesExist(const QStringList& themes, const QString& themesDir) {
     for (const QString& theme : themes) {
-        const QString folder = themesDir + QDir::separator() + themeFolderFor(theme);
-        const bool plainName = !theme.isEmpty() && !theme.contains(QLatin1Char('/')) &&
-                               theme != QLatin1String(".") && theme != QLatin1String("..");
-        if (!plainName || !QFileInfo(folder).isDir()) {
+        if (!isThemesMenuCaption(themesDir, theme)) {
             printCliError(QStringLiteral("there is no theme \"%1\" in %2")
                               .arg(theme, QDir::toNativeSeparators(themesDir)));
             return false;

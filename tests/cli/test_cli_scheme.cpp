@@ -150,6 +150,20 @@ private Q_SLOTS:
             run.out.contains("BODY\r\n{\r\n\tFont: Arial\r\n\tFontSize: 9\r\n\tFontStyle: 0\r\n"));
     }
 
+    void defaultIsChosenEvenWithoutItsFolder() {
+        TestWorld world;
+        QDir().mkpath(world.path("data/Themes"));
+        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path("data"),
+                                                 "-o", world.path("out.tna"), "Default"});
+        // Each reader reports its missing style sheet; the scheme is written all the same.
+        QCOMPARE(run.status, 2);
+        for (const char* reader : {"LoadColors", "LoadGraph0", "LoadGraph1", "LoadTheme"})
+            QVERIFY2(run.err.contains(QByteArray("Routine: ||frmMain.") + reader), reader);
+        const QByteArray written = readFile(world.path("out.tna"));
+        QCOMPARE(written.count("\r\n"), SchemeFileLineCount);
+        QVERIFY(written.contains("\tTheme: Studio\r\n"));
+    }
+
     void bundledDefaultThemeLoadsWithoutErrors() {
         TestWorld world;
         const QString data = qEnvironmentVariable("TINTORA_SOURCE_DIR") + QStringLiteral("/data");
