@@ -119,7 +119,7 @@ void BM_ReadSchemeFile(benchmark::State& state) {
         ColorScheme scheme;
         const auto t0 = Clock::now();
         Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
-        benchmark::DoNotOptimize(readSchemeFile(proc, scheme, path));
+        benchmark::DoNotOptimize(readSchemeFile(proc, scheme, path).sections);
         const auto t1 = Clock::now();
         benchmark::DoNotOptimize(rawRead(path));
         const auto t2 = Clock::now();

@@ -29,12 +29,22 @@ QByteArray schemeFileBytes(const QStringList& lines);
 bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const FileInformation& info,
                      const QString& path);
 
+// What reading a scheme file came to.
+struct SchemeFileRead {
+    bool complete = false; // opened and read to its end
+    int sections = 0;      // header lines that opened a section of the format
+};
+
 // Reads a scheme file into `scheme` as Open does, inside the caller's trap, with the
 // Task "Open file: " + path. Nothing is cleared first, ThemeName is not taken from
 // the file, SchemeFileName is the caller's business. Each line is one statement:
-// Ignore skips the rest of that line. False when the file could not be opened or
-// read to its end.
-bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path);
+// Ignore skips the rest of that line. A file in which no section was recognised
+// (empty, bare line feeds, any other kind of file) stores nothing.
+SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path);
+
+// The message for a file in which no section was recognised; `name` is the file's
+// name as the user knows it.
+QString notASchemeFileMessage(const QString& name);
 
 // The error a file not made by this program raises, and its texts.
 inline constexpr int ForeignFileError = 19691;

@@ -28,6 +28,7 @@ AttributeLine splitAttributeLine(QStringView line) {
 struct ReaderState {
     const ThemeElement* element = nullptr;
     bool fileInformation = false;
+    int sections = 0; // sections opened so far, kept across "}" lines
 };
 
 // The longest section name, FILE INFORMATION; longer lines are never headers.
@@ -109,7 +110,8 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
     if (trimmed == QLatin1String("{"))
         return;
     if (trimmed == QLatin1String("}")) {
-        state = ReaderState{};
+        state.element = nullptr;
+        state.fileInformation = false;
         return;
     }
     const ThemeElement* headerElement = elementNamed(trimmed);
@@ -117,6 +119,8 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
         // Only a header written exactly opens a section whose lines count.
         state.fileInformation = line == QLatin1String(FileInformationTitle);
         state.element = line.size() == trimmed.size() ? headerElement : nullptr;
+        if (state.fileInformation || state.element)
+            ++state.sections;
         return;
     }
     if (state.element) {
@@ -135,14 +139,18 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
 
 } // namespace
 
-bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
+QString notASchemeFileMessage(const QString& name) {
+    return QStringLiteral("%1 is not a Tintora scheme file: no section was recognised.").arg(name);
+}
+
+SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
     proc.Task = QStringLiteral("Open file: ") + path;
     TextLineReader reader;
+    ReaderState state;
     // A file that cannot be opened has nothing to read; after Ignore the command
     // ends here rather than reading from a file that is not open.
     if (!proc.step([&] { reader.open(path); }))
-        return false;
-    ReaderState state;
+        return {};
     for (;;) {
         bool atEnd = false;
         QString line;
@@ -153,7 +161,7 @@ bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
                 if (!atEnd)
                     line = reader.readLine();
             }))
-            return false;
+            return {false, state.sections};
         if (atEnd)
             break;
         // Retry runs the line again (a foreign file's check shows the same message);
@@ -161,5 +169,5 @@ bool readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
         proc.step([&] { applyLine(state, scheme, line); });
     }
     reader.close();
-    return true;
+    return {true, state.sections};
 }

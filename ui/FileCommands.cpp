@@ -1,6 +1,7 @@
 // The File menu's Open, Save and Save As commands of the main window.
 #include "ui/frmMain.h"
 
+#include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
@@ -98,8 +99,19 @@ void frmMain::mnuFileOpen_Click() {
     // The dialog's FileName is left as it is: it offers the name it last held.
     if (!showDialog(proc, &DialogService::ShowOpen))
         return;
-    scheme_.SchemeFileName = cdbMain_->FileName;
-    readSchemeFile(proc, scheme_, scheme_.SchemeFileName);
+    const QString path = cdbMain_->FileName;
+    // Read into a copy: a file that holds no scheme must leave the scheme, its file
+    // name and the caption as they were, or the next Save would overwrite that file.
+    ColorScheme opened = scheme_;
+    const SchemeFileRead read = readSchemeFile(proc, opened, path);
+    if (read.sections == 0) {
+        // A file that could not be read was reported by the trap already.
+        if (read.complete)
+            errorPrompt().inform(notASchemeFileMessage(fileTitleOf(path)));
+        return;
+    }
+    scheme_ = std::move(opened);
+    scheme_.SchemeFileName = path;
     QString title = titleWithoutExtension(scheme_.SchemeFileName);
     UpdateFormCaption(title);
     SetFontsAndColors();

@@ -137,7 +137,12 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
     if (!options.from.isEmpty()) {
         Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
         out.SchemeFileName = options.from;
-        readSchemeFile(proc, out, options.from);
+        const SchemeFileRead read = readSchemeFile(proc, out, options.from);
+        // A file that opened but holds no scheme is bad input, not a scheme to build on.
+        if (read.complete && read.sections == 0) {
+            printCliError(notASchemeFileMessage(options.from));
+            return 1;
+        }
     }
     for (const QString& theme : options.themes) {
         Procedure proc(QStringLiteral("frmMain.mnuThemesItem_Click"));

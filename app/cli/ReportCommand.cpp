@@ -24,8 +24,13 @@ int runReportCommand(const CliCommand& command, const QStringList& args) {
         Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
         scheme.SchemeFileName = files[0];
         // A file that could not be opened has nothing to report; its error is shown.
-        if (!readSchemeFile(proc, scheme, files[0]))
-            return cliStatus();
+        const SchemeFileRead read = readSchemeFile(proc, scheme, files[0]);
+        if (read.sections == 0) {
+            if (!read.complete)
+                return cliStatus();
+            printCliError(notASchemeFileMessage(files[0]));
+            return 1;
+        }
     }
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
     if (!writeStandardOutput(reportText(reportLines(scheme, info)))) {

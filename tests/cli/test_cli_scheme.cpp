@@ -281,6 +281,29 @@ private Q_SLOTS:
         QVERIFY(!run.out.contains('\r'));
     }
 
+    void fileWithoutASchemeIsBadInput_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("report") << "report";
+        QTest::newRow("scheme --from") << "scheme";
+    }
+    void fileWithoutASchemeIsBadInput() {
+        QFETCH(QString, command);
+        TestWorld world;
+        QDir().mkpath(world.path("Themes"));
+        const QString path = world.path("empty.tna");
+        writeFile(path, QByteArray());
+        const QStringList args = command == QLatin1String("report")
+                                     ? QStringList{command, path}
+                                     : QStringList{command, "--data-dir", world.path("."),
+                                                   "--from", path};
+        const Run run = runCli(world.path("."), args);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(path.toUtf8() + " is not a Tintora scheme file: no section "
+                                                  "was recognised."),
+                 run.err.constData());
+        QCOMPARE(run.out, QByteArray());
+    }
+
     void reportOfMissingFilePrintsNothing() {
         TestWorld world;
         QDir().mkpath(world.path("Themes"));

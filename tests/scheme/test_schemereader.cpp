@@ -35,7 +35,7 @@ QString probe(const ColorScheme& s, const QString& key, const QString& attribute
 
 bool readInto(ColorScheme& s, const QString& path) {
     Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
-    return readSchemeFile(proc, s, path);
+    return readSchemeFile(proc, s, path).complete;
 }
 
 } // namespace
@@ -332,6 +332,34 @@ private Q_SLOTS:
         ColorScheme s = sentinelScheme();
         QVERIFY(readInto(s, world.path("f.tna")));
         QCOMPARE(world.prompt.messages.size(), raises ? 1 : 0);
+    }
+
+    void sectionsRecognisedAreCounted_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("sections");
+        const QByteArray body = "BODY\r\n{\r\n\tForeColor: 255\r\n}\r\n";
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("bare line feeds") << QByteArray(body).replace("\r\n", "\n") << 0;
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18) << 0;
+        QTest::newRow("headers with blanks only") << QByteArray(" BODY\r\n{\r\n\tForeColor: 255\r\n}")
+                                                  << 0;
+        QTest::newRow("one section") << body << 1;
+        QTest::newRow("information and a section")
+            << "FILE INFORMATION\r\n{\r\n}\r\n" + body + body << 3;
+    }
+    void sectionsRecognisedAreCounted() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, sections);
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("f.tna"), bytes);
+        ColorScheme s = sentinelScheme();
+        Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+        const SchemeFileRead read = readSchemeFile(proc, s, world.path("f.tna"));
+        QVERIFY(read.complete);
+        QCOMPARE(read.sections, sections);
+        QCOMPARE(probe(s, "BODY", "ForeColor"), sections > 0 ? QStringLiteral("255") : "7");
+        QCOMPARE(world.prompt.messages, QStringList());
     }
 
     void unreadableFiles_data() {

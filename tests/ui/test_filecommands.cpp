@@ -158,6 +158,42 @@ private Q_SLOTS:
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: other"));
     }
 
+    void fileWithoutASchemeIsRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("bare line feeds") << QByteArray("BODY\n{\n\tForeColor: 255\n}\n");
+        QTest::newRow("binary") << QByteArray("GIF89a\x01\0\x01\0\x80\0\0\xff\xff\xff\0\0\0!", 20);
+    }
+    void fileWithoutASchemeIsRefused() {
+        QFETCH(QByteArray, bytes);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString mine = world.path(QStringLiteral("mine.tna"));
+        w.dialogs->answerFile(Kind::Save, mine);
+        w.main.mnuFileSaveAs->trigger();
+        editTextColour(w, rgbValue(6, 6, 6));
+        const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
+        const QString caption = w.main.windowTitle();
+
+        const QString precious = world.path(QStringLiteral("precious.bin"));
+        writeFile(precious, bytes);
+        w.dialogs->answerFile(Kind::Open, precious);
+        w.main.mnuFileOpen->trigger();
+        QCOMPARE(world.prompt.informed,
+                 QStringList{QStringLiteral(
+                     "precious.bin is not a Tintora scheme file: no section was recognised.")});
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(w.scheme().SchemeFileName, mine);
+        QCOMPARE(w.main.windowTitle(), caption);
+        QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), before);
+
+        // The next Save goes to the scheme's own file; the other one is untouched.
+        w.main.mnuFileSave->trigger();
+        QCOMPARE(readFile(precious), bytes);
+        QVERIFY(readFile(mine).contains("\tForeColor: 394758\r\n"));
+    }
+
     void cancelledFileDialogsChangeNothing_data() {
         QTest::addColumn<bool>("open");
         QTest::newRow("save as") << false;

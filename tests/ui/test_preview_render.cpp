@@ -79,7 +79,7 @@ private Q_SLOTS:
         opened.fillFontSizeTable();
         {
             Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
-            QVERIFY(readSchemeFile(proc, opened, schemePath));
+            QVERIFY(readSchemeFile(proc, opened, schemePath).complete);
         }
         QWidget window;
         auto* page = new PreviewPage(&window);
