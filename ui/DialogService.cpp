@@ -90,6 +90,23 @@ QString fileTitleOf(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
+QString defaultSuffixFor(const QString& filter, int filterIndex, const QString& defaultExt) {
+    if (defaultExt.isEmpty())
+        return {};
+    const QList<FileFilter> filters = parseFileFilter(filter);
+    if (filterIndex < 1 || filterIndex > filters.size())
+        return {};
+    const QString pattern = QStringLiteral("*.") + defaultExt;
+    return filters[filterIndex - 1].patterns.contains(pattern, Qt::CaseInsensitive) ? defaultExt
+                                                                                     : QString();
+}
+
+QString withDefaultSuffix(const QString& path, const QString& suffix) {
+    if (suffix.isEmpty() || path.isEmpty() || fileTitleOf(path).contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
 QtDialogService::QtDialogService(QWidget* parent) : parent_(parent) {}
 
 DialogService::SaveAnswer QtDialogService::askSaveChanges(const QString& documentName) {
@@ -154,14 +171,24 @@ bool QtDialogService::runOpen() {
 
 bool QtDialogService::runFile(bool save) {
     QFileDialog dialog(parent_);
+    // Qt's own dialog adds the default extension before it checks for an existing
+    // file, so "name" and "name.tna" both ask before replacing name.tna; a desktop's
+    // native dialog need not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filters = qtNameFilters(Filter);
+    const auto followFilter = [&](const QString& selected) {
+        const int index = static_cast<int>(filters.indexOf(selected)) + 1;
+        dialog.setDefaultSuffix(defaultSuffixFor(Filter, index, DefaultExt));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         if (FilterIndex >= 1 && FilterIndex <= filters.size())
             dialog.selectNameFilter(filters[FilterIndex - 1]);
     }
+    followFilter(dialog.selectedNameFilter());
     if (!InitDir.isEmpty())
         dialog.setDirectory(InitDir);
     // A dialog not given a new name shows the one the service last held.

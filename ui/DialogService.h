@@ -26,8 +26,12 @@ struct DialogProperties {
 
     // File dialogs. Filter is "Description|pattern|Description|pattern"; FilterIndex
     // counts its pairs from 1. FileName is the full path, FileTitle the name alone.
+    // DefaultExt (without the point) is added by the dialog to a name typed without
+    // an extension while a filter listing "*.DefaultExt" is selected, before it asks
+    // whether an existing file may be replaced.
     QString Filter;
     int FilterIndex = 1;
+    QString DefaultExt;
     QString InitDir;
     QString FileName;
     QString FileTitle;
@@ -92,6 +96,15 @@ QStringList qtNameFilters(const QString& filter);
 
 // The name without its folder.
 QString fileTitleOf(const QString& path);
+
+// The extension a file dialog adds to a name typed without one while the filter
+// `filterIndex` of `filter` is selected: `defaultExt` when that filter lists
+// "*.defaultExt", else none, so "All Files" keeps a name as it was typed.
+QString defaultSuffixFor(const QString& filter, int filterIndex, const QString& defaultExt);
+
+// `path` as a file dialog returns it with `suffix` as its default: the suffix is
+// added when the name has no point at all.
+QString withDefaultSuffix(const QString& path, const QString& suffix);
 
 // The dialog service backed by Qt's colour, font, file and print dialogs.
 class QtDialogService : public DialogService {

@@ -13,7 +13,7 @@
 namespace {
 const QString SchemeFilter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
 constexpr int SchemeFilterIndex = 2;
-const QString SchemeExtension = QStringLiteral(".tna");
+const QString SchemeExtension = QStringLiteral("tna");
 const QString Untitled = QStringLiteral("Untitled");
 
 // A file name without its folder and without its last extension. A name that is
@@ -24,16 +24,6 @@ QString titleWithoutExtension(const QString& path) {
     return dot > 0 ? title.left(dot) : title;
 }
 
-// The name chosen in the save dialog, with ".tna" added when the scheme filter was
-// selected and the name has no extension of its own.
-QString withSchemeExtension(const QString& path, int filterIndex) {
-    if (filterIndex != SchemeFilterIndex || path.isEmpty())
-        return path;
-    const QString title = fileTitleOf(path);
-    if (title.isEmpty() || title.lastIndexOf(QLatin1Char('.')) > 0)
-        return path;
-    return path + SchemeExtension;
-}
 } // namespace
 
 bool frmMain::hasSchemeFile() const {
@@ -70,6 +60,7 @@ void frmMain::mnuFileSaveAs_Click() {
     proc.step([&] {
         cdbMain_->Filter = SchemeFilter;
         cdbMain_->FilterIndex = SchemeFilterIndex;
+        cdbMain_->DefaultExt = SchemeExtension;
     });
     const bool firstFile = !hasSchemeFile();
     if (firstFile)
@@ -78,10 +69,7 @@ void frmMain::mnuFileSaveAs_Click() {
     if (!showDialog(proc, &DialogService::ShowSave))
         return;
 
-    const QString path = withSchemeExtension(cdbMain_->FileName, cdbMain_->FilterIndex);
-    // The dialog shows the name actually used the next time it opens.
-    cdbMain_->FileName = path;
-    cdbMain_->FileTitle = fileTitleOf(path);
+    const QString path = cdbMain_->FileName;
     scheme_.SchemeFileName = path;
     QString title = titleWithoutExtension(path);
     UpdateFormCaption(title);
@@ -93,6 +81,7 @@ void frmMain::mnuFileOpen_Click() {
     proc.step([&] {
         cdbMain_->Filter = SchemeFilter;
         cdbMain_->FilterIndex = SchemeFilterIndex;
+        cdbMain_->DefaultExt = SchemeExtension;
     });
     if (!hasSchemeFile())
         proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });

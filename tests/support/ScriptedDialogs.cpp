@@ -126,10 +126,12 @@ bool ScriptedDialogs::runFile(Kind kind) {
     const Answer* a = next(kind);
     if (!a)
         return false;
-    FileName = a->values.FileName;
-    FileTitle = a->values.FileTitle;
     if (a->filterIndex > 0)
         FilterIndex = a->filterIndex;
+    // As Qt's dialog does, a name typed without an extension gets the default one.
+    FileName = withDefaultSuffix(a->values.FileName,
+                                 defaultSuffixFor(Filter, FilterIndex, DefaultExt));
+    FileTitle = fileTitleOf(FileName);
     return true;
 }
 

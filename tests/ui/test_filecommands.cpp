@@ -1,6 +1,7 @@
 #include "EditWindow.h"
 #include "framework/Globals.h"
 #include "scheme/SchemeFile.h"
+#include "support/ModalSteps.h"
 #include "ui/ColorSwatch.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewPage.h"
@@ -8,12 +9,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
-#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -26,29 +25,6 @@ const QString Filter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna
 void editTextColour(EditWindow& w, qint32 color) {
     w.dialogs->answerColor(color);
     QTest::mouseClick(w.main.editor->lblFGColorSelect[2], Qt::LeftButton);
-}
-
-// Types `name` into the next file dialog and accepts it, as a user would. A dialog
-// that does not appear within thirty seconds leaves the timer idle, and the test
-// fails on the missing file instead of hanging.
-void typeIntoNextFileDialog(const QString& name) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, name, clock] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialog && clock->elapsed() < 30000)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (!dialog)
-            return;
-        if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            field->setText(name);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    timer->start();
 }
 
 // The scheme's values as the file carries them, without the file information.
@@ -239,11 +215,64 @@ private Q_SLOTS:
         main.mnuThemesItem_Click(0);
         main.scheme().SchemeChanged = true;
         const QString typed = world.path(QStringLiteral("green"));
-        typeIntoNextFileDialog(typed);
+        ModalSteps steps;
+        steps.then<QFileDialog>([&](QFileDialog* d) { typeFileNameAndAccept(d, typed); }).start();
         main.mnuFileSaveAs_Click();
         QVERIFY(QFile::exists(typed + QStringLiteral(".tna")));
         QVERIFY(!QFile::exists(typed));
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA: ") + typed + QStringLiteral(".tna"));
+    }
+
+    // Qt's own dialog, not the scripted one: the question about an existing file must
+    // come whether the name is typed with its extension or without.
+    void realSaveDialogAsksBeforeReplacing_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("without extension, keep") << "precious" << false;
+        QTest::newRow("with extension, keep") << "precious.tna" << false;
+        QTest::newRow("without extension, replace") << "precious" << true;
+    }
+    void realSaveDialogAsksBeforeReplacing() {
+        QFETCH(QString, typed);
+        QFETCH(bool, replace);
+        TestWorld world;
+        world.setUpGlobals();
+        const QString precious = world.path(QStringLiteral("precious.tna"));
+        writeFile(precious, "years of work");
+        frmMain main;
+        main.mnuThemesItem_Click(0);
+        main.scheme().SchemeChanged = true;
+
+        bool nativeDialog = true;
+        QString question;
+        ModalSteps steps;
+        steps
+            .then<QFileDialog>([&](QFileDialog* d) {
+                nativeDialog = !d->testOption(QFileDialog::DontUseNativeDialog);
+                typeFileNameAndAccept(d, world.path(typed));
+            })
+            .then<QMessageBox>([&](QMessageBox* box) {
+                question = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+        // Kept: the dialog stays open after the question and is then cancelled.
+        if (!replace)
+            steps.then<QFileDialog>([](QFileDialog* d) { d->reject(); });
+        steps.start();
+        main.mnuFileSaveAs_Click();
+
+        QCOMPARE(steps.done(), replace ? 2 : 3);
+        QVERIFY(!nativeDialog);
+        QVERIFY2(question.contains(QStringLiteral("precious.tna")), qPrintable(question));
+        QCOMPARE(QDir(world.dir.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("precious.tna")});
+        if (replace) {
+            QCOMPARE(readFile(precious).count("\r\n"), SchemeFileLineCount);
+            QCOMPARE(main.scheme().SchemeFileName, precious);
+        } else {
+            QCOMPARE(readFile(precious), QByteArray("years of work"));
+            QVERIFY(main.scheme().SchemeChanged);
+        }
     }
 
     void savingWithTheAllFilesFilterKeepsTheName() {
@@ -282,7 +311,7 @@ private Q_SLOTS:
         w.dialogs->answerFile(Kind::Save, path, 1);
         w.main.mnuFileSaveAs->trigger();
         QVERIFY(QFile::exists(path));
-        w.dialogs->answerFile(Kind::Open, path);
+        w.dialogs->answerFile(Kind::Open, path, 1);
         w.main.mnuFileOpen->trigger();
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + title);
         QCOMPARE(world.prompt.messages, QStringList());
