@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     setErrorPrompt(&prompt);
 
     std::unique_ptr<frmMain> mainWindow;
+    // Abort ends the program at once; unsaved changes are offered for saving first.
+    prompt.setAbortCheck([&mainWindow] { return !mainWindow || mainWindow->maybeSave(); });
     frmSplash splash([&mainWindow] {
         if (!mainWindow)
             mainWindow = std::make_unique<frmMain>();

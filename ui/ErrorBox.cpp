@@ -1,24 +1,56 @@
 #include "ui/ErrorBox.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 
-ErrorPrompt::Answer QtErrorPrompt::askRuntimeError(const QString& message) {
+namespace {
+
+// Qt takes Abort, the box's only rejecting button, for the Escape button, so that
+// Escape or the close button would end the program. Neither means Abort here.
+class RuntimeErrorBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+ErrorPrompt::Answer showRuntimeErrorBox(const QString& message) {
     QString text = message;
     // Carriage returns alone break lines in the classic box; Qt needs line feeds.
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("RUNTIME ERROR"), text,
-                    QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
-                    QApplication::activeWindow());
+    RuntimeErrorBox box(QMessageBox::Critical, QStringLiteral("RUNTIME ERROR"), text,
+                        QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
+                        QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("runtimeErrorBox"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Retry);
     switch (box.exec()) {
     case QMessageBox::Abort:
-        return Answer::Abort;
+        return ErrorPrompt::Answer::Abort;
     case QMessageBox::Retry:
-        return Answer::Retry;
+        return ErrorPrompt::Answer::Retry;
     default:
-        return Answer::Ignore;
+        return ErrorPrompt::Answer::Ignore;
+    }
+}
+
+} // namespace
+
+ErrorPrompt::Answer QtErrorPrompt::askRuntimeError(const QString& message) {
+    for (;;) {
+        const Answer answer = showRuntimeErrorBox(message);
+        if (answer != Answer::Abort || !abortCheck_ || abortCheck_())
+            return answer;
     }
 }
 
