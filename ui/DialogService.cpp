@@ -1,12 +1,12 @@
 #include "ui/DialogService.h"
 
 #include "framework/RuntimeError.h"
+#include "ui/FontDialog.h"
 #include "ui/WindowUtil.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -139,25 +139,14 @@ bool QtDialogService::runColor() {
 }
 
 bool QtDialogService::runFont() {
-    QFont initial(FontName);
-    if (FontSize > 0)
-        initial.setPointSizeF(FontSize);
-    initial.setBold(FontBold);
-    initial.setItalic(FontItalic);
-    initial.setUnderline(FontUnderline);
-    QFontDialog dialog(initial, parent_);
-    // A face this system lacks is shown as its stand-in. A user who leaves that face
-    // alone and only changes the size or style keeps the name the scheme had.
-    const QString shownFamily = dialog.currentFont().family();
-    if (dialog.exec() != QDialog::Accepted)
+    FontChoice choice{FontName, FontBold, FontItalic, FontUnderline, FontSize};
+    if (!runFontDialog(parent_, choice))
         return false;
-    const QFont chosen = dialog.selectedFont();
-    if (FontName.isEmpty() || chosen.family() != shownFamily)
-        FontName = chosen.family();
-    FontBold = chosen.bold();
-    FontItalic = chosen.italic();
-    FontUnderline = chosen.underline();
-    FontSize = static_cast<float>(chosen.pointSizeF());
+    FontName = choice.name;
+    FontBold = choice.bold;
+    FontItalic = choice.italic;
+    FontUnderline = choice.underline;
+    FontSize = choice.size;
     return true;
 }
 

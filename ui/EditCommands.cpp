@@ -122,13 +122,15 @@ void frmMain::cmdFontSelect_Click(int index) {
             slot = fontSlotOfRow(index);
         }))
         return;
-    // The dialog starts from the font the row's button shows; its size comes from
-    // the element, and a size that is no number is this handler's error.
+    // The dialog starts from the font the row's button shows, with the family as the
+    // scheme writes it; its size comes from the element, and a size that is no number
+    // is this handler's error.
     proc.step([&] {
         const QFont shown = button->font();
+        const QString written = scheme_.font(FontAttr::Face, slot).toText();
         cdbMain_->FontBold = shown.bold();
         cdbMain_->FontItalic = shown.italic();
-        cdbMain_->FontName = shown.family();
+        cdbMain_->FontName = written.isEmpty() ? shown.family() : written;
         cdbMain_->FontUnderline = shown.underline();
     });
     proc.step([&] { cdbMain_->FontSize = scheme_.font(FontAttr::Size, slot).toSingle(); });

@@ -3,6 +3,7 @@
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/ColorSwatch.h"
+#include "ui/SchemeFont.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtil.h"
 
@@ -35,30 +36,6 @@ QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QRect& geome
     return box;
 }
 
-// Applies a style code to a font. Codes other than 0..3 leave it as it was; an
-// entry never set counts as 0, as an empty value compares equal to zero.
-void applyStyle(QFont& font, const SchemeValue& style) {
-    double code = 0;
-    if (style.kind() != SchemeValue::Kind::Empty) {
-        const std::optional<double> number = style.toNumber();
-        if (!number)
-            return;
-        code = *number;
-    }
-    if (code == 0) {
-        font.setItalic(false);
-        font.setBold(false);
-    } else if (code == 1) {
-        font.setItalic(true);
-        font.setBold(false);
-    } else if (code == 2) {
-        font.setItalic(false);
-        font.setBold(true);
-    } else if (code == 3) {
-        font.setItalic(true);
-        font.setBold(true);
-    }
-}
 } // namespace
 
 EditorPanel::EditorPanel(QWidget* clientArea) : QObject(clientArea) {
@@ -141,17 +118,14 @@ void EditorPanel::SetFontsAndColors(const ColorScheme& scheme) {
         });
         proc.step([&] {
             // The button keeps its own size and underline; only the face and the
-            // style follow the element.
-            const QString face = scheme.font(FontAttr::Face, slot).toText();
-            if (face.isEmpty())
-                return;
+            // style follow the element, by the rule the preview follows too.
             QFont f = button->font();
-            f.setFamily(face);
+            SchemeFont::applyFace(f, scheme.font(FontAttr::Face, slot));
             button->setFont(f);
         });
         proc.step([&] {
             QFont f = button->font();
-            applyStyle(f, scheme.font(FontAttr::Style, slot));
+            SchemeFont::applyStyle(f, scheme.font(FontAttr::Style, slot));
             button->setFont(f);
         });
     }

@@ -5,6 +5,7 @@
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/PreviewItem.h"
+#include "ui/SchemeFont.h"
 #include "ui/Twips.h"
 #include "ui/WindowUtil.h"
 
@@ -112,11 +113,8 @@ void PreviewPage::applyFonts(Procedure& proc, const ColorScheme& scheme, Preview
                              Element element, Style style) {
     const int slot = themeElement(element).fontSlot;
     proc.step([&] {
-        const QString name = scheme.font(FontAttr::Face, slot).toText();
-        if (name.isEmpty())
-            return;
         QFont font = label->font();
-        font.setFamily(name);
+        SchemeFont::applyFace(font, scheme.font(FontAttr::Face, slot));
         label->setFont(font);
     });
     proc.step([&] {
@@ -129,23 +127,8 @@ void PreviewPage::applyFonts(Procedure& proc, const ColorScheme& scheme, Preview
     });
     if (style == Style::Apply) {
         proc.step([&] {
-            const SchemeValue& code = scheme.font(FontAttr::Style, slot);
-            if (code.isEmpty()) {
-                QFont font = label->font();
-                font.setBold(false);
-                font.setItalic(false);
-                label->setFont(font);
-                return;
-            }
-            const std::optional<double> number = code.toNumber();
-            // Only the four codes mean something; any other leaves bold and italic as
-            // they were.
-            if (!number || (*number != 0 && *number != 1 && *number != 2 && *number != 3))
-                return;
-            const int c = static_cast<int>(*number);
             QFont font = label->font();
-            font.setBold(c == 2 || c == 3);
-            font.setItalic(c == 1 || c == 3);
+            SchemeFont::applyStyle(font, scheme.font(FontAttr::Style, slot));
             label->setFont(font);
         });
     }

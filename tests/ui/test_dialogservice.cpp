@@ -9,8 +9,11 @@
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +47,25 @@ template <class T> void whenModal(std::function<void(T*)> action) {
         }
     });
     timer->start();
+}
+
+// A part of Qt's font dialog by its place in the dialog's grid: the family, style
+// and size fields in row 1, their lists in row 2.
+template <class T> T* fontDialogPart(QFontDialog* dialog, int row, int column) {
+    const auto* grid = qobject_cast<QGridLayout*>(dialog->layout());
+    const QLayoutItem* item = grid ? grid->itemAtPosition(row, column) : nullptr;
+    T* part = item ? qobject_cast<T*>(item->widget()) : nullptr;
+    if (!part)
+        qFatal("the font dialog has no such part");
+    return part;
+}
+
+// Types into a field or a list as a user would: a field's text is replaced.
+void typeInto(QWidget* widget, const QString& text) {
+    widget->setFocus();
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        field->selectAll();
+    QTest::keyClicks(widget, text);
 }
 
 int cancelNumber(const std::function<void()>& show) {
@@ -157,25 +179,143 @@ private Q_SLOTS:
     void qtFontDialogKeepsAMissingFaceUnlessAnotherIsChosen() {
         QWidget owner;
         QtDialogService dialogs(&owner);
-        // A face this machine lacks: the dialog shows a stand-in.
+        // A face this machine lacks: the dialog shows its name and a stand-in.
         dialogs.FontName = QStringLiteral("No Such Face Tintora");
         dialogs.FontSize = 10.0f;
-        whenModal<QFontDialog>([](QFontDialog* d) {
-            QFont f = d->currentFont();
-            f.setPointSizeF(12);
-            d->setCurrentFont(f);
+        QString shownFamily;
+        whenModal<QFontDialog>([&](QFontDialog* d) {
+            shownFamily = fontDialogPart<QLineEdit>(d, 1, 0)->text();
+            typeInto(fontDialogPart<QLineEdit>(d, 1, 4), QStringLiteral("12"));
             d->accept();
         });
         dialogs.ShowFont();
+        QCOMPARE(shownFamily, QStringLiteral("No Such Face Tintora (not installed)"));
         QCOMPARE(dialogs.FontName, QStringLiteral("No Such Face Tintora"));
         QCOMPARE(dialogs.FontSize, 12.0f);
 
         whenModal<QFontDialog>([](QFontDialog* d) {
-            d->setCurrentFont(QFont(QStringLiteral("Liberation Mono"), 12));
+            typeInto(fontDialogPart<QListView>(d, 2, 0), QStringLiteral("Liberation Mono"));
             d->accept();
         });
         dialogs.ShowFont();
         QCOMPARE(dialogs.FontName, QStringLiteral("Liberation Mono"));
+    }
+
+    // Qt's size field takes whole numbers: "10.5" became 105. Either decimal mark is
+    // taken, whatever the language, and the field shows the size in the user's own.
+    void qtFontDialogTakesFractionalSizes_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<float>("size");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::newRow("10.5") << "C" << "10.5" << 10.5f << "10.5";
+        QTest::newRow("9.25") << "C" << "9.25" << 9.25f << "9.25";
+        QTest::newRow("comma in English") << "en_US" << "10,5" << 10.5f << "10.5";
+        QTest::newRow("10,5 in German") << "de_DE" << "10,5" << 10.5f << "10,5";
+        QTest::newRow("9,25 in German") << "de_DE" << "9,25" << 9.25f << "9,25";
+        QTest::newRow("point in German") << "de_DE" << "10.5" << 10.5f << "10,5";
+        QTest::newRow("whole") << "de_DE" << "14" << 14.0f << "14";
+    }
+    void qtFontDialogTakesFractionalSizes() {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(float, size);
+        QFETCH(QString, shownAfter);
+        const QLocale before;
+        QLocale::setDefault(QLocale(language));
+        QWidget owner;
+        QtDialogService dialogs(&owner);
+        dialogs.FontName = QStringLiteral("Liberation Serif");
+        dialogs.FontSize = 8.0f;
+        double sampleSize = 0;
+        for (int round = 0; round < 2; ++round) {
+            QString shown;
+            whenModal<QFontDialog>([&](QFontDialog* d) {
+                auto* field = fontDialogPart<QLineEdit>(d, 1, 4);
+                shown = field->text();
+                if (round == 0) {
+                    typeInto(field, typed);
+                    sampleSize = d->findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"))
+                                     ->font()
+                                     .pointSizeF();
+                }
+                d->accept();
+            });
+            dialogs.ShowFont();
+            // The size chosen is shown again as the next dialog's start.
+            QCOMPARE(shown, round == 0 ? QStringLiteral("8") : shownAfter);
+            QCOMPARE(dialogs.FontSize, size);
+        }
+        QLocale::setDefault(before);
+        QCOMPARE(sampleSize, static_cast<double>(size));
+        // Stored as the scheme stores it, the text reads back as the same size.
+        const SchemeValue stored = SchemeValue::single(dialogs.FontSize);
+        QCOMPARE(SchemeValue::text(stored.toText()).toSingle(), size);
+    }
+
+    // A family chosen without a style keeps the style the dialog started with, even
+    // where the family names its styles otherwise (DejaVu's "Book" and "Oblique").
+    void qtFontDialogKeepsTheStyleUnlessAnotherIsPicked_data() {
+        QTest::addColumn<QString>("startFamily");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::addColumn<QString>("typedFamily");
+        QTest::addColumn<QString>("pickedStyle");
+        QTest::addColumn<bool>("boldAfter");
+        QTest::addColumn<bool>("italicAfter");
+        QTest::newRow("missing regular, new family") << "Georgia" << false << false << "DejaVu Sans"
+                                                     << QString() << false << false;
+        QTest::newRow("missing bold, new family") << "Verdana" << true << false << "DejaVu Serif"
+                                                  << QString() << true << false;
+        QTest::newRow("installed italic, new family") << "Liberation Sans" << false << true
+                                                      << "DejaVu Sans" << QString() << false << true;
+        QTest::newRow("style picked") << "Georgia" << false << false << "Liberation Serif"
+                                      << "Bold Italic" << true << true;
+    }
+    void qtFontDialogKeepsTheStyleUnlessAnotherIsPicked() {
+        QFETCH(QString, startFamily);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        QFETCH(QString, typedFamily);
+        QFETCH(QString, pickedStyle);
+        QFETCH(bool, boldAfter);
+        QFETCH(bool, italicAfter);
+        if (!QFontDatabase::hasFamily(typedFamily))
+            QSKIP("the family to choose is not installed here");
+        QWidget owner;
+        QtDialogService dialogs(&owner);
+        dialogs.FontName = startFamily;
+        dialogs.FontSize = 12.0f;
+        dialogs.FontBold = bold;
+        dialogs.FontItalic = italic;
+        QFont shownAtStart;
+        QFont shownAtEnd;
+        whenModal<QFontDialog>([&](QFontDialog* d) {
+            shownAtStart = d->currentFont();
+            typeInto(fontDialogPart<QListView>(d, 2, 0), typedFamily);
+            if (!pickedStyle.isEmpty()) {
+                auto* styles = fontDialogPart<QListView>(d, 2, 2);
+                const QModelIndexList found = styles->model()->match(
+                    styles->model()->index(0, 0), Qt::DisplayRole, pickedStyle, 1,
+                    Qt::MatchExactly);
+                QVERIFY(!found.isEmpty());
+                styles->scrollTo(found.first());
+                QTest::mouseClick(styles->viewport(), Qt::LeftButton, {},
+                                  styles->visualRect(found.first()).center());
+            }
+            shownAtEnd = d->currentFont();
+            d->accept();
+        });
+        dialogs.ShowFont();
+        QCOMPARE(dialogs.FontName, typedFamily);
+        QCOMPARE(dialogs.FontBold, boldAfter);
+        QCOMPARE(dialogs.FontItalic, italicAfter);
+        // The dialog shows the style that will be kept.
+        QCOMPARE(shownAtEnd.family(), typedFamily);
+        QCOMPARE(shownAtEnd.italic(), italicAfter);
+        QCOMPARE(shownAtEnd.bold(), boldAfter);
+        if (QFontDatabase::hasFamily(startFamily))
+            QCOMPARE(shownAtStart.italic(), italic);
     }
 
     void qtSaveDialogShowsFilterAndInitDir() {

@@ -1,16 +1,25 @@
 #include "EditWindow.h"
+#include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
+#include "support/ModalSteps.h"
 #include "ui/ColorSwatch.h"
+#include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGridLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 using Kind = ScriptedDialogs::Kind;
+
+Q_DECLARE_METATYPE(SchemeValue)
 
 namespace {
 QColor pageColor(const frmMain& main) {
@@ -177,6 +186,104 @@ private Q_SLOTS:
         QVERIFY(panel.chkUseSame[0]->isChecked());
         QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), w.scheme().pageBackground());
         QCOMPARE(panel.lblFGColorSelect[4]->colorValue(), w.scheme().color(ColorAttr::Fore, 3));
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    // With Qt's own dialog: a size typed with a fraction, in a language that writes a
+    // decimal comma, is stored, shown and written as that size.
+    void fractionalSizeFromTheRealFontDialog() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        w.main.setDialogService(std::make_unique<QtDialogService>(&w.main));
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        ModalSteps steps;
+        steps
+            .then<QFontDialog>([](QFontDialog* d) {
+                const auto* grid = qobject_cast<QGridLayout*>(d->layout());
+                auto* size = qobject_cast<QLineEdit*>(grid->itemAtPosition(1, 4)->widget());
+                size->setFocus();
+                size->selectAll();
+                QTest::keyClicks(size, QStringLiteral("10,5"));
+                d->accept();
+            })
+            .start();
+        QTest::mouseClick(w.main.editor->cmdFontSelect[3], Qt::LeftButton);
+        QLocale::setDefault(before);
+
+        QCOMPARE(steps.done(), 1);
+        QCOMPARE(w.scheme().font(FontAttr::Size, 2).toSingle(), 10.5f);
+        QVERIFY(w.main.editor->cmdFontSelect[3]->text().endsWith(QStringLiteral(" - 10.5")));
+        QCOMPARE(w.main.picDisplay->lblDisplayHeading[1]->font().pointSizeF(), 10.5);
+        const QString path = world.path(QStringLiteral("sizes.tna"));
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+            QVERIFY(writeSchemeFile(proc, w.scheme(), testFileInformation(), path));
+        }
+        QVERIFY(readFile(path).contains("\tFontSize: 10.5\r\n"));
+        ColorScheme opened;
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+            QVERIFY(readSchemeFile(proc, opened, path).complete);
+        }
+        QCOMPARE(opened.font(FontAttr::Size, 2).toSingle(), 10.5f);
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    // The editor's button and the preview make a font from the same values by one
+    // rule: the family without its quotes (the scheme keeps them), the face from
+    // FontStyle with an empty value as regular and an unknown code as no change.
+    void buttonAndPreviewMakeTheSameFont_data() {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<SchemeValue>("firstStyle");
+        QTest::addColumn<SchemeValue>("style");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        const SchemeValue regular = SchemeValue::integer(0);
+        QTest::newRow("quoted first family") << "'Liberation Serif'" << regular << regular
+                                             << "Liberation Serif" << false << false;
+        QTest::newRow("double quotes") << "\"Liberation Mono\"" << regular << regular
+                                       << "Liberation Mono" << false << false;
+        QTest::newRow("blanks around") << " Liberation Serif " << regular << regular
+                                       << "Liberation Serif" << false << false;
+        QTest::newRow("empty style from a file")
+            << "Liberation Sans" << SchemeValue::integer(2) << SchemeValue::text(QString())
+            << "Liberation Sans" << false << false;
+        QTest::newRow("style as text") << "Liberation Sans" << regular
+                                       << SchemeValue::text(QStringLiteral("3"))
+                                       << "Liberation Sans" << true << true;
+        QTest::newRow("unknown code keeps the face")
+            << "Liberation Sans" << SchemeValue::integer(1) << SchemeValue::integer(7)
+            << "Liberation Sans" << false << true;
+    }
+    void buttonAndPreviewMakeTheSameFont() {
+        QFETCH(QString, face);
+        QFETCH(SchemeValue, firstStyle);
+        QFETCH(SchemeValue, style);
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const int body = themeElement(Element::BODY).fontSlot;
+        w.scheme().font(FontAttr::Face, body) = SchemeValue::text(face);
+        w.scheme().font(FontAttr::Style, body) = firstStyle;
+        QTest::keyClick(&w.main, Qt::Key_F5);
+        w.scheme().font(FontAttr::Style, body) = style;
+        QTest::keyClick(&w.main, Qt::Key_F5);
+
+        const QFont button = w.main.editor->cmdFontSelect[2]->font();
+        const QFont label = w.main.picDisplay->lblDisplayRegText->font();
+        for (const QFont& font : {button, label}) {
+            QCOMPARE(font.family(), family);
+            QCOMPARE(QFontInfo(font).family(), family);
+            QCOMPARE(font.bold(), bold);
+            QCOMPARE(font.italic(), italic);
+        }
+        QCOMPARE(w.scheme().font(FontAttr::Face, body).toText(), face);
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
