@@ -1,13 +1,127 @@
 #include "framework/DataFolder.h"
 
+#include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
+#include "framework/TextFile.h"
+
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <optional>
+
 namespace DataFolder {
+
+namespace {
+
+const QString Themes = QStringLiteral("Themes");
+
+// What a per-user folder was seeded with: the bundle's stamp and each seeded file
+// (relative to the folder) with the hash of its content at the time.
+struct SeedRecord {
+    int stamp = 0;
+    QMap<QString, QByteArray> files;
+};
+
+QByteArray hashOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
+// The stamp of a bundle; 0 when it has none.
+int bundleStamp(const QString& bundled) {
+    QFile file(bundled + QLatin1Char('/') + QLatin1String(BundleStampName));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readLine().trimmed().toInt();
+}
+
+// The ordinary files of a bundle's Themes folder, relative to the bundle.
+QStringList bundledFiles(const QString& bundled) {
+    QStringList files;
+    const QDir root(bundled);
+    QDirIterator it(bundled + QLatin1Char('/') + Themes, QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(root.relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+std::optional<SeedRecord> readRecord(const QString& user) {
+    QFile file(user + QLatin1Char('/') + QLatin1String(SeedRecordName));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    SeedRecord record;
+    record.stamp = file.readLine().trimmed().toInt();
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        const qsizetype gap = line.indexOf("  ");
+        if (gap > 0)
+            record.files.insert(QString::fromUtf8(line.mid(gap + 2)), line.left(gap));
+    }
+    return record;
+}
+
+void writeRecord(const QString& user, const SeedRecord& record) {
+    const QString path = user + QLatin1Char('/') + QLatin1String(SeedRecordName);
+    QByteArray bytes = QByteArray::number(record.stamp) + '\n';
+    for (auto it = record.files.cbegin(); it != record.files.cend(); ++it)
+        bytes += it.value() + "  " + it.key().toUtf8() + '\n';
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        raiseFileError(path, true, file.errorString());
+}
+
+void makeFolder(const QString& path) {
+    if (!QDir().mkpath(path))
+        raiseFileError(path, true);
+}
+
+// Copies one file, replacing what is there.
+void copyFile(const QString& from, const QString& to) {
+    makeFolder(QFileInfo(to).absolutePath());
+    if (QFileInfo::exists(to) && !QFile::remove(to))
+        raiseFileError(to, true);
+    QFile source(from);
+    if (!source.copy(to))
+        raiseFileError(to, true, source.errorString());
+}
+
+// Copies the bundle's files into the user folder, each one step, and records them.
+void copyBundle(Procedure& proc, const QString& bundled, const QString& user) {
+    SeedRecord record;
+    record.stamp = bundleStamp(bundled);
+    for (const QString& relative : bundledFiles(bundled)) {
+        const QString from = bundled + QLatin1Char('/') + relative;
+        const QString to = user + QLatin1Char('/') + relative;
+        proc.TaskDetail = to;
+        if (proc.step([&] { copyFile(from, to); }))
+            record.files.insert(relative, hashOf(to));
+    }
+    proc.TaskDetail = user + QLatin1Char('/') + QLatin1String(SeedRecordName);
+    proc.step([&] { writeRecord(user, record); });
+}
+
+bool unchangedSinceSeeding(const QString& user, const SeedRecord& record) {
+    for (auto it = record.files.cbegin(); it != record.files.cend(); ++it)
+        if (hashOf(user + QLatin1Char('/') + it.key()) != it.value())
+            return false;
+    return !record.files.isEmpty();
+}
+
+} // namespace
 
 QString bundledDataDir() {
     const QString installed =
@@ -23,40 +137,50 @@ QString bundledDataDir() {
 
 QString userDataDir() {
     // Both programs share one folder whatever their executable's name.
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                        QStringLiteral("/tintora");
-    QDir().mkpath(dir);
-    return dir;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/tintora");
 }
 
-bool seed(const QString& from, const QString& to) {
-    bool ok = QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    const QDir source(from);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info = it.fileInfo();
-        const QString target = to + QLatin1Char('/') + source.relativeFilePath(path);
-        if (info.isDir())
-            ok = QDir().mkpath(target) && ok;
-        else if (!QFileInfo::exists(target))
-            ok = QFile::copy(path, target) && ok;
-    }
-    return ok;
-}
-
-QString resolveStartDir() {
+QString locate() {
     const QString current = QDir::currentPath();
-    if (QFileInfo(current + QStringLiteral("/Themes")).isDir())
+    if (QFileInfo(current + QLatin1Char('/') + Themes).isDir())
         return current;
+    return userDataDir();
+}
+
+void seedUserFolder(const QString& bundled, const QString& user) {
+    Procedure proc(QStringLiteral("CV-Code.subSeedDataFolder"));
+    proc.Task = QStringLiteral("Set up the data folder ") + QDir::toNativeSeparators(user);
+    const QString themes = user + QLatin1Char('/') + Themes;
+    if (!QFileInfo(themes).isDir()) {
+        proc.TaskDetail = themes;
+        if (!proc.step([&] { makeFolder(themes); }))
+            return;
+        if (!bundled.isEmpty())
+            copyBundle(proc, bundled, user);
+        return;
+    }
+    // A newer bundle replaces only a seeded copy the user has left as it was.
+    const std::optional<SeedRecord> record = readRecord(user);
+    if (bundled.isEmpty() || !record || bundleStamp(bundled) <= record->stamp ||
+        !unchangedSinceSeeding(user, *record))
+        return;
+    for (auto it = record->files.cbegin(); it != record->files.cend(); ++it) {
+        const QString stale = user + QLatin1Char('/') + it.key();
+        proc.TaskDetail = stale;
+        proc.step([&] {
+            if (!QFile::remove(stale))
+                raiseFileError(stale, true);
+        });
+    }
+    copyBundle(proc, bundled, user);
+}
+
+void prepare(const QString& startDir) {
     const QString user = userDataDir();
-    const QString bundled = bundledDataDir();
-    if (!bundled.isEmpty())
-        seed(bundled, user);
-    else
-        QDir().mkpath(user + QStringLiteral("/Themes"));
-    return user;
+    if (QDir::cleanPath(startDir) != QDir::cleanPath(user))
+        return;
+    seedUserFolder(bundledDataDir(), user);
 }
 
 QString themesDir(const QString& startDir) {

@@ -2,26 +2,40 @@
 
 #include <QString>
 
-// Where the program's data folder (the one holding Themes/) is.
+// Where the program's data folder (the one holding Themes/) is, and how the per-user
+// one gets the bundled themes.
 namespace DataFolder {
 
 // The current folder when it holds a Themes folder; otherwise the per-user data
-// folder, created and seeded from the installed or build-tree data on first use.
-QString resolveStartDir();
+// folder. Reads only: nothing is created, so a command that only reads leaves the
+// user's home as it was.
+QString locate();
 
 // The bundled data folder: share/tintora of the installation, else data/ of the
 // source tree this program was built from. Empty when neither exists.
 QString bundledDataDir();
 
-// Copies every file of `from` that `to` lacks, folders included. Existing files are
-// left alone, so a user's changes to a theme survive.
-bool seed(const QString& from, const QString& to);
-
-// The per-user data folder (created when missing).
+// The per-user data folder (not created here).
 QString userDataDir();
 
 // The folder of the theme working copies in the data folder `startDir`: its Themes,
 // joined with the platform's separator.
 QString themesDir(const QString& startDir);
+
+// The file in a bundled data folder whose number says which edition of the bundled
+// themes it holds, and the record the per-user folder keeps of what it was given.
+inline constexpr const char* BundleStampName = "studio.stamp";
+inline constexpr const char* SeedRecordName = ".tintora-seed";
+
+// Gets the folder the program is about to read themes from ready. Only the per-user
+// data folder is touched, and only in two cases: without a Themes folder it is seeded
+// from the bundled data; seeded before from an older bundle (a lower stamp) and not
+// changed by the user since, its seeded files are replaced by the bundled ones.
+// Anything the user deleted or changed stays so. Failures are run-time errors
+// through the handler, under the caller's routine, naming the folder.
+void prepare(const QString& startDir);
+
+// prepare() with the folders given: `bundled` is copied into `user`.
+void seedUserFolder(const QString& bundled, const QString& user);
 
 } // namespace DataFolder

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 Globals& globals() {
     static Globals g;
@@ -31,18 +32,19 @@ void subSetupGlobals() {
     g.VersionText =
         formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision);
 
-    // Off Windows the account and profile come from the usual Unix variables.
+    // Off Windows the account comes from the usual Unix variable.
     g.UserName = qEnvironmentVariable("USERNAME");
     if (g.UserName.isEmpty())
         g.UserName = qEnvironmentVariable("USER");
-    QString profile = qEnvironmentVariable("USERPROFILE");
-    if (profile.isEmpty())
-        profile = qEnvironmentVariable("HOME");
-#ifdef Q_OS_WIN
-    g.AppDataPath = profile + QStringLiteral("\\Documents\\Tintora");
-#else
-    g.AppDataPath = profile + QStringLiteral("/Documents/Tintora");
-#endif
+    // The desktop's own documents folder, wherever the user has it.
+    g.AppDataPath = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                    QStringLiteral("/Tintora");
+    g.StartDir = DataFolder::locate();
+}
+
+void subSetupFolders() {
+    Procedure proc(QStringLiteral("CV-Code.subSetupFolders"));
+    Globals& g = globals();
     if (!proc.test([&] { return fcnPathExists(g.AppDataPath); })) {
         // A fresh account may have no Documents folder yet; make it too.
         proc.step([&] {
@@ -50,7 +52,7 @@ void subSetupGlobals() {
                 raiseError(Err::PathNotFound);
         });
     }
-    g.StartDir = DataFolder::resolveStartDir();
+    DataFolder::prepare(g.StartDir);
 }
 
 namespace {

@@ -5,6 +5,9 @@ One run regenerates everything this script owns:
   data/Themes/Studio/*.css and *.gif   the bundled Default theme
   ui/resources/placeholders/*.gif      the preview's design-time placeholder pictures
 
+When the Studio files change, raise the number in data/studio.stamp: a user's copy
+seeded from an older edition is then brought up to date, if the user left it as it was.
+
 Only the Python standard library is used, so the pictures come from a small GIF89a
 encoder below. The output is deterministic: running the script twice gives the same
 bytes, so the committed files only change when the drawing changes.

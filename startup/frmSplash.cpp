@@ -94,6 +94,7 @@ void frmSplash::Form_Load() {
         lblVersion->move(right - lblVersion->width() + 1, lblVersion->y());
     });
     proc.step([&] { subSetupGlobals(); });
+    proc.step([&] { subSetupFolders(); });
     proc.step([&] { themeSources = defaultThemeSources(globals().UserName); });
     proc.step([&] { CenterForm(this); });
 }

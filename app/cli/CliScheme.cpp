@@ -52,8 +52,11 @@ bool readOptions(const QCommandLineParser& parser, CliSchemeOptions& options, QS
 // The data folder the themes are read from: --data-dir, else the desktop's. None,
 // with a message on standard error, when --data-dir names no folder.
 std::optional<QString> dataFolder(const CliSchemeOptions& options) {
-    if (options.dataDir.isEmpty())
+    if (options.dataDir.isEmpty()) {
+        // The themes are read from the folder the desktop uses, made ready as it does.
+        DataFolder::prepare(globals().StartDir);
         return globals().StartDir;
+    }
     const QFileInfo dataDir(options.dataDir);
     if (!dataDir.isDir()) {
         printCliError(QStringLiteral("the data folder %1 does not exist").arg(options.dataDir));

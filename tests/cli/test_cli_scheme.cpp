@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -302,6 +303,54 @@ private Q_SLOTS:
                                                   "was recognised."),
                  run.err.constData());
         QCOMPARE(run.out, QByteArray());
+    }
+
+    // Commands that only read, or read a data folder given to them, leave the user's
+    // home as it was: no folder for scheme files, no per-user data folder.
+    void commandsThatOnlyReadWriteNothingHome_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("--version") << QStringList{"--version"};
+        QTest::newRow("--help") << QStringList{"--help"};
+        QTest::newRow("report") << QStringList{"report", "@/blue.tna"};
+        QTest::newRow("scheme --data-dir") << QStringList{"scheme", "--data-dir", "@/data", "Blue"};
+        QTest::newRow("render --data-dir")
+            << QStringList{"render", "--data-dir", "@/data", "-o", "@/out.png", "Blue"};
+    }
+    void commandsThatOnlyReadWriteNothingHome() {
+        QFETCH(QStringList, args);
+        TestWorld world;
+        writeScheme(world, "blue.tna", populatedScheme());
+        const QString source = qEnvironmentVariable("TINTORA_SOURCE_DIR") + "/data/Themes/Studio";
+        QDir().mkpath(world.path("data/Themes/Blue"));
+        for (const QString& file : QDir(source).entryList(QDir::Files))
+            QFile::copy(source + "/" + file, world.path("data/Themes/Blue/") + file);
+        const QString home = world.path("home");
+        QDir().mkpath(home);
+        args.replaceInStrings(QStringLiteral("@"), world.dir.path());
+
+        const Run run = runCli(home, args);
+        QVERIFY2(run.status == 0, run.err.constData());
+        QCOMPARE(QDir(home).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+
+    // Without a data folder of its own, scheme reads the per-user one, seeded the
+    // first time only: a file the user deleted there does not come back.
+    void userDataFolderIsSeededOnce() {
+        TestWorld world;
+        const QString home = world.path("home");
+        QDir().mkpath(home);
+        const Run first = runCli(home, {"scheme", "Default"});
+        QVERIFY2(first.status == 0, first.err.constData());
+        const QString studio = home + "/share/tintora/Themes/Studio";
+        QVERIFY(QFile::exists(studio + "/theme.css"));
+        QVERIFY(!QFileInfo::exists(home + "/Documents"));
+
+        QVERIFY(QFile::remove(studio + "/theme.css"));
+        const Run second = runCli(home, {"scheme", "Default"});
+        QCOMPARE(second.status, 2);
+        QVERIFY(second.err.contains("Routine: ||frmMain.LoadTheme"));
+        QVERIFY(!QFile::exists(studio + "/theme.css"));
     }
 
     void reportOfMissingFilePrintsNothing() {

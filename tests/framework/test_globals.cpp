@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -72,9 +73,11 @@ private Q_SLOTS:
 
     void setupFillsTheGlobalsFromTheEnvironment() {
         TestWorld world;
-        const QByteArray home = world.path("home").toUtf8();
-        QDir().mkpath(world.path("home"));
-        qputenv("HOME", home);
+        const QString home = world.path("home");
+        QDir().mkpath(home);
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+        qputenv("XDG_DATA_HOME", world.path("xdg").toUtf8());
         qunsetenv("USERPROFILE");
         qunsetenv("USERNAME");
         qputenv("USER", "designer");
@@ -89,47 +92,149 @@ private Q_SLOTS:
         QCOMPARE(g.CRCR, QStringLiteral("\r\r"));
         QCOMPARE(g.VersionText, QStringLiteral("0001.0000.0000"));
         QCOMPARE(g.UserName, QStringLiteral("designer"));
-        QCOMPARE(g.AppDataPath, world.path("home") + "/Documents/Tintora");
-        QVERIFY(QFileInfo(g.AppDataPath).isDir()); // created, parent included
+        QCOMPARE(g.AppDataPath, home + "/Documents/Tintora");
         QCOMPARE(g.StartDir, QDir(world.path("data")).absolutePath());
+        // Setting up the globals writes nothing.
+        QCOMPARE(QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+
+        // The desktop's start-up makes the folder for scheme files, parent included;
+        // a data folder in the current folder leaves the per-user one alone.
+        subSetupFolders();
+        QVERIFY(QFileInfo(g.AppDataPath).isDir());
+        QVERIFY(!QFileInfo::exists(world.path("xdg")));
 
         // USERNAME wins over USER; an existing AppDataPath is left untouched.
         writeFile(g.AppDataPath + "/keep.tna", "x");
         qputenv("USERNAME", "winuser");
         subSetupGlobals();
+        subSetupFolders();
         QCOMPARE(globals().UserName, QStringLiteral("winuser"));
         QVERIFY(QFileInfo::exists(g.AppDataPath + "/keep.tna"));
 
+        // The documents folder is the desktop's, wherever the user has put it.
+        writeFile(home + "/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+        subSetupGlobals();
+        QCOMPARE(globals().AppDataPath, home + "/Dokumente/Tintora");
+
         QDir::setCurrent(oldCurrent);
         qunsetenv("USERNAME");
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
         QVERIFY(world.prompt.messages.isEmpty());
     }
 
-    void startDirFallsBackToASeededUserFolder() {
+    // The per-user folder gets the bundled themes once, when it has no Themes folder:
+    // what the user deletes or changes there stays so.
+    void userFolderIsSeededOnlyWithoutThemes() {
+        TestWorld world;
+        const QString bundled = world.path("bundle");
+        writeFile(bundled + "/studio.stamp", "1\n");
+        writeFile(bundled + "/Themes/Studio/theme.css", "bundled");
+        writeFile(bundled + "/Themes/Studio/rule.gif", "picture");
+        const QString user = world.path("user");
+
+        DataFolder::seedUserFolder(bundled, user);
+        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"), QByteArray("bundled"));
+        QCOMPARE(readFile(user + "/Themes/Studio/rule.gif"), QByteArray("picture"));
+        QVERIFY(QFileInfo::exists(user + "/" + DataFolder::SeedRecordName));
+
+        QFile::remove(user + "/Themes/Studio/rule.gif");
+        writeFile(user + "/Themes/Studio/theme.css", "mine");
+        DataFolder::seedUserFolder(bundled, user);
+        QVERIFY(!QFileInfo::exists(user + "/Themes/Studio/rule.gif"));
+        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"), QByteArray("mine"));
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    void newerBundleReplacesOnlyAnUnchangedCopy_data() {
+        QTest::addColumn<QString>("userChange");
+        QTest::addColumn<QByteArray>("newStamp");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("unchanged, newer bundle") << "none" << QByteArray("2") << true;
+        QTest::newRow("unchanged, same bundle") << "none" << QByteArray("1") << false;
+        QTest::newRow("file edited") << "edit" << QByteArray("2") << false;
+        QTest::newRow("file deleted") << "delete" << QByteArray("2") << false;
+        QTest::newRow("no record of the seeding") << "record" << QByteArray("2") << false;
+    }
+    void newerBundleReplacesOnlyAnUnchangedCopy() {
+        QFETCH(QString, userChange);
+        QFETCH(QByteArray, newStamp);
+        QFETCH(bool, replaced);
+        TestWorld world;
+        const QString bundled = world.path("bundle");
+        writeFile(bundled + "/studio.stamp", "1\n");
+        writeFile(bundled + "/Themes/Studio/theme.css", "first");
+        writeFile(bundled + "/Themes/Studio/old.gif", "dropped later");
+        const QString user = world.path("user");
+        DataFolder::seedUserFolder(bundled, user);
+        writeFile(user + "/Themes/Mine/theme.css", "another theme");
+        const QString css = user + "/Themes/Studio/theme.css";
+        if (userChange == QLatin1String("edit"))
+            writeFile(css, "mine");
+        else if (userChange == QLatin1String("delete"))
+            QFile::remove(user + "/Themes/Studio/old.gif");
+        else if (userChange == QLatin1String("record"))
+            QFile::remove(user + "/" + DataFolder::SeedRecordName);
+        const QByteArray before = readFile(css);
+
+        // The next edition of the program brings another Studio.
+        writeFile(bundled + "/studio.stamp", newStamp + "\n");
+        writeFile(bundled + "/Themes/Studio/theme.css", "second");
+        writeFile(bundled + "/Themes/Studio/new.gif", "added");
+        QFile::remove(bundled + "/Themes/Studio/old.gif");
+        DataFolder::seedUserFolder(bundled, user);
+
+        QCOMPARE(readFile(css), replaced ? QByteArray("second") : before);
+        QCOMPARE(QFileInfo::exists(user + "/Themes/Studio/new.gif"), replaced);
+        if (replaced) {
+            QVERIFY(!QFileInfo::exists(user + "/Themes/Studio/old.gif"));
+            // The replaced copy is recorded, so a still newer bundle replaces it too.
+            writeFile(bundled + "/studio.stamp", "3\n");
+            writeFile(bundled + "/Themes/Studio/theme.css", "third");
+            DataFolder::seedUserFolder(bundled, user);
+            QCOMPARE(readFile(css), QByteArray("third"));
+        }
+        QCOMPARE(readFile(user + "/Themes/Mine/theme.css"), QByteArray("another theme"));
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    // A folder that cannot be made is said, not passed over.
+    void seedingThatFailsIsReported() {
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("bundle/Themes/Studio/theme.css"), "bundled");
+        writeFile(world.path("blocker"), "a file where a folder should be");
+        const QString user = world.path("blocker/tintora");
+        DataFolder::seedUserFolder(world.path("bundle"), user);
+        QCOMPARE(world.prompt.messages.size(), 1);
+        const QString& message = world.prompt.messages.first();
+        QVERIFY2(message.contains(QStringLiteral("Task: Set up the data folder ") + user),
+                 qPrintable(message));
+        QVERIFY(message.contains(QStringLiteral("CV-Code.subSeedDataFolder")));
+    }
+
+    // Only the per-user folder, about to be used, is prepared: the current folder or
+    // a folder given on the command line is left as it is.
+    void prepareTouchesOnlyTheUserFolder() {
         TestWorld world;
         qputenv("XDG_DATA_HOME", world.path("xdg").toUtf8());
         QStandardPaths::setTestModeEnabled(false);
-        QDir().mkpath(world.path("elsewhere"));
-        const QString oldCurrent = QDir::currentPath();
-        QDir::setCurrent(world.path("elsewhere"));
-
-        const QString bundled = world.path("bundle");
-        writeFile(bundled + "/Themes/Studio/theme.css", "bundled");
         const QString user = DataFolder::userDataDir();
         QCOMPARE(user, world.path("xdg") + "/tintora");
-        QVERIFY(DataFolder::seed(bundled, user));
-        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"), QByteArray("bundled"));
-        // A second seeding keeps the user's own changes.
-        writeFile(user + "/Themes/Studio/theme.css", "mine");
-        QVERIFY(DataFolder::seed(bundled, user));
-        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"), QByteArray("mine"));
+        QVERIFY(!QFileInfo::exists(user));
 
-        // Without a Themes folder in the current folder, StartDir is the user folder.
-        QCOMPARE(DataFolder::resolveStartDir(), user);
-        QVERIFY(QFileInfo(user + "/Themes").isDir());
+        QDir().mkpath(world.path("elsewhere/Themes"));
+        DataFolder::prepare(world.path("elsewhere"));
+        QVERIFY(!QFileInfo::exists(user));
 
-        QDir::setCurrent(oldCurrent);
+        DataFolder::prepare(user);
+        const QString bundled = DataFolder::bundledDataDir();
+        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"),
+                 readFile(bundled + "/Themes/Studio/theme.css"));
+        QVERIFY(readFile(user + "/" + DataFolder::SeedRecordName)
+                    .startsWith(readFile(bundled + "/" + DataFolder::BundleStampName)));
         qunsetenv("XDG_DATA_HOME");
+        QVERIFY(world.prompt.messages.isEmpty());
     }
 };
 
