@@ -18,11 +18,16 @@ void CenterForm(QWidget* window) {
         if (!screen)
             return;
         const QRect area = screen->availableGeometry();
-        const QRect frame = window->frameGeometry();
-        // Half-pixel positions are computed in floating point, as the design does.
-        const float left = static_cast<float>(area.width() - frame.width()) / 2.0f;
-        const float top = static_cast<float>(area.height() - frame.height()) / 2.0f;
-        window->move(area.left() + qRound(left), area.top() + qRound(top));
+        const QSize frame = window->frameGeometry().size();
+        // Half-pixel positions are computed in floating point, as the design does. A
+        // window larger than the area keeps its top-left corner, and with it the menu
+        // bar, inside the area.
+        const auto start = [](int areaStart, int areaLength, int length) {
+            const float offset = static_cast<float>(areaLength - length) / 2.0f;
+            return areaStart + qMax(0, qRound(offset));
+        };
+        window->move(start(area.left(), area.width(), frame.width()),
+                     start(area.top(), area.height(), frame.height()));
     });
 }
 

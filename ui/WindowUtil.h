@@ -6,7 +6,8 @@ class QFont;
 class QIcon;
 class QString;
 
-// Centres the window on its screen without changing its size.
+// Centres the window, frame included, in its screen's available area without changing
+// its size; a window larger than the area is placed at the area's top or left edge.
 void CenterForm(QWidget* window);
 
 // The font of the window design: a family and a point size, bold, italic, underline.

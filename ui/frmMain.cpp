@@ -22,6 +22,12 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 constexpr int KeyCodeF1 = 112;
@@ -40,6 +46,29 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 }
 
 const QString Untitled = QStringLiteral("Untitled");
+
+// Runs an action once, when the window is first exposed on the screen: by then a
+// window manager has framed it.
+class OnFirstExpose : public QObject {
+public:
+    OnFirstExpose(QWindow* window, std::function<void()> action)
+        : QObject(window), action_(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            action_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -49,12 +78,19 @@ frmMain::frmMain(QWidget* parent)
     buildMenus();
 
     // The client area holds the controls at their design positions, without layouts.
-    auto* clientArea = new QWidget(this);
-    clientArea->setObjectName(QStringLiteral("clientArea"));
-    clientArea->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
-    setCentralWidget(clientArea);
-    editor = new EditorPanel(clientArea);
-    picDisplay = new PreviewPage(clientArea);
+    // It scrolls where the screen is too small for the window to show all of it.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(false);
+    clientArea_ = new QWidget;
+    clientArea_->setObjectName(QStringLiteral("clientArea"));
+    clientArea_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    clientArea_->resize(twipsToPixels(14175), twipsToPixels(12405));
+    scroller->setWidget(clientArea_);
+    setCentralWidget(scroller);
+    editor = new EditorPanel(clientArea_);
+    picDisplay = new PreviewPage(clientArea_);
     picDisplay->setResizeHook([this] { Form_Resize(); });
 
     connect(editor->Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
@@ -186,20 +222,81 @@ void frmMain::Form_Resize() {
         return;
     Resizing = true;
     proc.step([&] { picDisplay->fitToContent(); });
+    proc.step([&] { clientArea_->resize(clientSize()); });
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal) {
-        proc.step([&] {
-            // The outer size covers the frame and the menu bar; the widget's own
-            // size is the outer size less the frame the window manager adds.
-            const QSize frame = frameGeometry().size() - geometry().size();
-            const QPoint origin = picDisplay->mapTo(this, QPoint(0, 0));
-            const int outerWidth = origin.x() + picDisplay->width() + twipsToPixels(240);
-            const int outerHeight = picDisplay->height() + twipsToPixels(780);
-            resize(outerWidth - frame.width(), outerHeight - frame.height());
-        });
-    }
+    if (normal)
+        proc.step([&] { resize(normalSize()); });
     Resizing = false;
+}
+
+QSize frmMain::frameExtent() const {
+    // While a window manager frames the window its margins can read as nonsense for
+    // a moment; no frame is thinner than nothing.
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    return QSize(qMax(0, margins.left()) + qMax(0, margins.right()),
+                 qMax(0, margins.top()) + qMax(0, margins.bottom()));
+}
+
+QSize frmMain::fittedSize() const {
+    // The outer size covers the frame and the menu bar; the widget's own size is the
+    // outer size less the frame the window manager adds.
+    const QSize frame = frameExtent();
+    const int outerWidth = picDisplay->x() + picDisplay->width() + twipsToPixels(240);
+    const int outerHeight = picDisplay->height() + twipsToPixels(780);
+    return QSize(outerWidth - frame.width(), outerHeight - frame.height());
+}
+
+QSize frmMain::clientSize() const {
+    // What the window shows below its menu bar at the fitted size, and never less
+    // than the preview, which a thick frame could otherwise cut off.
+    const QSize fitted = fittedSize() - QSize(0, menuBar()->sizeHint().height());
+    return fitted.expandedTo(QSize(picDisplay->x() + picDisplay->width(), picDisplay->height()));
+}
+
+QSize frmMain::normalSize() const {
+    const QSize fitted = fittedSize();
+    const QSize largest = largestSize();
+    QSize size = fitted.boundedTo(largest);
+    // A scroll bar takes room of its own, which the window gets where the screen has
+    // it, so that one direction scrolling does not make the other scroll too.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (size.height() < fitted.height())
+        size.setWidth(qMin(fitted.width() + bar, largest.width()));
+    if (size.width() < fitted.width())
+        size.setHeight(qMin(fitted.height() + bar, largest.height()));
+    return size;
+}
+
+QSize frmMain::largestSize() const {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return screen->availableGeometry().size() - frameExtent();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Form_Load centred the design size; by now the window has the size that fits
+    // the theme, and that is the size to centre.
+    if (!event->spontaneous() && !placed_) {
+        placed_ = true;
+        Form_Resize();
+        CenterForm(this);
+        if (windowHandle())
+            new OnFirstExpose(windowHandle(), [this] { placeAgainWhenFramed(); });
+    }
+}
+
+void frmMain::placeAgainWhenFramed() {
+    // A window manager frames the window only once it is shown: the size is limited
+    // and the window centred again with the frame. The user cannot have moved the
+    // window before it was on the screen.
+    if (framed_ || frameExtent().isNull())
+        return;
+    framed_ = true;
+    Form_Resize();
+    CenterForm(this);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -273,5 +370,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain().printer());
-    printScheme(*this, *picDisplay, cdbMain(), printer, scheme_, fileInformation());
+    printScheme(*clientArea_, cdbMain(), printer, scheme_, fileInformation());
 }

@@ -84,6 +84,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -106,6 +107,25 @@ private:
     void saveToSchemeFile();
     // What the files and the report say about the program, as start-up set it.
     FileInformation fileInformation() const;
+    // What the window manager's frame adds to the window's size.
+    QSize frameExtent() const;
+    // The window's size that fits the preview, by the resize rule.
+    QSize fittedSize() const;
+    // The client area's own size: all of the editor and the preview.
+    QSize clientSize() const;
+    // The most the window may take: the screen's available area less the frame.
+    QSize largestSize() const;
+    // The size of the window in the normal state: the fitted size, within the
+    // largest, with room for a scroll bar where one is needed.
+    QSize normalSize() const;
+
+    QWidget* clientArea_ = nullptr;
+    // Centres the window once more when a window manager has just framed it.
+    void placeAgainWhenFramed();
+    // Set once the window has been placed on its screen at its first showing, and
+    // once it has been placed again with its frame.
+    bool placed_ = false;
+    bool framed_ = false;
 
     ColorScheme scheme_;
     std::unique_ptr<DialogService> cdbMain_;

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 using SaveAnswer = DialogService::SaveAnswer;
@@ -49,12 +51,20 @@ struct Window {
                         world.path(QStringLiteral("Themes/%1/%2").arg(name, file)));
     }
 
-    // The window's outer size as the resize rule makes it in the normal state.
+    // The window's size as the resize rule makes it in the normal state: the size that
+    // fits the preview, within the screen's available area, widened for the vertical
+    // scroll bar where the height had to give.
     QSize snappedSize() const {
-        const QPoint origin = main.picDisplay->mapTo(&main, QPoint(0, 0));
         const QSize frame = main.frameGeometry().size() - main.geometry().size();
-        return QSize(origin.x() + main.picDisplay->width() + 16, main.picDisplay->height() + 52) -
-               frame;
+        const QSize fitted = QSize(main.picDisplay->x() + main.picDisplay->width() + 16,
+                                   main.picDisplay->height() + 52) -
+                             frame;
+        const QSize largest = main.screen()->availableGeometry().size() - frame;
+        QSize size = fitted.boundedTo(largest);
+        if (size.height() < fitted.height())
+            size.setWidth(qMin(largest.width(),
+                               fitted.width() + main.style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+        return size;
     }
 };
 } // namespace
@@ -102,7 +112,7 @@ private Q_SLOTS:
                                                {"chkTransLabels", e.chkTransLabels}};
         QWidget* widget = controls.value(control);
         QVERIFY(widget);
-        QCOMPARE(widget->parentWidget(), main.centralWidget());
+        QCOMPARE(widget->parentWidget(), main.findChild<QWidget*>(QStringLiteral("clientArea")));
         QCOMPARE(widget->geometry(), pixels);
     }
 
@@ -111,7 +121,8 @@ private Q_SLOTS:
         frmMain main;
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA"));
         QVERIFY(!main.mnuFileSave->isEnabled());
-        QCOMPARE(main.picDisplay->parentWidget(), main.centralWidget());
+        QCOMPARE(main.picDisplay->parentWidget(),
+                 main.findChild<QWidget*>(QStringLiteral("clientArea")));
         QCOMPARE(main.picDisplay->pos(), QPoint(304, 0));
         // The design's client area, 14175 x 12405 twips, below the menu bar.
         QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height()), QSize(945, 827));
