@@ -98,7 +98,7 @@ QString defaultSuffixFor(const QString& filter, int filterIndex, const QString& 
         return {};
     const QString pattern = QStringLiteral("*.") + defaultExt;
     return filters[filterIndex - 1].patterns.contains(pattern, Qt::CaseInsensitive) ? defaultExt
-                                                                                     : QString();
+                                                                                    : QString();
 }
 
 QString withDefaultSuffix(const QString& path, const QString& suffix) {

@@ -147,13 +147,12 @@ bool runFontDialog(QWidget* parent, FontChoice& choice) {
     }
     if (parts.families && parts.families->selectionModel()) {
         // Runs after the dialog's own handling, which picks a style of its choosing.
-        QObject::connect(parts.families->selectionModel(), &QItemSelectionModel::currentChanged,
-                         &dialog, [&] {
-                             familyChosen = true;
-                             if (!styleTouch.touched)
-                                 selectStyle(parts, currentFamily(parts, dialog), choice.bold,
-                                             choice.italic);
-                         });
+        QObject::connect(
+            parts.families->selectionModel(), &QItemSelectionModel::currentChanged, &dialog, [&] {
+                familyChosen = true;
+                if (!styleTouch.touched)
+                    selectStyle(parts, currentFamily(parts, dialog), choice.bold, choice.italic);
+            });
     }
 
     if (dialog.exec() != QDialog::Accepted)
@@ -166,8 +165,8 @@ bool runFontDialog(QWidget* parent, FontChoice& choice) {
         choice.italic = chosen.italic();
     }
     choice.underline = chosen.underline();
-    const std::optional<float> typed = parts.sizeEdit ? typedSize(parts.sizeEdit->text())
-                                                      : std::nullopt;
+    const std::optional<float> typed =
+        parts.sizeEdit ? typedSize(parts.sizeEdit->text()) : std::nullopt;
     if (typed)
         choice.size = *typed;
     else if (chosen.pointSizeF() > 0)

@@ -9,8 +9,8 @@ namespace SchemeFont {
 
 QString drawnFamily(const QString& face) {
     QStringView family = trimBlanks(face);
-    if (family.size() >= 2 && (family.front() == QLatin1Char('\'') ||
-                               family.front() == QLatin1Char('"')) &&
+    if (family.size() >= 2 &&
+        (family.front() == QLatin1Char('\'') || family.front() == QLatin1Char('"')) &&
         family.back() == family.front())
         family = trimBlanks(family.sliced(1, family.size() - 2));
     return family.toString();

@@ -154,8 +154,8 @@ private Q_SLOTS:
     void defaultIsChosenEvenWithoutItsFolder() {
         TestWorld world;
         QDir().mkpath(world.path("data/Themes"));
-        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path("data"),
-                                                 "-o", world.path("out.tna"), "Default"});
+        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path("data"), "-o",
+                                                 world.path("out.tna"), "Default"});
         // Each reader reports its missing style sheet; the scheme is written all the same.
         QCOMPARE(run.status, 2);
         for (const char* reader : {"LoadColors", "LoadGraph0", "LoadGraph1", "LoadTheme"})
@@ -293,10 +293,10 @@ private Q_SLOTS:
         QDir().mkpath(world.path("Themes"));
         const QString path = world.path("empty.tna");
         writeFile(path, QByteArray());
-        const QStringList args = command == QLatin1String("report")
-                                     ? QStringList{command, path}
-                                     : QStringList{command, "--data-dir", world.path("."),
-                                                   "--from", path};
+        const QStringList args =
+            command == QLatin1String("report")
+                ? QStringList{command, path}
+                : QStringList{command, "--data-dir", world.path("."), "--from", path};
         const Run run = runCli(world.path("."), args);
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(path.toUtf8() + " is not a Tintora scheme file: no section "

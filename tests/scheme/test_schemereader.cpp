@@ -341,8 +341,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << 0;
         QTest::newRow("bare line feeds") << QByteArray(body).replace("\r\n", "\n") << 0;
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18) << 0;
-        QTest::newRow("headers with blanks only") << QByteArray(" BODY\r\n{\r\n\tForeColor: 255\r\n}")
-                                                  << 0;
+        QTest::newRow("headers with blanks only")
+            << QByteArray(" BODY\r\n{\r\n\tForeColor: 255\r\n}") << 0;
         QTest::newRow("one section") << body << 1;
         QTest::newRow("information and a section")
             << "FILE INFORMATION\r\n{\r\n}\r\n" + body + body << 3;

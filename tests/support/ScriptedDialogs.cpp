@@ -129,8 +129,8 @@ bool ScriptedDialogs::runFile(Kind kind) {
     if (a->filterIndex > 0)
         FilterIndex = a->filterIndex;
     // As Qt's dialog does, a name typed without an extension gets the default one.
-    FileName = withDefaultSuffix(a->values.FileName,
-                                 defaultSuffixFor(Filter, FilterIndex, DefaultExt));
+    FileName =
+        withDefaultSuffix(a->values.FileName, defaultSuffixFor(Filter, FilterIndex, DefaultExt));
     FileTitle = fileTitleOf(FileName);
     return true;
 }

@@ -255,9 +255,9 @@ private Q_SLOTS:
                                         << "9";
         QTest::newRow("size missing") << QByteArray("h6 { font-family: Six; }") << 1 << "Six"
                                       << "99";
-        QTest::newRow("both there") << QByteArray("h6 { font-family: Six; font-size: 9pt; }") << 0
-                                    << "Six"
-                                    << "9";
+        QTest::newRow("both there")
+            << QByteArray("h6 { font-family: Six; font-size: 9pt; }") << 0 << "Six"
+            << "9";
     }
     void singleLineRuleWithoutFamilyKeepsItsSize() {
         QFETCH(QByteArray, h6Rule);
@@ -267,7 +267,8 @@ private Q_SLOTS:
         QByteArray sheet = ".mstheme-topbar-font { font-family: Tahoma; } body { font-family: A; "
                            "font-size: 1pt; } ";
         for (int h = 1; h <= 5; ++h)
-            sheet += QStringLiteral("h%1 { font-family: F%1; font-size: %1pt; } ").arg(h).toLatin1();
+            sheet +=
+                QStringLiteral("h%1 { font-family: F%1; font-size: %1pt; } ").arg(h).toLatin1();
         sheet += QByteArray(300, ' ') + h6Rule;
         write(QStringLiteral("Blue"), QStringLiteral("theme.css"), sheet);
         LoadTheme(scheme, world->themesDir(), QStringLiteral("Blue"));

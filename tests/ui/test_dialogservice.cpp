@@ -208,13 +208,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<float>("size");
         QTest::addColumn<QString>("shownAfter");
-        QTest::newRow("10.5") << "C" << "10.5" << 10.5f << "10.5";
-        QTest::newRow("9.25") << "C" << "9.25" << 9.25f << "9.25";
-        QTest::newRow("comma in English") << "en_US" << "10,5" << 10.5f << "10.5";
-        QTest::newRow("10,5 in German") << "de_DE" << "10,5" << 10.5f << "10,5";
-        QTest::newRow("9,25 in German") << "de_DE" << "9,25" << 9.25f << "9,25";
-        QTest::newRow("point in German") << "de_DE" << "10.5" << 10.5f << "10,5";
-        QTest::newRow("whole") << "de_DE" << "14" << 14.0f << "14";
+        QTest::newRow("10.5") << "C"
+                              << "10.5" << 10.5f << "10.5";
+        QTest::newRow("9.25") << "C"
+                              << "9.25" << 9.25f << "9.25";
+        QTest::newRow("comma in English") << "en_US"
+                                          << "10,5" << 10.5f << "10.5";
+        QTest::newRow("10,5 in German") << "de_DE"
+                                        << "10,5" << 10.5f << "10,5";
+        QTest::newRow("9,25 in German") << "de_DE"
+                                        << "9,25" << 9.25f << "9,25";
+        QTest::newRow("point in German") << "de_DE"
+                                         << "10.5" << 10.5f << "10,5";
+        QTest::newRow("whole") << "de_DE"
+                               << "14" << 14.0f << "14";
     }
     void qtFontDialogTakesFractionalSizes() {
         QFETCH(QString, language);
@@ -235,9 +242,10 @@ private Q_SLOTS:
                 shown = field->text();
                 if (round == 0) {
                     typeInto(field, typed);
-                    sampleSize = d->findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"))
-                                     ->font()
-                                     .pointSizeF();
+                    sampleSize =
+                        d->findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"))
+                            ->font()
+                            .pointSizeF();
                 }
                 d->accept();
             });
@@ -263,12 +271,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pickedStyle");
         QTest::addColumn<bool>("boldAfter");
         QTest::addColumn<bool>("italicAfter");
-        QTest::newRow("missing regular, new family") << "Georgia" << false << false << "DejaVu Sans"
-                                                     << QString() << false << false;
-        QTest::newRow("missing bold, new family") << "Verdana" << true << false << "DejaVu Serif"
-                                                  << QString() << true << false;
-        QTest::newRow("installed italic, new family") << "Liberation Sans" << false << true
-                                                      << "DejaVu Sans" << QString() << false << true;
+        QTest::newRow("missing regular, new family")
+            << "Georgia" << false << false << "DejaVu Sans" << QString() << false << false;
+        QTest::newRow("missing bold, new family")
+            << "Verdana" << true << false << "DejaVu Serif" << QString() << true << false;
+        QTest::newRow("installed italic, new family")
+            << "Liberation Sans" << false << true << "DejaVu Sans" << QString() << false << true;
         QTest::newRow("style picked") << "Georgia" << false << false << "Liberation Serif"
                                       << "Bold Italic" << true << true;
     }
@@ -295,9 +303,9 @@ private Q_SLOTS:
             typeInto(fontDialogPart<QListView>(d, 2, 0), typedFamily);
             if (!pickedStyle.isEmpty()) {
                 auto* styles = fontDialogPart<QListView>(d, 2, 2);
-                const QModelIndexList found = styles->model()->match(
-                    styles->model()->index(0, 0), Qt::DisplayRole, pickedStyle, 1,
-                    Qt::MatchExactly);
+                const QModelIndexList found =
+                    styles->model()->match(styles->model()->index(0, 0), Qt::DisplayRole,
+                                           pickedStyle, 1, Qt::MatchExactly);
                 QVERIFY(!found.isEmpty());
                 styles->scrollTo(found.first());
                 QTest::mouseClick(styles->viewport(), Qt::LeftButton, {},

@@ -242,18 +242,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bold");
         QTest::addColumn<bool>("italic");
         const SchemeValue regular = SchemeValue::integer(0);
-        QTest::newRow("quoted first family") << "'Liberation Serif'" << regular << regular
-                                             << "Liberation Serif" << false << false;
-        QTest::newRow("double quotes") << "\"Liberation Mono\"" << regular << regular
-                                       << "Liberation Mono" << false << false;
-        QTest::newRow("blanks around") << " Liberation Serif " << regular << regular
-                                       << "Liberation Serif" << false << false;
+        QTest::newRow("quoted first family")
+            << "'Liberation Serif'" << regular << regular << "Liberation Serif" << false << false;
+        QTest::newRow("double quotes")
+            << "\"Liberation Mono\"" << regular << regular << "Liberation Mono" << false << false;
+        QTest::newRow("blanks around")
+            << " Liberation Serif " << regular << regular << "Liberation Serif" << false << false;
         QTest::newRow("empty style from a file")
             << "Liberation Sans" << SchemeValue::integer(2) << SchemeValue::text(QString())
             << "Liberation Sans" << false << false;
-        QTest::newRow("style as text") << "Liberation Sans" << regular
-                                       << SchemeValue::text(QStringLiteral("3"))
-                                       << "Liberation Sans" << true << true;
+        QTest::newRow("style as text")
+            << "Liberation Sans" << regular << SchemeValue::text(QStringLiteral("3"))
+            << "Liberation Sans" << true << true;
         QTest::newRow("unknown code keeps the face")
             << "Liberation Sans" << SchemeValue::integer(1) << SchemeValue::integer(7)
             << "Liberation Sans" << false << true;

@@ -94,8 +94,7 @@ private Q_SLOTS:
         prompt.setAbortCheck([&main] { return main.maybeSave(); });
         ModalSteps steps;
         steps
-            .then<QMessageBox>(
-                [](QMessageBox* box) { buttonOf(box, QMessageBox::Abort)->click(); })
+            .then<QMessageBox>([](QMessageBox* box) { buttonOf(box, QMessageBox::Abort)->click(); })
             .start();
         QCOMPARE(prompt.askRuntimeError(QStringLiteral("error")), Answer::Abort);
         QVERIFY(dialogs->calls.isEmpty());

@@ -62,8 +62,8 @@ struct Window {
         const QSize largest = main.screen()->availableGeometry().size() - frame;
         QSize size = fitted.boundedTo(largest);
         if (size.height() < fitted.height())
-            size.setWidth(qMin(largest.width(),
-                               fitted.width() + main.style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+            size.setWidth(qMin(largest.width(), fitted.width() + main.style()->pixelMetric(
+                                                                     QStyle::PM_ScrollBarExtent)));
         return size;
     }
 };

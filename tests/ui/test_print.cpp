@@ -374,7 +374,8 @@ private Q_SLOTS:
         // The page's own colour at the preview's left, give or take the PDF's rounding.
         const QColor page = window.picDisplay->palette().color(QPalette::Window);
         const QColor printed(picture.pixel(window.picDisplay->x() + 3, 3));
-        QVERIFY(qAbs(printed.red() - page.red()) <= 2 && qAbs(printed.green() - page.green()) <= 2 &&
+        QVERIFY(qAbs(printed.red() - page.red()) <= 2 &&
+                qAbs(printed.green() - page.green()) <= 2 &&
                 qAbs(printed.blue() - page.blue()) <= 2);
     }
 };
