@@ -1,8 +1,18 @@
 #include "theme/DrawnFont.h"
 
+#include "framework/TextFile.h"
 #include "theme/SchemeValue.h"
 
 #include <limits>
+
+QString drawnFamily(const QString& face) {
+    QStringView family = trimBlanks(face);
+    if (family.size() >= 2 &&
+        (family.front() == QLatin1Char('\'') || family.front() == QLatin1Char('"')) &&
+        family.back() == family.front())
+        family = trimBlanks(family.sliced(1, family.size() - 2));
+    return family.toString();
+}
 
 std::optional<float> drawnPointSize(const SchemeValue& size) {
     const std::optional<double> number = size.toNumber();

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 class SchemeValue;
 
-// How the preview turns an element's FontSize and FontStyle into its labels' font.
+// How the preview turns an element's Font, FontSize and FontStyle into its labels'
+// font; the editor's buttons and the font dialog follow the same rules for the face.
 // The contrast audit reads them the same way, so that "large text" is what is drawn.
+
+// The family a Font text is drawn in: without the blanks and the one pair of quotes
+// around it ("'Segoe UI'" is drawn in Segoe UI). The stored text keeps them.
+QString drawnFamily(const QString& face);
 
 // Sizes the preview accepts, in points; anything else is refused with an error and
 // the label keeps the size it had.

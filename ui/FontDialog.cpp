@@ -1,6 +1,6 @@
 #include "ui/FontDialog.h"
 
-#include "ui/SchemeFont.h"
+#include "theme/DrawnFont.h"
 
 #include <QEvent>
 #include <QFontDatabase>
@@ -123,7 +123,7 @@ void showSize(const DialogParts& parts, float size) {
 } // namespace
 
 bool runFontDialog(QWidget* parent, FontChoice& choice) {
-    const QString family = SchemeFont::drawnFamily(choice.name);
+    const QString family = drawnFamily(choice.name);
     QFont initial(family);
     if (choice.size > 0)
         initial.setPointSizeF(static_cast<double>(choice.size));

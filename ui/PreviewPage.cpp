@@ -4,6 +4,7 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
+#include "theme/DrawnFont.h"
 #include "ui/PreviewItem.h"
 #include "ui/SchemeFont.h"
 #include "ui/Twips.h"
@@ -13,9 +14,6 @@ namespace {
 
 // A section title sits this far below the bottom of the area before it.
 constexpr float SectionGap = 120.0f;
-
-// Font sizes beyond this many points would make labels larger than any page.
-constexpr float LargestFontSize = 2048.0f;
 
 constexpr int PageColorDesign = 0x808080;
 
@@ -118,11 +116,15 @@ void PreviewPage::applyFonts(Procedure& proc, const ColorScheme& scheme, Preview
         label->setFont(font);
     });
     proc.step([&] {
-        const float points = scheme.font(FontAttr::Size, slot).toSingle();
-        if (!(points > 0.0f && points <= LargestFontSize))
+        const SchemeValue& size = scheme.font(FontAttr::Size, slot);
+        const std::optional<float> points = drawnPointSize(size);
+        if (!points) {
+            // No number is error 13 (or 6), a number no label can take is error 380.
+            size.toSingle();
             raiseError(Err::InvalidPropertyValue);
+        }
         QFont font = label->font();
-        font.setPointSizeF(static_cast<double>(points));
+        font.setPointSizeF(static_cast<double>(*points));
         label->setFont(font);
     });
     if (style == Style::Apply) {

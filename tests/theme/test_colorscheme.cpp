@@ -1,6 +1,7 @@
 #include "framework/RuntimeError.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
+#include "theme/DrawnFont.h"
 #include "theme/SchemeValue.h"
 #include "theme/ThemeElement.h"
 
@@ -153,6 +154,31 @@ private Q_SLOTS:
         QCOMPARE(s.fontSizeFor(6), qint16(24));
         s.image(20) = "ok"; // the last slot is in range
         QCOMPARE(s.SchemeImages[20], QStringLiteral("ok"));
+    }
+
+    // The family a Font text is drawn in: its quotes and blanks go, inner ones stay.
+    void drawnFamilyLeavesTheQuotesOut_data() {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("plain") << "Verdana"
+                               << "Verdana";
+        QTest::newRow("single quotes") << "'Segoe UI'"
+                                       << "Segoe UI";
+        QTest::newRow("double quotes") << "\"Segoe UI\""
+                                       << "Segoe UI";
+        QTest::newRow("blanks around") << "  'Segoe UI' "
+                                       << "Segoe UI";
+        QTest::newRow("unmatched quote") << "'Segoe UI"
+                                         << "'Segoe UI";
+        QTest::newRow("quote alone") << "'"
+                                     << "'";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void drawnFamilyLeavesTheQuotesOut() {
+        QFETCH(QString, face);
+        QFETCH(QString, family);
+        QCOMPARE(drawnFamily(face), family);
     }
 
     void backgroundColorAndBannerBackColorAreOneValue() {
