@@ -7,12 +7,12 @@
 #include <cstdlib>
 
 namespace {
-ErrorPrompt* installedPrompt = nullptr;
+thread_local ErrorPrompt* installedPrompt = nullptr;
 ExitHook exitHook;
-bool aborting = false;
+std::atomic<bool> aborting = false;
 
 StreamErrorPrompt& fallbackPrompt() {
-    static StreamErrorPrompt prompt;
+    static thread_local StreamErrorPrompt prompt;
     return prompt;
 }
 
@@ -28,21 +28,58 @@ void endProcess(int status) {
 }
 } // namespace
 
-ErrorPrompt::Answer StreamErrorPrompt::askRuntimeError(const QString& message) {
-    ++errors_;
+ErrorPrompt::Answer ErrorPrompt::reportRuntimeError(const RuntimeErrorReport& report) {
+    return askRuntimeError(runtimeErrorMessage(report));
+}
+
+namespace {
+// The lines of a message, without empty ones.
+QStringList messageLines(const QString& message) {
     QString text = message;
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QByteArray bytes =
-        (QStringLiteral("RUNTIME ERROR\n") + text + QLatin1Char('\n')).toUtf8();
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            lines.append(line.trimmed());
+    return lines;
+}
+} // namespace
+
+void StreamErrorPrompt::writeLine(const QString& line) {
+    const QByteArray bytes = (prefix_ + line + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fflush(stderr);
+}
+
+ErrorPrompt::Answer StreamErrorPrompt::askRuntimeError(const QString& message) {
+    ++errors_;
+    writeLine(messageLines(message).join(QStringLiteral("; ")));
+    return policy_;
+}
+
+ErrorPrompt::Answer StreamErrorPrompt::reportRuntimeError(const RuntimeErrorReport& report) {
+    ++errors_;
+    RuntimeErrorReport named = report;
+    if (named.detail.toString().isEmpty())
+        named.detail = context_;
+    writeLine(runtimeErrorLine(named));
     return policy_;
 }
 
 void StreamErrorPrompt::inform(const QString& message) {
-    const QByteArray bytes = (message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
+    const QString line = messageOnOneLine(message);
+    if (!line.isEmpty())
+        writeLine(line);
+}
+
+QString messageOnOneLine(const QString& message) {
+    const QStringList lines = messageLines(message);
+    if (lines.isEmpty())
+        return {};
+    QString line = lines.first();
+    if (lines.size() > 1)
+        line += QStringLiteral(": ") + lines.mid(1).join(QStringLiteral(", "));
+    return line;
 }
 
 void setErrorPrompt(ErrorPrompt* prompt) {
@@ -80,6 +117,28 @@ QString runtimeErrorMessage(int ErrNumber, const QString& ErrDescription, const 
     return message;
 }
 
+QString runtimeErrorMessage(const RuntimeErrorReport& report) {
+    return runtimeErrorMessage(report.number, report.description, report.routine, report.task,
+                               report.detail);
+}
+
+QString runtimeErrorLine(const RuntimeErrorReport& report) {
+    const QString file = report.detail.toString();
+    QString line;
+    if (!file.isEmpty())
+        line = file + QStringLiteral(": ");
+    QString description = report.description;
+    // Catalogue texts such as "Cancel was selected." end in a point; the number follows.
+    if (description.endsWith(QLatin1Char('.')))
+        description.chop(1);
+    line += description + QStringLiteral(" (error %1)").arg(report.number);
+    if (!report.task.isEmpty())
+        line += QStringLiteral(" while ") + report.task;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
 QString fcnMainErrorHandler(int ErrNumber, const QString& ErrDescription, const QString& ErrRoutine,
                             const QString& Task, const QVariant& TaskDetail) {
     // The handler traps nothing itself: an error in here travels to the caller.
@@ -87,8 +146,8 @@ QString fcnMainErrorHandler(int ErrNumber, const QString& ErrDescription, const 
 
     ErrorPrompt::Answer answer = ErrorPrompt::Answer::Ignore;
     if (!(ErrNumber == Err::FileNotFound && Task == QLatin1String("Load Images")))
-        answer = errorPrompt().askRuntimeError(
-            runtimeErrorMessage(ErrNumber, ErrDescription, ErrRoutine, Task, TaskDetail));
+        answer = errorPrompt().reportRuntimeError(
+            {ErrNumber, ErrDescription, ErrRoutine, Task, TaskDetail});
 
     switch (answer) {
     case ErrorPrompt::Answer::Retry:

@@ -3,7 +3,17 @@
 #include <QString>
 #include <QVariant>
 
+#include <atomic>
 #include <functional>
+
+// One run-time error as the central handler receives it.
+struct RuntimeErrorReport {
+    int number = 0;
+    QString description;
+    QString routine; // the failing routine's trace stack entry
+    QString task;
+    QVariant detail; // the routine's TaskDetail, typically the file being read
+};
 
 // Where run-time errors meet the user: the desktop shows a modal box, the command
 // line writes to standard error, tests script the answers.
@@ -13,25 +23,40 @@ public:
     virtual ~ErrorPrompt() = default;
     // A modal box titled "RUNTIME ERROR" with Abort / Retry / Ignore, Retry the default.
     virtual Answer askRuntimeError(const QString& message) = 0;
+    // The handler asks through this one. By default it is the box above with the
+    // handler's message; a prompt that words errors its own way reads the parts.
+    virtual Answer reportRuntimeError(const RuntimeErrorReport& report);
     // A plain box with only OK.
     virtual void inform(const QString& message) = 0;
 };
 
-// Writes each prompt to standard error and answers by a fixed policy. Used by the
-// command line and whenever no other prompt is installed.
+// Writes each error to standard error as one line (runtimeErrorLine) and answers by a
+// fixed policy. Used by the command line and whenever no other prompt is installed.
 class StreamErrorPrompt : public ErrorPrompt {
 public:
     explicit StreamErrorPrompt(Answer policy = Answer::Ignore) : policy_(policy) {}
     Answer askRuntimeError(const QString& message) override;
+    Answer reportRuntimeError(const RuntimeErrorReport& report) override;
+    // On one line: the message's lines joined by ": " and ", ".
     void inform(const QString& message) override;
     int errorCount() const { return errors_; }
+    // Writes lines with this in front ("tintora-cli: "); empty by default.
+    void setLinePrefix(const QString& prefix) { prefix_ = prefix; }
+    // The file the program is working on, named for an error that names none itself.
+    void setContext(const QString& file) { context_ = file; }
 
 private:
+    void writeLine(const QString& line);
+
     Answer policy_;
     int errors_ = 0;
+    QString prefix_;
+    QString context_;
 };
 
-// The prompt in use; nullptr restores the standard-error prompt.
+// The prompt in use on the calling thread; nullptr restores the standard-error
+// prompt. Each thread has its own, so a worker that reads a theme collects that
+// theme's errors without touching the main thread's prompt.
 void setErrorPrompt(ErrorPrompt* prompt);
 ErrorPrompt& errorPrompt();
 
@@ -55,6 +80,16 @@ QString fcnMainErrorHandler(int ErrNumber, const QString& ErrDescription, const 
 // The message text exactly as the box shows it (without the error 53 rule's early answer).
 QString runtimeErrorMessage(int ErrNumber, const QString& ErrDescription, const QString& ErrRoutine,
                             const QString& Task, const QVariant& TaskDetail);
+QString runtimeErrorMessage(const RuntimeErrorReport& report);
+
+// A message of several lines on one: "Title\n\nitem\nitem" reads "Title: item, item".
+QString messageOnOneLine(const QString& message);
+
+// The error on one line for people reading a terminal or a log: what went wrong with
+// which file, without the routine's trace name ("/d/Themes/Blue/theme.css: File not
+// found (error 53)"). The file is the TaskDetail when it holds one; a Task follows
+// after "while".
+QString runtimeErrorLine(const RuntimeErrorReport& report);
 
 inline constexpr const char* GraphicsMissingSentence =
     "A graphics file is missing. The Theme may not look right.";

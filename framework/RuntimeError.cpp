@@ -8,6 +8,8 @@ QString errorDescription(int number) {
     switch (number) {
     case Err::InvalidCall:
         return QStringLiteral("Invalid procedure call or argument");
+    case Err::OutOfMemory:
+        return QStringLiteral("Out of memory");
     case Err::Overflow:
         return QStringLiteral("Overflow");
     case Err::SubscriptOutOfRange:
@@ -20,6 +22,8 @@ QString errorDescription(int number) {
         return QStringLiteral("File not found");
     case Err::DeviceIO:
         return QStringLiteral("Device I/O error");
+    case Err::FileAlreadyExists:
+        return QStringLiteral("File already exists");
     case Err::DiskFull:
         return QStringLiteral("Disk full");
     case Err::InputPastEnd:

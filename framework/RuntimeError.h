@@ -25,12 +25,14 @@ private:
 // Numbers of the run-time errors this program raises.
 namespace Err {
 inline constexpr int InvalidCall = 5;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int Overflow = 6;
 inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int TypeMismatch = 13;
 inline constexpr int BadFileName = 52;
 inline constexpr int FileNotFound = 53;
 inline constexpr int DeviceIO = 57;
+inline constexpr int FileAlreadyExists = 58;
 inline constexpr int DiskFull = 61;
 inline constexpr int InputPastEnd = 62;
 inline constexpr int PermissionDenied = 70;

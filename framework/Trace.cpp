@@ -1,7 +1,9 @@
 #include "framework/Trace.h"
 
 Trace& Trace::instance() {
-    static Trace state;
+    // Each thread nests its own routines; a worker thread starts untraced, so the log
+    // holds the main thread's lines only, each indented by its own depth.
+    static thread_local Trace state;
     return state;
 }
 

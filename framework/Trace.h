@@ -8,8 +8,10 @@
 #include <functional>
 #include <memory>
 
-// The process-wide procedure trace: which routine runs at which nesting depth, and
-// the optional trace log. One instance; tests call reset() between cases.
+// The procedure trace: which routine runs at which nesting depth, and the optional
+// trace log. One instance per thread (the program's routines run on the main thread;
+// worker threads read and write files under the same convention); tests call reset()
+// between cases.
 class Trace {
 public:
     static constexpr int StackSize = 101; // indices 0..100; index 0 is never written

@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <QTest>
+#include <QThread>
 
 using Answer = ErrorPrompt::Answer;
 
@@ -252,6 +253,69 @@ private Q_SLOTS:
                  QStringLiteral("Application-defined or object-defined error"));
         QCOMPARE(errorDescription(Err::Cancel), QStringLiteral("Cancel was selected."));
         QCOMPARE(errorDescription(Err::PathNotFound), QStringLiteral("Path not found"));
+    }
+
+    // The command line's form: what went wrong with which file, on one line, without
+    // the routine's trace name.
+    void errorOnOneLine_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("task");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("file") << 53 << ""
+                              << "/d/Themes/Blue/theme.css"
+                              << "/d/Themes/Blue/theme.css: File not found (error 53)";
+        QTest::newRow("task") << 19691 << "Open file: /x/a.tna"
+                              << ""
+                              << "Application-defined or object-defined error (error 19691) "
+                                 "while Open file: /x/a.tna";
+        QTest::newRow("both") << 13 << "Display Images: BANNER"
+                              << "/p/b.gif"
+                              << "/p/b.gif: Type mismatch (error 13) while Display Images: BANNER";
+        QTest::newRow("point dropped") << 32755 << ""
+                                       << ""
+                                       << "Cancel was selected (error 32755)";
+        QTest::newRow("line breaks") << 5 << "a\rb"
+                                     << ""
+                                     << "Invalid procedure call or argument "
+                                        "(error 5) while a b";
+    }
+    void errorOnOneLine() {
+        QFETCH(int, number);
+        QFETCH(QString, task);
+        QFETCH(QString, detail);
+        QFETCH(QString, line);
+        const QString text = runtimeErrorLine(
+            {number, errorDescription(number), "|frmMain.LoadTheme", task, detail});
+        QCOMPARE(text, line);
+    }
+
+    // Every thread answers its own errors: a worker's prompt collects the worker's,
+    // and the main thread's prompt and trace are left alone.
+    void eachThreadHasItsOwnPromptAndTrace() {
+        TestWorld world;
+        Procedure outer(QStringLiteral("frmMain.Form_Load"));
+        QStringList workerMessages;
+        qint16 workerDepth = -1;
+        QThread* worker = QThread::create([&] {
+            ScriptedErrorPrompt prompt;
+            setErrorPrompt(&prompt);
+            {
+                Procedure proc(QStringLiteral("frmMain.LoadTheme"));
+                workerDepth = trace().TraceDepth;
+                proc.step([] { raiseError(Err::TypeMismatch); });
+            }
+            setErrorPrompt(nullptr);
+            workerMessages = prompt.messages;
+        });
+        worker->start();
+        QVERIFY(worker->wait(10000));
+        delete worker;
+        QCOMPARE(workerDepth, qint16(1));
+        QCOMPARE(workerMessages.size(), 1);
+        QVERIFY(workerMessages[0].contains("Routine: |frmMain.LoadTheme"));
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(trace().TraceDepth, qint16(1));
     }
 };
 
