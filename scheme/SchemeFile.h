@@ -39,8 +39,11 @@ struct SchemeFileRead {
 // Task "Open file: " + path. Nothing is cleared first, ThemeName is not taken from
 // the file, SchemeFileName is the caller's business. Each line is one statement:
 // Ignore skips the rest of that line. A file in which no section was recognised
-// (empty, bare line feeds, any other kind of file) stores nothing.
-SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path);
+// (empty, bare line feeds, any other kind of file) stores nothing. `shownName`, when
+// given, stands for the path in the Task (a file that holds what came from elsewhere,
+// such as standard input).
+SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path,
+                              const QString& shownName = {});
 
 // The message for a file in which no section was recognised; `name` is the file's
 // name as the user knows it.

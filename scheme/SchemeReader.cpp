@@ -143,8 +143,9 @@ QString notASchemeFileMessage(const QString& name) {
     return QStringLiteral("%1 is not a Tintora scheme file: no section was recognised.").arg(name);
 }
 
-SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path) {
-    proc.Task = QStringLiteral("Open file: ") + path;
+SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path,
+                              const QString& shownName) {
+    proc.Task = QStringLiteral("Open file: ") + (shownName.isEmpty() ? path : shownName);
     TextLineReader reader;
     ReaderState state;
     // A file that cannot be opened has nothing to read; after Ignore the command

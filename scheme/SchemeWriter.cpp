@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace {
 
 [[noreturn]] void raiseWriteError(const QString& path, const QString& detail) {
@@ -91,5 +93,9 @@ bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const FileInfor
     // The values are taken once, so a Retry of a failed write does not ask again
     // about an empty face name.
     const QByteArray bytes = schemeFileBytes(schemeFileLines(scheme, info));
-    return proc.step([&] { saveBytes(path, bytes); });
+    // The file being written is the detail of any error writing it.
+    const QVariant detail = std::exchange(proc.TaskDetail, path);
+    const bool written = proc.step([&] { saveBytes(path, bytes); });
+    proc.TaskDetail = detail;
+    return written;
 }
