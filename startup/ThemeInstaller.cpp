@@ -140,7 +140,8 @@ void ThemeInstaller::examine(Procedure& proc, const QString& source, const QStri
         yieldNow(proc);
         return;
     }
-    install(proc, package, name);
+    if (installNew)
+        install(proc, package, name);
 }
 
 void ThemeInstaller::install(Procedure& proc, const QString& package, const QString& name) {

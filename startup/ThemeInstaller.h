@@ -48,6 +48,9 @@ public:
     // Processes pending window events (the default does so for the whole application).
     std::function<void()> yield;
     UnpackLimits limits;
+    // False lists the themes as the menu would show them without installing anything:
+    // a package not unpacked by an earlier start is passed over.
+    bool installNew = true;
 
     // Runs the installation; run-time errors go through `proc`, the trap of the
     // timer tick.
