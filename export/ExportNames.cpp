@@ -1,0 +1,79 @@
+#include "export/ExportNames.h"
+
+namespace {
+
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7F ||
+           (c.unicode() >= 0x80 && c.unicode() < 0xA0) || c.category() == QChar::Other_Format ||
+           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// Characters that some file system or the program's own rules refuse in a folder name.
+constexpr QStringView RefusedCharacters = u"/\\:*?\"<>|.";
+
+// Longest folder name in UTF-8 bytes that file systems take.
+constexpr qsizetype MaxNameBytes = 255;
+
+bool containsIgnoringCase(const QStringList& list, const QString& name) {
+    return list.contains(name, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString themeNameProblem(const QString& name) {
+    if (name.isEmpty())
+        return QStringLiteral("a theme name cannot be empty");
+    if (name.trimmed() != name)
+        return QStringLiteral("a theme name cannot begin or end with a blank");
+    for (const QChar c : name) {
+        if (isControl(c))
+            return QStringLiteral("a theme name cannot hold control characters");
+        if (RefusedCharacters.contains(c))
+            return QStringLiteral("a theme name cannot hold \"%1\"").arg(c);
+    }
+    if (name == QLatin1String("Default"))
+        return QStringLiteral("\"Default\" is the Themes menu's name for the theme Studio");
+    if (name == QLatin1String("-"))
+        return QStringLiteral("\"-\" is the Themes menu's separator");
+    if (name.toUtf8().size() > MaxNameBytes)
+        return QStringLiteral("a theme name can be at most %1 bytes long").arg(MaxNameBytes);
+    return {};
+}
+
+QString pictureFileName(const QString& path) {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    return path.mid(cut + 1);
+}
+
+QString safePictureName(const QString& fileName) {
+    QString name;
+    for (const QChar c : fileName) {
+        const bool plain = (c.unicode() < 0x80 && c.isLetterOrNumber()) || c == QLatin1Char('-') ||
+                           c == QLatin1Char('_') || c == QLatin1Char('.');
+        name += plain ? c : QLatin1Char('_');
+    }
+    while (name.startsWith(QLatin1Char('.')))
+        name.replace(0, 1, QLatin1Char('_'));
+    if (name.isEmpty())
+        name = QStringLiteral("picture");
+    if (name.size() > MaxPictureNameLength) {
+        const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+        const QString extension = dot > 0 && name.size() - dot <= 10 ? name.mid(dot) : QString();
+        name = name.left(MaxPictureNameLength - extension.size()) + extension;
+    }
+    return name;
+}
+
+QString uniqueName(const QString& name, const QStringList& taken) {
+    if (!containsIgnoringCase(taken, name))
+        return name;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? name.left(dot) : name;
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    for (int n = 2;; ++n) {
+        const QString candidate = stem + QLatin1Char('-') + QString::number(n) + extension;
+        if (!containsIgnoringCase(taken, candidate))
+            return candidate;
+    }
+}

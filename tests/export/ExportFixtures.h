@@ -1,0 +1,58 @@
+#pragma once
+
+#include "support/TestSupport.h"
+#include "theme/ColorScheme.h"
+#include "theme/ThemeElement.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QSet>
+
+// A scheme whose every value differs from anything an export writes, so a value an
+// export or import fails to set shows as this one.
+inline ColorScheme sentinelScheme() {
+    ColorScheme s;
+    s.fillFontSizeTable();
+    for (size_t slot = 0; slot <= 18; ++slot)
+        s.SchemeImages[slot] = QStringLiteral("/nowhere/sentinel.gif");
+    for (size_t slot = 0; slot <= 12; ++slot) {
+        s.SchemeColors[ColorAttr::Back][slot] = 4242;
+        s.SchemeColors[ColorAttr::Fore][slot] = 2424;
+        s.SchemeFonts[FontAttr::Face][slot] = SchemeValue::text(QStringLiteral("Sentinel"));
+        s.SchemeFonts[FontAttr::Size][slot] = SchemeValue::integer(99);
+        s.SchemeFonts[FontAttr::Style][slot] = SchemeValue::text(QStringLiteral("9"));
+    }
+    return s;
+}
+
+inline QString attributeLabel(const ThemeElement& e, Attribute a) {
+    return QString::fromLatin1(e.key.data(), static_cast<qsizetype>(e.key.size())) +
+           QLatin1Char(' ') +
+           QString::fromLatin1(attributeName(a).data(),
+                               static_cast<qsizetype>(attributeName(a).size()));
+}
+
+inline QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every file and folder under `root`, relative to it, hidden ones included.
+inline QSet<QString> entriesUnder(const QString& root) {
+    QSet<QString> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.insert(QDir(root).relativeFilePath(it.next()));
+    return entries;
+}
+
+// The run-time error numbers among the prompt's messages.
+inline QList<int> errorNumbers(const ScriptedErrorPrompt& prompt) {
+    QList<int> numbers;
+    for (const QString& message : prompt.messages) {
+        const qsizetype at = message.indexOf(QLatin1String("Err#"));
+        numbers << message.mid(at + 4, message.indexOf(QLatin1Char(' '), at) - at - 4).toInt();
+    }
+    return numbers;
+}

@@ -1,0 +1,247 @@
+#include "ExportFixtures.h"
+#include "export/CssExport.h"
+#include "export/CssImport.h"
+#include "export/CssProperties.h"
+#include "export/CssValues.h"
+#include "framework/Procedure.h"
+#include "support/ThemeFixtures.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+bool exportIt(const ColorScheme& scheme, const QString& path,
+              ExistingOutput existing = ExistingOutput::Keep) {
+    Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
+    return exportCss(proc, scheme, path, existing);
+}
+
+std::optional<ColorScheme> importIt(const QString& path, const ColorScheme& current) {
+    Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
+    return importCss(proc, current, path);
+}
+
+// Values a theme's sheets or a dialog never make, but a scheme file can hold.
+ColorScheme hardScheme(const QString& pictureFolder) {
+    ColorScheme s = unusualScheme(pictureFolder);
+    const std::array<QString, 7> faces{QStringLiteral("Arial, Helvetica"),
+                                       QStringLiteral("a;b}c"),
+                                       QStringLiteral("Back\\slash /* not a comment */"),
+                                       QStringLiteral("  leading and trailing  "),
+                                       QStringLiteral("two\nlines"),
+                                       QStringLiteral("\"unbalanced"),
+                                       QStringLiteral("Double  blank")};
+    const std::array<QString, 6> sizes{QStringLiteral("10pt"), QStringLiteral("-3"),
+                                       QStringLiteral("1e2"),  QStringLiteral(" 9"),
+                                       QStringLiteral("10,5"), QStringLiteral("inherit")};
+    const std::array<QString, 5> styles{QStringLiteral("italic"), QStringLiteral(" 1"),
+                                        QStringLiteral("2.0"), QStringLiteral("\"3\""),
+                                        QStringLiteral("bold italic")};
+    const std::array<qint32, 3> colors{-1, 16777216, std::numeric_limits<qint32>::min()};
+    for (size_t slot = 0; slot <= 12; ++slot) {
+        s.SchemeFonts[FontAttr::Face][slot] = SchemeValue::text(faces[slot % faces.size()]);
+        s.SchemeFonts[FontAttr::Size][slot] = SchemeValue::text(sizes[slot % sizes.size()]);
+        s.SchemeFonts[FontAttr::Style][slot] = SchemeValue::text(styles[slot % styles.size()]);
+        if (slot % 2)
+            s.SchemeColors[ColorAttr::Fore][slot] = colors[slot % colors.size()];
+    }
+    return s;
+}
+
+} // namespace
+
+class TestCssExchange : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Export a style sheet, then import it: every attribute comes back exactly, the
+    // pictures as their copies beside the sheet.
+    void importGivesBackTheExport_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("Studio") << "studio";
+        QTest::newRow("unusual values") << "unusual";
+        QTest::newRow("values CSS has no form for") << "hard";
+    }
+    void importGivesBackTheExport() {
+        QFETCH(QString, kind);
+        TestWorld world;
+        QDir().mkpath(world.path("pictures"));
+        QDir().mkpath(world.path("site"));
+        const ColorScheme source = kind == QLatin1String("studio") ? studioScheme()
+                                   : kind == QLatin1String("unusual")
+                                       ? unusualScheme(world.path("pictures"))
+                                       : hardScheme(world.path("pictures"));
+        const QString sheet = world.path("site/theme.css");
+        QVERIFY(exportIt(source, sheet));
+        QCOMPARE(world.prompt.messages, QStringList());
+
+        const std::optional<ColorScheme> imported = importIt(sheet, sentinelScheme());
+        QVERIFY(imported);
+        QCOMPARE(world.prompt.messages, QStringList());
+        for (const ThemeElement& e : ThemeElements) {
+            for (int i = 0; i < e.attributeCount; ++i) {
+                const Attribute a = e.attributes[static_cast<size_t>(i)];
+                const QString label = attributeLabel(e, a);
+                const QString value = imported->valueText(e, a);
+                const QString expected = source.valueText(e, a);
+                if (a != Attribute::Image || expected.isEmpty()) {
+                    QVERIFY2(value == expected,
+                             qPrintable(label + ": " + value + " / " + expected));
+                    continue;
+                }
+                QVERIFY2(QFileInfo(value).absolutePath() == world.path("site"), qPrintable(value));
+                QVERIFY2(bytesOf(value) == bytesOf(expected), qPrintable(label));
+            }
+        }
+        // Only the values change: the rest of the scheme is the caller's.
+        QCOMPARE(imported->ThemeName, sentinelScheme().ThemeName);
+    }
+
+    void propertyNamesAreOnePerAttribute() {
+        QSet<QString> names;
+        for (const CssProperty& p : cssProperties()) {
+            QVERIFY(p.name.startsWith(QLatin1String("--tintora-")));
+            names.insert(p.name);
+            QCOMPARE(cssPropertyNamed(p.name), &p);
+        }
+        // 2 + 6 + 11 * 5 + 6 + 16 attribute lines of the scheme file.
+        QCOMPARE(names.size(), 85);
+        QVERIFY(names.contains(QStringLiteral("--tintora-body-color")));
+        QVERIFY(names.contains(QStringLiteral("--tintora-h1-font")));
+        QVERIFY(names.contains(QStringLiteral("--tintora-background-color")));
+    }
+
+    // Only the top-level ":root" rules count, later declarations win, and everything
+    // that is not one of the properties is passed over without a word.
+    void importReadsOnlyTheRootBlock() {
+        TestWorld world;
+        const QString sheet = world.path("site.css");
+        writeFile(sheet,
+                  "@import url(other.css);\n"
+                  "/* :root { --tintora-h2-color: red; } */\n"
+                  "body { --tintora-body-color: red; color: blue; }\n"
+                  "@media (prefers-color-scheme: dark) { :root { --tintora-h3-color: red; } }\n"
+                  ":root {\n"
+                  "  --other-colour: #123;\n"
+                  "  --tintora-unknown: 12;\n"
+                  "  --tintora-h1-color: navy;\n"
+                  "  --tintora-h1-color: rgb(0, 0, 255) !important;\n"
+                  "  --tintora-h4-font: \"Trebuchet MS\", Arial, sans-serif;\n"
+                  "  --tintora-h5-font-size: 11.5pt; --tintora-h5-font-style: Bold  Italic\n"
+                  "}\n"
+                  ":root{--tintora-banner-image:url(pics/b.gif)}\n");
+        const ColorScheme base = sentinelScheme();
+        const std::optional<ColorScheme> s = importIt(sheet, base);
+        QVERIFY(s);
+        QCOMPARE(world.prompt.messages, QStringList());
+        const auto value = [&](Element e, Attribute a) { return s->valueText(themeElement(e), a); };
+        QCOMPARE(value(Element::HEADING1, Attribute::ForeColor),
+                 QString::number(rgbValue(0, 0, 255)));
+        QCOMPARE(value(Element::HEADING2, Attribute::ForeColor), QStringLiteral("2424"));
+        QCOMPARE(value(Element::HEADING3, Attribute::ForeColor), QStringLiteral("2424"));
+        QCOMPARE(value(Element::BODY, Attribute::ForeColor), QStringLiteral("2424"));
+        QCOMPARE(value(Element::HEADING4, Attribute::Font), QStringLiteral("\"Trebuchet MS\""));
+        QCOMPARE(value(Element::HEADING5, Attribute::FontSize), QStringLiteral("11.5"));
+        QCOMPARE(value(Element::HEADING5, Attribute::FontStyle), QStringLiteral("3"));
+        QCOMPARE(value(Element::BANNER, Attribute::Image),
+                 QDir::toNativeSeparators(world.path("pics/b.gif")));
+    }
+
+    // A bad value is reported as the readers report theirs, naming the file, the line
+    // and the property; the rest of the sheet is still applied.
+    void badValuesAreReported_data() {
+        QTest::addColumn<QByteArray>("declaration");
+        QTest::newRow("colour word") << QByteArray("--tintora-h1-color: blurple");
+        QTest::newRow("empty colour") << QByteArray("--tintora-h1-color: ");
+        QTest::newRow("colour too big") << QByteArray("--tintora-h1-color: 99999999999");
+        QTest::newRow("size in pixels") << QByteArray("--tintora-h1-font-size: 12px");
+        QTest::newRow("style word") << QByteArray("--tintora-h1-font-style: oblique");
+        QTest::newRow("string and more") << QByteArray("--tintora-h1-font: \"Ari\\al\" x");
+        QTest::newRow("picture outside") << QByteArray("--tintora-banner-image: url(../x.gif)");
+        QTest::newRow("picture absolute") << QByteArray("--tintora-banner-image: url(/etc/x.gif)");
+        QTest::newRow("picture elsewhere")
+            << QByteArray("--tintora-banner-image: url(http://a/b.gif)");
+        QTest::newRow("picture on a drive")
+            << QByteArray("--tintora-banner-image: url('C:\\\\x.gif')");
+        QTest::newRow("not a picture") << QByteArray("--tintora-banner-image: banner.gif");
+    }
+    void badValuesAreReported() {
+        QFETCH(QByteArray, declaration);
+        TestWorld world;
+        const QString sheet = world.path("site.css");
+        writeFile(sheet, ":root {\n  --tintora-h2-color: red;\n\n  " + declaration +
+                             ";\n  --tintora-h3-color: lime;\n}\n");
+        const ColorScheme base = sentinelScheme();
+        const std::optional<ColorScheme> s = importIt(sheet, base);
+        QVERIFY(s);
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::InvalidPropertyValue});
+        const QString property = QString::fromLatin1(declaration.left(declaration.indexOf(':')));
+        QVERIFY2(world.prompt.messages[0].contains("Task: Import CSS: " + sheet +
+                                                   ", line 4: " + property),
+                 qPrintable(world.prompt.messages[0]));
+        // The bad property keeps its value; the others are applied.
+        const CssProperty* bad = cssPropertyNamed(property);
+        QCOMPARE(s->valueText(themeElement(bad->element), bad->attribute),
+                 base.valueText(themeElement(bad->element), bad->attribute));
+        QCOMPARE(s->valueText(themeElement(Element::HEADING2), Attribute::ForeColor),
+                 QStringLiteral("255"));
+        QCOMPARE(s->valueText(themeElement(Element::HEADING3), Attribute::ForeColor),
+                 QString::number(rgbValue(0, 255, 0)));
+    }
+
+    void missingSheetChangesNothing() {
+        TestWorld world;
+        QVERIFY(!importIt(world.path("none.css"), sentinelScheme()));
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::FileNotFound});
+        QVERIFY(world.prompt.messages[0].contains("Task: Import CSS: " + world.path("none.css")));
+    }
+
+    // Beside an existing sheet, a picture file of the same name is reused when it is
+    // the same picture and left alone when it is another; the sheet itself is
+    // replaced only when the caller says so.
+    void existingFilesBesideTheSheet() {
+        TestWorld world;
+        const ColorScheme source = studioScheme();
+        const QString sheet = world.path("site/theme.css");
+        writeFile(world.path("site/banner.gif"), "another picture");
+        writeFile(world.path("site/rule.gif"), bytesOf(source.image(7)));
+        writeFile(sheet, "old sheet");
+        QVERIFY(!exportIt(source, sheet));
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::FileAlreadyExists});
+        QCOMPARE(bytesOf(sheet), QByteArray("old sheet"));
+
+        QVERIFY(exportIt(source, sheet, ExistingOutput::Replace));
+        QCOMPARE(bytesOf(world.path("site/banner.gif")), QByteArray("another picture"));
+        const QByteArray css = bytesOf(sheet);
+        QVERIFY(css.contains("--tintora-banner-image: url(\"banner-2.gif\");"));
+        QVERIFY(css.contains("--tintora-rule-image: url(\"rule.gif\");"));
+        QCOMPARE(bytesOf(world.path("site/banner-2.gif")), bytesOf(source.image(1)));
+    }
+
+    // The forms the rules can use as they stand.
+    void valuesInCssForm_data() {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("expected");
+        using namespace cssvalue;
+        QTest::newRow("black") << color(0) << "#000000";
+        QTest::newRow("white") << color(16777215) << "#ffffff";
+        QTest::newRow("red is low") << color(rgbValue(255, 0, 1)) << "#ff0001";
+        QTest::newRow("fraction") << size(SchemeValue::single(10.5f)) << "10.5pt";
+        QTest::newRow("table size") << size(SchemeValue::integer(12)) << "12pt";
+        QTest::newRow("size word") << size(SchemeValue::text("x-small")) << "x-small";
+        QTest::newRow("quoted face") << face("\"Times New Roman\"") << "\"Times New Roman\"";
+        QTest::newRow("words") << face("Times New Roman") << "Times New Roman";
+        QTest::newRow("digit first") << face("8514oem") << "\"\\38 514oem\"";
+        QTest::newRow("bold italic") << style(SchemeValue::integer(3)) << "italic bold";
+        QTest::newRow("no picture") << picture(QString()) << "none";
+    }
+    void valuesInCssForm() {
+        QFETCH(QString, written);
+        QFETCH(QString, expected);
+        QCOMPARE(written, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCssExchange)
+#include "test_css_exchange.moc"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "theme/ColorScheme.h"
+
+#include <QString>
+#include <QStringList>
+
+// Theme folders and schemes that tests and benchmarks share. Plain engine code: no
+// Qt Test, so the benchmarks build it too.
+
+// The bundled data folder of the source tree (its Themes/Studio is the Default theme).
+QString bundledDataFolder();
+
+// The scheme after choosing the bundled Studio theme on a freshly loaded window.
+ColorScheme studioScheme();
+
+// Writes `count` themes "Generated0001", "Generated0002", ... into `themesDir`, each
+// with its own copy of Studio's pictures and Studio's style sheets with the colours,
+// faces and sizes varied by the theme's number, so that every theme looks different.
+// The same count gives the same files. Returns their folder names.
+QStringList makeGeneratedThemes(const QString& themesDir, int count);
+
+// A scheme with every attribute set to a value that is easy to lose: fractional
+// and textual sizes, quoted and odd face names, colours 0 and 16777215, empty
+// values, every style code and a style that is no code, pictures with names that need
+// care (made as files in `pictureFolder`, which must exist).
+ColorScheme unusualScheme(const QString& pictureFolder);
