@@ -1,16 +1,19 @@
 #include "app/cli/CliScheme.h"
 
 #include "app/cli/CommandLine.h"
+#include "export/CssImport.h"
 #include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
+#include "startup/ThemeInstaller.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <memory>
 
@@ -43,26 +46,11 @@ bool readOptions(const QCommandLineParser& parser, CliSchemeOptions& options, QS
     }
     options.dataDir = parser.value(DataDirOption);
     options.from = parser.value(FromOption);
-    options.output = parser.value(OutputOption);
+    options.output =
+        parser.optionNames().contains(OutputOption) ? parser.value(OutputOption) : QString();
     options.abortOnError = parser.value(OnErrorOption) == QLatin1String("abort");
     options.themes = parser.positionalArguments();
     return true;
-}
-
-// The data folder the themes are read from: --data-dir, else the desktop's. None,
-// with a message on standard error, when --data-dir names no folder.
-std::optional<QString> dataFolder(const CliSchemeOptions& options) {
-    if (options.dataDir.isEmpty()) {
-        // The themes are read from the folder the desktop uses, made ready as it does.
-        DataFolder::prepare(globals().StartDir);
-        return globals().StartDir;
-    }
-    const QFileInfo dataDir(options.dataDir);
-    if (!dataDir.isDir()) {
-        printCliError(QStringLiteral("the data folder %1 does not exist").arg(options.dataDir));
-        return std::nullopt;
-    }
-    return QDir::cleanPath(dataDir.absoluteFilePath());
 }
 
 // A theme the Themes menu would not list is a usage error, not a run of failing
@@ -80,20 +68,24 @@ bool themesExist(const QStringList& themes, const QString& themesDir) {
 
 } // namespace
 
-void addCliSchemeOptions(CommandLine& line) {
+void addCliSchemeOptions(CommandLine& line, bool withOutput) {
     line.addOption({DataDirOption,
                     QStringLiteral("The data folder holding Themes/; without it, the folder the "
                                    "desktop program uses."),
                     QStringLiteral("DIR")});
-    line.addOption({FromOption, QStringLiteral("A scheme file opened first, as File > Open does."),
+    line.addOption({FromOption,
+                    QStringLiteral("A scheme file opened first, as File > Open does (\"-\" reads "
+                                   "standard input), or a style sheet whose name ends in .css "
+                                   "imported as File > Import CSS does."),
                     QStringLiteral("FILE.tna")});
     line.addOption({OnErrorOption,
                     QStringLiteral("What a run-time error does: ignore it and go on (exit status "
                                    "2, the default), or abort at once (exit status 1)."),
                     QStringLiteral("ignore|abort")});
-    line.addOption({OutputOption,
-                    QStringLiteral("Where the result goes; \"-\" is standard output."),
-                    QStringLiteral("OUT")});
+    if (withOutput)
+        line.addOption({OutputOption,
+                        QStringLiteral("Where the result goes; \"-\" is standard output."),
+                        QStringLiteral("OUT")});
     line.parser().addPositionalArgument(
         QStringLiteral("THEME"),
         QStringLiteral("Themes chosen in this order, by their Themes menu caption (\"Default\" "
@@ -115,9 +107,15 @@ FileInformation startCliRun(bool abortOnError) {
     auto& prompt = cliPrompt();
     prompt = std::make_unique<StreamErrorPrompt>(abortOnError ? ErrorPrompt::Answer::Abort
                                                               : ErrorPrompt::Answer::Ignore);
+    prompt->setLinePrefix(QStringLiteral("tintora-cli: "));
     setErrorPrompt(prompt.get());
     subSetupGlobals();
     return {globals().VersionText, globals().UserName};
+}
+
+void setCliErrorContext(const QString& file) {
+    if (auto& prompt = cliPrompt())
+        prompt->setContext(file);
 }
 
 int cliStatus() {
@@ -125,8 +123,68 @@ int cliStatus() {
     return prompt && prompt->errorCount() > 0 ? 2 : 0;
 }
 
+std::optional<QString> cliDataFolder(const QString& dataDir) {
+    if (dataDir.isEmpty()) {
+        // The themes are read from the folder the desktop uses, made ready as it does.
+        DataFolder::prepare(globals().StartDir);
+        return globals().StartDir;
+    }
+    const QFileInfo info(dataDir);
+    if (!info.isDir()) {
+        printCliError(QStringLiteral("the data folder %1 does not exist").arg(dataDir));
+        return std::nullopt;
+    }
+    return QDir::cleanPath(info.absoluteFilePath());
+}
+
+std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QString& path) {
+    Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+    scheme.SchemeFileName = path;
+    SchemeFileRead read;
+    if (path != QLatin1String("-")) {
+        read = readSchemeFile(proc, scheme, path);
+    } else {
+        // The reader reads files; standard input is put in one first.
+        const std::optional<QByteArray> bytes = readStandardInput(LargestStandardInput);
+        if (!bytes) {
+            printCliError(
+                QStringLiteral("standard input could not be read, or is larger than %1 MiB")
+                    .arg(LargestStandardInput / (1024 * 1024)));
+            return std::nullopt;
+        }
+        QTemporaryFile file;
+        if (!file.open() || file.write(*bytes) != bytes->size() || !file.flush()) {
+            printCliError(QStringLiteral("standard input could not be kept in a temporary file"));
+            return std::nullopt;
+        }
+        read = readSchemeFile(proc, scheme, file.fileName(), QStringLiteral("standard input"));
+    }
+    if (read.complete && read.sections == 0) {
+        printCliError(notASchemeFileMessage(path == QLatin1String("-")
+                                                ? QStringLiteral("standard input")
+                                                : path));
+        return std::nullopt;
+    }
+    return read;
+}
+
+QStringList themesMenuCaptions(const QString& startDir) {
+    QStringList captions{QStringLiteral("Default")};
+    Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
+    ThemeInstaller installer(defaultThemeSources(globals().UserName),
+                             DataFolder::themesDir(startDir));
+    installer.installNew = false;
+    installer.yield = [] {};
+    installer.addThemesItem = [&captions](const QString& caption) {
+        if (caption != QLatin1String("-"))
+            captions.append(caption);
+    };
+    installer.run(proc);
+    return captions;
+}
+
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
-    const std::optional<QString> startDir = dataFolder(options);
+    const std::optional<QString> startDir = cliDataFolder(options.dataDir);
     if (!startDir)
         return 1;
     const QString themesDir = DataFolder::themesDir(*startDir);
@@ -137,15 +195,14 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
     out = ColorScheme{};
     out.fillFontSizeTable();
 
-    if (!options.from.isEmpty()) {
-        Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
-        out.SchemeFileName = options.from;
-        const SchemeFileRead read = readSchemeFile(proc, out, options.from);
+    if (options.from.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)) {
+        Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
+        if (std::optional<ColorScheme> imported = importCss(proc, out, options.from))
+            out = std::move(*imported);
+    } else if (!options.from.isEmpty()) {
         // A file that opened but holds no scheme is bad input, not a scheme to build on.
-        if (read.complete && read.sections == 0) {
-            printCliError(notASchemeFileMessage(options.from));
+        if (!openCliSchemeFile(out, options.from))
             return 1;
-        }
     }
     for (const QString& theme : options.themes) {
         Procedure proc(QStringLiteral("frmMain.mnuThemesItem_Click"));

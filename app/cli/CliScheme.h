@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheme/FileInformation.h"
+#include "scheme/SchemeFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,9 @@ struct CliSchemeOptions {
     QStringList themes;        // THEME ...: chosen in this order
 };
 
-// Adds --data-dir, --from, --on-error and -o to a command's line.
-void addCliSchemeOptions(CommandLine& line);
+// Adds --data-dir, --from, --on-error and, unless `withOutput` is false, -o to a
+// command's line.
+void addCliSchemeOptions(CommandLine& line, bool withOutput = true);
 
 // Parses `args` (the arguments after the command's name) on a line that has the
 // shared options, and reads them into `options`. Empty when the command is to run,
@@ -29,17 +31,41 @@ std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& a
                                          CliSchemeOptions& options);
 
 // Sets up a run as the desktop's start does: the error prompt of the policy (run-time
-// errors go to standard error as "RUNTIME ERROR" and the message; Abort ends the
-// process with status 1, otherwise every error is ignored and counted) and the
-// globals. Returns what the files this run writes say about the program.
+// errors go to standard error, one line each, "tintora-cli: " and what went wrong with
+// which file; Abort ends the process with status 1, otherwise every error is ignored
+// and counted) and the globals. Returns what the files this run writes say about the
+// program.
 FileInformation startCliRun(bool abortOnError);
+
+// Names `file` in the run-time errors that name no file themselves (the output a
+// command is writing).
+void setCliErrorContext(const QString& file);
 
 // 0 when no run-time error has been reported, 2 when some were reported and ignored.
 int cliStatus();
 
 // Builds the scheme as the desktop would, after startCliRun: the scheme as the main
-// window holds it after loading, --from opened as File > Open does, then each theme
-// of the data folder (--data-dir, else the desktop's) chosen as the Themes menu does.
-// Returns 1 for bad usage (a data folder or theme that does not exist, with a
-// message on standard error), else the status so far.
+// window holds it after loading, --from opened as File > Open does (a name ending in
+// ".css" imported as File > Import CSS does; "-" a scheme file read from standard
+// input), then each theme of the data folder (--data-dir, else the desktop's) chosen
+// as the Themes menu does. Returns 1 for bad usage (a data folder or theme that does
+// not exist, with a message on standard error), else the status so far.
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out);
+
+// The data folder a run reads: --data-dir (made absolute), else the desktop's. None,
+// with a message on standard error, when --data-dir names no folder. After
+// startCliRun.
+std::optional<QString> cliDataFolder(const QString& dataDir);
+
+// Reads a scheme file into `scheme` as File > Open does; "-" reads standard input.
+// None, with a message on standard error, when standard input could not be read or
+// the file holds no scheme (no section was recognised); a file that could not be
+// opened is reported through the handler and read as not complete.
+std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QString& path);
+
+// The Themes menu captions of the data folder `startDir`, as the main window lists
+// them after start-up: "Default", then the themes the installation lists (the
+// installed packages of this machine's theme folders, else the theme folders of
+// Themes), without the separator. Installs nothing: a package the desktop program has
+// not unpacked yet is not listed.
+QStringList themesMenuCaptions(const QString& startDir);

@@ -49,6 +49,22 @@ bool writeStandardOutput(const QByteArray& bytes) {
     return written == static_cast<size_t>(bytes.size()) && std::fflush(stdout) == 0;
 }
 
+std::optional<QByteArray> readStandardInput(qint64 limit) {
+    QByteArray bytes;
+    char buffer[64 * 1024];
+    for (;;) {
+        const size_t got = std::fread(buffer, 1, sizeof buffer, stdin);
+        bytes.append(buffer, static_cast<qsizetype>(got));
+        if (bytes.size() > limit)
+            return std::nullopt;
+        if (got < sizeof buffer)
+            break;
+    }
+    if (std::ferror(stdin))
+        return std::nullopt;
+    return bytes;
+}
+
 CommandLine::CommandLine(const QString& synopsis, const QString& description)
     : synopsis_(synopsis),
       help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")),

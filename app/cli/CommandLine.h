@@ -21,6 +21,12 @@ void printCliError(const QString& message);
 // Writes bytes to standard output; false when they could not all be written.
 bool writeStandardOutput(const QByteArray& bytes);
 
+// All of standard input; none when it could not be read or holds more than `limit`
+// bytes.
+std::optional<QByteArray> readStandardInput(qint64 limit);
+// Scheme files are a few kilobytes; this is far beyond any.
+inline constexpr qint64 LargestStandardInput = 16 * 1024 * 1024;
+
 // The command line of tintora-cli or of one of its commands: a QCommandLineParser
 // that also answers --help with this usage and --version with the version line, and
 // reports bad usage in the program's own words. Options are spelled "-o" or

@@ -19,3 +19,6 @@ struct CliCommand {
 int runSchemeCommand(const CliCommand& command, const QStringList& args);
 int runReportCommand(const CliCommand& command, const QStringList& args);
 int runRenderCommand(const CliCommand& command, const QStringList& args);
+int runThemesCommand(const CliCommand& command, const QStringList& args);
+int runExportCommand(const CliCommand& command, const QStringList& args);
+int runBatchCommand(const CliCommand& command, const QStringList& args);

@@ -1,12 +1,10 @@
+#include "app/cli/CliGui.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
-#include "framework/Trace.h"
 #include "theme/ColorScheme.h"
 #include "ui/PreviewPage.h"
-#include "ui/WindowUtil.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
 #include <QPixmap>
@@ -60,16 +58,7 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
     const bool showBackground = line.parser().isSet(ShowBackground);
     const bool opaqueLabels = line.parser().isSet(OpaqueLabels);
 
-    // The page is drawn without a display unless the caller chose a platform.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "tintora-cli";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tintora"));
-    installFontSubstitutions();
-    Trace::instance().configureFromEnvironment();
+    const CliGuiApplication app;
 
     startCliRun(options.abortOnError);
     ColorScheme scheme;

@@ -3,14 +3,39 @@
 #include "app/cli/Commands.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
+#include "scheme/SchemeJson.h"
+#include "scheme/SchemeSections.h"
 #include "theme/ColorScheme.h"
+
+#include <QSaveFile>
+
+namespace {
+
+bool writeJson(const QByteArray& json, const QString& output) {
+    if (output.isEmpty() || output == QLatin1String("-"))
+        return writeStandardOutput(json);
+    QSaveFile file(output);
+    return file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
+}
+
+} // namespace
 
 int runSchemeCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
     addCliSchemeOptions(line);
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("tna, the scheme file as Save writes it (the default), or json, its "
+                       "sections and attributes as one JSON object."),
+        QStringLiteral("tna|json"), QStringLiteral("tna"));
+    line.addOption(format);
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
+    const QString formatName = line.parser().value(format);
+    if (formatName != QLatin1String("tna") && formatName != QLatin1String("json"))
+        return line.usageError(
+            QStringLiteral("--format takes tna or json, not \"%1\"").arg(formatName));
     const FileInformation info = startCliRun(options.abortOnError);
     ColorScheme scheme;
     const int built = buildCliScheme(options, scheme);
@@ -18,8 +43,16 @@ int runSchemeCommand(const CliCommand& command, const QStringList& args) {
         return 1;
 
     // Written as Save writes it, to the file or to standard output.
+    const bool toStandardOutput = options.output.isEmpty() || options.output == QLatin1String("-");
+    setCliErrorContext(toStandardOutput ? QStringLiteral("standard output") : options.output);
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-    if (options.output.isEmpty() || options.output == QLatin1String("-")) {
+    if (formatName == QLatin1String("json")) {
+        if (!writeJson(schemeJson(schemeSections(scheme, info)), options.output)) {
+            printCliError(QStringLiteral("the scheme could not be written to ") +
+                          (options.output.isEmpty() ? QStringLiteral("-") : options.output));
+            return 1;
+        }
+    } else if (toStandardOutput) {
         if (!writeStandardOutput(schemeFileBytes(schemeFileLines(scheme, info)))) {
             printCliError(QStringLiteral("the scheme could not be written to standard output"));
             return 1;

@@ -8,13 +8,23 @@
 
 namespace {
 
-const std::array<CliCommand, 3> Commands{{
+const std::array<CliCommand, 6> Commands{{
+    {"themes", "[--data-dir DIR]", "Lists the Themes menu's captions, one a line.",
+     runThemesCommand, false},
     {"scheme", "[options] [THEME ...]",
      "Writes the scheme file of the chosen themes, as Save writes it.", runSchemeCommand, false},
-    {"report", "FILE.tna", "Prints the report of a scheme file, as Print does, as plain text.",
-     runReportCommand, false},
+    {"report", "[--format text|json] FILE.tna|-",
+     "Prints the report of a scheme file, as Print does, as plain text or JSON.", runReportCommand,
+     false},
     {"render", "[options] -o OUT.png [THEME ...]",
      "Draws the preview page of the chosen themes to a PNG picture.", runRenderCommand, true},
+    {"export", "--css OUT.css | --theme NAME [options] [THEME ...]",
+     "Writes the chosen scheme as a style sheet of custom properties or as a theme folder.",
+     runExportCommand, false},
+    {"batch", "[--data-dir DIR] -o OUTDIR",
+     "Writes the scheme file, report and preview of every installed theme, and a page "
+     "showing them all.",
+     runBatchCommand, true},
 }};
 
 const CliCommand* findCommand(const QString& name) {
@@ -43,7 +53,8 @@ int main(int argc, char* argv[]) {
                      QStringLiteral("Builds, reports and draws the colour schemes of Tintora "
                                     "without a window."));
     line.parser().addPositionalArgument(QStringLiteral("COMMAND"),
-                                        QStringLiteral("scheme, report or render."));
+                                        QStringLiteral("themes, scheme, report, render, export or "
+                                                       "batch."));
     // What follows the command is the command's own.
     line.parser().setOptionsAfterPositionalArgumentsMode(
         QCommandLineParser::ParseAsPositionalArguments);

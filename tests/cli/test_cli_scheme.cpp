@@ -82,9 +82,11 @@ private Q_SLOTS:
         const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path(".")});
         QCOMPARE(run.status, 2);
         QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
-        // Thirteen elements carry a face name; each empty one is an error.
-        QCOMPARE(run.err.count("RUNTIME ERROR\n"), 13);
-        QVERIFY(run.err.contains("Err#5 - Invalid procedure call or argument"));
+        // Thirteen elements carry a face name; each empty one is an error, one line each.
+        QCOMPARE(run.err.count("tintora-cli: "), 13);
+        QCOMPARE(run.err.count('\n'), 13);
+        QVERIFY(run.err.contains(
+            "tintora-cli: standard output: Invalid procedure call or argument (error 5)\n"));
         QVERIFY(run.out.contains("\tFont: \r\n"));
     }
 
@@ -106,10 +108,10 @@ private Q_SLOTS:
         const Run run = runCli(world.path("."), {"scheme", "--on-error", policy, "--from", from,
                                                  "-o", world.path("out.tna")});
         QCOMPARE(run.status, status);
-        QCOMPARE(run.err.count("RUNTIME ERROR\n"), 1);
-        QVERIFY(run.err.contains(
-            "Err#19691 - Attempting to open a file not created by the Tintora software."));
-        QVERIFY(run.err.contains(("Task: Open file: " + from).toUtf8()));
+        QCOMPARE(run.err,
+                 "tintora-cli: Attempting to open a file not created by the Tintora software "
+                 "(error 19691) while Open file: " +
+                     from.toUtf8() + "\n");
         if (status == 1) {
             QVERIFY(!QFileInfo::exists(world.path("out.tna")));
         } else {
@@ -124,16 +126,17 @@ private Q_SLOTS:
         const Run run = runCli(world.path("."),
                                {"scheme", "--from", from, "-o", world.path("nofolder/out.tna")});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.err.startsWith("RUNTIME ERROR\n"));
-        QVERIFY(run.err.contains("Err#76 - Path not found"));
-        QVERIFY(run.err.contains("frmMain.mnuFileSave_Click"));
+        // One line naming the file; the routine's name stays out of it.
+        QCOMPARE(run.err, "tintora-cli: " + world.path("nofolder/out.tna").toUtf8() +
+                              ": Path not found (error 76)\n");
     }
 
     void missingFromFileIsReportedAndIgnored() {
         TestWorld world;
         const Run run = runCli(world.path("."), {"scheme", "--from", world.path("none.tna")});
         QCOMPARE(run.status, 2);
-        QVERIFY(run.err.contains("Err#53 - File not found"));
+        QVERIFY(run.err.startsWith("tintora-cli: File not found (error 53) while Open file: " +
+                                   world.path("none.tna").toUtf8() + "\n"));
         QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
     }
 
@@ -192,9 +195,10 @@ private Q_SLOTS:
         QTest::newRow("parent folder as theme")
             << QStringList{"scheme", ".."} << QByteArray("there is no theme \"..\"");
         QTest::newRow("report without file")
-            << QStringList{"report"} << QByteArray("usage: tintora-cli report FILE.tna");
-        QTest::newRow("report with two files") << QStringList{"report", "a.tna", "b.tna"}
-                                               << QByteArray("usage: tintora-cli report FILE.tna");
+            << QStringList{"report"}
+            << QByteArray("usage: tintora-cli report [--format text|json] FILE.tna|-");
+        QTest::newRow("report with two files")
+            << QStringList{"report", "a.tna", "b.tna"} << QByteArray("one scheme file at a time");
 
         QTest::newRow("no command") << QStringList{} << QByteArray("a command is needed");
         QTest::newRow("unknown command")
@@ -231,14 +235,18 @@ private Q_SLOTS:
         QTest::newRow("program help")
             << QStringList{"--help"} << QByteArray("Usage: tintora-cli COMMAND")
             << QByteArrayList{"tintora-cli scheme [options] [THEME ...]",
-                              "tintora-cli report FILE.tna", "tintora-cli render"};
+                              "tintora-cli report [--format text|json] FILE.tna|-",
+                              "tintora-cli render",
+                              "tintora-cli themes",
+                              "tintora-cli export",
+                              "tintora-cli batch"};
         QTest::newRow("program -h") << QStringList{"-h"} << QByteArray("Usage: tintora-cli COMMAND")
                                     << QByteArrayList{"--version"};
         QTest::newRow("scheme help")
             << QStringList{"scheme", "--help"} << QByteArray("Usage: tintora-cli scheme")
             << QByteArrayList{"--data-dir <DIR>", "--from <FILE.tna>", "--on-error", "-o <OUT>"};
         QTest::newRow("report help")
-            << QStringList{"report", "-h"} << QByteArray("Usage: tintora-cli report FILE.tna")
+            << QStringList{"report", "-h"} << QByteArray("Usage: tintora-cli report [--format")
             << QByteArrayList{"--version"};
         QTest::newRow("render help, after other options")
             << QStringList{"render", "--from", "a.tna", "--help"}
@@ -358,7 +366,7 @@ private Q_SLOTS:
         QDir().mkpath(world.path("Themes"));
         const Run run = runCli(world.path("."), {"report", world.path("none.tna")});
         QCOMPARE(run.status, 2);
-        QVERIFY(run.err.contains("Err#53 - File not found"));
+        QVERIFY(run.err.contains("File not found (error 53)"));
         QCOMPARE(run.out, QByteArray());
     }
 };

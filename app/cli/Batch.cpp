@@ -1,0 +1,263 @@
+#include "app/cli/Batch.h"
+
+#include "framework/ErrorHandler.h"
+#include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
+#include "framework/TextFile.h"
+#include "scheme/SchemeFile.h"
+#include "scheme/SchemeJson.h"
+#include "scheme/SchemeReport.h"
+#include "theme/ChooseTheme.h"
+#include "ui/PreviewPage.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QThread>
+#include <QThreadPool>
+#include <QUrl>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <deque>
+
+namespace {
+
+// Takes every error of the calling thread while it is installed: Ignore, and a line
+// for the theme's list.
+class CollectingPrompt : public ErrorPrompt {
+public:
+    CollectingPrompt() : previous_(&errorPrompt()) { setErrorPrompt(this); }
+    ~CollectingPrompt() override { setErrorPrompt(previous_); }
+    CollectingPrompt(const CollectingPrompt&) = delete;
+    CollectingPrompt& operator=(const CollectingPrompt&) = delete;
+
+    Answer askRuntimeError(const QString& message) override {
+        lines.append(messageOnOneLine(message));
+        return Answer::Ignore;
+    }
+    Answer reportRuntimeError(const RuntimeErrorReport& report) override {
+        lines.append(runtimeErrorLine(report));
+        return Answer::Ignore;
+    }
+    void inform(const QString& message) override { lines.append(messageOnOneLine(message)); }
+
+    QStringList lines;
+
+private:
+    ErrorPrompt* previous_;
+};
+
+QByteArray schemeOutput(const RenderedTheme& theme, const FileInformation& info) {
+    return schemeFileBytes(schemeFileLines(theme.scheme, info));
+}
+
+QByteArray reportOutput(const RenderedTheme& theme, const FileInformation& info) {
+    return reportText(reportLines(theme.scheme, info));
+}
+
+QByteArray jsonOutput(const RenderedTheme& theme, const FileInformation& info) {
+    return schemeJson(schemeSections(theme.scheme, info));
+}
+
+QByteArray previewOutput(const RenderedTheme& theme, const FileInformation&) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!theme.preview.save(&buffer, "PNG"))
+        raiseError(Err::DeviceIO);
+    return bytes;
+}
+
+void writeOutput(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        raiseFileError(path, true, file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        raiseFileError(path, true, file.errorString());
+}
+
+// Worker: the theme chosen as the Themes menu chooses it.
+RenderedTheme readTheme(const BatchTheme& theme, const QString& themesDir) {
+    CollectingPrompt prompt;
+    RenderedTheme result;
+    result.theme = theme;
+    result.scheme.fillFontSizeTable();
+    {
+        Procedure proc(QStringLiteral("frmMain.mnuThemesItem_Click"));
+        chooseTheme(result.scheme, themesDir, theme.caption);
+    }
+    result.errors = prompt.lines;
+    return result;
+}
+
+// What the index needs of a finished theme.
+struct FinishedTheme {
+    BatchTheme theme;
+    QSize previewSize;
+    QStringList errors;
+};
+
+// Worker: every output made and written.
+FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
+    CollectingPrompt prompt;
+    {
+        Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+        const QString folder = settings.outputDir + QLatin1Char('/') + theme.theme.folder;
+        proc.TaskDetail = folder;
+        const bool made = proc.step([&] {
+            if (!QDir().mkpath(folder))
+                raiseFileError(folder, true);
+        });
+        for (const BatchOutput& output : batchOutputs()) {
+            if (!made)
+                break;
+            const QString path = folder + QLatin1Char('/') + QString::fromLatin1(output.fileName);
+            proc.TaskDetail = path;
+            QByteArray bytes;
+            if (proc.step([&] { bytes = output.make(theme, settings.info); }))
+                proc.step([&] { writeOutput(path, bytes); });
+        }
+    }
+    theme.errors += prompt.lines;
+    return {theme.theme, theme.preview.size(), theme.errors};
+}
+
+QString html(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString href(const QString& folder, const char* file) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(folder)) + QLatin1Char('/') +
+           QString::fromLatin1(file);
+}
+
+QByteArray indexHead() {
+    return "<!DOCTYPE html>\n"
+           "<html lang=\"en\">\n"
+           "<head>\n"
+           "<meta charset=\"utf-8\">\n"
+           "<title>Tintora themes</title>\n"
+           "<style>\n"
+           "body { font-family: sans-serif; margin: 1em; background: #f4f4f4; }\n"
+           ".themes { display: flex; flex-wrap: wrap; gap: 1em; align-items: flex-start; }\n"
+           "figure { margin: 0; padding: 0.5em; background: white; border: 1px solid #ccc; }\n"
+           "figure img { display: block; width: 320px; height: auto; }\n"
+           "figcaption { margin-top: 0.5em; max-width: 320px; }\n"
+           ".errors { color: #a00; font-size: smaller; overflow-wrap: anywhere; }\n"
+           "</style>\n"
+           "</head>\n"
+           "<body>\n"
+           "<h1>Tintora themes</h1>\n"
+           "<div class=\"themes\">\n";
+}
+
+QByteArray indexEntry(const FinishedTheme& theme) {
+    const QString& folder = theme.theme.folder;
+    QString caption = html(theme.theme.caption);
+    if (theme.theme.caption != folder)
+        caption += QStringLiteral(" (") + html(folder) + QLatin1Char(')');
+    QString text = QStringLiteral("<figure>\n<a href=\"%1\"><img src=\"%1\" width=\"%2\" "
+                                  "height=\"%3\" alt=\"Preview of %4\"></a>\n")
+                       .arg(href(folder, "preview.png"))
+                       .arg(theme.previewSize.width())
+                       .arg(theme.previewSize.height())
+                       .arg(html(folder));
+    text += QStringLiteral("<figcaption><strong>") + caption + QStringLiteral("</strong><br>");
+    QStringList links;
+    for (const BatchOutput& output : batchOutputs())
+        links << QStringLiteral("<a href=\"%1\">%2</a>")
+                     .arg(href(folder, output.fileName), QString::fromLatin1(output.title));
+    text += links.join(QStringLiteral(" &middot; "));
+    if (!theme.errors.isEmpty()) {
+        text += QStringLiteral("\n<ul class=\"errors\">");
+        for (const QString& error : theme.errors)
+            text += QStringLiteral("<li>") + html(error) + QStringLiteral("</li>");
+        text += QStringLiteral("</ul>");
+    }
+    text += QStringLiteral("</figcaption>\n</figure>\n");
+    return text.toUtf8();
+}
+
+QByteArray indexTail() {
+    return "</div>\n</body>\n</html>\n";
+}
+
+} // namespace
+
+const QList<BatchOutput>& batchOutputs() {
+    static const QList<BatchOutput> outputs{
+        {"scheme.tna", "scheme file", schemeOutput},
+        {"report.txt", "report", reportOutput},
+        {"scheme.json", "JSON", jsonOutput},
+        {"preview.png", "preview", previewOutput},
+    };
+    return outputs;
+}
+
+QList<BatchTheme> batchThemes(const QStringList& captions) {
+    QList<BatchTheme> themes;
+    QStringList folders;
+    for (const QString& caption : captions) {
+        const QString folder = themeFolderFor(caption);
+        if (folders.contains(folder))
+            continue;
+        folders.append(folder);
+        themes.append({caption, folder});
+    }
+    return themes;
+}
+
+BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& themes) {
+    BatchResult result;
+    QSaveFile index(settings.outputDir + QStringLiteral("/index.html"));
+    bool indexOk = index.open(QIODevice::WriteOnly);
+    const auto writeIndex = [&](const QByteArray& bytes) {
+        indexOk = indexOk && index.write(bytes) == bytes.size();
+    };
+    writeIndex(indexHead());
+
+    // Enough themes in hand to keep every worker busy while this thread draws.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const qsizetype window = std::max(2, 2 * pool->maxThreadCount());
+    std::deque<QFuture<RenderedTheme>> reading;
+    std::deque<QFuture<FinishedTheme>> writing;
+    qsizetype next = 0;
+
+    const auto finishOldest = [&] {
+        const FinishedTheme finished = writing.front().result();
+        writing.pop_front();
+        writeIndex(indexEntry(finished));
+        if (!finished.errors.isEmpty())
+            result.failures.append({finished.theme.folder, finished.errors});
+    };
+
+    PreviewPage page;
+    page.setBackgroundPictureVisible(settings.showBackground);
+    page.setOverPictureLabelsTransparent(!settings.opaqueLabels);
+
+    for (qsizetype i = 0; i < themes.size(); ++i) {
+        while (next < themes.size() && static_cast<qsizetype>(reading.size()) < window) {
+            reading.push_back(QtConcurrent::run(pool, readTheme, themes[next], settings.themesDir));
+            ++next;
+        }
+        RenderedTheme theme = reading.front().result();
+        reading.pop_front();
+        {
+            CollectingPrompt prompt;
+            page.DisplayRefresh(theme.scheme);
+            theme.preview = page.grab().toImage();
+            theme.errors += prompt.lines;
+        }
+        writing.push_back(QtConcurrent::run(pool, writeTheme, std::move(theme), settings));
+        while (static_cast<qsizetype>(writing.size()) > window)
+            finishOldest();
+    }
+    while (!writing.empty())
+        finishOldest();
+
+    writeIndex(indexTail());
+    result.indexWritten = indexOk && index.commit();
+    return result;
+}
