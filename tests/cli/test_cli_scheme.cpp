@@ -258,6 +258,23 @@ private Q_SLOTS:
         QTest::newRow("report -v") << QStringList{"report", "-v"} << version << QByteArrayList{};
         QTest::newRow("render version")
             << QStringList{"render", "--version"} << version << QByteArrayList{};
+        QTest::newRow("themes help") << QStringList{"themes", "--help"}
+                                     << QByteArray("Usage: tintora-cli themes [--data-dir DIR]")
+                                     << QByteArrayList{"--data-dir <DIR>"};
+        QTest::newRow("export help")
+            << QStringList{"export", "--theme", "x/y", "--help"}
+            << QByteArray("Usage: tintora-cli export --css OUT.css | --theme NAME")
+            << QByteArrayList{"--css <OUT.css>", "--theme <NAME>", "--replace", "--from"};
+        QTest::newRow("batch help")
+            << QStringList{"batch", "-h"} << QByteArray("Usage: tintora-cli batch [--data-dir DIR]")
+            << QByteArrayList{"-o <OUTDIR>", "index.html"};
+        QTest::newRow("report format")
+            << QStringList{"report", "--help"} << QByteArray("Usage: tintora-cli report")
+            << QByteArrayList{"--format <text|json>", "FILE.tna|-"};
+        QTest::newRow("batch version")
+            << QStringList{"batch", "--version"} << version << QByteArrayList{};
+        QTest::newRow("export version")
+            << QStringList{"export", "-v"} << version << QByteArrayList{};
     }
     void helpAndVersion() {
         QFETCH(QStringList, args);

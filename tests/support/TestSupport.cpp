@@ -60,18 +60,26 @@ FileInformation testFileInformation() {
     return {QStringLiteral("0001.0000.0000"), QStringLiteral("tester")};
 }
 
-ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args) {
+ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args,
+                      const QByteArray& input) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), workDir);
     env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
     env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
     env.remove(QStringLiteral("USERPROFILE"));
+    // The GUI commands look for the runtime folder, which must be private.
+    const QString runtime = workDir + QStringLiteral("/.runtime");
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
     process.start(program, args);
+    process.write(input);
+    process.closeWriteChannel();
     ProgramRun run;
-    if (!process.waitForFinished(60000))
+    if (!process.waitForFinished(120000))
         return run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     run.out = process.readAllStandardOutput();

@@ -62,7 +62,9 @@ struct ProgramRun {
 
 // Runs `program` in `workDir` with a home of its own (HOME and XDG_DATA_HOME below
 // `workDir`, the user "tester"), so it never touches the real user's folders.
-ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args);
+// `input` is its standard input.
+ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args,
+                      const QByteArray& input = {});
 
 // Writes bytes to a file, creating folders on the way.
 void writeFile(const QString& path, const QByteArray& bytes);

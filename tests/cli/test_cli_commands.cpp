@@ -1,0 +1,255 @@
+#include "../scheme/SchemeFixtures.h"
+#include "framework/Procedure.h"
+#include "framework/Version.h"
+#include "scheme/SchemeFile.h"
+#include "support/TestSupport.h"
+#include "support/ThemeFixtures.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+ProgramRun runCli(const QString& workDir, const QStringList& args, const QByteArray& input = {}) {
+    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args, input);
+}
+
+// Every file under `root` with its bytes.
+QMap<QString, QByteArray> treeOf(const QString& root) {
+    QMap<QString, QByteArray> tree;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        tree.insert(QDir(root).relativeFilePath(path), readFile(path));
+    }
+    return tree;
+}
+
+// A data folder with a copy of the bundled Studio theme.
+QString dataWithStudio(TestWorld& world) {
+    const QString data = world.path("data");
+    const QString studio = bundledDataFolder() + QStringLiteral("/Themes/Studio");
+    for (const QString& file : QDir(studio).entryList(QDir::Files))
+        writeFile(data + "/Themes/Studio/" + file, readFile(studio + '/' + file));
+    return data;
+}
+
+// Every line of the error output is one of the program's own, without routine names.
+void checkErrorLines(const QByteArray& err) {
+    for (const QByteArray& line : err.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        QVERIFY2(line.startsWith("tintora-cli: "), line.constData());
+        QVERIFY2(!line.contains("frmMain.") && !line.contains("Routine"), line.constData());
+    }
+}
+
+} // namespace
+
+class TestCliCommands : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void themesListsTheMenu() {
+        TestWorld world;
+        const QString data = dataWithStudio(world);
+        QDir().mkpath(data + "/Themes/blue");
+        QDir().mkpath(data + "/Themes/Zeta");
+        QDir().mkpath(data + "/Themes/.tintora-export-abc");
+        writeFile(data + "/Themes/notes", "not a theme");
+        const ProgramRun run = runCli(world.path("."), {"themes", "--data-dir", data});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out, QByteArray("Default\nblue\nStudio\nZeta\n"));
+    }
+
+    // A theme written by export is listed at once and chosen with what it was made of.
+    void exportedThemeIsListedAndChosen() {
+        TestWorld world;
+        const QString data = dataWithStudio(world);
+        const QStringList from{"--data-dir", data, "Default"};
+        ProgramRun run = runCli(world.path("."), QStringList{"export", "--theme", "Mine"} + from);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(runCli(world.path("."), {"themes", "--data-dir", data}).out,
+                 QByteArray("Default\nMine\nStudio\n"));
+        const QByteArray studio = runCli(world.path("."), QStringList{"scheme"} + from).out;
+        QByteArray mine = runCli(world.path("."), {"scheme", "--data-dir", data, "Mine"}).out;
+        mine.replace("/Themes/Mine/", "/Themes/Studio/").replace("Theme: Mine", "Theme: Studio");
+        QCOMPARE(mine, studio);
+
+        run = runCli(world.path("."), QStringList{"export", "--theme", "Mine"} + from);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("already exists; --replace replaces it"), run.err.constData());
+        run = runCli(world.path("."), QStringList{"export", "--replace", "--theme", "Mine"} + from);
+        QCOMPARE(run.status, 0);
+    }
+
+    void exportStatuses_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("css") << QStringList{"--css", "out/site.css"} << 0 << QByteArray();
+        QTest::newRow("neither") << QStringList{} << 1 << QByteArray("either --css OUT.css or");
+        QTest::newRow("both") << QStringList{"--css", "a.css", "--theme", "A"} << 1
+                              << QByteArray("either --css OUT.css or");
+        QTest::newRow("theme name with a slash")
+            << QStringList{"--theme", "a/b"} << 1 << QByteArray("cannot hold \"/\"");
+        QTest::newRow("Default") << QStringList{"--theme", "Default"} << 1
+                                 << QByteArray("name for the theme Studio");
+        QTest::newRow("no folder for the sheet")
+            << QStringList{"--css", "nowhere/site.css"} << 1
+            << QByteArray("nowhere/site.css: Path not found (error 76) while Export CSS");
+    }
+    void exportStatuses() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QByteArray, message);
+        TestWorld world;
+        const QString data = dataWithStudio(world);
+        QDir().mkpath(world.path("out"));
+        const ProgramRun run =
+            runCli(world.path("."), QStringList{"export", "--data-dir", data, "Default"} + args);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(message), run.err.constData());
+        checkErrorLines(run.err);
+        if (status == 0)
+            QVERIFY(readFile(world.path("out/site.css")).contains("--tintora-h1-font: Georgia;"));
+    }
+
+    // A picture the scheme names but nobody has: reported, and the rest is written.
+    void exportWithMissingPictureExits2() {
+        TestWorld world;
+        ColorScheme scheme = populatedScheme();
+        Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+        writeSchemeFile(proc, scheme, testFileInformation(), world.path("blue.tna"));
+        const ProgramRun run = runCli(world.path("."), {"export", "--from", world.path("blue.tna"),
+                                                        "--css", world.path("site.css")});
+        QCOMPARE(run.status, 2);
+        // Nineteen pictures, none of which exists.
+        QCOMPARE(run.err.count("File not found (error 53) while Export CSS"), 19);
+        checkErrorLines(run.err);
+        QVERIFY(readFile(world.path("site.css")).contains("--tintora-h1-color: "));
+    }
+
+    // report reads a file or standard input alike, as text or JSON.
+    void reportAsJsonFromFileOrStandardInput() {
+        TestWorld world;
+        Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+        writeSchemeFile(proc, populatedScheme(), testFileInformation(), world.path("blue.tna"));
+        const QByteArray bytes = readFile(world.path("blue.tna"));
+        const ProgramRun file =
+            runCli(world.path("."), {"report", "--format", "json", world.path("blue.tna")});
+        const ProgramRun input = runCli(world.path("."), {"report", "--format=json", "-"}, bytes);
+        QCOMPARE(file.status, 0);
+        QCOMPARE(input.status, 0);
+        QCOMPARE(input.out, file.out);
+        const QJsonObject root = QJsonDocument::fromJson(file.out).object();
+        QCOMPARE(root.size(), 31);
+        QCOMPARE(root.value("HEADING2").toObject().value("FontSize").toString(), "10.5");
+        QCOMPARE(root.value("BODY").toObject().value("ForeColor").toInteger(), 16777214);
+
+        const ProgramRun text = runCli(world.path("."), {"report", "-"}, bytes);
+        QCOMPARE(text.out, runCli(world.path("."), {"report", world.path("blue.tna")}).out);
+        const ProgramRun scheme =
+            runCli(world.path("."), {"scheme", "--format", "json", "--from", "-"}, bytes);
+        QCOMPARE(scheme.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(scheme.out).object().value("HEADING2"),
+                 root.value("HEADING2"));
+
+        const ProgramRun foreign =
+            runCli(world.path("."), {"report", "-"},
+                   "FILE INFORMATION\r\n{\r\n\tApplication Name: Other\r\n}\r\n");
+        QCOMPARE(foreign.status, 2);
+        QVERIFY2(foreign.err.contains("(error 19691) while Open file: standard input"),
+                 foreign.err.constData());
+        const ProgramRun bad = runCli(world.path("."), {"report", "--format", "xml", "-"});
+        QCOMPARE(bad.status, 1);
+        QVERIFY(bad.err.contains("--format takes text or json"));
+    }
+
+    // The batch writes the same bytes on every run, whoever runs it and wherever to.
+    void batchIsByteIdenticalOnRerun_data() {
+        QTest::addColumn<int>("generated");
+        QTest::newRow("bundled themes") << 0;
+        QTest::newRow("100 generated themes") << 100;
+    }
+    void batchIsByteIdenticalOnRerun() {
+        QFETCH(int, generated);
+        TestWorld world;
+        const QString data = dataWithStudio(world);
+        const QStringList names = makeGeneratedThemes(data + "/Themes", generated);
+        const QStringList batch{"batch", "--data-dir", data, "-o"};
+        const ProgramRun first = runCli(world.path("."), batch + QStringList{world.path("one")});
+        QCOMPARE(first.status, 0);
+        QCOMPARE(first.err, QByteArray());
+        const QMap<QString, QByteArray> tree = treeOf(world.path("one"));
+        QCOMPARE(tree.size(), 1 + 4 * (generated + 1));
+        for (const QString& name : names + QStringList{"Studio"}) {
+            QVERIFY2(tree.value(name + "/preview.png").startsWith("\x89PNG"), qPrintable(name));
+            QVERIFY(
+                tree.value(name + "/scheme.tna").contains("\tTheme: " + name.toUtf8() + "\r\n"));
+            QVERIFY(tree.value("index.html").contains("src=\"" + name.toUtf8() + "/preview.png\""));
+        }
+        // In menu order: "Default" first.
+        const QByteArray index = tree.value("index.html");
+        QVERIFY(index.contains("<strong>Default (Studio)</strong>"));
+        if (generated > 0)
+            QVERIFY(index.indexOf("Default (Studio)") < index.indexOf("Generated0001"));
+
+        const ProgramRun second = runCli(world.path("."), batch + QStringList{world.path("two")});
+        QCOMPARE(second.status, 0);
+        QVERIFY(treeOf(world.path("two")) == tree);
+        const ProgramRun again = runCli(world.path("."), batch + QStringList{world.path("one")});
+        QCOMPARE(again.status, 0);
+        QVERIFY(treeOf(world.path("one")) == tree);
+    }
+
+    void batchNamesTheThemesThatReportedErrors() {
+        TestWorld world;
+        const QString data = dataWithStudio(world);
+        makeGeneratedThemes(data + "/Themes", 2);
+        QFile::remove(data + "/Themes/Generated0002/color1.css");
+        QFile::remove(data + "/Themes/Generated0002/banner.gif");
+        const ProgramRun run =
+            runCli(world.path("."), {"batch", "--data-dir", data, "-o", world.path("out")});
+        QCOMPARE(run.status, 2);
+        checkErrorLines(run.err);
+        QVERIFY2(run.err.contains("tintora-cli: Generated0002: " + data.toUtf8() +
+                                  "/Themes/Generated0002/color1.css: File not found (error 53)"),
+                 run.err.constData());
+        QVERIFY(run.err.contains("Generated0002/banner.gif"));
+        QVERIFY(run.err.endsWith("tintora-cli: 1 of 3 themes reported errors: Generated0002\n"));
+        // The theme's files are written all the same, and the page shows what went wrong.
+        QVERIFY(QFileInfo::exists(world.path("out/Generated0002/preview.png")));
+        QVERIFY(readFile(world.path("out/index.html")).contains("color1.css: File not found"));
+    }
+
+    void batchUsage_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("no output") << QStringList{"batch"} << QByteArray("batch needs -o OUTDIR");
+        QTest::newRow("theme names")
+            << QStringList{"batch", "-o", "x", "Studio"} << QByteArray("it takes no theme names");
+        QTest::newRow("output is a file")
+            << QStringList{"batch", "-o", "file"} << QByteArray("could not be made");
+        QTest::newRow("themes with an argument")
+            << QStringList{"themes", "Studio"} << QByteArray("themes takes no arguments");
+    }
+    void batchUsage() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, message);
+        TestWorld world;
+        writeFile(world.path("file"), "x");
+        QDir().mkpath(world.path("Themes"));
+        const ProgramRun run = runCli(world.path("."), args);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(message), run.err.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliCommands)
+#include "test_cli_commands.moc"
