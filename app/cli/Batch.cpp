@@ -11,6 +11,7 @@
 #include "ui/PreviewPage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
@@ -253,6 +254,9 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
         writing.push_back(QtConcurrent::run(pool, writeTheme, std::move(theme), settings));
         while (static_cast<qsizetype>(writing.size()) > window)
             finishOldest();
+        // Qt trims its font caches on a timer; without this their size would grow
+        // with the number of themes.
+        QCoreApplication::processEvents();
     }
     while (!writing.empty())
         finishOldest();
