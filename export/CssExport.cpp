@@ -40,6 +40,24 @@ QString propertyValue(const ColorScheme& scheme, const PicturePlan& pictures,
     return {};
 }
 
+// The generic family a browser falls back on when it lacks the face, so that a page
+// on a machine without Georgia or Verdana still looks like the preview: serif and
+// monospace for the faces known to be such, sans-serif for the rest.
+QString genericFamily(const QString& face) {
+    QString name = face.toLower();
+    name.remove(QLatin1Char('"')).remove(QLatin1Char('\''));
+    for (const char* mono : {"courier", "consolas", "lucida console", "monaco", "menlo", "mono"})
+        if (name.contains(QLatin1String(mono)))
+            return QStringLiteral("monospace");
+    if (name.contains(QLatin1String("sans")))
+        return QStringLiteral("sans-serif");
+    for (const char* serif : {"georgia", "times", "garamond", "palatino", "book antiqua", "cambria",
+                              "constantia", "baskerville", "bookman", "century", "didot", "serif"})
+        if (name.contains(QLatin1String(serif)))
+            return QStringLiteral("serif");
+    return QStringLiteral("sans-serif");
+}
+
 // The font declarations of an element's rule. The "font" shorthand carries the style
 // too, but only holds when every part is a value it takes; otherwise the family and
 // size are given on their own.
@@ -49,13 +67,15 @@ QStringList fontDeclarations(const ColorScheme& scheme, Element element) {
     const QString size = scheme.font(FontAttr::Size, slot).toText();
     const QString style = scheme.font(FontAttr::Style, slot).toText();
     const bool sizeFits = cssvalue::isPointSize(size) && !size.startsWith(QLatin1Char('-'));
+    const QString family =
+        var(element, Attribute::Font) + QStringLiteral(", ") + genericFamily(face);
     if (!face.isEmpty() && sizeFits && (style.isEmpty() || cssvalue::isStyleCode(style)))
         return {QStringLiteral("font: %1 %2 %3")
                     .arg(var(element, Attribute::FontStyle), var(element, Attribute::FontSize),
-                         var(element, Attribute::Font))};
+                         family)};
     QStringList declarations;
     if (!face.isEmpty())
-        declarations << QStringLiteral("font-family: ") + var(element, Attribute::Font);
+        declarations << QStringLiteral("font-family: ") + family;
     if (sizeFits)
         declarations << QStringLiteral("font-size: ") + var(element, Attribute::FontSize);
     return declarations;
@@ -127,9 +147,14 @@ QString buttonRules(const ColorScheme& scheme) {
               QStringLiteral("justify-content: center"), QStringLiteral("white-space: nowrap")});
     for (const PictureButton& b : Buttons) {
         const QString selector = QString::fromLatin1(b.selector);
-        QStringList d{QStringLiteral("color: ") + var(b.text, Attribute::ForeColor)};
+        // Buttons are often links: their own colour and font win over the links'.
+        QStringList d{QStringLiteral("color: ") + var(b.text, Attribute::ForeColor),
+                      QStringLiteral("background-color: transparent")};
         d += fontDeclarations(scheme, b.text);
-        text += rule(selector, d);
+        text += rule(selector + QStringLiteral(",\n") + selector + QStringLiteral(":link,\n") +
+                         selector + QStringLiteral(":visited,\n") + selector +
+                         QStringLiteral(":active"),
+                     d);
         text += rule(selector + QStringLiteral("::before"),
                      {QStringLiteral("content: ") + var(b.normal, Attribute::Image)});
         if (b.pushed != b.normal)

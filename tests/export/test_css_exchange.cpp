@@ -3,6 +3,7 @@
 #include "export/CssImport.h"
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
+#include "export/PicturePlan.h"
 #include "framework/Procedure.h"
 #include "support/ThemeFixtures.h"
 
@@ -240,6 +241,39 @@ private Q_SLOTS:
         QFETCH(QString, written);
         QFETCH(QString, expected);
         QCOMPARE(written, expected);
+    }
+
+    // The rules use the properties as a browser needs them: a generic family after
+    // the face, the shorthand only when every part fits it, and buttons that keep
+    // their own colour when they are links.
+    void rulesUseTheProperties() {
+        TestWorld world;
+        ColorScheme scheme = studioScheme();
+        scheme.font(FontAttr::Style, themeElement(Element::HEADING2).fontSlot) =
+            SchemeValue::text(QStringLiteral("7"));
+        scheme.font(FontAttr::Size, themeElement(Element::HEADING3).fontSlot) = SchemeValue();
+        scheme.font(FontAttr::Face, themeElement(Element::HEADING4).fontSlot) =
+            SchemeValue::text(QStringLiteral("Courier New"));
+        const PicturePlan pictures(scheme, {QStringLiteral("site.css")});
+        const QByteArray css = cssStyleSheet(scheme, pictures);
+        const auto ruleOf = [&](const QByteArray& selector) {
+            const qsizetype at = css.indexOf("\n" + selector + " {\n");
+            return at < 0 ? QByteArray() : css.mid(at, css.indexOf('}', at) - at);
+        };
+        QVERIFY(
+            ruleOf("h1").contains("  font: var(--tintora-h1-font-style) "
+                                  "var(--tintora-h1-font-size) var(--tintora-h1-font), serif;"));
+        QVERIFY(ruleOf("h2").contains("  font-family: var(--tintora-h2-font), serif;\n"
+                                      "  font-size: var(--tintora-h2-font-size);"));
+        QVERIFY(!ruleOf("h3").contains("font-size"));
+        QVERIFY(ruleOf("h4").contains("var(--tintora-h4-font), monospace;"));
+        QVERIFY(ruleOf("body").contains("var(--tintora-body-font), sans-serif;"));
+        QVERIFY(ruleOf("body").contains("background-image: var(--tintora-background-image);"));
+        QVERIFY(css.contains(".tintora-nav:link,\n.tintora-nav:visited,\n.tintora-nav:active {\n"
+                             "  color: var(--tintora-nav-color);"));
+        QVERIFY(
+            css.contains(".tintora-vnav.tintora-current::before,\n.tintora-vnav:hover::before {\n"
+                         "  content: var(--tintora-vnav-pushed-image);"));
     }
 };
 
