@@ -1,0 +1,35 @@
+// Feeds arbitrary bytes to the style sheet import as its text, then writes the scheme
+// it gave as a style sheet again and imports that: the second import must give the
+// same values as the first (pictures aside, whose copies get safe names), or the
+// writer wrote a value the reader takes differently.
+#include "reader_fuzz.h"
+
+#include "export/CssExport.h"
+#include "export/CssImport.h"
+#include "export/PicturePlan.h"
+#include "framework/Procedure.h"
+#include "framework/TextFile.h"
+#include "theme/ThemeElement.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    readerFuzz();
+    const QString text =
+        decodeText(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QString path = QStringLiteral("/nonexistent/site.css");
+    Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
+    ColorScheme first;
+    first.fillFontSizeTable();
+    applyCssText(proc, first, text, path);
+
+    const PicturePlan pictures(first, {QStringLiteral("site.css")});
+    ColorScheme second;
+    second.fillFontSizeTable();
+    applyCssText(proc, second, QString::fromUtf8(cssStyleSheet(first, pictures)), path);
+    for (const ThemeElement& e : ThemeElements)
+        for (int i = 0; i < e.attributeCount; ++i) {
+            const Attribute a = e.attributes[static_cast<std::size_t>(i)];
+            if (a != Attribute::Image && first.valueText(e, a) != second.valueText(e, a))
+                std::abort();
+        }
+    return 0;
+}
