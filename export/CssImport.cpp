@@ -256,7 +256,10 @@ QString readSheet(const QString& path) {
 
 void applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
-    for (const Declaration& d : rootDeclarations(withoutComments(text))) {
+    // CSS reads a NUL character as U+FFFD wherever it stands, as it does an escaped one.
+    QString css = text;
+    css.replace(QChar(0), QChar(0xFFFD));
+    for (const Declaration& d : rootDeclarations(withoutComments(css))) {
         const CssProperty* property = cssPropertyNamed(d.name);
         if (!property)
             continue;

@@ -299,10 +299,10 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
         {QStringLiteral("graph0.css"), &sheets.graph0},
         {QStringLiteral("graph1.css"), &sheets.graph1},
     }};
-    for (const auto& [file, bytes] : files) {
+    for (const auto& sheet : files) {
         // Reported under the name it will have: the building folder is hidden.
-        proc.TaskDetail = target + QLatin1Char('/') + file;
-        if (!proc.step([&] { writeBytes(building->filePath(file), *bytes); })) {
+        proc.TaskDetail = target + QLatin1Char('/') + sheet.first;
+        if (!proc.step([&] { writeBytes(building->filePath(sheet.first), *sheet.second); })) {
             proc.TaskDetail.clear();
             return false;
         }
