@@ -160,9 +160,8 @@ std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QStri
         read = readSchemeFile(proc, scheme, file.fileName(), QStringLiteral("standard input"));
     }
     if (read.complete && read.sections == 0) {
-        printCliError(notASchemeFileMessage(path == QLatin1String("-")
-                                                ? QStringLiteral("standard input")
-                                                : path));
+        printCliError(notASchemeFileMessage(
+            path == QLatin1String("-") ? QStringLiteral("standard input") : path));
         return std::nullopt;
     }
     return read;

@@ -7,7 +7,6 @@
 #include "scheme/SchemeSections.h"
 #include "theme/ColorScheme.h"
 
-
 int runReportCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
     const QCommandLineOption format(

@@ -161,8 +161,12 @@ private Q_SLOTS:
                                                  world.path("out.tna"), "Default"});
         // Each reader reports its missing style sheet; the scheme is written all the same.
         QCOMPARE(run.status, 2);
-        for (const char* reader : {"LoadColors", "LoadGraph0", "LoadGraph1", "LoadTheme"})
-            QVERIFY2(run.err.contains(QByteArray("Routine: ||frmMain.") + reader), reader);
+        const QByteArray studio = world.path("data/Themes/Studio/").toUtf8();
+        // The theme's folder is missing: each reader reports its style sheet's path.
+        for (const char* sheet : {"color1.css", "graph0.css", "graph1.css", "theme.css"})
+            QVERIFY2(run.err.contains("tintora-cli: " + studio + sheet +
+                                      ": Path not found (error 76)\n"),
+                     sheet);
         const QByteArray written = readFile(world.path("out.tna"));
         QCOMPARE(written.count("\r\n"), SchemeFileLineCount);
         QVERIFY(written.contains("\tTheme: Studio\r\n"));
@@ -374,7 +378,7 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(studio + "/theme.css"));
         const Run second = runCli(home, {"scheme", "Default"});
         QCOMPARE(second.status, 2);
-        QVERIFY(second.err.contains("Routine: ||frmMain.LoadTheme"));
+        QVERIFY(second.err.contains(studio.toUtf8() + "/theme.css: File not found (error 53)"));
         QVERIFY(!QFile::exists(studio + "/theme.css"));
     }
 

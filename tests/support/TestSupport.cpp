@@ -68,11 +68,11 @@ ProgramRun runProgram(const QString& program, const QString& workDir, const QStr
     env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
     env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
     env.remove(QStringLiteral("USERPROFILE"));
-    // The GUI commands look for the runtime folder, which must be private.
-    const QString runtime = workDir + QStringLiteral("/.runtime");
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    // The GUI commands look for the runtime folder, which must be private; it is kept
+    // out of the program's home, which tests check it leaves alone.
+    static QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
     process.start(program, args);
