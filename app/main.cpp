@@ -2,8 +2,8 @@
 #include "framework/Trace.h"
 #include "startup/frmSplash.h"
 #include "ui/ErrorBox.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/WindowUtil.h"
 
 #include <QApplication>
 

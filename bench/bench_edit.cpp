@@ -3,8 +3,8 @@
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
 #include "ui/DialogService.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/WindowUtil.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,8 +6,8 @@
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
 #include "ui/PreviewPage.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/WindowUtil.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // platform (unless another is asked for) with the program's font mapping, and the
 // build tree's data folder as the windows' StartDir.
 #include "framework/Globals.h"
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include <QApplication>
 

@@ -4,9 +4,9 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/Version.h"
-#include "ui/Twips.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "ui/ColorSwatch.h"
 
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include <QMouseEvent>
 

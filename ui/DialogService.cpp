@@ -2,7 +2,7 @@
 
 #include "framework/RuntimeError.h"
 #include "ui/FontDialog.h"
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

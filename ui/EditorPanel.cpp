@@ -4,8 +4,8 @@
 #include "theme/ColorScheme.h"
 #include "ui/ColorSwatch.h"
 #include "ui/SchemeFont.h"
-#include "ui/Twips.h"
-#include "ui/WindowUtil.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
 
 #include <QCheckBox>
 #include <QLabel>

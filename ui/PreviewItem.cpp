@@ -1,7 +1,7 @@
 #include "ui/PreviewItem.h"
 
-#include "ui/Twips.h"
-#include "ui/WindowUtil.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
 
 #include <QFontMetrics>
 

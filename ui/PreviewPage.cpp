@@ -7,8 +7,8 @@
 #include "theme/DrawnFont.h"
 #include "ui/PreviewItem.h"
 #include "ui/SchemeFont.h"
-#include "ui/Twips.h"
-#include "ui/WindowUtil.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
 
 namespace {
 

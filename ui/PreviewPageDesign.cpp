@@ -1,6 +1,6 @@
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "app/cli/CliGui.h"
 
 #include "framework/Trace.h"
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 CliGuiApplication::CliGuiApplication() {
     // The page is drawn without a display unless the caller chose a platform.

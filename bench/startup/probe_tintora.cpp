@@ -3,8 +3,8 @@
 #include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
 #include "startup/frmSplash.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/WindowUtil.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -3,7 +3,7 @@
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
 #include "ui/DialogService.h"
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include <QApplication>
 #include <QColorDialog>

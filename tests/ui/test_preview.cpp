@@ -4,8 +4,8 @@
 #include "framework/Globals.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
-#include "ui/Twips.h"
-#include "ui/WindowUtil.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
 
 #include <QFile>
 #include <QTest>

@@ -6,8 +6,8 @@
 #include "ui/EditorPanel.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/WindowUtil.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "ui/PreviewPage.h"
 #include "ui/PrintCommand.h"
 #include "ui/Printer.h"
-#include "ui/Twips.h"
-#include "ui/WindowUtil.h"
 #include "ui/frmMain.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "EditWindow.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include <QAction>
 #include <QMenuBar>

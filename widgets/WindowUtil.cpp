@@ -1,4 +1,4 @@
-#include "ui/WindowUtil.h"
+#include "widgets/WindowUtil.h"
 
 #include "framework/Procedure.h"
 
