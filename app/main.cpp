@@ -1,13 +1,10 @@
+#include "app/DesktopStartUp.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
-#include "startup/frmSplash.h"
 #include "ui/ErrorBox.h"
-#include "ui/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
-
-#include <memory>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,17 +14,18 @@ int main(int argc, char* argv[]) {
 
     QtErrorPrompt prompt;
     setErrorPrompt(&prompt);
-
-    std::unique_ptr<frmMain> mainWindow;
-    // Abort ends the program at once; unsaved changes are offered for saving first.
-    prompt.setAbortCheck([&mainWindow] { return !mainWindow || mainWindow->maybeSave(); });
-    frmSplash splash([&mainWindow] {
-        if (!mainWindow)
-            mainWindow = std::make_unique<frmMain>();
-        return mainWindow.get();
-    });
-    splash.show();
-    const int status = QApplication::exec();
+    int status = 0;
+    {
+        DesktopStartUp startUp;
+        // Abort ends the program at once; unsaved changes are offered for saving first.
+        prompt.setAbortCheck([&startUp] {
+            frmMain* main = startUp.loadedMainWindow();
+            return !main || main->maybeSave();
+        });
+        startUp.splash.show();
+        status = QApplication::exec();
+        prompt.setAbortCheck({});
+    }
     setErrorPrompt(nullptr);
     return status;
 }

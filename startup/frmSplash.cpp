@@ -4,7 +4,6 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/Version.h"
-#include "ui/frmMain.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
@@ -16,70 +15,108 @@
 #include <QTimer>
 
 namespace {
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& geometry, const QFont& font,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new QLabel(text, parent);
+
+// What a label of the design does beyond showing its text.
+enum LabelTrait { Plain = 0, FitsText = 1, HiddenAtStart = 2, Wraps = 4 };
+
+struct LabelDesign {
+    const char* name;
+    const char* text;
+    float left, top, width, height;
+    const char* family;
+    double points;
+    bool bold, italic;
+    Qt::Alignment alignment;
+    int traits;
+};
+
+constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
+
+// The labels of Frame1, in twips relative to it.
+constexpr LabelDesign Labels[] = {
+    {"lblCompanyProduct", "Tintora Studio Works", 1440, 360, 2010, 285, "Arial", 12, true, false,
+     TopLeft, FitsText},
+    {"lblProductName", tintora::ProductName, 1440, 600, 4695, 435, "Arial", 20.25, true, false,
+     TopLeft, Plain},
+    {"lblVersion", "Version", 5160, 960, 825, 285, "Arial", 12, false, true,
+     Qt::AlignRight | Qt::AlignTop, Plain},
+    {"lblThemeStatus", "Copying and extracting theme files. Just a few moments.", 120, 1920, 6855,
+     375, "MS Sans Serif", 12, true, false, Qt::AlignHCenter | Qt::AlignTop, HiddenAtStart},
+    {"lblWarning",
+     "Warning: this program is protected by copyright law. Copying or distributing it, or any "
+     "part of it, without the owner's permission is not allowed.",
+     120, 2850, 4215, 1155, "Arial", 8.25, false, false, TopLeft, Wraps},
+    {"lblCompany", "Made by the Tintora team", 4680, 3480, 2295, 255, "Arial", 8.25, false, false,
+     TopLeft, Plain},
+    {"lblCopyright", "Copyright 2026 Tintora Studio Works", 4200, 3720, 2775, 255, "Arial", 8.25,
+     false, false, TopLeft, Plain},
+};
+
+QLabel* makeLabel(QWidget* parent, const LabelDesign& d) {
+    auto* label = new QLabel(QString::fromUtf8(d.text), parent);
+    label->setObjectName(QLatin1String(d.name));
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
+    label->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
+    label->setFont(designFont(QLatin1String(d.family), d.points, d.bold, d.italic));
+    label->setAlignment(d.alignment);
+    label->setWordWrap((d.traits & Wraps) != 0);
+    if (d.traits & FitsText)
+        label->adjustSize();
+    if (d.traits & HiddenAtStart)
+        label->hide();
     return label;
 }
+
+// One of the two pacing timers: a second, exact, so that start-up takes the two
+// seconds it is meant to and no more.
+QTimer* makeTimer(QObject* parent, const char* name) {
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QLatin1String(name));
+    timer->setInterval(1000);
+    timer->setTimerType(Qt::PreciseTimer);
+    return timer;
+}
+
 } // namespace
 
-frmSplash::frmSplash(std::function<frmMain*()> mainWindow, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint),
-      mainWindow_(std::move(mainWindow)) {
+frmSplash::frmSplash(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QString());
     setWindowIcon(productIcon());
     setFixedSize(twipsToPixels(7380), twipsToPixels(4245));
 
-    Frame1 = new QFrame(this);
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setGeometry(twipsRect(150, 60, 7080, 4050));
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(twipsRect(150, 60, 7080, 4050));
+    buildLabels(frame);
 
-    imgLogo = new QLabel(Frame1);
-    imgLogo->setGeometry(twipsRect(240, 360, 960, 960));
-    imgLogo->setPixmap(productIcon().pixmap(64, 64));
-
-    const QString arial = QStringLiteral("Arial");
-    lblCompanyProduct = makeLabel(Frame1, QStringLiteral("Tintora Studio Works"),
-                                  twipsRect(1440, 360, 2010, 285), designFont(arial, 12, true));
-    lblCompanyProduct->adjustSize();
-    lblProductName = makeLabel(Frame1, QString::fromLatin1(tintora::ProductName),
-                               twipsRect(1440, 600, 4695, 435), designFont(arial, 20.25, true));
-    lblVersion = makeLabel(Frame1, QStringLiteral("Version"), twipsRect(5160, 960, 825, 285),
-                           designFont(arial, 12, false, true), Qt::AlignRight | Qt::AlignTop);
-    lblThemeStatus = makeLabel(
-        Frame1, QStringLiteral("Copying and extracting theme files. Just a few moments."),
-        twipsRect(120, 1920, 6855, 375), designFont(QStringLiteral("MS Sans Serif"), 12, true),
-        Qt::AlignHCenter | Qt::AlignTop);
-    lblThemeStatus->hide();
-    prgThemeStatus = new QProgressBar(Frame1);
-    prgThemeStatus->setGeometry(twipsRect(600, 2370, 5895, 300));
-    prgThemeStatus->setRange(0, 1000);
-    prgThemeStatus->hide();
-    lblWarning = makeLabel(
-        Frame1,
-        QStringLiteral("Warning: this program is protected by copyright law. Copying or "
-                       "distributing it, or any part of it, without the owner's permission "
-                       "is not allowed."),
-        twipsRect(120, 2850, 4215, 1155), designFont(arial, 8.25));
-    lblWarning->setWordWrap(true);
-    lblCompany = makeLabel(Frame1, QStringLiteral("Made by the Tintora team"),
-                           twipsRect(4680, 3480, 2295, 255), designFont(arial, 8.25));
-    lblCopyright = makeLabel(Frame1, QStringLiteral("Copyright 2026 Tintora Studio Works"),
-                             twipsRect(4200, 3720, 2775, 255), designFont(arial, 8.25));
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
+    Timer1 = makeTimer(this, "Timer1");
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(1000);
+    Timer2 = makeTimer(this, "Timer2");
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
 
     Form_Load();
     Timer1->start();
+}
+
+void frmSplash::buildLabels(QWidget* frame) {
+    auto* logo = new QLabel(frame);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setGeometry(twipsRect(240, 360, 960, 960));
+    logo->setPixmap(productIcon().pixmap(64, 64));
+
+    for (const LabelDesign& design : Labels)
+        makeLabel(frame, design);
+    lblVersion = frame->findChild<QLabel*>(QStringLiteral("lblVersion"));
+    lblThemeStatus = frame->findChild<QLabel*>(QStringLiteral("lblThemeStatus"));
+
+    prgThemeStatus = new QProgressBar(frame);
+    prgThemeStatus->setObjectName(QStringLiteral("prgThemeStatus"));
+    prgThemeStatus->setGeometry(twipsRect(600, 2370, 5895, 300));
+    prgThemeStatus->setRange(0, 1000);
+    prgThemeStatus->hide();
 }
 
 void frmSplash::Form_Load() {
@@ -111,19 +148,10 @@ void frmSplash::reject() {
         QDialog::reject();
 }
 
-void frmSplash::Timer1_Timer() {
-    Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
-    proc.step([&] { Timer1->stop(); });
-    proc.step([&] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
-    // Loading the main window here, as the first Themes menu access does.
-    frmMain* main = nullptr;
-    proc.step([&] { main = mainWindow_(); });
-
+QStringList frmSplash::installThemes(Procedure& proc) {
+    QStringList captions;
     ThemeInstaller installer(themeSources, DataFolder::themesDir(globals().StartDir));
-    installer.addThemesItem = [main](const QString& caption) {
-        if (main)
-            main->addThemesItem(caption);
-    };
+    installer.addThemesItem = [&captions](const QString& caption) { captions.append(caption); };
     installer.packageStarted = [this](const QString&) {
         lblThemeStatus->show();
         prgThemeStatus->setValue(0);
@@ -133,6 +161,16 @@ void frmSplash::Timer1_Timer() {
     installing_ = true;
     installer.run(proc);
     installing_ = false;
+    return captions;
+}
+
+void frmSplash::Timer1_Timer() {
+    Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
+    proc.step([&] { Timer1->stop(); });
+    proc.step([&] { QGuiApplication::setOverrideCursor(Qt::WaitCursor); });
+    const QStringList captions = installThemes(proc);
+    // The Themes menu is the main window's: filling it loads that window, unshown.
+    proc.step([&] { Q_EMIT themesListed(captions); });
 
     // A label shows "&&" as it stands; the caption means one ampersand.
     proc.step([&] { lblThemeStatus->setText(QStringLiteral("File copy & extraction complete.")); });
@@ -147,12 +185,7 @@ void frmSplash::Timer2_Timer() {
     const bool quitOnClose = QGuiApplication::quitOnLastWindowClosed();
     QGuiApplication::setQuitOnLastWindowClosed(false);
     proc.step([&] { close(); });
-    frmMain* main = nullptr;
-    proc.step([&] { main = mainWindow_(); });
-    if (main) {
-        proc.step([&] { main->mnuThemesItem_Click(0); });
-        proc.step([&] { main->show(); });
-    }
+    proc.step([&] { Q_EMIT startUpFinished(); });
     QGuiApplication::setQuitOnLastWindowClosed(quitOnClose);
     proc.step([&] { QGuiApplication::restoreOverrideCursor(); });
 }

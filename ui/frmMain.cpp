@@ -111,26 +111,45 @@ frmMain::frmMain(QWidget* parent)
 
 frmMain::~frmMain() = default;
 
+namespace {
+struct MenuCommand {
+    const char* name;
+    const char* text;
+    const char* shortcut;
+    void (frmMain::*handler)();
+};
+} // namespace
+
 void frmMain::buildMenus() {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFileOpen = mnuFile->addAction(QStringLiteral("&Open"));
-    mnuFileOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    connect(mnuFileOpen, &QAction::triggered, this, [this] { mnuFileOpen_Click(); });
-    mnuFileSave = mnuFile->addAction(QStringLiteral("&Save"));
-    mnuFileSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    connect(mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
-    mnuFileSaveAs = mnuFile->addAction(QStringLiteral("Save &As"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    static constexpr MenuCommand FileCommands[] = {
+        {"mnuFileOpen", "&Open", "Ctrl+O", &frmMain::mnuFileOpen_Click},
+        {"mnuFileSave", "&Save", "Ctrl+S", &frmMain::mnuFileSave_Click},
+        {"mnuFileSaveAs", "Save &As", "Ctrl+A", &frmMain::mnuFileSaveAs_Click},
+        {"mnuFileSep1", "-", "", nullptr},
+        {"mnuFilePrint", "&Print", "Ctrl+P", &frmMain::mnuFilePrint_Click},
+        {"mnuFileQuit", "&Quit", "Ctrl+Q", &frmMain::mnuFileQuit_Click},
+    };
+    for (const MenuCommand& command : FileCommands) {
+        QAction* action = command.handler ? mnuFile->addAction(QString::fromLatin1(command.text))
+                                          : mnuFile->addSeparator();
+        action->setObjectName(QLatin1String(command.name));
+        if (!command.handler)
+            continue;
+        action->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
+        connect(action, &QAction::triggered, this, command.handler);
+    }
+    mnuFileOpen = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileOpen"));
+    mnuFileSave = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSave"));
+    mnuFileSaveAs = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"));
+    mnuFilePrint = mnuFile->findChild<QAction*>(QStringLiteral("mnuFilePrint"));
+    mnuFileQuit = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileQuit"));
+    // The platform's own Save As keys work too.
     mnuFileSaveAs->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
-    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
-    mnuFile->addSeparator();
-    mnuFilePrint = mnuFile->addAction(QStringLiteral("&Print"));
-    mnuFilePrint->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    connect(mnuFilePrint, &QAction::triggered, this, [this] { mnuFilePrint_Click(); });
-    mnuFileQuit = mnuFile->addAction(QStringLiteral("&Quit"));
-    mnuFileQuit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-    connect(mnuFileQuit, &QAction::triggered, this, [this] { mnuFileQuit_Click(); });
 
     mnuThemes = menuBar()->addMenu(QStringLiteral("&Themes"));
+    mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     addThemesItem(QStringLiteral("Default"));
     mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
 }
@@ -147,6 +166,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::addThemesItem(const QString& caption) {
+    const int index = static_cast<int>(mnuThemesItem.size());
     QAction* item = nullptr;
     if (caption == QLatin1String("-")) {
         item = mnuThemes->addSeparator();
@@ -155,11 +175,21 @@ void frmMain::addThemesItem(const QString& caption) {
         QString shown = caption;
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         item = mnuThemes->addAction(shown);
-        const int index = static_cast<int>(mnuThemesItem.size());
         connect(item, &QAction::triggered, this, [this, index] { mnuThemesItem_Click(index); });
     }
+    item->setObjectName(QStringLiteral("mnuThemesItem_%1").arg(index));
     item->setData(caption);
     mnuThemesItem.append(item);
+}
+
+void frmMain::addThemesItems(const QStringList& captions) {
+    for (const QString& caption : captions)
+        addThemesItem(caption);
+}
+
+void frmMain::showWithDefaultTheme() {
+    mnuThemesItem_Click(0);
+    show();
 }
 
 QString frmMain::themesItemCaption(int index) const {

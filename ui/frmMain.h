@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,9 +34,12 @@ public:
     // Themes menu: item 0 is "Default"; the start-up adds one item per theme and
     // "-" for the separator.
     void addThemesItem(const QString& caption);
+    void addThemesItems(const QStringList& captions);
     int themesItemCount() const { return static_cast<int>(mnuThemesItem.size()); }
     QString themesItemCaption(int index) const;
     void mnuThemesItem_Click(int index);
+    // The end of start-up: "Default" chosen, then the window shown.
+    void showWithDefaultTheme();
 
     void UpdateFormCaption(QString& FileName);
     void SetFontsAndColors();

@@ -1,16 +1,12 @@
 // The desktop program's start-up, as app/main.cpp runs it, ending the moment the main
 // window is shown. Errors are answered on standard error so that no box waits.
+#include "app/DesktopStartUp.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
-#include "startup/frmSplash.h"
-#include "ui/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QTimer>
-
-#include <memory>
 
 namespace {
 class QuitWhenShown : public QObject {
@@ -34,22 +30,12 @@ int main(int argc, char* argv[]) {
     setErrorPrompt(&prompt);
 
     QuitWhenShown quitWhenShown;
-    std::unique_ptr<frmMain> mainWindow;
-    frmSplash splash([&] {
-        if (!mainWindow) {
-            mainWindow = std::make_unique<frmMain>();
-            mainWindow->installEventFilter(&quitWhenShown);
-        }
-        return mainWindow.get();
-    });
-    // Coarse timers may fire up to 5% early; exact seconds let the measurement take
-    // them off precisely.
-    splash.Timer1->stop();
-    splash.Timer1->setTimerType(Qt::PreciseTimer);
-    splash.Timer2->setTimerType(Qt::PreciseTimer);
-    splash.Timer1->start();
-    splash.show();
-    const int status = QApplication::exec();
+    int status = 0;
+    {
+        DesktopStartUp startUp([&](frmMain& main) { main.installEventFilter(&quitWhenShown); });
+        startUp.splash.show();
+        status = QApplication::exec();
+    }
     setErrorPrompt(nullptr);
     return status == 0 && prompt.errorCount() == 0 ? 0 : 1;
 }

@@ -1,12 +1,13 @@
 #include "PackageMaker.h"
+#include "app/DesktopStartUp.h"
 #include "framework/Globals.h"
 #include "framework/Trace.h"
-#include "startup/frmSplash.h"
 #include "support/TestSupport.h"
-#include "ui/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -38,6 +39,13 @@ private:
     QString probe_;
 };
 
+template <class Control> Control* control(const QObject& window, const char* name) {
+    auto* found = window.findChild<Control*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
 } // namespace
 
 class TestSplash : public QObject {
@@ -52,45 +60,44 @@ private Q_SLOTS:
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(world.path("data"));
 
-        std::unique_ptr<frmMain> main;
         int loads = 0;
-        frmSplash splash([&] {
-            if (!main) {
-                main = std::make_unique<frmMain>();
-                ++loads;
-            }
-            return main.get();
-        });
+        DesktopStartUp startUp([&](frmMain&) { ++loads; });
+        frmSplash& splash = startUp.splash;
+        auto* lblVersion = control<QLabel>(splash, "lblVersion");
+        auto* lblThemeStatus = control<QLabel>(splash, "lblThemeStatus");
+        auto* Timer1 = control<QTimer>(splash, "Timer1");
+        auto* Timer2 = control<QTimer>(splash, "Timer2");
         // Load: version label and globals, nothing else yet.
-        QCOMPARE(splash.lblVersion->text(), QStringLiteral("Version 0001.0000.0000"));
+        QCOMPARE(lblVersion->text(), QStringLiteral("Version 0001.0000.0000"));
         QCOMPARE(globals().VersionText, QStringLiteral("0001.0000.0000"));
-        QVERIFY(splash.Timer1->isActive());
-        QVERIFY(!splash.Timer2->isActive());
-        QVERIFY(!main);
+        QVERIFY(Timer1->isActive());
+        QVERIFY(!Timer2->isActive());
+        QVERIFY(!startUp.loadedMainWindow());
         QCOMPARE(splash.size(), QSize(492, 283));
         splash.show();
-        QVERIFY(splash.lblThemeStatus->isHidden());
+        QVERIFY(lblThemeStatus->isHidden());
 
         // Timer1: main window loaded but not shown; status caption with one ampersand.
-        QTRY_VERIFY_WITH_TIMEOUT(splash.Timer2->isActive(), 3000);
-        QVERIFY(!splash.Timer1->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(Timer2->isActive(), 3000);
+        QVERIFY(!Timer1->isActive());
+        frmMain* main = startUp.loadedMainWindow();
         QVERIFY(main);
         QVERIFY(!main->isVisible());
         QCOMPARE(main->windowTitle(), QStringLiteral("TNA"));
-        QCOMPARE(splash.lblThemeStatus->text(), QStringLiteral("File copy & extraction complete."));
-        QVERIFY(splash.lblThemeStatus->isHidden()); // no package needed unpacking
+        QCOMPARE(lblThemeStatus->text(), QStringLiteral("File copy & extraction complete."));
+        QVERIFY(lblThemeStatus->isHidden()); // no package needed unpacking
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
 
         // Timer2: splash closes, default theme applied, main window shown, cursor back.
         QTRY_VERIFY_WITH_TIMEOUT(main->isVisible(), 3000);
         QVERIFY(!splash.isVisible());
-        QVERIFY(!splash.Timer2->isActive());
+        QVERIFY(!Timer2->isActive());
         QCOMPARE(loads, 1);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(main->scheme().FontSizeTable[0], qint16(8));
         QCOMPARE(main->scheme().SchemeFonts[FontAttr::Style][0], SchemeValue::integer(0));
         QCOMPARE(main->themesItemCaption(0), QStringLiteral("Default"));
-        QVERIFY(!main->mnuFileSave->isEnabled());
+        QVERIFY(!control<QAction>(*main, "mnuFileSave")->isEnabled());
         QDir::setCurrent(oldCurrent);
     }
 
@@ -118,30 +125,28 @@ private Q_SLOTS:
         QVERIFY(trace().openLog(log));
 
         ShowWatcher watcher(log, world.path("data/Themes/Omega/theme.css"));
-        std::unique_ptr<frmMain> main;
-        frmSplash splash([&] {
-            if (!main) {
-                main = std::make_unique<frmMain>();
-                main->installEventFilter(&watcher);
-            }
-            return main.get();
-        });
+        DesktopStartUp startUp([&](frmMain& main) { main.installEventFilter(&watcher); });
+        frmSplash& splash = startUp.splash;
+        auto* lblThemeStatus = control<QLabel>(splash, "lblThemeStatus");
+        auto* prgThemeStatus = control<QProgressBar>(splash, "prgThemeStatus");
         QCOMPARE(splash.themeSources.user, userSource);
         QCOMPARE(splash.themeSources.shared, sharedSource);
         splash.show();
-        QVERIFY(splash.prgThemeStatus->isHidden());
+        QVERIFY(prgThemeStatus->isHidden());
 
-        QTRY_VERIFY_WITH_TIMEOUT(splash.Timer2->isActive(), 5000);
-        QVERIFY(!splash.lblThemeStatus->isHidden());
-        QVERIFY(!splash.prgThemeStatus->isHidden());
-        QCOMPARE(splash.prgThemeStatus->value(), 1000);
-        QCOMPARE(splash.lblThemeStatus->text(), QStringLiteral("File copy & extraction complete."));
+        QTRY_VERIFY_WITH_TIMEOUT(control<QTimer>(splash, "Timer2")->isActive(), 5000);
+        QVERIFY(!lblThemeStatus->isHidden());
+        QVERIFY(!prgThemeStatus->isHidden());
+        QCOMPARE(prgThemeStatus->value(), 1000);
+        QCOMPARE(lblThemeStatus->text(), QStringLiteral("File copy & extraction complete."));
+        frmMain* main = startUp.loadedMainWindow();
+        QVERIFY(main);
         QVERIFY(!main->isVisible());
         QStringList captions;
         for (int i = 0; i < main->themesItemCount(); ++i)
             captions.append(main->themesItemCaption(i));
         QCOMPARE(captions, (QStringList{"Default", "Alpha", "-", "Omega"}));
-        QVERIFY(main->mnuThemesItem[2]->isSeparator());
+        QVERIFY(control<QMenu>(*main, "mnuThemes")->actions().at(2)->isSeparator());
         QVERIFY(world.prompt.informed.isEmpty());
 
         QTRY_VERIFY_WITH_TIMEOUT(main->isVisible(), 3000);
