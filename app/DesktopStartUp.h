@@ -12,9 +12,11 @@
 class DesktopStartUp {
 public:
     // `loaded` runs once, right after the main window is made.
-    explicit DesktopStartUp(std::function<void(frmMain&)> loaded = {}) : loaded_(std::move(loaded)) {
-        QObject::connect(&splash, &frmSplash::themesListed, &splash,
-                         [this](const QStringList& captions) { mainWindow().addThemesItems(captions); });
+    explicit DesktopStartUp(std::function<void(frmMain&)> loaded = {})
+        : loaded_(std::move(loaded)) {
+        QObject::connect(
+            &splash, &frmSplash::themesListed, &splash,
+            [this](const QStringList& captions) { mainWindow().addThemesItems(captions); });
         QObject::connect(&splash, &frmSplash::startUpFinished, &splash,
                          [this] { mainWindow().showWithDefaultTheme(); });
     }

@@ -19,14 +19,12 @@ public:
     SaveAnswer askSaveChanges(const QString&) override { return SaveAnswer::Discard; }
 
 protected:
-    bool runColor() override {
+    bool run(Dialog dialog) override {
+        if (dialog != Dialog::Color)
+            return false;
         Color = answer;
         return true;
     }
-    bool runFont() override { return false; }
-    bool runSave() override { return false; }
-    bool runOpen() override { return false; }
-    bool runPrinter() override { return false; }
 };
 
 void BM_BackgroundColourEdit(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "ui/DialogService.h"
 
+#include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "ui/FontDialog.h"
 #include "widgets/WindowUtil.h"
@@ -14,30 +15,29 @@
 DialogService::DialogService() = default;
 DialogService::~DialogService() = default;
 
-void DialogService::ShowColor() {
-    if (!runColor())
-        raiseError(Err::Cancel);
-}
-
-void DialogService::ShowFont() {
-    if (!runFont())
-        raiseError(Err::Cancel);
-}
-
-void DialogService::ShowSave() {
-    if (!runSave())
-        raiseError(Err::Cancel);
-}
-
-void DialogService::ShowOpen() {
-    if (!runOpen())
+void DialogService::Show(Dialog dialog) {
+    if (!run(dialog))
         raiseError(Err::Cancel);
 }
 
 int DialogService::ShowPrinter() {
-    if (!runPrinter())
-        raiseError(Err::Cancel);
+    Show(Dialog::Printer);
     return Copies;
+}
+
+bool showDialog(Procedure& proc, DialogService& dialogs, DialogService::Dialog dialog) {
+    bool cancelled = false;
+    proc.step([&] {
+        cancelled = false;
+        try {
+            dialogs.Show(dialog);
+        } catch (const RuntimeError& error) {
+            if (error.number() != Err::Cancel)
+                throw;
+            cancelled = true;
+        }
+    });
+    return !cancelled;
 }
 
 QPrinter& DialogService::printer() {
@@ -127,6 +127,22 @@ DialogService::SaveAnswer QtDialogService::askSaveChanges(const QString& documen
     }
 }
 
+bool QtDialogService::run(Dialog dialog) {
+    switch (dialog) {
+    case Dialog::Color:
+        return runColor();
+    case Dialog::Font:
+        return runFont();
+    case Dialog::Save:
+        return runFile(true);
+    case Dialog::Open:
+        return runFile(false);
+    case Dialog::Printer:
+        return runPrinter();
+    }
+    return false;
+}
+
 bool QtDialogService::runColor() {
     // Flag 1 starts the dialog from the given colour; Qt's dialog always shows its
     // custom colours, which flag 2 asks for.
@@ -148,14 +164,6 @@ bool QtDialogService::runFont() {
     FontUnderline = choice.underline;
     FontSize = choice.size;
     return true;
-}
-
-bool QtDialogService::runSave() {
-    return runFile(true);
-}
-
-bool QtDialogService::runOpen() {
-    return runFile(false);
 }
 
 bool QtDialogService::runFile(bool save) {

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class Procedure;
 class QPrinter;
 class QWidget;
 
@@ -45,6 +46,7 @@ struct DialogProperties {
 // leaves the properties as they were.
 class DialogService : public DialogProperties {
 public:
+    enum class Dialog { Color, Font, Save, Open, Printer };
     enum class SaveAnswer { Save, Discard, Cancel };
 
     DialogService();
@@ -52,10 +54,12 @@ public:
     DialogService(const DialogService&) = delete;
     DialogService& operator=(const DialogService&) = delete;
 
-    void ShowColor();
-    void ShowFont();
-    void ShowSave();
-    void ShowOpen();
+    // Shows one of the dialogs; Cancel raises error 32755.
+    void Show(Dialog dialog);
+    void ShowColor() { Show(Dialog::Color); }
+    void ShowFont() { Show(Dialog::Font); }
+    void ShowSave() { Show(Dialog::Save); }
+    void ShowOpen() { Show(Dialog::Open); }
     // Returns the number of copies. The printer is left set to one copy, as the
     // caller prints the document once per copy itself.
     int ShowPrinter();
@@ -67,17 +71,18 @@ public:
     QPrinter& printer();
 
 protected:
-    // Each returns false when the user cancelled. They may change the properties
-    // only when they return true.
-    virtual bool runColor() = 0;
-    virtual bool runFont() = 0;
-    virtual bool runSave() = 0;
-    virtual bool runOpen() = 0;
-    virtual bool runPrinter() = 0;
+    // Runs one dialog; false when the user cancelled it. It may change the
+    // properties only when it returns true.
+    virtual bool run(Dialog dialog) = 0;
 
 private:
     std::unique_ptr<QPrinter> printer_;
 };
+
+// Shows a dialog under the caller's trap, the way every command does: false when the
+// user cancelled it, which ends the command without a word; any other error goes to
+// the handler like any statement's.
+bool showDialog(Procedure& proc, DialogService& dialogs, DialogService::Dialog dialog);
 
 // One entry of a file dialog's filter: its description and its patterns.
 struct FileFilter {
@@ -113,14 +118,13 @@ public:
     SaveAnswer askSaveChanges(const QString& documentName) override;
 
 protected:
-    bool runColor() override;
-    bool runFont() override;
-    bool runSave() override;
-    bool runOpen() override;
-    bool runPrinter() override;
+    bool run(Dialog dialog) override;
 
 private:
+    bool runColor();
+    bool runFont();
     bool runFile(bool save);
+    bool runPrinter();
 
     QWidget* parent_;
 };

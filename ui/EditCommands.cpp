@@ -46,21 +46,6 @@ int styleCode(bool bold, bool italic) {
 }
 } // namespace
 
-bool frmMain::showDialog(Procedure& proc, void (DialogService::*showOperation)()) {
-    bool cancelled = false;
-    proc.step([&] {
-        cancelled = false;
-        try {
-            ((*cdbMain_).*showOperation)();
-        } catch (const RuntimeError& error) {
-            if (error.number() != Err::Cancel)
-                throw;
-            cancelled = true;
-        }
-    });
-    return !cancelled;
-}
-
 void frmMain::SchemeEdited(Procedure& proc, bool fontChosen) {
     scheme_.SchemeChanged = true;
     UpdateFormCaption(scheme_.SchemeFileName);
@@ -75,7 +60,7 @@ std::optional<qint32> frmMain::chooseSwatchColor(Procedure& proc, ColorSwatch* s
         cdbMain_->Color = swatch->colorValue();
     });
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
-    if (!showDialog(proc, &DialogService::ShowColor))
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))
         return std::nullopt;
     const qint32 chosen = cdbMain_->Color;
     proc.step([&] { swatch->setColorValue(chosen); });
@@ -135,7 +120,7 @@ void frmMain::cmdFontSelect_Click(int index) {
     });
     proc.step([&] { cdbMain_->FontSize = scheme_.font(FontAttr::Size, slot).toSingle(); });
     proc.step([&] { cdbMain_->Flags = FontDialogFlags; });
-    if (!showDialog(proc, &DialogService::ShowFont))
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Font))
         return;
 
     const SchemeValue face = SchemeValue::text(ProperCase(cdbMain_->FontName));

@@ -66,7 +66,7 @@ void frmMain::mnuFileSaveAs_Click() {
     if (firstFile)
         proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
     proc.step([&] { cdbMain_->FileName = firstFile ? Untitled : scheme_.SchemeFileName; });
-    if (!showDialog(proc, &DialogService::ShowSave))
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
 
     const QString path = cdbMain_->FileName;
@@ -86,7 +86,7 @@ void frmMain::mnuFileOpen_Click() {
     if (!hasSchemeFile())
         proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
     // The dialog's FileName is left as it is: it offers the name it last held.
-    if (!showDialog(proc, &DialogService::ShowOpen))
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
     const QString path = cdbMain_->FileName;
     // Read into a copy: a file that holds no scheme must leave the scheme, its file

@@ -22,20 +22,9 @@ void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
                  const ColorScheme& scheme, const FileInformation& info) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
-    int copies = cdbMain.Copies;
-    bool cancelled = false;
-    proc.step([&] {
-        try {
-            copies = cdbMain.ShowPrinter();
-        } catch (const RuntimeError& error) {
-            // Cancel is the user's choice, not a fault: the command just ends.
-            if (error.number() != Err::Cancel)
-                throw;
-            cancelled = true;
-        }
-    });
-    if (cancelled)
+    if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
         return;
+    const int copies = cdbMain.Copies;
 
     proc.step([&] { printer.setFontName(QStringLiteral("Courier New")); });
     proc.step([&] { printer.setFontSize(10.0f); });

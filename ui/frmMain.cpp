@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,21 +29,6 @@
 #include <QWindow>
 
 namespace {
-constexpr int KeyCodeF1 = 112;
-constexpr int KeyCodeF5 = 116;
-
-// The classic key code of a function key, or 0 for any other key.
-int functionKeyCode(int qtKey) {
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
-        return KeyCodeF1 + (qtKey - Qt::Key_F1);
-    return 0;
-}
-
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
 const QString Untitled = QStringLiteral("Untitled");
 
 // Runs an action once, when the window is first exposed on the screen: by then a
@@ -69,6 +53,19 @@ protected:
 private:
     std::function<void()> action_;
 };
+
+// F5 whatever the shift state: Shift, Ctrl and Alt in every combination.
+QList<QKeySequence> everyF5() {
+    QList<QKeySequence> keys;
+    for (const Qt::KeyboardModifiers shift :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)})
+        for (const Qt::KeyboardModifiers ctrl :
+             {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)})
+            for (const Qt::KeyboardModifiers alt :
+                 {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::AltModifier)})
+                keys.append(QKeySequence(QKeyCombination(shift | ctrl | alt, Qt::Key_F5)));
+    return keys;
+}
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -103,8 +100,13 @@ frmMain::frmMain(QWidget* parent)
 
     resize(twipsToPixels(14175), twipsToPixels(12405) + menuBar()->sizeHint().height());
 
-    // F5 must reach the window's key handler whichever of its controls has the focus.
-    qApp->installEventFilter(this);
+    // F5 reaches the window's key handler whichever of its controls has the focus.
+    auto* refresh = new QAction(this);
+    refresh->setObjectName(QStringLiteral("actRefresh"));
+    refresh->setShortcuts(everyF5());
+    refresh->setShortcutContext(Qt::WindowShortcut);
+    addAction(refresh);
+    connect(refresh, &QAction::triggered, this, [this] { Form_KeyDown(); });
 
     Form_Load();
 }
@@ -225,25 +227,10 @@ void frmMain::UpdateFormCaption(QString& FileName) {
     }
 }
 
-bool frmMain::Form_KeyDown(int KeyCode, int Shift) {
-    Q_UNUSED(Shift);
-    if (KeyCode != KeyCodeF5)
-        return false;
+void frmMain::Form_KeyDown() {
     Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
     SetFontsAndColors();
     proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
-    return true;
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const int code = functionKeyCode(key->key());
-        if (code != 0 && Form_KeyDown(code, shiftState(key->modifiers())))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::Form_Resize() {

@@ -44,9 +44,6 @@ public:
     void UpdateFormCaption(QString& FileName);
     void SetFontsAndColors();
 
-    // The window's key handler; KeyCode is the classic key code (F5 is 116), Shift
-    // the shift state. True when the key was acted on.
-    bool Form_KeyDown(int KeyCode, int Shift);
     void Form_Resize();
 
     // The editor panel's click handlers: a colour or font dialog for row `index`.
@@ -84,7 +81,6 @@ public:
     bool Resizing = false;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -92,6 +88,9 @@ protected:
 
 private:
     void buildMenus();
+    // The window's key handler, run by F5 with any shift state: the editor panel
+    // and the preview shown afresh from the scheme.
+    void Form_KeyDown();
     void Form_Load();
     void Check1_Click();
     void chkTransLabels_Click();
@@ -99,9 +98,6 @@ private:
     // What every completed edit ends with: the scheme marked changed, the caption,
     // the preview, and after a font choice the editor panel.
     void SchemeEdited(Procedure& proc, bool fontChosen);
-    // Shows one of cdbMain's dialogs under the caller's trap. False when the user
-    // cancelled it; other errors go to the handler like any statement's.
-    bool showDialog(Procedure& proc, void (DialogService::*showOperation)());
     // The colour dialog started from the swatch's colour; the swatch then shows the
     // choice. Nothing when the dialog was cancelled.
     std::optional<qint32> chooseSwatchColor(Procedure& proc, ColorSwatch* swatch);

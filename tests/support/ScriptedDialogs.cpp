@@ -94,51 +94,37 @@ DialogService::SaveAnswer ScriptedDialogs::askSaveChanges(const QString& documen
     return a ? a->saveAnswer : SaveAnswer::Cancel;
 }
 
-bool ScriptedDialogs::runColor() {
-    const Answer* a = next(Kind::Color);
+bool ScriptedDialogs::run(Dialog dialog) {
+    static constexpr Kind Kinds[] = {Kind::Color, Kind::Font, Kind::Save, Kind::Open,
+                                     Kind::Printer};
+    const Answer* a = next(Kinds[static_cast<int>(dialog)]);
     if (!a)
         return false;
-    Color = a->values.Color;
-    return true;
-}
-
-bool ScriptedDialogs::runFont() {
-    const Answer* a = next(Kind::Font);
-    if (!a)
-        return false;
-    FontName = a->values.FontName;
-    FontSize = a->values.FontSize;
-    FontBold = a->values.FontBold;
-    FontItalic = a->values.FontItalic;
-    FontUnderline = a->values.FontUnderline;
-    return true;
-}
-
-bool ScriptedDialogs::runSave() {
-    return runFile(Kind::Save);
-}
-
-bool ScriptedDialogs::runOpen() {
-    return runFile(Kind::Open);
-}
-
-bool ScriptedDialogs::runFile(Kind kind) {
-    const Answer* a = next(kind);
-    if (!a)
-        return false;
-    if (a->filterIndex > 0)
-        FilterIndex = a->filterIndex;
-    // As Qt's dialog does, a name typed without an extension gets the default one.
-    FileName =
-        withDefaultSuffix(a->values.FileName, defaultSuffixFor(Filter, FilterIndex, DefaultExt));
-    FileTitle = fileTitleOf(FileName);
-    return true;
-}
-
-bool ScriptedDialogs::runPrinter() {
-    const Answer* a = next(Kind::Printer);
-    if (!a)
-        return false;
-    Copies = a->values.Copies;
+    // Each dialog gives back what it returns in real life, nothing more.
+    const DialogProperties& v = a->values;
+    switch (dialog) {
+    case Dialog::Color:
+        Color = v.Color;
+        break;
+    case Dialog::Font:
+        FontName = v.FontName;
+        FontSize = v.FontSize;
+        FontBold = v.FontBold;
+        FontItalic = v.FontItalic;
+        FontUnderline = v.FontUnderline;
+        break;
+    case Dialog::Save:
+    case Dialog::Open:
+        if (a->filterIndex > 0)
+            FilterIndex = a->filterIndex;
+        // As Qt's dialog does, a name typed without an extension gets the default one.
+        FileName =
+            withDefaultSuffix(v.FileName, defaultSuffixFor(Filter, FilterIndex, DefaultExt));
+        FileTitle = fileTitleOf(FileName);
+        break;
+    case Dialog::Printer:
+        Copies = v.Copies;
+        break;
+    }
     return true;
 }

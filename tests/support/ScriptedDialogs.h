@@ -33,14 +33,9 @@ public:
     SaveAnswer askSaveChanges(const QString& documentName) override;
 
 protected:
-    bool runColor() override;
-    bool runFont() override;
-    bool runSave() override;
-    bool runOpen() override;
-    bool runPrinter() override;
+    bool run(Dialog dialog) override;
 
 private:
-    bool runFile(Kind kind);
     struct Answer {
         Kind kind = Kind::Color;
         bool cancel = false;

@@ -116,7 +116,8 @@ private Q_SLOTS:
         QCOMPARE(pageColor(w.main), QColor(10, 200, 30));
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
 
-        // The panel's refresh shows the stored values again.
+        // The panel's refresh shows the stored values again (F5 goes to the active window).
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
         QTest::keyClick(&w.main, Qt::Key_F5);
         QCOMPARE(panel.lblBGColorSelect[5]->colorValue(), heading3Back);
         QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), chosen);
