@@ -15,6 +15,11 @@ namespace {
 const QString WindowFontName = QStringLiteral("MS Sans Serif");
 constexpr double WindowFontSize = 8.25;
 
+// The panel spans the design's left part: to the font buttons' right edge and the
+// last check box's bottom, in twips.
+constexpr float PanelWidth = 4575;
+constexpr float PanelHeight = 5415;
+
 // The font buttons' design Tags for rows 1..12.
 constexpr std::array<const char*, EditorRowCount> FontTags{"",   "28", "12", "18", "16", "14", "18",
                                                            "16", "14", "12", "12", "12", "12"};
@@ -29,111 +34,193 @@ float rowTop(int row, float first) {
     return first + 360.0f * static_cast<float>(row);
 }
 
-QCheckBox* makeCheckBox(QWidget* parent, const QString& text, const QRect& geometry, bool checked) {
-    auto* box = new QCheckBox(text, parent);
-    box->setGeometry(geometry);
-    box->setChecked(checked);
-    return box;
+QString indexedName(const char* name, int index) {
+    return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
 }
 
+struct CheckBoxDesign {
+    const char* name;
+    const char* text;
+    float left, top, width, height;
+    bool checked;
+};
+
+// Check1, chkUseSame(0), chkUseSame(1) and chkTransLabels.
+constexpr CheckBoxDesign CheckBoxes[] = {
+    {"Check1", "Show Bckgnd Image", 2520, 240, 1815, 255, false},
+    {"chkUseSame_0", "Copy FontName", 2640, 4920, 1455, 255, false},
+    {"chkUseSame_1", "Copy Background", 720, 5040, 1575, 255, false},
+    {"chkTransLabels", "Transparant Labels", 2640, 5160, 1695, 255, true},
+};
 } // namespace
 
-EditorPanel::EditorPanel(QWidget* clientArea) : QObject(clientArea) {
+EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("EditorPanel"));
+    setGeometry(twipsRect(0, 0, PanelWidth, PanelHeight));
+    buildTitles();
+    for (int row = 0; row < EditorRowCount; ++row)
+        buildRow(row);
+    buildUnusedFontButton();
+    buildCheckBoxes();
+}
+
+void EditorPanel::buildTitles() {
     const QFont titleFont = designFont(WindowFontName, WindowFontSize, true, false, true);
     const std::array<const char*, 2> titles{"ITEM NAME", "FONT"};
     const std::array<float, 2> titleLefts{240, 2520};
     for (std::size_t i = 0; i < titles.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(titles[i]), clientArea);
+        auto* label = new QLabel(QString::fromLatin1(titles[i]), this);
+        label->setObjectName(indexedName("lblTitle", static_cast<int>(i)));
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(twipsRect(titleLefts[i], 0, 1455, 255));
         label->setFont(titleFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lblTitle[i] = label;
     }
-
-    for (int row = 0; row < EditorRowCount; ++row)
-        buildRow(clientArea, row);
-
-    // The Background row has no font: its button exists by design, hidden and idle.
-    auto* unused = new QPushButton(WindowFontName, clientArea);
-    unused->setGeometry(twipsRect(2520, -120, 1815, 255));
-    unused->setFont(designFont(WindowFontName, WindowFontSize, true, true));
-    unused->setEnabled(false);
-    unused->hide();
-    cmdFontSelect[0] = unused;
-
-    Check1 = makeCheckBox(clientArea, QStringLiteral("Show Bckgnd Image"),
-                          twipsRect(2520, 240, 1815, 255), false);
-    chkUseSame[0] = makeCheckBox(clientArea, QStringLiteral("Copy FontName"),
-                                 twipsRect(2640, 4920, 1455, 255), false);
-    chkUseSame[1] = makeCheckBox(clientArea, QStringLiteral("Copy Background"),
-                                 twipsRect(720, 5040, 1575, 255), false);
-    // Its box sits right of the caption, under the background swatches.
-    chkUseSame[1]->setLayoutDirection(Qt::RightToLeft);
-    chkTransLabels = makeCheckBox(clientArea, QStringLiteral("Transparant Labels"),
-                                  twipsRect(2640, 5160, 1695, 255), true);
 }
 
-void EditorPanel::buildRow(QWidget* clientArea, int row) {
+void EditorPanel::buildRow(int row) {
+    Row& r = rows_[static_cast<std::size_t>(row)];
     const ThemeElement* element = elementForRow(row);
-    auto* name = new QLabel(QString::fromLatin1(element->rowCaption.data(),
-                                                static_cast<qsizetype>(element->rowCaption.size())),
-                            clientArea);
-    name->setTextFormat(Qt::PlainText);
-    name->setGeometry(twipsRect(0, rowTop(row, 360), 1455, 255));
-    name->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblItemName[static_cast<std::size_t>(row)] = name;
+    r.name = new QLabel(QString::fromLatin1(element->rowCaption.data(),
+                                            static_cast<qsizetype>(element->rowCaption.size())),
+                        this);
+    r.name->setObjectName(indexedName("lblItemName", row));
+    r.name->setTextFormat(Qt::PlainText);
+    r.name->setGeometry(twipsRect(0, rowTop(row, 360), 1455, 255));
+    r.name->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    auto* background = new ColorSwatch(clientArea);
-    background->setGeometry(twipsRect(1920, rowTop(row, 240), 375, 375));
-    background->setColorValue(0xFFFFFF);
-    connect(background, &ColorSwatch::clicked, this, [this, row] { Q_EMIT bgColorClicked(row); });
-    lblBGColorSelect[static_cast<std::size_t>(row)] = background;
+    r.background = new ColorSwatch(this);
+    r.background->setObjectName(indexedName("lblBGColorSelect", row));
+    r.background->setGeometry(twipsRect(1920, rowTop(row, 240), 375, 375));
+    r.background->setColorValue(0xFFFFFF);
+    connect(r.background, &ColorSwatch::clicked, this, [this, row] { Q_EMIT bgColorClicked(row); });
 
     if (row == 0)
         return;
 
-    auto* text = new ColorSwatch(clientArea);
-    text->setGeometry(twipsRect(1560, rowTop(row, 240), 375, 375));
-    text->setColorValue(0x000000);
-    connect(text, &ColorSwatch::clicked, this, [this, row] { Q_EMIT fgColorClicked(row); });
-    lblFGColorSelect[static_cast<std::size_t>(row)] = text;
+    r.text = new ColorSwatch(this);
+    r.text->setObjectName(indexedName("lblFGColorSelect", row));
+    r.text->setGeometry(twipsRect(1560, rowTop(row, 240), 375, 375));
+    r.text->setColorValue(0x000000);
+    connect(r.text, &ColorSwatch::clicked, this, [this, row] { Q_EMIT fgColorClicked(row); });
 
-    auto* font = new QPushButton(WindowFontName, clientArea);
-    font->setGeometry(twipsRect(2400, rowTop(row, 240), 2175, 375));
-    font->setFont(designFont(WindowFontName, WindowFontSize, false, false, isHyperlinkRow(row)));
-    font->setProperty("Tag", QString::fromLatin1(FontTags[static_cast<std::size_t>(row)]));
-    connect(font, &QPushButton::clicked, this, [this, row] { Q_EMIT fontClicked(row); });
-    cmdFontSelect[static_cast<std::size_t>(row)] = font;
+    r.font = new QPushButton(WindowFontName, this);
+    r.font->setObjectName(indexedName("cmdFontSelect", row));
+    r.font->setGeometry(twipsRect(2400, rowTop(row, 240), 2175, 375));
+    r.font->setFont(designFont(WindowFontName, WindowFontSize, false, false, isHyperlinkRow(row)));
+    r.font->setProperty("Tag", QString::fromLatin1(FontTags[static_cast<std::size_t>(row)]));
+    connect(r.font, &QPushButton::clicked, this, [this, row] { Q_EMIT fontClicked(row); });
+}
+
+void EditorPanel::buildUnusedFontButton() {
+    // The Background row has no font: its button exists by design, hidden and idle.
+    auto* unused = new QPushButton(WindowFontName, this);
+    unused->setObjectName(indexedName("cmdFontSelect", 0));
+    unused->setGeometry(twipsRect(2520, -120, 1815, 255));
+    unused->setFont(designFont(WindowFontName, WindowFontSize, true, true));
+    unused->setEnabled(false);
+    unused->hide();
+    rows_[0].font = unused;
+}
+
+void EditorPanel::buildCheckBoxes() {
+    for (const CheckBoxDesign& d : CheckBoxes) {
+        auto* box = new QCheckBox(QString::fromLatin1(d.text), this);
+        box->setObjectName(QLatin1String(d.name));
+        box->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
+        box->setChecked(d.checked);
+    }
+    auto* showPicture = findChild<QCheckBox*>(QStringLiteral("Check1"));
+    copyFontName_ = findChild<QCheckBox*>(QStringLiteral("chkUseSame_0"));
+    copyBackground_ = findChild<QCheckBox*>(QStringLiteral("chkUseSame_1"));
+    auto* transparent = findChild<QCheckBox*>(QStringLiteral("chkTransLabels"));
+    // Its box sits right of the caption, under the background swatches.
+    copyBackground_->setLayoutDirection(Qt::RightToLeft);
+    // The preview options act on the user's click only, never on a state set by code.
+    connect(showPicture, &QCheckBox::clicked, this,
+            [this, showPicture] { Q_EMIT backgroundPictureClicked(showPicture->checkState()); });
+    connect(transparent, &QCheckBox::clicked, this,
+            [this, transparent] { Q_EMIT transparentLabelsClicked(transparent->checkState()); });
+}
+
+const EditorPanel::Row& EditorPanel::row(int index) const {
+    if (index < 0 || index >= EditorRowCount)
+        raiseError(Err::SubscriptOutOfRange);
+    return rows_[static_cast<std::size_t>(index)];
+}
+
+qint32 EditorPanel::backgroundShown(int index) const {
+    return row(index).background->colorValue();
+}
+
+qint32 EditorPanel::textColorShown(int index) const {
+    const Row& r = row(index);
+    if (!r.text)
+        raiseError(Err::SubscriptOutOfRange);
+    return r.text->colorValue();
+}
+
+QFont EditorPanel::fontShown(int index) const {
+    return row(index).font->font();
+}
+
+void EditorPanel::showBackground(int index, qint32 color) {
+    row(index).background->setColorValue(color);
+}
+
+void EditorPanel::showTextColor(int index, qint32 color) {
+    const Row& r = row(index);
+    if (!r.text)
+        raiseError(Err::SubscriptOutOfRange);
+    r.text->setColorValue(color);
+}
+
+bool EditorPanel::copyBackgroundToEveryRow() const {
+    return copyBackground_->checkState() == Qt::Checked;
+}
+
+void EditorPanel::showBackgroundInEveryRow(qint32 color) {
+    for (const Row& r : rows_)
+        r.background->setColorValue(color);
+}
+
+bool EditorPanel::takeCopyFontToEveryRow() {
+    if (copyFontName_->checkState() != Qt::Checked)
+        return false;
+    copyFontName_->setChecked(false);
+    return true;
+}
+
+void EditorPanel::showFont(Procedure& proc, int index, const ColorScheme& scheme) {
+    const int slot = elementForRow(index)->fontSlot;
+    QPushButton* button = rows_[static_cast<std::size_t>(index)].font;
+    proc.step([&] {
+        button->setText(scheme.font(FontAttr::Face, slot).toText() + QStringLiteral(" - ") +
+                        scheme.font(FontAttr::Size, slot).toText());
+    });
+    // The button keeps its own size and underline; only the face and the style follow
+    // the element, by the rule the preview follows too.
+    proc.step([&] {
+        QFont f = button->font();
+        SchemeFont::applyFace(f, scheme.font(FontAttr::Face, slot));
+        button->setFont(f);
+    });
+    proc.step([&] {
+        QFont f = button->font();
+        SchemeFont::applyStyle(f, scheme.font(FontAttr::Style, slot));
+        button->setFont(f);
+    });
 }
 
 void EditorPanel::SetFontsAndColors(const ColorScheme& scheme) {
     Procedure proc(QStringLiteral("frmMain.SetFontsAndColors"));
-    for (int row = 1; row < EditorRowCount; ++row) {
-        const int slot = elementForRow(row)->fontSlot;
-        QPushButton* button = cmdFontSelect[static_cast<std::size_t>(row)];
-        proc.step([&] {
-            button->setText(scheme.font(FontAttr::Face, slot).toText() + QStringLiteral(" - ") +
-                            scheme.font(FontAttr::Size, slot).toText());
-        });
-        proc.step([&] {
-            // The button keeps its own size and underline; only the face and the
-            // style follow the element, by the rule the preview follows too.
-            QFont f = button->font();
-            SchemeFont::applyFace(f, scheme.font(FontAttr::Face, slot));
-            button->setFont(f);
-        });
-        proc.step([&] {
-            QFont f = button->font();
-            SchemeFont::applyStyle(f, scheme.font(FontAttr::Style, slot));
-            button->setFont(f);
-        });
-    }
-    proc.step([&] { lblBGColorSelect[0]->setColorValue(scheme.pageBackground()); });
-    for (int row = 1; row < EditorRowCount; ++row) {
-        const int slot = elementForRow(row)->colorSlot;
-        const auto i = static_cast<std::size_t>(row);
-        proc.step([&] { lblBGColorSelect[i]->setColorValue(scheme.color(ColorAttr::Back, slot)); });
-        proc.step([&] { lblFGColorSelect[i]->setColorValue(scheme.color(ColorAttr::Fore, slot)); });
+    for (int index = 1; index < EditorRowCount; ++index)
+        showFont(proc, index, scheme);
+    proc.step([&] { rows_[0].background->setColorValue(scheme.pageBackground()); });
+    for (int index = 1; index < EditorRowCount; ++index) {
+        const int slot = elementForRow(index)->colorSlot;
+        const Row& r = rows_[static_cast<std::size_t>(index)];
+        proc.step([&] { r.background->setColorValue(scheme.color(ColorAttr::Back, slot)); });
+        proc.step([&] { r.text->setColorValue(scheme.color(ColorAttr::Fore, slot)); });
     }
 }

@@ -2,45 +2,73 @@
 
 #include "theme/ThemeElement.h"
 
-#include <QObject>
+#include <QWidget>
 
 #include <array>
 
 class ColorSwatch;
+class Procedure;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QWidget;
 struct ColorScheme;
 
 // The editor panel of the main window: for each editor row its name, text-colour
 // swatch, background swatch and font button, plus the titles and the four check
-// boxes, all at their design geometry on the window's client area. The arrays are
-// indexed by row; row 0 (the page background) has no text-colour swatch.
-class EditorPanel : public QObject {
+// boxes, at their design geometry. The controls are the panel's own and carry their
+// design names as object names ("lblBGColorSelect_5", "chkUseSame_0", "Check1"); the
+// window speaks to the panel in what a row shows and what the user asked for. Row 0
+// (the page background) has no text-colour swatch and no font.
+class EditorPanel : public QWidget {
     Q_OBJECT
 
 public:
-    explicit EditorPanel(QWidget* clientArea);
+    explicit EditorPanel(QWidget* parent = nullptr);
 
     // Shows the scheme: font button captions, fonts and styles, and the swatches.
     // Emits none of the panel's signals.
     void SetFontsAndColors(const ColorScheme& scheme);
 
-    std::array<QLabel*, 2> lblTitle{};
-    std::array<QLabel*, EditorRowCount> lblItemName{};
-    std::array<ColorSwatch*, EditorRowCount> lblFGColorSelect{}; // [0] stays nullptr
-    std::array<ColorSwatch*, EditorRowCount> lblBGColorSelect{};
-    std::array<QPushButton*, EditorRowCount> cmdFontSelect{};
-    QCheckBox* Check1 = nullptr;
-    std::array<QCheckBox*, 2> chkUseSame{};
-    QCheckBox* chkTransLabels = nullptr;
+    // What a row shows now. A row without such a control raises error 9.
+    qint32 backgroundShown(int row) const;
+    qint32 textColorShown(int row) const;
+    QFont fontShown(int row) const;
+
+    // A colour chosen for one row's swatch.
+    void showBackground(int row, qint32 color);
+    void showTextColor(int row, qint32 color);
+    // "Copy Background": when ticked, a chosen background shows in every row.
+    bool copyBackgroundToEveryRow() const;
+    void showBackgroundInEveryRow(qint32 color);
+    // "Copy FontName": whether the font chosen next goes to every row. Taking the
+    // answer clears the box, as the copy is for one font choice only.
+    bool takeCopyFontToEveryRow();
 
 Q_SIGNALS:
+    // A click on a row's background swatch, text-colour swatch or font button.
     void bgColorClicked(int row);
     void fgColorClicked(int row);
     void fontClicked(int row);
+    // A click on "Show Bckgnd Image" or "Transparant Labels", with the box's new state.
+    void backgroundPictureClicked(Qt::CheckState state);
+    void transparentLabelsClicked(Qt::CheckState state);
 
 private:
-    void buildRow(QWidget* clientArea, int row);
+    struct Row {
+        QLabel* name = nullptr;
+        ColorSwatch* text = nullptr; // none in row 0
+        ColorSwatch* background = nullptr;
+        QPushButton* font = nullptr; // row 0's is hidden and idle
+    };
+
+    void buildTitles();
+    void buildRow(int row);
+    void buildUnusedFontButton();
+    void buildCheckBoxes();
+    const Row& row(int index) const;
+    void showFont(Procedure& proc, int row, const ColorScheme& scheme);
+
+    std::array<Row, EditorRowCount> rows_{};
+    QCheckBox* copyFontName_ = nullptr;
+    QCheckBox* copyBackground_ = nullptr;
 };

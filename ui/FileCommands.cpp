@@ -104,5 +104,5 @@ void frmMain::mnuFileOpen_Click() {
     QString title = titleWithoutExtension(scheme_.SchemeFileName);
     UpdateFormCaption(title);
     SetFontsAndColors();
-    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+    refreshPreview(proc);
 }

@@ -15,9 +15,8 @@
 #include "widgets/WindowUtil.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,50 +53,34 @@ private:
     std::function<void()> action_;
 };
 
+struct MenuCommand {
+    const char* name;
+    const char* text;
+    const char* shortcut;
+    void (frmMain::*handler)();
+};
+
 // F5 whatever the shift state: Shift, Ctrl and Alt in every combination.
 QList<QKeySequence> everyF5() {
     QList<QKeySequence> keys;
-    for (const Qt::KeyboardModifiers shift :
-         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)})
-        for (const Qt::KeyboardModifiers ctrl :
-             {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)})
-            for (const Qt::KeyboardModifiers alt :
-                 {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::AltModifier)})
-                keys.append(QKeySequence(QKeyCombination(shift | ctrl | alt, Qt::Key_F5)));
+    for (int shift = 0; shift < 8; ++shift) {
+        Qt::KeyboardModifiers modifiers;
+        modifiers.setFlag(Qt::ShiftModifier, shift & 1);
+        modifiers.setFlag(Qt::ControlModifier, shift & 2);
+        modifiers.setFlag(Qt::AltModifier, shift & 4);
+        keys.append(QKeySequence(QKeyCombination(modifiers, Qt::Key_F5)));
+    }
     return keys;
 }
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent), cdbMain_(std::make_unique<QtDialogService>(this)) {
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("TNA"));
     setWindowIcon(productIcon());
     buildMenus();
-
-    // The client area holds the controls at their design positions, without layouts.
-    // It scrolls where the screen is too small for the window to show all of it.
-    auto* scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("clientScroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(false);
-    clientArea_ = new QWidget;
-    clientArea_->setObjectName(QStringLiteral("clientArea"));
-    clientArea_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
-    clientArea_->resize(twipsToPixels(14175), twipsToPixels(12405));
-    scroller->setWidget(clientArea_);
-    setCentralWidget(scroller);
-    editor = new EditorPanel(clientArea_);
-    picDisplay = new PreviewPage(clientArea_);
-    picDisplay->setResizeHook([this] { Form_Resize(); });
-
-    connect(editor->Check1, &QCheckBox::clicked, this, [this] { Check1_Click(); });
-    connect(editor->chkTransLabels, &QCheckBox::clicked, this, [this] { chkTransLabels_Click(); });
-    connect(editor, &EditorPanel::bgColorClicked, this,
-            [this](int row) { lblBGColorSelect_Click(row); });
-    connect(editor, &EditorPanel::fgColorClicked, this,
-            [this](int row) { lblFGColorSelect_Click(row); });
-    connect(editor, &EditorPanel::fontClicked, this, [this](int row) { cmdFontSelect_Click(row); });
-
+    buildClientArea();
     resize(twipsToPixels(14175), twipsToPixels(12405) + menuBar()->sizeHint().height());
 
     // F5 reaches the window's key handler whichever of its controls has the focus.
@@ -106,24 +89,15 @@ frmMain::frmMain(QWidget* parent)
     refresh->setShortcuts(everyF5());
     refresh->setShortcutContext(Qt::WindowShortcut);
     addAction(refresh);
-    connect(refresh, &QAction::triggered, this, [this] { Form_KeyDown(); });
+    connect(refresh, &QAction::triggered, this, &frmMain::Form_KeyDown);
 
     Form_Load();
 }
 
 frmMain::~frmMain() = default;
 
-namespace {
-struct MenuCommand {
-    const char* name;
-    const char* text;
-    const char* shortcut;
-    void (frmMain::*handler)();
-};
-} // namespace
-
 void frmMain::buildMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     static constexpr MenuCommand FileCommands[] = {
         {"mnuFileOpen", "&Open", "Ctrl+O", &frmMain::mnuFileOpen_Click},
@@ -142,18 +116,39 @@ void frmMain::buildMenus() {
         action->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
         connect(action, &QAction::triggered, this, command.handler);
     }
-    mnuFileOpen = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileOpen"));
     mnuFileSave = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSave"));
-    mnuFileSaveAs = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"));
-    mnuFilePrint = mnuFile->findChild<QAction*>(QStringLiteral("mnuFilePrint"));
-    mnuFileQuit = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileQuit"));
     // The platform's own Save As keys work too.
-    mnuFileSaveAs->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
+    mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
 
     mnuThemes = menuBar()->addMenu(QStringLiteral("&Themes"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     addThemesItem(QStringLiteral("Default"));
     mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
+}
+
+void frmMain::buildClientArea() {
+    // The client area holds the controls at their design positions, without layouts.
+    // It scrolls where the screen is too small for the window to show all of it.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(false);
+    clientArea_ = new QWidget;
+    clientArea_->setObjectName(QStringLiteral("clientArea"));
+    clientArea_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    clientArea_->resize(twipsToPixels(14175), twipsToPixels(12405));
+    scroller->setWidget(clientArea_);
+    setCentralWidget(scroller);
+    editor = new EditorPanel(clientArea_);
+    picDisplay = new PreviewPage(clientArea_);
+    picDisplay->setResizeHook([this] { Form_Resize(); });
+
+    connect(editor, &EditorPanel::backgroundPictureClicked, this, &frmMain::Check1_Click);
+    connect(editor, &EditorPanel::transparentLabelsClicked, this, &frmMain::chkTransLabels_Click);
+    connect(editor, &EditorPanel::bgColorClicked, this, &frmMain::lblBGColorSelect_Click);
+    connect(editor, &EditorPanel::fgColorClicked, this, &frmMain::lblFGColorSelect_Click);
+    connect(editor, &EditorPanel::fontClicked, this, &frmMain::cmdFontSelect_Click);
 }
 
 void frmMain::setDialogService(std::unique_ptr<DialogService> service) {
@@ -207,11 +202,15 @@ void frmMain::mnuThemesItem_Click(int index) {
         return;
     chooseTheme(scheme_, DataFolder::themesDir(globals().StartDir), caption);
     SetFontsAndColors();
-    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+    refreshPreview(proc);
 }
 
 void frmMain::SetFontsAndColors() {
     editor->SetFontsAndColors(scheme_);
+}
+
+void frmMain::refreshPreview(Procedure& proc) {
+    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
 }
 
 void frmMain::UpdateFormCaption(QString& FileName) {
@@ -230,7 +229,7 @@ void frmMain::UpdateFormCaption(QString& FileName) {
 void frmMain::Form_KeyDown() {
     Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
     SetFontsAndColors();
-    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+    refreshPreview(proc);
 }
 
 void frmMain::Form_Resize() {
@@ -327,32 +326,17 @@ void frmMain::changeEvent(QEvent* event) {
         Form_Resize();
 }
 
-void frmMain::Check1_Click() {
+void frmMain::Check1_Click(Qt::CheckState state) {
     Procedure proc(QStringLiteral("frmMain.Check1_Click"));
-    switch (editor->Check1->checkState()) {
-    case Qt::Unchecked:
-        proc.step([&] { picDisplay->setBackgroundPictureVisible(false); });
-        break;
-    case Qt::Checked:
-        proc.step([&] { picDisplay->setBackgroundPictureVisible(true); });
-        break;
-    default:
-        break;
-    }
+    // A greyed box changes nothing.
+    if (state != Qt::PartiallyChecked)
+        proc.step([&] { picDisplay->setBackgroundPictureVisible(state == Qt::Checked); });
 }
 
-void frmMain::chkTransLabels_Click() {
+void frmMain::chkTransLabels_Click(Qt::CheckState state) {
     Procedure proc(QStringLiteral("frmMain.chkTransLabels_Click"));
-    switch (editor->chkTransLabels->checkState()) {
-    case Qt::Unchecked:
-        proc.step([&] { picDisplay->setOverPictureLabelsTransparent(false); });
-        break;
-    case Qt::Checked:
-        proc.step([&] { picDisplay->setOverPictureLabelsTransparent(true); });
-        break;
-    default:
-        break;
-    }
+    if (state != Qt::PartiallyChecked)
+        proc.step([&] { picDisplay->setOverPictureLabelsTransparent(state == Qt::Checked); });
 }
 
 bool frmMain::maybeSave() {

@@ -6,21 +6,21 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include <optional>
-
 #include <memory>
+#include <optional>
 
 class DialogService;
 class EditorPanel;
 class PreviewPage;
 class Procedure;
-class ColorSwatch;
 class QAction;
 class QMenu;
 struct FileInformation;
 
 // The working window: editor panel on the left, preview on the right, File and
-// Themes menus. Holds the one ColorScheme.
+// Themes menus. Holds the one ColorScheme. Its controls are its own and carry their
+// design names as object names ("mnuFileSave", "mnuThemesItem_0", "picDisplay");
+// the start-up and the tests speak to it through the commands below.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -37,48 +37,25 @@ public:
     void addThemesItems(const QStringList& captions);
     int themesItemCount() const { return static_cast<int>(mnuThemesItem.size()); }
     QString themesItemCaption(int index) const;
+    // Chooses the theme of Themes menu item `index`.
     void mnuThemesItem_Click(int index);
     // The end of start-up: "Default" chosen, then the window shown.
     void showWithDefaultTheme();
 
+    // The caption and the Save command's state from `FileName` and the changed mark;
+    // an empty name becomes "Untitled", in the variable passed too.
     void UpdateFormCaption(QString& FileName);
-    void SetFontsAndColors();
-
-    void Form_Resize();
-
-    // The editor panel's click handlers: a colour or font dialog for row `index`.
-    void lblBGColorSelect_Click(int index);
-    void lblFGColorSelect_Click(int index);
-    void cmdFontSelect_Click(int index);
-
-    void mnuFileOpen_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
-    void mnuFilePrint_Click();
-    void mnuFileQuit_Click();
 
     // Asks whether unsaved changes are to be saved; false when the user cancelled or
     // the save did not succeed. Quit and the window's close button both ask here.
     bool maybeSave();
 
+    // True while Form_Resize itself changes sizes.
+    bool isResizing() const { return Resizing; }
+
     // The dialog component (cdbMain). Tests put a scripted one in its place.
     DialogService& cdbMain() { return *cdbMain_; }
     void setDialogService(std::unique_ptr<DialogService> service);
-
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuFilePrint = nullptr;
-    QAction* mnuFileQuit = nullptr;
-    QMenu* mnuFile = nullptr;
-    QMenu* mnuThemes = nullptr;
-    QList<QAction*> mnuThemesItem;
-
-    EditorPanel* editor = nullptr;
-    PreviewPage* picDisplay = nullptr;
-
-    // True while Form_Resize itself changes sizes.
-    bool Resizing = false;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -87,20 +64,50 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // One font as the font dialog gives it: FontName, FontSize and FontStyle.
+    struct ElementFont {
+        SchemeValue face;
+        SchemeValue size;
+        SchemeValue style;
+    };
+
     void buildMenus();
+    void buildClientArea();
+    void Form_Load();
     // The window's key handler, run by F5 with any shift state: the editor panel
     // and the preview shown afresh from the scheme.
     void Form_KeyDown();
-    void Form_Load();
-    void Check1_Click();
-    void chkTransLabels_Click();
+    void Form_Resize();
+    void SetFontsAndColors();
 
+    // The preview options, as their boxes were clicked.
+    void Check1_Click(Qt::CheckState state);
+    void chkTransLabels_Click(Qt::CheckState state);
+
+    // The editor panel's click handlers: a colour or font dialog for row `index`.
+    void lblBGColorSelect_Click(int index);
+    void lblFGColorSelect_Click(int index);
+    void cmdFontSelect_Click(int index);
+    // The colour dialog started from the colour a swatch shows; nothing when it was
+    // cancelled.
+    std::optional<qint32> chooseColor(Procedure& proc, qint32 shown);
+
+    // The edits of the scheme, one way in each: the values stored, then SchemeEdited.
+    void editPageBackground(Procedure& proc, qint32 color);
+    void editTextColor(Procedure& proc, int row, qint32 color);
+    void editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font);
     // What every completed edit ends with: the scheme marked changed, the caption,
     // the preview, and after a font choice the editor panel.
     void SchemeEdited(Procedure& proc, bool fontChosen);
-    // The colour dialog started from the swatch's colour; the swatch then shows the
-    // choice. Nothing when the dialog was cancelled.
-    std::optional<qint32> chooseSwatchColor(Procedure& proc, ColorSwatch* swatch);
+    // The preview rebuilt from the scheme under the caller's trap; pictures it could
+    // not show are reported once it is laid out.
+    void refreshPreview(Procedure& proc);
+
+    void mnuFileOpen_Click();
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuFilePrint_Click();
+    void mnuFileQuit_Click();
     // True while the scheme has a file of its own, chosen by Save As or Open.
     bool hasSchemeFile() const;
     // Writes the scheme to SchemeFileName: the body of Save.
@@ -118,15 +125,20 @@ private:
     // The size of the window in the normal state: the fitted size, within the
     // largest, with room for a scroll bar where one is needed.
     QSize normalSize() const;
-
-    QWidget* clientArea_ = nullptr;
     // Centres the window once more when a window manager has just framed it.
     void placeAgainWhenFramed();
+
+    ColorScheme scheme_;
+    std::unique_ptr<DialogService> cdbMain_;
+    QMenu* mnuThemes = nullptr;
+    QList<QAction*> mnuThemesItem;
+    QAction* mnuFileSave = nullptr;
+    QWidget* clientArea_ = nullptr;
+    EditorPanel* editor = nullptr;
+    PreviewPage* picDisplay = nullptr;
+    bool Resizing = false;
     // Set once the window has been placed on its screen at its first showing, and
     // once it has been placed again with its frame.
     bool placed_ = false;
     bool framed_ = false;
-
-    ColorScheme scheme_;
-    std::unique_ptr<DialogService> cdbMain_;
 };

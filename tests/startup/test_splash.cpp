@@ -2,6 +2,7 @@
 #include "app/DesktopStartUp.h"
 #include "framework/Globals.h"
 #include "framework/Trace.h"
+#include "support/Controls.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -118,8 +118,7 @@ bool ScriptedDialogs::run(Dialog dialog) {
         if (a->filterIndex > 0)
             FilterIndex = a->filterIndex;
         // As Qt's dialog does, a name typed without an extension gets the default one.
-        FileName =
-            withDefaultSuffix(v.FileName, defaultSuffixFor(Filter, FilterIndex, DefaultExt));
+        FileName = withDefaultSuffix(v.FileName, defaultSuffixFor(Filter, FilterIndex, DefaultExt));
         FileTitle = fileTitleOf(FileName);
         break;
     case Dialog::Printer:

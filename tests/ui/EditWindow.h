@@ -1,12 +1,15 @@
 #pragma once
 
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
 #include "ui/frmMain.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 // A main window with scripted dialogs and the bundled Default theme chosen, as a
 // user meets it after start-up.
@@ -25,7 +28,12 @@ struct EditWindow {
             QFile::copy(source.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
         main.mnuThemesItem_Click(0);
         main.show();
+        // Keys go to the active window, as the user's do (F5 is a window shortcut).
+        if (!QTest::qWaitForWindowActive(&main))
+            qWarning("the main window did not become active");
     }
 
     ColorScheme& scheme() { return main.scheme(); }
+    // A File menu command by its design name, "mnuFileSave".
+    QAction* command(const char* name) { return control<QAction>(main, name); }
 };

@@ -1,6 +1,7 @@
 #include "EditWindow.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
+#include "support/Controls.h"
 #include "support/ModalSteps.h"
 #include "ui/ColorSwatch.h"
 #include "ui/DialogService.h"
@@ -23,7 +24,23 @@ Q_DECLARE_METATYPE(SchemeValue)
 
 namespace {
 QColor pageColor(const frmMain& main) {
-    return main.picDisplay->palette().color(QPalette::Window);
+    return control<QWidget>(main, "picDisplay")->palette().color(QPalette::Window);
+}
+
+ColorSwatch* background(const frmMain& main, int row) {
+    return control<ColorSwatch>(main, "lblBGColorSelect", row);
+}
+
+ColorSwatch* textColor(const frmMain& main, int row) {
+    return control<ColorSwatch>(main, "lblFGColorSelect", row);
+}
+
+QPushButton* fontButton(const frmMain& main, int row) {
+    return control<QPushButton>(main, "cmdFontSelect", row);
+}
+
+QCheckBox* copyBox(const frmMain& main, int index) {
+    return control<QCheckBox>(main, "chkUseSame", index);
 }
 } // namespace
 
@@ -35,7 +52,7 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        QPushButton* button = w.main.editor->cmdFontSelect[3];
+        QPushButton* button = fontButton(w.main, 3);
         const QFont before = button->font();
         const float sizeBefore = w.scheme().font(FontAttr::Size, 2).toSingle();
         const SchemeValue bodyFace = w.scheme().font(FontAttr::Face, 1);
@@ -57,12 +74,12 @@ private Q_SLOTS:
         QCOMPARE(w.scheme().font(FontAttr::Style, 2), SchemeValue::integer(3));
         QCOMPARE(button->text(), QStringLiteral("Times new roman - 14"));
         QVERIFY(button->font().bold() && button->font().italic());
-        QCOMPARE(w.main.picDisplay->lblDisplayHeading[1]->font().family(),
+        QCOMPARE(control<QWidget>(w.main, "lblDisplayHeading", 1)->font().family(),
                  QStringLiteral("Times new roman"));
         QCOMPARE(w.scheme().font(FontAttr::Face, 1), bodyFace);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
         QCOMPARE(w.scheme().SchemeFileName, QStringLiteral("Untitled"));
-        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QVERIFY(control<QAction>(w.main, "mnuFileSave")->isEnabled());
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
@@ -71,25 +88,24 @@ private Q_SLOTS:
         world.setUpGlobals();
         EditWindow w(world);
         const SchemeValue globalFace = w.scheme().font(FontAttr::Face, 12);
-        QCheckBox* copy = w.main.editor->chkUseSame[0];
+        QCheckBox* copy = copyBox(w.main, 0);
         QTest::mouseClick(copy, Qt::LeftButton);
         QVERIFY(copy->isChecked());
 
         w.dialogs->answerFont(QStringLiteral("courier NEW"), 10.5f, false, true);
-        QTest::mouseClick(w.main.editor->cmdFontSelect[7], Qt::LeftButton);
+        QTest::mouseClick(fontButton(w.main, 7), Qt::LeftButton);
         for (int slot = 0; slot < 12; ++slot) {
             QCOMPARE(w.scheme().font(FontAttr::Face, slot).toText(), QStringLiteral("Courier new"));
             QCOMPARE(w.scheme().font(FontAttr::Size, slot).toSingle(), 10.5f);
             QCOMPARE(w.scheme().font(FontAttr::Style, slot), SchemeValue::integer(1));
-            QCOMPARE(w.main.editor->cmdFontSelect[static_cast<std::size_t>(slot + 1)]->text(),
-                     QStringLiteral("Courier new - 10.5"));
+            QCOMPARE(fontButton(w.main, slot + 1)->text(), QStringLiteral("Courier new - 10.5"));
         }
         QCOMPARE(w.scheme().font(FontAttr::Face, 12), globalFace);
         QVERIFY(!copy->isChecked());
 
         // The next choice is for its own row only.
         w.dialogs->answerFont(QStringLiteral("Arial"), 12, false, false);
-        QTest::mouseClick(w.main.editor->cmdFontSelect[2], Qt::LeftButton);
+        QTest::mouseClick(fontButton(w.main, 2), Qt::LeftButton);
         QCOMPARE(w.scheme().font(FontAttr::Face, 1).toText(), QStringLiteral("Arial"));
         QCOMPARE(w.scheme().font(FontAttr::Face, 0).toText(), QStringLiteral("Courier new"));
     }
@@ -98,49 +114,47 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        EditorPanel& panel = *w.main.editor;
         const qint32 heading3Back = w.scheme().color(ColorAttr::Back, 4);
-        const int row0Before = panel.lblBGColorSelect[0]->colorValue();
+        const int row0Before = background(w.main, 0)->colorValue();
         const qint32 chosen = rgbValue(10, 200, 30);
         QVERIFY(chosen != heading3Back && chosen != row0Before);
 
         w.dialogs->answerColor(chosen);
-        QTest::mouseClick(panel.lblBGColorSelect[5], Qt::LeftButton);
+        QTest::mouseClick(background(w.main, 5), Qt::LeftButton);
         QCOMPARE(w.dialogs->calls.at(0).shownWith.Flags, 3);
         QCOMPARE(w.dialogs->calls.at(0).shownWith.Color, heading3Back);
 
         QCOMPARE(w.scheme().pageBackground(), chosen);
         QCOMPARE(w.scheme().color(ColorAttr::Back, 4), heading3Back);
-        QCOMPARE(panel.lblBGColorSelect[5]->colorValue(), chosen);
-        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), row0Before);
+        QCOMPARE(background(w.main, 5)->colorValue(), chosen);
+        QCOMPARE(background(w.main, 0)->colorValue(), row0Before);
         QCOMPARE(pageColor(w.main), QColor(10, 200, 30));
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: Untitled *"));
 
         // The panel's refresh shows the stored values again (F5 goes to the active window).
         QVERIFY(QTest::qWaitForWindowActive(&w.main));
         QTest::keyClick(&w.main, Qt::Key_F5);
-        QCOMPARE(panel.lblBGColorSelect[5]->colorValue(), heading3Back);
-        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), chosen);
-        QCOMPARE(panel.lblBGColorSelect[1]->colorValue(), chosen);
+        QCOMPARE(background(w.main, 5)->colorValue(), heading3Back);
+        QCOMPARE(background(w.main, 0)->colorValue(), chosen);
+        QCOMPARE(background(w.main, 1)->colorValue(), chosen);
     }
 
     void copyBackgroundPaintsEverySwatchAndStoresOnce() {
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        EditorPanel& panel = *w.main.editor;
         const ColorScheme before = w.scheme();
-        QTest::mouseClick(panel.chkUseSame[1], Qt::LeftButton);
+        QTest::mouseClick(copyBox(w.main, 1), Qt::LeftButton);
         const qint32 chosen = rgbValue(1, 2, 3);
 
         w.dialogs->answerColor(chosen);
-        QTest::mouseClick(panel.lblBGColorSelect[9], Qt::LeftButton);
-        for (ColorSwatch* swatch : panel.lblBGColorSelect)
-            QCOMPARE(swatch->colorValue(), chosen);
+        QTest::mouseClick(background(w.main, 9), Qt::LeftButton);
+        for (int row = 0; row < EditorRowCount; ++row)
+            QCOMPARE(background(w.main, row)->colorValue(), chosen);
         QCOMPARE(w.scheme().pageBackground(), chosen);
         for (int slot = 1; slot <= 12; ++slot)
             QCOMPARE(w.scheme().color(ColorAttr::Back, slot), before.color(ColorAttr::Back, slot));
-        QVERIFY(panel.chkUseSame[1]->isChecked());
+        QVERIFY(copyBox(w.main, 1)->isChecked());
     }
 
     void textColourGoesToTheRowsElement() {
@@ -149,11 +163,12 @@ private Q_SLOTS:
         EditWindow w(world);
         const qint32 chosen = rgbValue(200, 0, 0);
         w.dialogs->answerColor(chosen);
-        QTest::mouseClick(w.main.editor->lblFGColorSelect[2], Qt::LeftButton);
+        QTest::mouseClick(textColor(w.main, 2), Qt::LeftButton);
         QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), chosen);
-        QCOMPARE(w.main.editor->lblFGColorSelect[2]->colorValue(), chosen);
-        QCOMPARE(w.main.picDisplay->lblDisplayRegText->palette().color(QPalette::WindowText),
-                 QColor(200, 0, 0));
+        QCOMPARE(textColor(w.main, 2)->colorValue(), chosen);
+        QCOMPARE(
+            control<QWidget>(w.main, "lblDisplayRegText")->palette().color(QPalette::WindowText),
+            QColor(200, 0, 0));
         QVERIFY(w.scheme().SchemeChanged);
     }
 
@@ -168,13 +183,11 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        EditorPanel& panel = *w.main.editor;
-        QTest::mouseClick(panel.chkUseSame[0], Qt::LeftButton);
-        QTest::mouseClick(panel.chkUseSame[1], Qt::LeftButton);
+        QTest::mouseClick(copyBox(w.main, 0), Qt::LeftButton);
+        QTest::mouseClick(copyBox(w.main, 1), Qt::LeftButton);
         const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
         const QString title = w.main.windowTitle();
-        QWidget* targets[] = {panel.lblBGColorSelect[4], panel.lblFGColorSelect[4],
-                              panel.cmdFontSelect[4]};
+        QWidget* targets[] = {background(w.main, 4), textColor(w.main, 4), fontButton(w.main, 4)};
 
         w.dialogs->answerCancel(control == 2 ? Kind::Font : Kind::Color);
         QTest::mouseClick(targets[control], Qt::LeftButton);
@@ -183,10 +196,10 @@ private Q_SLOTS:
         QVERIFY(!w.scheme().SchemeChanged);
         QCOMPARE(w.scheme().SchemeFileName, QString());
         QCOMPARE(w.main.windowTitle(), title);
-        QVERIFY(!w.main.mnuFileSave->isEnabled());
-        QVERIFY(panel.chkUseSame[0]->isChecked());
-        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), w.scheme().pageBackground());
-        QCOMPARE(panel.lblFGColorSelect[4]->colorValue(), w.scheme().color(ColorAttr::Fore, 3));
+        QVERIFY(!::control<QAction>(w.main, "mnuFileSave")->isEnabled());
+        QVERIFY(copyBox(w.main, 0)->isChecked());
+        QCOMPARE(background(w.main, 0)->colorValue(), w.scheme().pageBackground());
+        QCOMPARE(textColor(w.main, 4)->colorValue(), w.scheme().color(ColorAttr::Fore, 3));
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
@@ -210,13 +223,13 @@ private Q_SLOTS:
                 d->accept();
             })
             .start();
-        QTest::mouseClick(w.main.editor->cmdFontSelect[3], Qt::LeftButton);
+        QTest::mouseClick(fontButton(w.main, 3), Qt::LeftButton);
         QLocale::setDefault(before);
 
         QCOMPARE(steps.done(), 1);
         QCOMPARE(w.scheme().font(FontAttr::Size, 2).toSingle(), 10.5f);
-        QVERIFY(w.main.editor->cmdFontSelect[3]->text().endsWith(QStringLiteral(" - 10.5")));
-        QCOMPARE(w.main.picDisplay->lblDisplayHeading[1]->font().pointSizeF(), 10.5);
+        QVERIFY(fontButton(w.main, 3)->text().endsWith(QStringLiteral(" - 10.5")));
+        QCOMPARE(::control<QWidget>(w.main, "lblDisplayHeading", 1)->font().pointSizeF(), 10.5);
         const QString path = world.path(QStringLiteral("sizes.tna"));
         {
             Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
@@ -276,8 +289,8 @@ private Q_SLOTS:
         w.scheme().font(FontAttr::Style, body) = style;
         QTest::keyClick(&w.main, Qt::Key_F5);
 
-        const QFont button = w.main.editor->cmdFontSelect[2]->font();
-        const QFont label = w.main.picDisplay->lblDisplayRegText->font();
+        const QFont button = fontButton(w.main, 2)->font();
+        const QFont label = ::control<QWidget>(w.main, "lblDisplayRegText")->font();
         for (const QFont& font : {button, label}) {
             QCOMPARE(font.family(), family);
             QCOMPARE(QFontInfo(font).family(), family);
@@ -295,7 +308,7 @@ private Q_SLOTS:
         w.scheme().font(FontAttr::Size, 1) = SchemeValue::text(QStringLiteral("large"));
         world.prompt.script({ErrorPrompt::Answer::Ignore});
         w.dialogs->answerFont(QStringLiteral("Verdana"), 9, false, false);
-        QTest::mouseClick(w.main.editor->cmdFontSelect[2], Qt::LeftButton);
+        QTest::mouseClick(fontButton(w.main, 2), Qt::LeftButton);
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#13")));
         QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.cmdFontSelect_Click")));

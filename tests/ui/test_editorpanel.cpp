@@ -1,3 +1,5 @@
+#include "framework/RuntimeError.h"
+#include "support/Controls.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
 #include "ui/ColorSwatch.h"
@@ -35,6 +37,17 @@ ColorScheme namedScheme() {
     }
     return scheme;
 }
+ColorSwatch* background(const EditorPanel& panel, int row) {
+    return control<ColorSwatch>(panel, "lblBGColorSelect", row);
+}
+
+ColorSwatch* textColor(const EditorPanel& panel, int row) {
+    return control<ColorSwatch>(panel, "lblFGColorSelect", row);
+}
+
+QPushButton* fontButton(const EditorPanel& panel, int row) {
+    return control<QPushButton>(panel, "cmdFontSelect", row);
+}
 } // namespace
 
 class TestEditorPanel : public QObject {
@@ -45,44 +58,46 @@ private Q_SLOTS:
         QWidget client;
         EditorPanel panel(&client);
         for (int row = 0; row < EditorRowCount; ++row) {
-            const auto i = static_cast<std::size_t>(row);
-            QCOMPARE(panel.lblItemName[i]->text(), RowCaptions[row]);
-            QVERIFY(panel.lblItemName[i]->alignment() & Qt::AlignRight);
-            QCOMPARE(panel.lblBGColorSelect[i]->colorValue(), 0xFFFFFF);
-            QCOMPARE(panel.lblBGColorSelect[i]->focusPolicy(), Qt::NoFocus);
-            QCOMPARE(panel.cmdFontSelect[i]->text(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(control<QLabel>(panel, "lblItemName", row)->text(), RowCaptions[row]);
+            QVERIFY(control<QLabel>(panel, "lblItemName", row)->alignment() & Qt::AlignRight);
+            QCOMPARE(background(panel, row)->colorValue(), 0xFFFFFF);
+            QCOMPARE(background(panel, row)->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(fontButton(panel, row)->text(), QStringLiteral("MS Sans Serif"));
             if (row > 0) {
-                QCOMPARE(panel.lblFGColorSelect[i]->colorValue(), 0);
-                QCOMPARE(panel.lblFGColorSelect[i]->focusPolicy(), Qt::NoFocus);
-                QCOMPARE(panel.cmdFontSelect[i]->font().underline(), row >= 9 && row <= 11);
-                QCOMPARE(panel.cmdFontSelect[i]->font().pointSizeF(), 8.25);
+                QCOMPARE(textColor(panel, row)->colorValue(), 0);
+                QCOMPARE(textColor(panel, row)->focusPolicy(), Qt::NoFocus);
+                QCOMPARE(fontButton(panel, row)->font().underline(), row >= 9 && row <= 11);
+                QCOMPARE(fontButton(panel, row)->font().pointSizeF(), 8.25);
             }
         }
-        QVERIFY(panel.lblFGColorSelect[0] == nullptr);
+        QVERIFY(!panel.findChild<ColorSwatch*>(QStringLiteral("lblFGColorSelect_0")));
         const QStringList tags{"28", "12", "18", "16", "14", "18",
                                "16", "14", "12", "12", "12", "12"};
         for (int row = 1; row < EditorRowCount; ++row)
-            QCOMPARE(panel.cmdFontSelect[static_cast<std::size_t>(row)]->property("Tag").toString(),
-                     tags[row - 1]);
+            QCOMPARE(fontButton(panel, row)->property("Tag").toString(), tags[row - 1]);
 
-        QPushButton* unused = panel.cmdFontSelect[0];
+        QPushButton* unused = fontButton(panel, 0);
         QVERIFY(unused->isHidden());
         QVERIFY(!unused->isEnabled());
         QVERIFY(unused->font().bold() && unused->font().italic());
 
-        QCOMPARE(panel.lblTitle[0]->text(), QStringLiteral("ITEM NAME"));
-        QCOMPARE(panel.lblTitle[1]->text(), QStringLiteral("FONT"));
-        QVERIFY(panel.lblTitle[1]->font().bold() && panel.lblTitle[1]->font().underline());
+        QCOMPARE(control<QLabel>(panel, "lblTitle", 0)->text(), QStringLiteral("ITEM NAME"));
+        QCOMPARE(control<QLabel>(panel, "lblTitle", 1)->text(), QStringLiteral("FONT"));
+        QVERIFY(control<QLabel>(panel, "lblTitle", 1)->font().bold() &&
+                control<QLabel>(panel, "lblTitle", 1)->font().underline());
 
-        QCOMPARE(panel.Check1->text(), QStringLiteral("Show Bckgnd Image"));
-        QCOMPARE(panel.Check1->checkState(), Qt::Unchecked);
-        QCOMPARE(panel.chkUseSame[0]->text(), QStringLiteral("Copy FontName"));
-        QCOMPARE(panel.chkUseSame[0]->checkState(), Qt::Unchecked);
-        QCOMPARE(panel.chkUseSame[1]->text(), QStringLiteral("Copy Background"));
-        QCOMPARE(panel.chkUseSame[1]->checkState(), Qt::Unchecked);
-        QCOMPARE(panel.chkUseSame[1]->layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(panel.chkTransLabels->text(), QStringLiteral("Transparant Labels"));
-        QCOMPARE(panel.chkTransLabels->checkState(), Qt::Checked);
+        QCOMPARE(control<QCheckBox>(panel, "Check1")->text(), QStringLiteral("Show Bckgnd Image"));
+        QCOMPARE(control<QCheckBox>(panel, "Check1")->checkState(), Qt::Unchecked);
+        QCOMPARE(control<QCheckBox>(panel, "chkUseSame", 0)->text(),
+                 QStringLiteral("Copy FontName"));
+        QCOMPARE(control<QCheckBox>(panel, "chkUseSame", 0)->checkState(), Qt::Unchecked);
+        QCOMPARE(control<QCheckBox>(panel, "chkUseSame", 1)->text(),
+                 QStringLiteral("Copy Background"));
+        QCOMPARE(control<QCheckBox>(panel, "chkUseSame", 1)->checkState(), Qt::Unchecked);
+        QCOMPARE(control<QCheckBox>(panel, "chkUseSame", 1)->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(control<QCheckBox>(panel, "chkTransLabels")->text(),
+                 QStringLiteral("Transparant Labels"));
+        QCOMPARE(control<QCheckBox>(panel, "chkTransLabels")->checkState(), Qt::Checked);
     }
 
     void captionsFromTextAndNumberSizes_data() {
@@ -104,9 +119,9 @@ private Q_SLOTS:
         ColorScheme scheme = namedScheme();
         scheme.font(FontAttr::Size, 4) = size; // row 5, Heading 3
         panel.SetFontsAndColors(scheme);
-        QCOMPARE(panel.cmdFontSelect[5]->text(), caption);
-        QCOMPARE(panel.cmdFontSelect[4]->text(), QStringLiteral("Arial - 10"));
-        QCOMPARE(panel.cmdFontSelect[5]->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(fontButton(panel, 5)->text(), caption);
+        QCOMPARE(fontButton(panel, 4)->text(), QStringLiteral("Arial - 10"));
+        QCOMPARE(fontButton(panel, 5)->font().family(), QStringLiteral("Arial"));
         QVERIFY(world.prompt.messages.isEmpty());
     }
 
@@ -115,12 +130,16 @@ private Q_SLOTS:
         QWidget client;
         EditorPanel panel(&client);
         ColorScheme scheme = namedScheme();
-        QPushButton* link = panel.cmdFontSelect[9]; // Hyperlink row, underlined by design
+        QPushButton* link = fontButton(panel, 9); // Hyperlink row, underlined by design
         auto show = [&](SchemeValue style) {
             scheme.font(FontAttr::Style, 8) = style;
             panel.SetFontsAndColors(scheme);
             return std::pair{link->font().bold(), link->font().italic()};
         };
+        QCOMPARE(show(SchemeValue::integer(3)), std::pair(true, true));
+        // An empty style, as "FontStyle=" in a scheme file gives it, is regular, as
+        // the preview shows it.
+        QCOMPARE(show(SchemeValue::text(QString())), std::pair(false, false));
         QCOMPARE(show(SchemeValue::integer(3)), std::pair(true, true));
         QCOMPARE(show(SchemeValue::integer(0)), std::pair(false, false));
         QCOMPARE(show(SchemeValue::text(QStringLiteral("1"))), std::pair(false, true));
@@ -141,8 +160,8 @@ private Q_SLOTS:
         TestWorld world;
         QWidget client;
         EditorPanel panel(&client);
-        for (auto* swatch : panel.lblBGColorSelect)
-            swatch->setColorValue(rgbValue(1, 2, 3));
+        for (int row = 0; row < EditorRowCount; ++row)
+            background(panel, row)->setColorValue(rgbValue(1, 2, 3));
         ColorScheme scheme = namedScheme();
         const qint32 white = rgbValue(255, 255, 255);
         const qint32 grey = rgbValue(192, 192, 192);
@@ -153,18 +172,17 @@ private Q_SLOTS:
         scheme.color(ColorAttr::Back, 11) = grey;
         panel.SetFontsAndColors(scheme);
         for (int row = 0; row <= 11; ++row)
-            QCOMPARE(panel.lblBGColorSelect[static_cast<std::size_t>(row)]->colorValue(), white);
-        QCOMPARE(panel.lblBGColorSelect[12]->colorValue(), grey);
+            QCOMPARE(background(panel, row)->colorValue(), white);
+        QCOMPARE(background(panel, 12)->colorValue(), grey);
         for (int row = 1; row <= 12; ++row)
-            QCOMPARE(panel.lblFGColorSelect[static_cast<std::size_t>(row)]->colorValue(),
-                     rgbValue(0, 0, (row - 1) * 10));
+            QCOMPARE(textColor(panel, row)->colorValue(), rgbValue(0, 0, (row - 1) * 10));
 
         // Rows 0 and 1 show the one page background.
         scheme.pageBackground() = rgbValue(10, 20, 30);
         panel.SetFontsAndColors(scheme);
-        QCOMPARE(panel.lblBGColorSelect[0]->colorValue(), rgbValue(10, 20, 30));
-        QCOMPARE(panel.lblBGColorSelect[1]->colorValue(), rgbValue(10, 20, 30));
-        QCOMPARE(panel.lblBGColorSelect[2]->colorValue(), white);
+        QCOMPARE(background(panel, 0)->colorValue(), rgbValue(10, 20, 30));
+        QCOMPARE(background(panel, 1)->colorValue(), rgbValue(10, 20, 30));
+        QCOMPARE(background(panel, 2)->colorValue(), white);
     }
 
     void clicksNameTheirRowAndLoadingEmitsNothing() {
@@ -181,11 +199,11 @@ private Q_SLOTS:
         panel.SetFontsAndColors(namedScheme());
         QCOMPARE(bg.count() + fg.count() + font.count(), 0);
 
-        QTest::mouseClick(panel.lblBGColorSelect[0], Qt::LeftButton);
-        QTest::mouseClick(panel.lblBGColorSelect[5], Qt::LeftButton);
-        QTest::mouseClick(panel.lblFGColorSelect[7], Qt::LeftButton);
-        QTest::mouseClick(panel.cmdFontSelect[12], Qt::LeftButton);
-        QTest::mouseClick(panel.lblBGColorSelect[3], Qt::RightButton);
+        QTest::mouseClick(background(panel, 0), Qt::LeftButton);
+        QTest::mouseClick(background(panel, 5), Qt::LeftButton);
+        QTest::mouseClick(textColor(panel, 7), Qt::LeftButton);
+        QTest::mouseClick(fontButton(panel, 12), Qt::LeftButton);
+        QTest::mouseClick(background(panel, 3), Qt::RightButton);
         QCOMPARE(bg.count(), 2);
         QCOMPARE(bg.at(0).at(0).toInt(), 0);
         QCOMPARE(bg.at(1).at(0).toInt(), 5);
@@ -193,6 +211,84 @@ private Q_SLOTS:
         QCOMPARE(fg.at(0).at(0).toInt(), 7);
         QCOMPARE(font.count(), 1);
         QCOMPARE(font.at(0).at(0).toInt(), 12);
+    }
+
+    void previewOptionClicksCarryTheNewState() {
+        TestWorld world;
+        QWidget client;
+        EditorPanel panel(&client);
+        client.resize(400, 400);
+        client.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        QSignalSpy picture(&panel, &EditorPanel::backgroundPictureClicked);
+        QSignalSpy transparent(&panel, &EditorPanel::transparentLabelsClicked);
+        auto* Check1 = control<QCheckBox>(panel, "Check1");
+        auto* chkTransLabels = control<QCheckBox>(panel, "chkTransLabels");
+
+        QTest::mouseClick(Check1, Qt::LeftButton);
+        QTest::mouseClick(chkTransLabels, Qt::LeftButton);
+        QTest::mouseClick(Check1, Qt::LeftButton);
+        QCOMPARE(picture.count(), 2);
+        QCOMPARE(picture.at(0).at(0).value<Qt::CheckState>(), Qt::Checked);
+        QCOMPARE(picture.at(1).at(0).value<Qt::CheckState>(), Qt::Unchecked);
+        QCOMPARE(transparent.count(), 1);
+        QCOMPARE(transparent.at(0).at(0).value<Qt::CheckState>(), Qt::Unchecked);
+        // A state set by code is no click.
+        Check1->setChecked(true);
+        QCOMPARE(picture.count(), 2);
+    }
+
+    void copyBoxesWidenAChoice() {
+        TestWorld world;
+        QWidget client;
+        EditorPanel panel(&client);
+        auto* copyFontName = control<QCheckBox>(panel, "chkUseSame", 0);
+        auto* copyBackground = control<QCheckBox>(panel, "chkUseSame", 1);
+
+        // "Copy FontName" is for one font choice only.
+        QVERIFY(!panel.takeCopyFontToEveryRow());
+        copyFontName->setChecked(true);
+        QVERIFY(panel.takeCopyFontToEveryRow());
+        QVERIFY(!copyFontName->isChecked());
+        QVERIFY(!panel.takeCopyFontToEveryRow());
+
+        // "Copy Background" stays as the user set it.
+        QVERIFY(!panel.copyBackgroundToEveryRow());
+        copyBackground->setChecked(true);
+        QVERIFY(panel.copyBackgroundToEveryRow());
+        QVERIFY(panel.copyBackgroundToEveryRow());
+        panel.showBackgroundInEveryRow(rgbValue(4, 5, 6));
+        for (int row = 0; row < EditorRowCount; ++row)
+            QCOMPARE(panel.backgroundShown(row), rgbValue(4, 5, 6));
+        for (int row = 1; row < EditorRowCount; ++row)
+            QCOMPARE(panel.textColorShown(row), 0);
+    }
+
+    void rowsWithoutTheControlAreError9_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("what");
+        QTest::newRow("text colour of the Background row") << 0 << 1;
+        QTest::newRow("background of row 13") << 13 << 0;
+        QTest::newRow("text colour of row -1") << -1 << 1;
+        QTest::newRow("font of row 13") << 13 << 2;
+    }
+    void rowsWithoutTheControlAreError9() {
+        QFETCH(int, row);
+        QFETCH(int, what);
+        QWidget client;
+        EditorPanel panel(&client);
+        int number = 0;
+        try {
+            if (what == 0)
+                panel.showBackground(row, 1);
+            else if (what == 1)
+                panel.showTextColor(row, 1);
+            else
+                panel.fontShown(row);
+        } catch (const RuntimeError& error) {
+            number = error.number();
+        }
+        QCOMPARE(number, Err::SubscriptOutOfRange);
     }
 };
 

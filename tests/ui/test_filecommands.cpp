@@ -24,7 +24,7 @@ const QString Filter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna
 // A real edit through the panel: a text colour for row 2.
 void editTextColour(EditWindow& w, qint32 color) {
     w.dialogs->answerColor(color);
-    QTest::mouseClick(w.main.editor->lblFGColorSelect[2], Qt::LeftButton);
+    QTest::mouseClick(control<QWidget>(w.main, "lblFGColorSelect", 2), Qt::LeftButton);
 }
 
 // The scheme's values as the file carries them, without the file information.
@@ -48,7 +48,7 @@ private Q_SLOTS:
         const QString typed = world.path(QStringLiteral("blue"));
         const QString path = typed + QStringLiteral(".tna");
         w.dialogs->answerFile(Kind::Save, typed);
-        w.main.mnuFileSaveAs->trigger();
+        w.command("mnuFileSaveAs")->trigger();
         const DialogProperties& shown = w.dialogs->calls.last().shownWith;
         QCOMPARE(shown.Filter, Filter);
         QCOMPARE(shown.FilterIndex, 2);
@@ -58,30 +58,31 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(typed));
         QCOMPARE(w.scheme().SchemeFileName, path);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + path);
-        QVERIFY(!w.main.mnuFileSave->isEnabled());
+        QVERIFY(!w.command("mnuFileSave")->isEnabled());
         QVERIFY(!w.scheme().SchemeChanged);
 
         // An edit, then Save writes to the same file without asking.
         editTextColour(w, rgbValue(2, 2, 2));
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + path + QStringLiteral(" *"));
-        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QVERIFY(w.command("mnuFileSave")->isEnabled());
         const qsizetype dialogsBefore = w.dialogs->calls.size();
-        w.main.mnuFileSave->trigger();
+        w.command("mnuFileSave")->trigger();
         QCOMPARE(w.dialogs->calls.size(), dialogsBefore);
         QVERIFY(readFile(path).contains("\tForeColor: 131586\r\n"));
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + path);
-        QVERIFY(!w.main.mnuFileSave->isEnabled());
+        QVERIFY(!w.command("mnuFileSave")->isEnabled());
 
         // Open with unsaved edits keeps the change mark; the caption has the title.
         editTextColour(w, rgbValue(3, 3, 3));
         w.dialogs->answerFile(Kind::Open, path);
-        w.main.mnuFileOpen->trigger();
+        w.command("mnuFileOpen")->trigger();
         QCOMPARE(w.dialogs->calls.last().shownWith.FileName, path);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: blue *"));
         QVERIFY(w.scheme().SchemeChanged);
-        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QVERIFY(w.command("mnuFileSave")->isEnabled());
         QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), rgbValue(2, 2, 2));
-        QCOMPARE(w.main.editor->lblFGColorSelect[2]->colorValue(), rgbValue(2, 2, 2));
+        QCOMPARE(control<ColorSwatch>(w.main, "lblFGColorSelect", 2)->colorValue(),
+                 rgbValue(2, 2, 2));
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
@@ -93,26 +94,27 @@ private Q_SLOTS:
         {
             EditWindow w(world);
             w.dialogs->answerFont(QStringLiteral("georgia"), 10.5f, true, false);
-            QTest::mouseClick(w.main.editor->cmdFontSelect[4], Qt::LeftButton);
+            QTest::mouseClick(control<QWidget>(w.main, "cmdFontSelect", 4), Qt::LeftButton);
             w.dialogs->answerColor(rgbValue(9, 8, 7));
-            QTest::mouseClick(w.main.editor->lblBGColorSelect[3], Qt::LeftButton);
+            QTest::mouseClick(control<QWidget>(w.main, "lblBGColorSelect", 3), Qt::LeftButton);
             w.scheme().image(19) = QStringLiteral("never written");
             w.dialogs->answerFile(Kind::Save, path);
-            w.main.mnuFileSave->trigger();
+            w.command("mnuFileSave")->trigger();
             saved = elementLines(w.scheme());
         }
         frmMain fresh;
         auto scripted = std::make_unique<ScriptedDialogs>();
         scripted->answerFile(Kind::Open, path);
         fresh.setDialogService(std::move(scripted));
-        fresh.mnuFileOpen->trigger();
+        control<QAction>(fresh, "mnuFileOpen")->trigger();
         QCOMPARE(elementLines(fresh.scheme()), saved);
         QCOMPARE(fresh.scheme().font(FontAttr::Face, 3).toText(), QStringLiteral("Georgia"));
         QCOMPARE(fresh.scheme().pageBackground(), rgbValue(9, 8, 7));
         QCOMPARE(fresh.scheme().ThemeName, QString());
         QVERIFY(!fresh.scheme().SchemeChanged);
         QCOMPARE(fresh.windowTitle(), QStringLiteral("TNA: round"));
-        QCOMPARE(fresh.editor->cmdFontSelect[4]->text(), QStringLiteral("Georgia - 10.5"));
+        QCOMPARE(control<QPushButton>(fresh, "cmdFontSelect", 4)->text(),
+                 QStringLiteral("Georgia - 10.5"));
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
@@ -125,7 +127,7 @@ private Q_SLOTS:
                                    "BODY", "{", "\tForeColor: 255", "}"}));
         world.prompt.script({ErrorPrompt::Answer::Ignore});
         w.dialogs->answerFile(Kind::Open, path);
-        w.main.mnuFileOpen->trigger();
+        w.command("mnuFileOpen")->trigger();
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#19691")));
         QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Task: Open file: ") + path));
@@ -147,7 +149,7 @@ private Q_SLOTS:
         EditWindow w(world);
         const QString mine = world.path(QStringLiteral("mine.tna"));
         w.dialogs->answerFile(Kind::Save, mine);
-        w.main.mnuFileSaveAs->trigger();
+        w.command("mnuFileSaveAs")->trigger();
         editTextColour(w, rgbValue(6, 6, 6));
         const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
         const QString caption = w.main.windowTitle();
@@ -155,7 +157,7 @@ private Q_SLOTS:
         const QString precious = world.path(QStringLiteral("precious.bin"));
         writeFile(precious, bytes);
         w.dialogs->answerFile(Kind::Open, precious);
-        w.main.mnuFileOpen->trigger();
+        w.command("mnuFileOpen")->trigger();
         QCOMPARE(world.prompt.informed,
                  QStringList{QStringLiteral(
                      "precious.bin is not a Tintora scheme file: no section was recognised.")});
@@ -165,7 +167,7 @@ private Q_SLOTS:
         QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), before);
 
         // The next Save goes to the scheme's own file; the other one is untouched.
-        w.main.mnuFileSave->trigger();
+        w.command("mnuFileSave")->trigger();
         QCOMPARE(readFile(precious), bytes);
         QVERIFY(readFile(mine).contains("\tForeColor: 394758\r\n"));
     }
@@ -182,7 +184,7 @@ private Q_SLOTS:
         EditWindow w(world);
         const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
         w.dialogs->answerCancel(open ? Kind::Open : Kind::Save);
-        (open ? w.main.mnuFileOpen : w.main.mnuFileSaveAs)->trigger();
+        w.command(open ? "mnuFileOpen" : "mnuFileSaveAs")->trigger();
         QCOMPARE(w.dialogs->calls.size(), 1);
         QCOMPARE(w.scheme().SchemeFileName, QString());
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA"));
@@ -199,7 +201,7 @@ private Q_SLOTS:
         EditWindow w(world);
         editTextColour(w, rgbValue(4, 4, 4));
         w.dialogs->answerCancel(Kind::Save);
-        w.main.mnuFileSave->trigger();
+        w.command("mnuFileSave")->trigger();
         const bool untitledWritten = QFile::exists(QStringLiteral("Untitled"));
         QDir::setCurrent(current);
         QVERIFY(!untitledWritten);
@@ -217,7 +219,7 @@ private Q_SLOTS:
         const QString typed = world.path(QStringLiteral("green"));
         ModalSteps steps;
         steps.then<QFileDialog>([&](QFileDialog* d) { typeFileNameAndAccept(d, typed); }).start();
-        main.mnuFileSaveAs_Click();
+        control<QAction>(main, "mnuFileSaveAs")->trigger();
         QVERIFY(QFile::exists(typed + QStringLiteral(".tna")));
         QVERIFY(!QFile::exists(typed));
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA: ") + typed + QStringLiteral(".tna"));
@@ -259,7 +261,7 @@ private Q_SLOTS:
         if (!replace)
             steps.then<QFileDialog>([](QFileDialog* d) { d->reject(); });
         steps.start();
-        main.mnuFileSaveAs_Click();
+        control<QAction>(main, "mnuFileSaveAs")->trigger();
 
         QCOMPARE(steps.done(), replace ? 2 : 3);
         QVERIFY(!nativeDialog);
@@ -281,7 +283,7 @@ private Q_SLOTS:
         EditWindow w(world);
         const QString path = world.path(QStringLiteral("plain"));
         w.dialogs->answerFile(Kind::Save, path, 1);
-        w.main.mnuFileSaveAs->trigger();
+        w.command("mnuFileSaveAs")->trigger();
         QVERIFY(QFile::exists(path));
         QCOMPARE(QDir(world.dir.path()).entryList(QDir::Files),
                  QStringList{QStringLiteral("plain")});
@@ -309,10 +311,10 @@ private Q_SLOTS:
         EditWindow w(world);
         const QString path = world.path(name);
         w.dialogs->answerFile(Kind::Save, path, 1);
-        w.main.mnuFileSaveAs->trigger();
+        w.command("mnuFileSaveAs")->trigger();
         QVERIFY(QFile::exists(path));
         w.dialogs->answerFile(Kind::Open, path, 1);
-        w.main.mnuFileOpen->trigger();
+        w.command("mnuFileOpen")->trigger();
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: ") + title);
         QCOMPARE(world.prompt.messages, QStringList());
     }
@@ -341,7 +343,7 @@ private Q_SLOTS:
             QDir().mkpath(world.path(QStringLiteral("locked")));
             path = world.path(QStringLiteral("locked/x.tna"));
             w.dialogs->answerFile(Kind::Save, path);
-            w.main.mnuFileSaveAs->trigger();
+            w.command("mnuFileSaveAs")->trigger();
             earlier = readFile(path);
             QVERIFY(!earlier.isEmpty());
             QFile::setPermissions(world.path(QStringLiteral("locked")),
@@ -354,7 +356,7 @@ private Q_SLOTS:
         editTextColour(w, rgbValue(5, 5, 5));
         if (kind != QLatin1String("read-only"))
             w.dialogs->answerFile(Kind::Save, path, 1);
-        w.main.mnuFileSave->trigger();
+        w.command("mnuFileSave")->trigger();
         QFile::setPermissions(world.path(QStringLiteral("locked")),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
@@ -363,7 +365,7 @@ private Q_SLOTS:
         QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.mnuFileSave_Click")));
         QVERIFY(w.scheme().SchemeChanged);
         QVERIFY(w.main.windowTitle().endsWith(QStringLiteral(" *")));
-        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QVERIFY(w.command("mnuFileSave")->isEnabled());
         if (kind == QLatin1String("read-only"))
             QCOMPARE(readFile(path), earlier);
         else if (kind == QLatin1String("missing"))

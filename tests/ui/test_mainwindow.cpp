@@ -1,3 +1,4 @@
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "ui/ColorSwatch.h"
@@ -51,14 +52,16 @@ struct Window {
                         world.path(QStringLiteral("Themes/%1/%2").arg(name, file)));
     }
 
+    QAction* action(const char* name) const { return control<QAction>(main, name); }
+    PreviewPage* preview() const { return control<PreviewPage>(main, "picDisplay"); }
+
     // The window's size as the resize rule makes it in the normal state: the size that
     // fits the preview, within the screen's available area, widened for the vertical
     // scroll bar where the height had to give.
     QSize snappedSize() const {
         const QSize frame = main.frameGeometry().size() - main.geometry().size();
-        const QSize fitted = QSize(main.picDisplay->x() + main.picDisplay->width() + 16,
-                                   main.picDisplay->height() + 52) -
-                             frame;
+        const QSize fitted =
+            QSize(preview()->x() + preview()->width() + 16, preview()->height() + 52) - frame;
         const QSize largest = main.screen()->availableGeometry().size() - frame;
         QSize size = fitted.boundedTo(largest);
         if (size.height() < fitted.height())
@@ -77,18 +80,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QRect>("pixels");
         // Twips / 15, rounded: the table's positions on the client area.
-        QTest::newRow("lblTitle(0)") << "lblTitle0" << QRect(16, 0, 97, 17);
-        QTest::newRow("lblTitle(1)") << "lblTitle1" << QRect(168, 0, 97, 17);
-        QTest::newRow("lblItemName(0)") << "lblItemName0" << QRect(0, 24, 97, 17);
-        QTest::newRow("lblItemName(12)") << "lblItemName12" << QRect(0, 312, 97, 17);
-        QTest::newRow("lblFGColorSelect(1)") << "lblFGColorSelect1" << QRect(104, 40, 25, 25);
-        QTest::newRow("lblBGColorSelect(0)") << "lblBGColorSelect0" << QRect(128, 16, 25, 25);
-        QTest::newRow("lblBGColorSelect(12)") << "lblBGColorSelect12" << QRect(128, 304, 25, 25);
-        QTest::newRow("cmdFontSelect(0)") << "cmdFontSelect0" << QRect(168, -8, 121, 17);
-        QTest::newRow("cmdFontSelect(7)") << "cmdFontSelect7" << QRect(160, 184, 145, 25);
+        QTest::newRow("lblTitle(0)") << "lblTitle_0" << QRect(16, 0, 97, 17);
+        QTest::newRow("lblTitle(1)") << "lblTitle_1" << QRect(168, 0, 97, 17);
+        QTest::newRow("lblItemName(0)") << "lblItemName_0" << QRect(0, 24, 97, 17);
+        QTest::newRow("lblItemName(12)") << "lblItemName_12" << QRect(0, 312, 97, 17);
+        QTest::newRow("lblFGColorSelect(1)") << "lblFGColorSelect_1" << QRect(104, 40, 25, 25);
+        QTest::newRow("lblBGColorSelect(0)") << "lblBGColorSelect_0" << QRect(128, 16, 25, 25);
+        QTest::newRow("lblBGColorSelect(12)") << "lblBGColorSelect_12" << QRect(128, 304, 25, 25);
+        QTest::newRow("cmdFontSelect(0)") << "cmdFontSelect_0" << QRect(168, -8, 121, 17);
+        QTest::newRow("cmdFontSelect(7)") << "cmdFontSelect_7" << QRect(160, 184, 145, 25);
         QTest::newRow("Check1") << "Check1" << QRect(168, 16, 121, 17);
-        QTest::newRow("chkUseSame(0)") << "chkUseSame0" << QRect(176, 328, 97, 17);
-        QTest::newRow("chkUseSame(1)") << "chkUseSame1" << QRect(48, 336, 105, 17);
+        QTest::newRow("chkUseSame(0)") << "chkUseSame_0" << QRect(176, 328, 97, 17);
+        QTest::newRow("chkUseSame(1)") << "chkUseSame_1" << QRect(48, 336, 105, 17);
         QTest::newRow("chkTransLabels") << "chkTransLabels" << QRect(176, 344, 113, 17);
     }
     void controlsAtDesignGeometry() {
@@ -96,45 +99,33 @@ private Q_SLOTS:
         QFETCH(QRect, pixels);
         TestWorld world;
         frmMain main;
-        EditorPanel& e = *main.editor;
-        const QMap<QString, QWidget*> controls{{"lblTitle0", e.lblTitle[0]},
-                                               {"lblTitle1", e.lblTitle[1]},
-                                               {"lblItemName0", e.lblItemName[0]},
-                                               {"lblItemName12", e.lblItemName[12]},
-                                               {"lblFGColorSelect1", e.lblFGColorSelect[1]},
-                                               {"lblBGColorSelect0", e.lblBGColorSelect[0]},
-                                               {"lblBGColorSelect12", e.lblBGColorSelect[12]},
-                                               {"cmdFontSelect0", e.cmdFontSelect[0]},
-                                               {"cmdFontSelect7", e.cmdFontSelect[7]},
-                                               {"Check1", e.Check1},
-                                               {"chkUseSame0", e.chkUseSame[0]},
-                                               {"chkUseSame1", e.chkUseSame[1]},
-                                               {"chkTransLabels", e.chkTransLabels}};
-        QWidget* widget = controls.value(control);
-        QVERIFY(widget);
-        QCOMPARE(widget->parentWidget(), main.findChild<QWidget*>(QStringLiteral("clientArea")));
-        QCOMPARE(widget->geometry(), pixels);
+        QWidget* widget = ::control<QWidget>(main, control);
+        // Positions are on the window's client area, whatever holds the control.
+        QWidget* clientArea = ::control<QWidget>(main, "clientArea");
+        QVERIFY(clientArea->isAncestorOf(widget));
+        QCOMPARE(QRect(widget->mapTo(clientArea, QPoint(0, 0)), widget->size()), pixels);
     }
 
     void windowDesign() {
         TestWorld world;
         frmMain main;
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA"));
-        QVERIFY(!main.mnuFileSave->isEnabled());
-        QCOMPARE(main.picDisplay->parentWidget(),
-                 main.findChild<QWidget*>(QStringLiteral("clientArea")));
-        QCOMPARE(main.picDisplay->pos(), QPoint(304, 0));
+        QVERIFY(!control<QAction>(main, "mnuFileSave")->isEnabled());
+        auto* picDisplay = control<PreviewPage>(main, "picDisplay");
+        QCOMPARE(picDisplay->parentWidget(), control<QWidget>(main, "clientArea"));
+        QCOMPARE(picDisplay->pos(), QPoint(304, 0));
         // The design's client area, 14175 x 12405 twips, below the menu bar.
         QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height()), QSize(945, 827));
-        QCOMPARE(main.mnuFile->title(), QStringLiteral("&File"));
-        QCOMPARE(main.mnuThemes->title(), QStringLiteral("&Themes"));
-        QCOMPARE(main.mnuFileSaveAs->shortcuts().value(0), QKeySequence(QStringLiteral("Ctrl+A")));
-        QCOMPARE(main.mnuThemesItem[0]->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(control<QMenu>(main, "mnuFile")->title(), QStringLiteral("&File"));
+        QCOMPARE(control<QMenu>(main, "mnuThemes")->title(), QStringLiteral("&Themes"));
+        QCOMPARE(control<QAction>(main, "mnuFileSaveAs")->shortcuts().value(0),
+                 QKeySequence(QStringLiteral("Ctrl+A")));
+        QCOMPARE(control<QAction>(main, "mnuThemesItem", 0)->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(main.scheme().FontSizeTable[5], qint16(24));
         // A few preview controls, relative to picDisplay.
-        QCOMPARE(main.picDisplay->lblDisplayItemName[0]->pos(), QPoint(8, 8));
-        QCOMPARE(main.picDisplay->imgWebImage[0]->pos(), QPoint(8, 32));
-        QCOMPARE(main.picDisplay->imgWebImage[19]->pos(), QPoint(8, 760));
+        QCOMPARE(control<QWidget>(*picDisplay, "lblDisplayItemName", 0)->pos(), QPoint(8, 8));
+        QCOMPARE(control<QWidget>(*picDisplay, "imgWebImage", 0)->pos(), QPoint(8, 32));
+        QCOMPARE(control<QWidget>(*picDisplay, "imgWebImage", 19)->pos(), QPoint(8, 760));
     }
 
     void previewOptionsFollowTheBoxes() {
@@ -144,25 +135,30 @@ private Q_SLOTS:
         w.chooseDefaultTheme(world);
         w.main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.main));
-        PreviewPage& page = *w.main.picDisplay;
-        QVERIFY(!page.imgDisplayBackground->isVisibleTo(&page));
-        QVERIFY(!page.lblDisplayBanner->autoFillBackground());
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        PreviewPage& page = *w.preview();
+        QWidget* background = control<QWidget>(page, "imgDisplayBackground");
+        QWidget* banner = control<QWidget>(page, "lblDisplayBanner");
+        auto* Check1 = control<QCheckBox>(w.main, "Check1");
+        auto* chkTransLabels = control<QCheckBox>(w.main, "chkTransLabels");
+        QVERIFY(!background->isVisibleTo(&page));
+        QVERIFY(!banner->autoFillBackground());
 
-        QTest::mouseClick(w.main.editor->Check1, Qt::LeftButton);
-        QVERIFY(page.imgDisplayBackground->isVisibleTo(&page));
-        QTest::mouseClick(w.main.editor->chkTransLabels, Qt::LeftButton);
-        QVERIFY(page.lblDisplayBanner->autoFillBackground());
-        QVERIFY(page.lblQuickLinks[3]->autoFillBackground());
-        QVERIFY(!page.lblSelQuickLinks[0]->autoFillBackground());
+        QTest::mouseClick(Check1, Qt::LeftButton);
+        QVERIFY(background->isVisibleTo(&page));
+        QTest::mouseClick(chkTransLabels, Qt::LeftButton);
+        QVERIFY(banner->autoFillBackground());
+        QVERIFY(control<QWidget>(page, "lblQuickLinks", 3)->autoFillBackground());
+        QVERIFY(!control<QWidget>(page, "lblSelQuickLinks", 0)->autoFillBackground());
 
         // A refresh keeps what the options set; clicking again undoes them.
         QTest::keyClick(&w.main, Qt::Key_F5);
-        QVERIFY(page.imgDisplayBackground->isVisibleTo(&page));
-        QVERIFY(page.lblDisplayBanner->autoFillBackground());
-        QTest::mouseClick(w.main.editor->Check1, Qt::LeftButton);
-        QTest::mouseClick(w.main.editor->chkTransLabels, Qt::LeftButton);
-        QVERIFY(!page.imgDisplayBackground->isVisibleTo(&page));
-        QVERIFY(!page.lblDisplayBanner->autoFillBackground());
+        QVERIFY(background->isVisibleTo(&page));
+        QVERIFY(banner->autoFillBackground());
+        QTest::mouseClick(Check1, Qt::LeftButton);
+        QTest::mouseClick(chkTransLabels, Qt::LeftButton);
+        QVERIFY(!background->isVisibleTo(&page));
+        QVERIFY(!banner->autoFillBackground());
         QVERIFY(!w.main.scheme().SchemeChanged);
         QCOMPARE(world.prompt.messages, QStringList());
     }
@@ -174,19 +170,19 @@ private Q_SLOTS:
         main.UpdateFormCaption(name);
         QCOMPARE(name, QStringLiteral("Untitled"));
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA: Untitled"));
-        QVERIFY(!main.mnuFileSave->isEnabled());
+        QVERIFY(!control<QAction>(main, "mnuFileSave")->isEnabled());
 
         main.scheme().SchemeChanged = true;
         main.UpdateFormCaption(main.scheme().SchemeFileName);
         QCOMPARE(main.scheme().SchemeFileName, QStringLiteral("Untitled"));
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA: Untitled *"));
-        QVERIFY(main.mnuFileSave->isEnabled());
+        QVERIFY(control<QAction>(main, "mnuFileSave")->isEnabled());
 
         main.scheme().SchemeChanged = false;
         QString path = QStringLiteral("/schemes/blue.tna");
         main.UpdateFormCaption(path);
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA: /schemes/blue.tna"));
-        QVERIFY(!main.mnuFileSave->isEnabled());
+        QVERIFY(!control<QAction>(main, "mnuFileSave")->isEnabled());
     }
 
     void choosingAThemeKeepsTheChangedMark() {
@@ -197,7 +193,7 @@ private Q_SLOTS:
         w.markChanged();
         w.main.mnuThemesItem_Click(0);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: /x/mine.tna *"));
-        QVERIFY(w.main.mnuFileSave->isEnabled());
+        QVERIFY(w.action("mnuFileSave")->isEnabled());
         QVERIFY(w.main.scheme().SchemeChanged);
         QCOMPARE(w.main.scheme().SchemeFileName, QStringLiteral("/x/mine.tna"));
     }
@@ -211,7 +207,7 @@ private Q_SLOTS:
         frmMain& main = w.main;
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QPushButton* heading = main.editor->cmdFontSelect[3];
+        auto* heading = control<QPushButton>(main, "cmdFontSelect", 3);
         heading->setFocus();
         QTRY_VERIFY(heading->hasFocus());
         main.scheme().font(FontAttr::Face, 2) = SchemeValue::text(QStringLiteral("Verdana"));
@@ -224,15 +220,18 @@ private Q_SLOTS:
 
         QTest::keyClick(heading, Qt::Key_F5);
         QCOMPARE(heading->text(), QStringLiteral("Verdana - 10"));
-        QCOMPARE(main.picDisplay->lblDisplayHeading[1]->font().family(), QStringLiteral("Verdana"));
-        QCOMPARE(main.editor->lblFGColorSelect[3]->colorValue(), rgbValue(0, 128, 0));
+        QCOMPARE(control<QWidget>(main, "lblDisplayHeading", 1)->font().family(),
+                 QStringLiteral("Verdana"));
+        QCOMPARE(control<ColorSwatch>(main, "lblFGColorSelect", 3)->colorValue(),
+                 rgbValue(0, 128, 0));
         QVERIFY(!main.scheme().SchemeChanged);
         QCOMPARE(main.windowTitle(), QStringLiteral("TNA"));
 
         // The shift state does not matter, and a check box with the focus passes F5 on too.
         main.scheme().font(FontAttr::Size, 2) = SchemeValue::integer(12);
-        main.editor->chkTransLabels->setFocus();
-        QTest::keyClick(main.editor->chkTransLabels, Qt::Key_F5, Qt::ShiftModifier);
+        auto* chkTransLabels = control<QCheckBox>(main, "chkTransLabels");
+        chkTransLabels->setFocus();
+        QTest::keyClick(chkTransLabels, Qt::Key_F5, Qt::ShiftModifier);
         QCOMPARE(heading->text(), QStringLiteral("Verdana - 12"));
         QCOMPARE(world.prompt.messages, QStringList());
     }
@@ -255,9 +254,9 @@ private Q_SLOTS:
         QCOMPARE(world.prompt.messages, QStringList());
         const qint32 white = rgbValue(255, 255, 255);
         for (int row = 0; row <= 11; ++row)
-            QCOMPARE(w.main.editor->lblBGColorSelect[static_cast<std::size_t>(row)]->colorValue(),
-                     white);
-        QCOMPARE(w.main.editor->lblBGColorSelect[12]->colorValue(), rgbValue(43, 51, 72));
+            QCOMPARE(control<ColorSwatch>(w.main, "lblBGColorSelect", row)->colorValue(), white);
+        QCOMPARE(control<ColorSwatch>(w.main, "lblBGColorSelect", 12)->colorValue(),
+                 rgbValue(43, 51, 72));
         QCOMPARE(w.main.scheme().ThemeName, QStringLiteral("White"));
     }
 
@@ -273,7 +272,7 @@ private Q_SLOTS:
         QTRY_COMPARE(w.main.size(), snapped);
         w.main.resize(snapped.width() + 200, snapped.height() + 100);
         QTRY_COMPARE(w.main.size(), snapped);
-        QVERIFY(!w.main.Resizing);
+        QVERIFY(!w.main.isResizing());
         QVERIFY(world.prompt.messages.isEmpty());
     }
 
@@ -284,17 +283,17 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&w.main));
         QTRY_COMPARE(w.main.size(), w.snappedSize());
         const QSize snapped = w.main.size();
-        const QRect preview = w.main.picDisplay->geometry();
+        const QRect preview = w.preview()->geometry();
 
         w.main.showMinimized();
         QTRY_VERIFY(w.main.windowState() & Qt::WindowMinimized);
-        QCOMPARE(w.main.picDisplay->geometry(), preview);
+        QCOMPARE(w.preview()->geometry(), preview);
         QVERIFY(world.prompt.messages.isEmpty());
 
         w.main.showMaximized();
         QTRY_VERIFY(w.main.windowState() & Qt::WindowMaximized);
         QTRY_VERIFY(w.main.size() != snapped);
-        QCOMPARE(w.main.picDisplay->geometry(), preview);
+        QCOMPARE(w.preview()->geometry(), preview);
 
         w.main.showNormal();
         QTRY_COMPARE(w.main.size(), snapped);
@@ -305,7 +304,7 @@ private Q_SLOTS:
         TestWorld world;
         Window w;
         w.main.show();
-        w.main.mnuFileQuit->trigger();
+        w.action("mnuFileQuit")->trigger();
         QVERIFY(!w.main.isVisible());
         QVERIFY(w.dialogs->calls.isEmpty());
     }
@@ -328,7 +327,7 @@ private Q_SLOTS:
             if (viaCloseButton)
                 w.main.close();
             else
-                w.main.mnuFileQuit->trigger();
+                w.action("mnuFileQuit")->trigger();
         };
 
         // Cancel keeps the program running, with the changes.

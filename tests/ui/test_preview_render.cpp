@@ -1,4 +1,5 @@
 #include "PreviewFixture.h"
+#include "support/Controls.h"
 #include "support/TestSupport.h"
 
 #include "framework/Procedure.h"
@@ -116,11 +117,13 @@ private Q_SLOTS:
 
         frmMain window;
         window.mnuThemesItem_Click(0);
-        window.editor->Check1->click();
-        window.editor->chkTransLabels->click();
+        control<QCheckBox>(window, "Check1")->click();
+        control<QCheckBox>(window, "chkTransLabels")->click();
         QVERIFY(world.prompt.messages.isEmpty());
-        const QImage shown =
-            window.picDisplay->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = control<QWidget>(window, "picDisplay")
+                                 ->grab()
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
 
         const QString out = world.path(QStringLiteral("studio.png"));
         const Run run =

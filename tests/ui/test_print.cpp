@@ -1,4 +1,5 @@
 #include "scheme/SchemeReport.h"
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
@@ -353,7 +354,7 @@ private Q_SLOTS:
         cdbMain.printer().setOutputFileName(pdf);
         cdbMain.answerPrinter(1);
 
-        window.mnuFilePrint->trigger();
+        control<QAction>(window, "mnuFilePrint")->trigger();
 
         QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.join('\n')));
         const int pages = pageCount(pdf);
@@ -364,16 +365,17 @@ private Q_SLOTS:
         const QStringList lines = textLines(report);
         QCOMPARE(lines.value(1), QStringLiteral("Application Name: Tintora"));
         QVERIFY(lines.contains(QStringLiteral("Theme: ") + window.scheme().ThemeName));
-        QCOMPARE(window.picDisplay->x(), twipsToPixels(4560));
+        QWidget* picDisplay = control<QWidget>(window, "picDisplay");
+        QCOMPARE(picDisplay->x(), twipsToPixels(4560));
         QVERIFY(!window.isMaximized());
         QCOMPARE(window.size(), size);
         // The whole of the editor and the preview, not a maximised window.
         const QImage picture = pictureOfPage(pdf, pages, world.dir.path());
-        QVERIFY(picture.width() >= window.picDisplay->x() + window.picDisplay->width());
-        QVERIFY(picture.height() >= window.picDisplay->height());
+        QVERIFY(picture.width() >= picDisplay->x() + picDisplay->width());
+        QVERIFY(picture.height() >= picDisplay->height());
         // The page's own colour at the preview's left, give or take the PDF's rounding.
-        const QColor page = window.picDisplay->palette().color(QPalette::Window);
-        const QColor printed(picture.pixel(window.picDisplay->x() + 3, 3));
+        const QColor page = picDisplay->palette().color(QPalette::Window);
+        const QColor printed(picture.pixel(picDisplay->x() + 3, 3));
         QVERIFY(qAbs(printed.red() - page.red()) <= 2 &&
                 qAbs(printed.green() - page.green()) <= 2 &&
                 qAbs(printed.blue() - page.blue()) <= 2);

@@ -71,8 +71,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&w.main));
         const QRect area = availableArea(w.main);
         const QSize frame = w.main.frameGeometry().size() - w.main.geometry().size();
-        const QSize fitted(w.main.picDisplay->x() + w.main.picDisplay->width() + 16,
-                           w.main.picDisplay->height() + 52);
+        const QWidget* picDisplay = control<QWidget>(w.main, "picDisplay");
+        const QSize fitted(picDisplay->x() + picDisplay->width() + 16, picDisplay->height() + 52);
         QTRY_VERIFY(area.contains(w.main.frameGeometry()));
         checkPlaced(w.main);
         QVERIFY(w.main.menuBar()->mapToGlobal(QPoint(0, 0)).y() >= area.top());
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QCOMPARE(scroller->verticalScrollBar()->maximum() > 0, tooTall);
         QCOMPARE(scroller->horizontalScrollBar()->maximum() > 0, fitted.width() > area.width());
         // All of the preview can be scrolled to.
-        PreviewItem* last = w.main.picDisplay->imgWebImage[19];
+        auto* last = control<PreviewItem>(w.main, "imgWebImage", 19);
         scroller->ensureWidgetVisible(last, 0, 0);
         const QRect shown(last->mapTo(scroller->viewport(), QPoint(0, 0)), last->size());
         QVERIFY(scroller->viewport()->rect().contains(shown));
@@ -127,7 +127,7 @@ private Q_SLOTS:
         QObject::connect(&watch, &QTimer::timeout,
                          [&] { maximisedMeanwhile = maximisedMeanwhile || w.main.isMaximized(); });
         watch.start(1);
-        w.main.mnuFilePrint->trigger();
+        w.command("mnuFilePrint")->trigger();
         watch.stop();
         QVERIFY(QFileInfo::exists(pdf));
         QVERIFY(!maximisedMeanwhile);
