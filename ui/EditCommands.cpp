@@ -62,7 +62,11 @@ void frmMain::editFont(Procedure& proc, int firstRow, int lastRow, const Element
     SchemeEdited(proc, true);
 }
 
-std::optional<qint32> frmMain::chooseColor(Procedure& proc, qint32 shown) {
+std::optional<qint32> frmMain::chooseSwatchColor(Procedure& proc, int index,
+                                                 EditorPanel::Swatch swatch) {
+    qint32 shown = 0;
+    if (!proc.step([&] { shown = editor->colorShown(index, swatch); }))
+        return std::nullopt;
     proc.step([&] {
         cdbMain_->Flags = ColorDialogFlags;
         cdbMain_->Color = shown;
@@ -70,18 +74,17 @@ std::optional<qint32> frmMain::chooseColor(Procedure& proc, qint32 shown) {
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))
         return std::nullopt;
-    return cdbMain_->Color;
+    const qint32 chosen = cdbMain_->Color;
+    proc.step([&] { editor->showColor(index, swatch, chosen); });
+    return chosen;
 }
 
 void frmMain::lblBGColorSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.lblBGColorSelect_Click"));
-    qint32 shown = 0;
-    if (!proc.step([&] { shown = editor->backgroundShown(index); }))
-        return;
-    const std::optional<qint32> chosen = chooseColor(proc, shown);
+    const std::optional<qint32> chosen =
+        chooseSwatchColor(proc, index, EditorPanel::Swatch::Background);
     if (!chosen)
         return;
-    proc.step([&] { editor->showBackground(index, *chosen); });
     if (editor->copyBackgroundToEveryRow())
         proc.step([&] { editor->showBackgroundInEveryRow(*chosen); });
     // Whichever row it was chosen in, a background colour is the page background;
@@ -91,14 +94,9 @@ void frmMain::lblBGColorSelect_Click(int index) {
 
 void frmMain::lblFGColorSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.lblFGColorSelect_Click"));
-    qint32 shown = 0;
-    if (!proc.step([&] { shown = editor->textColorShown(index); }))
-        return;
-    const std::optional<qint32> chosen = chooseColor(proc, shown);
-    if (!chosen)
-        return;
-    proc.step([&] { editor->showTextColor(index, *chosen); });
-    editTextColor(proc, index, *chosen);
+    const std::optional<qint32> chosen = chooseSwatchColor(proc, index, EditorPanel::Swatch::Text);
+    if (chosen)
+        editTextColor(proc, index, *chosen);
 }
 
 void frmMain::cmdFontSelect_Click(int index) {

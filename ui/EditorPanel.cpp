@@ -149,30 +149,23 @@ const EditorPanel::Row& EditorPanel::row(int index) const {
     return rows_[static_cast<std::size_t>(index)];
 }
 
-qint32 EditorPanel::backgroundShown(int index) const {
-    return row(index).background->colorValue();
+ColorSwatch* EditorPanel::swatch(int index, Swatch which) const {
+    ColorSwatch* found = which == Swatch::Background ? row(index).background : row(index).text;
+    if (!found)
+        raiseError(Err::SubscriptOutOfRange);
+    return found;
 }
 
-qint32 EditorPanel::textColorShown(int index) const {
-    const Row& r = row(index);
-    if (!r.text)
-        raiseError(Err::SubscriptOutOfRange);
-    return r.text->colorValue();
+qint32 EditorPanel::colorShown(int index, Swatch which) const {
+    return swatch(index, which)->colorValue();
+}
+
+void EditorPanel::showColor(int index, Swatch which, qint32 color) {
+    swatch(index, which)->setColorValue(color);
 }
 
 QFont EditorPanel::fontShown(int index) const {
     return row(index).font->font();
-}
-
-void EditorPanel::showBackground(int index, qint32 color) {
-    row(index).background->setColorValue(color);
-}
-
-void EditorPanel::showTextColor(int index, qint32 color) {
-    const Row& r = row(index);
-    if (!r.text)
-        raiseError(Err::SubscriptOutOfRange);
-    r.text->setColorValue(color);
 }
 
 bool EditorPanel::copyBackgroundToEveryRow() const {

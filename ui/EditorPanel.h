@@ -29,14 +29,15 @@ public:
     // Emits none of the panel's signals.
     void SetFontsAndColors(const ColorScheme& scheme);
 
+    // A row's two colour swatches.
+    enum class Swatch { Background, Text };
+
     // What a row shows now. A row without such a control raises error 9.
-    qint32 backgroundShown(int row) const;
-    qint32 textColorShown(int row) const;
+    qint32 colorShown(int row, Swatch swatch) const;
     QFont fontShown(int row) const;
 
     // A colour chosen for one row's swatch.
-    void showBackground(int row, qint32 color);
-    void showTextColor(int row, qint32 color);
+    void showColor(int row, Swatch swatch, qint32 color);
     // "Copy Background": when ticked, a chosen background shows in every row.
     bool copyBackgroundToEveryRow() const;
     void showBackgroundInEveryRow(qint32 color);
@@ -66,6 +67,7 @@ private:
     void buildUnusedFontButton();
     void buildCheckBoxes();
     const Row& row(int index) const;
+    ColorSwatch* swatch(int index, Swatch which) const;
     void showFont(Procedure& proc, int row, const ColorScheme& scheme);
 
     std::array<Row, EditorRowCount> rows_{};

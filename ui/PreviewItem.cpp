@@ -17,23 +17,19 @@ PreviewItem::PreviewItem(QWidget* parent, Sizing sizing, float left, float top, 
 }
 
 void PreviewItem::setLeft(float twips) {
-    left_ = twips;
-    apply();
+    setTwipsGeometry(twips, top_, width_, height_);
 }
 
 void PreviewItem::setTop(float twips) {
-    top_ = twips;
-    apply();
+    setTwipsGeometry(left_, twips, width_, height_);
 }
 
 void PreviewItem::setWidth(float twips) {
-    width_ = twips;
-    apply();
+    setTwipsGeometry(left_, top_, twips, height_);
 }
 
 void PreviewItem::setHeight(float twips) {
-    height_ = twips;
-    apply();
+    setTwipsGeometry(left_, top_, width_, twips);
 }
 
 void PreviewItem::setTwipsGeometry(float left, float top, float width, float height) {

@@ -1,6 +1,5 @@
 #include "ui/PreviewPage.h"
 
-#include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
@@ -37,6 +36,14 @@ void centreHorizontally(PreviewItem* label, const PreviewItem* picture) {
 
 } // namespace
 
+QString missingPicturesMessage(const QStringList& pictures) {
+    QString message = QStringLiteral("This theme didn't load correctly");
+    message += QLatin1Char('\n');
+    for (const QString& line : pictures)
+        message += QLatin1Char('\n') + line;
+    return message;
+}
+
 PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent), width_(9495), height_(11895) {
     setObjectName(QStringLiteral("picDisplay"));
     setAutoFillBackground(true);
@@ -45,12 +52,7 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent), width_(9495), heigh
 
     // Creation order is stacking order: the background beneath everything, the
     // pictures above it and the labels on top.
-    imgDisplayBackground = new PreviewItem(this, PreviewItem::Sizing::Fixed, 0, 0, 9435, 5355);
-    imgDisplayBackground->setObjectName(QStringLiteral("imgDisplayBackground"));
-    imgDisplayBackground->setScaledContents(true);
-    imgDisplayBackground->showPicture(designPicture("background.gif"));
-    imgDisplayBackground->hide();
-
+    buildBackground();
     buildPictures();
     buildLabels();
 }
@@ -145,6 +147,14 @@ void PreviewPage::applyColors(Procedure& proc, const ColorScheme& scheme, Previe
     });
 }
 
+void PreviewPage::styleLabels(Procedure& proc, const ColorScheme& scheme, Element element,
+                              std::span<PreviewItem* const> labels, Style style) {
+    for (PreviewItem* label : labels) {
+        applyFonts(proc, scheme, label, element, style);
+        applyColors(proc, scheme, label, element);
+    }
+}
+
 void PreviewPage::layOutButtonRow(Procedure& proc, int firstPicture,
                                   std::span<PreviewItem* const> labels) {
     const auto picture = [&](std::size_t i) {
@@ -159,14 +169,32 @@ void PreviewPage::layOutButtonRow(Procedure& proc, int firstPicture,
         proc.step([&] { centreHorizontally(labels[i], picture(i)); });
 }
 
-void PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
+QStringList PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
     Procedure proc(QStringLiteral("frmMain.DisplayRefresh"));
     unloaded_.clear();
+    showBackground(proc, scheme);
+    loadPictures(proc, scheme);
+    layOutBanner(proc, scheme);
+    layOutHorizontalNavigation(proc, scheme);
+    layOutBullets(proc, scheme);
+    layOutRule(proc);
+    layOutQuickLinks(proc, scheme);
+    layOutHeadings(proc, scheme);
+    layOutTextAndLinks(proc, scheme);
+    layOutGlobalButtons(proc);
+    layOutVerticalNavigation(proc, scheme);
+    fitToContent();
+    Q_EMIT laidOut();
+    return unloaded_;
+}
 
+void PreviewPage::showBackground(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: BACKGROUND");
     proc.step([&] { setPageColor(scheme.pageBackground()); });
     proc.step([&] { loadBackground(scheme.image(themeElement(Element::BACKGROUND).imageSlot)); });
+}
 
+void PreviewPage::loadPictures(Procedure& proc, const ColorScheme& scheme) {
     // Under this Task a missing picture is passed over without a box; the missing
     // ones are reported together once the page is laid out.
     proc.Task = QStringLiteral("Load Images");
@@ -179,19 +207,20 @@ void PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
             noteUnloaded(path, PreviewPictures::Status::Missing);
     }
     pictures_.dropUnused();
+}
 
+void PreviewPage::layOutBanner(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: BANNER");
-    applyFonts(proc, scheme, lblDisplayBanner, Element::BANNER, Style::Apply);
-    applyColors(proc, scheme, lblDisplayBanner, Element::BANNER);
+    styleLabels(proc, scheme, Element::BANNER, std::span(&lblDisplayBanner, 1));
     proc.step([&] { placeBelow(imgWebImage[0], lblDisplayItemName[0]); });
     proc.step([&] { centreVertically(lblDisplayBanner, imgWebImage[0]); });
     proc.step([&] { centreHorizontally(lblDisplayBanner, imgWebImage[0]); });
+}
 
+void PreviewPage::layOutHorizontalNavigation(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: Banner");
-    for (PreviewItem* label : {lblDisplayButton, lblDisplayButtonPressed}) {
-        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
-        applyColors(proc, scheme, label, Element::NAVBUTTONS);
-    }
+    const std::array<PreviewItem*, 2> buttons{lblDisplayButton, lblDisplayButtonPressed};
+    styleLabels(proc, scheme, Element::NAVBUTTONS, buttons);
     proc.step([&] { placeSectionBelow(lblDisplayItemName[1], imgWebImage[0]); });
     proc.step([&] { placeBelow(imgWebImage[1], lblDisplayItemName[1]); });
     proc.step([&] { centreVertically(lblDisplayButton, imgWebImage[1]); });
@@ -199,109 +228,99 @@ void PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
     proc.step([&] { centreVertically(lblDisplayButtonPressed, imgWebImage[2]); });
     proc.step([&] { centreHorizontally(lblDisplayButton, imgWebImage[1]); });
     proc.step([&] { centreHorizontally(lblDisplayButtonPressed, imgWebImage[2]); });
+}
 
+void PreviewPage::layOutBullets(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: BULLETS");
-    for (std::size_t k = 1; k <= 3; ++k) {
-        applyFonts(proc, scheme, lblDisplayBullet[k], Element::BODY, Style::Apply);
-        applyColors(proc, scheme, lblDisplayBullet[k], Element::BODY);
-    }
+    const auto bullets = std::span(lblDisplayBullet).subspan(1);
+    styleLabels(proc, scheme, Element::BODY, bullets);
     proc.step([&] { placeSectionBelow(lblDisplayItemName[2], imgWebImage[1]); });
-    proc.step([&] { placeBelow(lblDisplayBullet[1], lblDisplayItemName[2]); });
-    proc.step([&] { placeBelow(lblDisplayBullet[2], lblDisplayBullet[1]); });
-    proc.step([&] { placeBelow(lblDisplayBullet[3], lblDisplayBullet[2]); });
+    const PreviewItem* above = lblDisplayItemName[2];
+    for (PreviewItem* bullet : bullets) {
+        proc.step([&] { placeBelow(bullet, above); });
+        above = bullet;
+    }
+    // The bullet pictures are top-aligned with their labels.
     for (std::size_t k = 1; k <= 3; ++k)
         proc.step([&] { imgWebImage[k + 2]->setTop(lblDisplayBullet[k]->Top()); });
+}
 
+void PreviewPage::layOutRule(Procedure& proc) {
     proc.Task = QStringLiteral("Display Images: HORIZRULE");
     proc.step([&] { placeSectionBelow(lblDisplayItemName[3], lblDisplayBullet[3]); });
     proc.step([&] { placeBelow(imgWebImage[6], lblDisplayItemName[3]); });
+}
 
+void PreviewPage::layOutQuickLinks(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: QUICKLINKS");
-    for (PreviewItem* label : lblQuickLinks) {
-        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
-        applyColors(proc, scheme, label, Element::NAVBUTTONS);
-    }
-    proc.step([&] { placeSectionBelow(lblDisplayItemName[4], imgWebImage[6]); });
-    proc.step([&] { placeBelow(imgWebImage[7], lblDisplayItemName[4]); });
-    layOutButtonRow(proc, 7, lblQuickLinks);
-
+    layOutLinkRow(proc, scheme, lblQuickLinks, 4, imgWebImage[6], 7);
+    // The selected row's title hangs from the first row's pictures.
     proc.Task = QStringLiteral("Display Images: SELQUICKLINKS");
-    for (PreviewItem* label : lblSelQuickLinks) {
-        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
-        applyColors(proc, scheme, label, Element::NAVBUTTONS);
-    }
-    proc.step([&] { placeSectionBelow(lblDisplayItemName[5], imgWebImage[7]); });
-    proc.step([&] { placeBelow(imgWebImage[11], lblDisplayItemName[5]); });
-    layOutButtonRow(proc, 11, lblSelQuickLinks);
+    layOutLinkRow(proc, scheme, lblSelQuickLinks, 5, imgWebImage[7], 11);
+}
 
+void PreviewPage::layOutLinkRow(Procedure& proc, const ColorScheme& scheme,
+                                std::span<PreviewItem* const> labels, std::size_t title,
+                                const PreviewItem* above, std::size_t firstPicture) {
+    styleLabels(proc, scheme, Element::NAVBUTTONS, labels);
+    proc.step([&] { placeSectionBelow(lblDisplayItemName[title], above); });
+    proc.step([&] { placeBelow(imgWebImage[firstPicture], lblDisplayItemName[title]); });
+    layOutButtonRow(proc, static_cast<int>(firstPicture), labels);
+}
+
+void PreviewPage::layOutHeadings(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: HEADINGS");
-    for (std::size_t k = 1; k <= 6; ++k) {
-        const auto heading =
-            static_cast<Element>(static_cast<int>(Element::HEADING1) + static_cast<int>(k) - 1);
-        applyFonts(proc, scheme, lblDisplayHeading[k], heading, Style::Apply);
-    }
-    for (std::size_t k = 1; k <= 6; ++k) {
-        const auto heading =
-            static_cast<Element>(static_cast<int>(Element::HEADING1) + static_cast<int>(k) - 1);
-        applyColors(proc, scheme, lblDisplayHeading[k], heading);
-    }
+    const auto headingElement = [](std::size_t k) {
+        return static_cast<Element>(static_cast<int>(Element::HEADING1) + static_cast<int>(k) - 1);
+    };
+    // All six fonts first, then all six colour pairs.
+    for (std::size_t k = 1; k <= 6; ++k)
+        applyFonts(proc, scheme, lblDisplayHeading[k], headingElement(k), Style::Apply);
+    for (std::size_t k = 1; k <= 6; ++k)
+        applyColors(proc, scheme, lblDisplayHeading[k], headingElement(k));
+    // The headings follow the selected quick-link label, not its picture.
     proc.step([&] { placeSectionBelow(lblDisplayHeading[1], lblSelQuickLinks[0]); });
     for (std::size_t k = 2; k <= 6; ++k)
         proc.step([&] { placeBelow(lblDisplayHeading[k], lblDisplayHeading[k - 1]); });
     proc.step([&] { placeBelow(lblDisplayRegText, lblDisplayHeading[6]); });
+}
 
+void PreviewPage::layOutTextAndLinks(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: REGULAR TEXT");
-    applyFonts(proc, scheme, lblDisplayRegText, Element::BODY, Style::Apply);
-    applyColors(proc, scheme, lblDisplayRegText, Element::BODY);
+    styleLabels(proc, scheme, Element::BODY, std::span(&lblDisplayRegText, 1));
 
     proc.Task = QStringLiteral("Display Images: LINKS");
     const std::array<std::pair<PreviewItem*, Element>, 3> links{
         {{lblDisplayRegLink, Element::REGULARLINK},
          {lblDisplayFollLink, Element::VISITEDLINK},
          {lblDisplayActLink, Element::ACTIVELINK}}};
-    PreviewItem* above = lblDisplayRegText;
+    const PreviewItem* above = lblDisplayRegText;
     for (const auto& [label, element] : links) {
-        applyFonts(proc, scheme, label, element, Style::Apply);
-        applyColors(proc, scheme, label, element);
+        styleLabels(proc, scheme, element, std::span(&label, 1));
         proc.step([&, current = label] { placeBelow(current, above); });
         above = label;
     }
-    for (PreviewItem* label : lblDisplayGlobNavButtons) {
-        applyFonts(proc, scheme, label, Element::GLOBALBUTTONS, Style::Keep);
-        applyColors(proc, scheme, label, Element::GLOBALBUTTONS);
-    }
+    styleLabels(proc, scheme, Element::GLOBALBUTTONS, lblDisplayGlobNavButtons, Style::Keep);
+}
 
+void PreviewPage::layOutGlobalButtons(Procedure& proc) {
     proc.Task = QStringLiteral("Display Images: GLOBALBUTTONS");
     proc.step([&] { placeSectionBelow(lblDisplayItemName[6], lblDisplayActLink); });
     proc.step([&] { placeBelow(imgWebImage[15], lblDisplayItemName[6]); });
     layOutButtonRow(proc, 15, lblDisplayGlobNavButtons);
+}
 
+void PreviewPage::layOutVerticalNavigation(Procedure& proc, const ColorScheme& scheme) {
     proc.Task = QStringLiteral("Display Images: VERTNAVBUTTONS");
-    for (PreviewItem* label : lblVertNavButtons) {
-        applyFonts(proc, scheme, label, Element::NAVBUTTONS, Style::Apply);
-        applyColors(proc, scheme, label, Element::NAVBUTTONS);
-    }
+    styleLabels(proc, scheme, Element::NAVBUTTONS, lblVertNavButtons);
     proc.step([&] { placeSectionBelow(lblDisplayItemName[7], imgWebImage[15]); });
     proc.step([&] { placeBelow(imgWebImage[18], lblDisplayItemName[7]); });
+    // The two vertical buttons are stacked, each label centred on its own picture.
     proc.step([&] { placeBelow(imgWebImage[19], imgWebImage[18]); });
     proc.step([&] { centreVertically(lblVertNavButtons[0], imgWebImage[18]); });
     proc.step([&] { centreVertically(lblVertNavButtons[1], imgWebImage[19]); });
     proc.step([&] { centreHorizontally(lblVertNavButtons[0], imgWebImage[18]); });
     proc.step([&] { centreHorizontally(lblVertNavButtons[1], imgWebImage[19]); });
-
-    // The main window's resize handling runs under its own procedure.
-    if (resizeHook_)
-        resizeHook_();
-    else
-        fitToContent();
-
-    if (!unloaded_.isEmpty()) {
-        QString message = QStringLiteral("This theme didn't load correctly");
-        message += QLatin1Char('\n');
-        for (const QString& line : std::as_const(unloaded_))
-            message += QLatin1Char('\n') + line;
-        errorPrompt().inform(message);
-    }
 }
 
 void PreviewPage::fitToContent() {

@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <span>
 
 struct ColorScheme;
@@ -15,17 +14,20 @@ class PreviewItem;
 class Procedure;
 
 // The mock web page (picDisplay and its children): every preview picture and label
-// at its design geometry. DisplayRefresh reads a scheme and never writes it.
+// at its design geometry, built from the design tables. The controls are the page's
+// own and carry their design names as object names ("lblDisplayBanner",
+// "imgWebImage_7", "lblDisplayHeading_3"). DisplayRefresh reads a scheme and never
+// writes it; it tells what it could not show rather than showing it itself.
 class PreviewPage : public QWidget {
     Q_OBJECT
 
 public:
     explicit PreviewPage(QWidget* parent = nullptr);
 
-    // Rebuilds the whole page from the scheme, then runs the resize hook (the main
-    // window's Form_Resize) or, without one, fitToContent().
-    void DisplayRefresh(const ColorScheme& scheme);
-    void setResizeHook(std::function<void()> hook) { resizeHook_ = std::move(hook); }
+    // Rebuilds the whole page from the scheme and fits the page to it, then emits
+    // laidOut. Returns the pictures it could not show (missing or unreadable), for
+    // the caller to report.
+    QStringList DisplayRefresh(const ColorScheme& scheme);
 
     // The page's own part of the resize handling: its width from the banner label,
     // its height from the last vertical navigation picture, the background picture
@@ -37,12 +39,57 @@ public:
     void setBackgroundPictureVisible(bool visible);
     void setOverPictureLabelsTransparent(bool transparent);
 
-    // The pictures the last refresh could not show (missing or unreadable), as reported.
-    const QStringList& unloadedPictures() const { return unloaded_; }
-
     // The page's own size in twips, as fitToContent last set it.
     float Width() const { return width_; }
     float Height() const { return height_; }
+
+    // The element whose picture imgWebImage(index) shows.
+    static Element pictureElement(int index);
+
+Q_SIGNALS:
+    // DisplayRefresh has laid the page out: the main window fits itself around it.
+    void laidOut();
+
+private:
+    enum class Style { Apply, Keep };
+
+    static QPixmap designPicture(const char* name);
+    void buildBackground();
+    void buildPictures();
+    void buildLabels();
+    void setPageColor(int color);
+
+    // The steps of DisplayRefresh, one per area of the page, top to bottom.
+    void showBackground(Procedure& proc, const ColorScheme& scheme);
+    void loadPictures(Procedure& proc, const ColorScheme& scheme);
+    void layOutBanner(Procedure& proc, const ColorScheme& scheme);
+    void layOutHorizontalNavigation(Procedure& proc, const ColorScheme& scheme);
+    void layOutBullets(Procedure& proc, const ColorScheme& scheme);
+    void layOutRule(Procedure& proc);
+    void layOutQuickLinks(Procedure& proc, const ColorScheme& scheme);
+    // A row of quick links: its title a section gap below `above`, its first picture
+    // below the title, the labels centred on their pictures.
+    void layOutLinkRow(Procedure& proc, const ColorScheme& scheme,
+                       std::span<PreviewItem* const> labels, std::size_t title,
+                       const PreviewItem* above, std::size_t firstPicture);
+    void layOutHeadings(Procedure& proc, const ColorScheme& scheme);
+    void layOutTextAndLinks(Procedure& proc, const ColorScheme& scheme);
+    void layOutGlobalButtons(Procedure& proc);
+    void layOutVerticalNavigation(Procedure& proc, const ColorScheme& scheme);
+
+    void loadBackground(const QString& path);
+    void loadPicture(int index, const QString& path);
+    void noteUnloaded(const QString& path, PreviewPictures::Status status);
+    // An element's font and colours on labels (the global navigation labels keep
+    // their own bold and italic).
+    void styleLabels(Procedure& proc, const ColorScheme& scheme, Element element,
+                     std::span<PreviewItem* const> labels, Style style = Style::Apply);
+    void applyFonts(Procedure& proc, const ColorScheme& scheme, PreviewItem* label, Element element,
+                    Style style);
+    void applyColors(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
+                     Element element);
+    // A row of pictures side by side with a label centred on each.
+    void layOutButtonRow(Procedure& proc, int firstPicture, std::span<PreviewItem* const> labels);
 
     // The controls, named and indexed as in the window design. Arrays whose design
     // indices start at 1 (bullets, headings) leave member 0 empty.
@@ -63,28 +110,11 @@ public:
     std::array<PreviewItem*, 3> lblDisplayGlobNavButtons{};
     std::array<PreviewItem*, 2> lblVertNavButtons{};
 
-    // The element whose picture imgWebImage(index) shows.
-    static Element pictureElement(int index);
-
-private:
-    enum class Style { Apply, Keep };
-
-    static QPixmap designPicture(const char* name);
-    void buildPictures();
-    void buildLabels();
-    void setPageColor(int color);
-    void loadBackground(const QString& path);
-    void loadPicture(int index, const QString& path);
-    void noteUnloaded(const QString& path, PreviewPictures::Status status);
-    void applyFonts(Procedure& proc, const ColorScheme& scheme, PreviewItem* label, Element element,
-                    Style style);
-    void applyColors(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
-                     Element element);
-    void layOutButtonRow(Procedure& proc, int firstPicture, std::span<PreviewItem* const> labels);
-
-    std::function<void()> resizeHook_;
     PreviewPictures pictures_;
     QStringList unloaded_;
     float width_;
     float height_;
 };
+
+// The message that reports the pictures a refresh could not show, one a line.
+QString missingPicturesMessage(const QStringList& pictures);

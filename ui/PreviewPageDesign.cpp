@@ -42,6 +42,90 @@ constexpr std::array<PictureDesign, 20> PictureDesigns{{
     {120, 11400, 2115, 330, Element::VIRTNAVBTNPUSH, "navbutton.gif"},
 }};
 
+enum class LabelKind { SectionTitle, Text, CentredText, Bullet };
+
+// One label of the design, all in Arial: `index` is its index in its control array,
+// -1 for a control of its own.
+struct LabelDesign {
+    const char* name;
+    int index;
+    const char* text;
+    float left, top, width, height;
+    double points;
+    bool underline;
+    LabelKind kind;
+};
+
+using K = LabelKind;
+
+// The labels in creation order, which is also their stacking order.
+constexpr LabelDesign LabelDesigns[] = {
+    {"lblDisplayItemName", 0, "Banner", 120, 120, 615, 240, 9.75, true, K::SectionTitle},
+    {"lblDisplayItemName", 1, "Horizontal Navigation", 120, 1560, 1830, 240, 9.75, true,
+     K::SectionTitle},
+    {"lblDisplayItemName", 2, "Bullet List", 120, 2520, 870, 240, 9.75, true, K::SectionTitle},
+    {"lblDisplayItemName", 3, "Horizontal Rule", 120, 3960, 1320, 240, 9.75, true, K::SectionTitle},
+    {"lblDisplayItemName", 4, "Quick Hyperlinks", 120, 4680, 1500, 240, 9.75, true,
+     K::SectionTitle},
+    {"lblDisplayItemName", 5, "Selected Quick Hyperlinks", 120, 5520, 2325, 240, 9.75, true,
+     K::SectionTitle},
+    {"lblDisplayItemName", 6, "Global Navigation Buttons", 120, 10080, 2265, 240, 9.75, true,
+     K::SectionTitle},
+    {"lblDisplayItemName", 7, "Vertical Navigation", 120, 10800, 1620, 240, 9.75, true,
+     K::SectionTitle},
+    {"lblDisplayBanner", -1, "Banner", 3720, 600, 1815, 630, 27.75, false, K::CentredText},
+    {"lblDisplayButton", -1, "Button", 810, 1920, 675, 270, 12, false, K::CentredText},
+    {"lblDisplayButtonPressed", -1, "Button", 2970, 1920, 675, 270, 12, false, K::CentredText},
+    {"lblDisplayBullet", 1, "Bullet 1", 630, 2760, 1200, 270, 12, false, K::Bullet},
+    {"lblDisplayBullet", 2, "Bullet 2", 720, 3120, 1200, 270, 12, false, K::Bullet},
+    {"lblDisplayBullet", 3, "Bullet 3", 960, 3480, 1200, 270, 12, false, K::Bullet},
+    {"lblQuickLinks", 0, "Back", 600, 4920, 555, 270, 12, false, K::CentredText},
+    {"lblQuickLinks", 1, "Home", 2115, 4920, 645, 270, 12, false, K::CentredText},
+    {"lblQuickLinks", 2, "Up", 3840, 4920, 315, 270, 12, false, K::CentredText},
+    {"lblQuickLinks", 3, "Next", 5310, 4920, 495, 270, 12, false, K::CentredText},
+    {"lblSelQuickLinks", 0, "Back", 600, 5760, 555, 270, 12, false, K::CentredText},
+    {"lblSelQuickLinks", 1, "Home", 2115, 5760, 645, 270, 12, false, K::CentredText},
+    {"lblSelQuickLinks", 2, "Up", 3840, 5760, 315, 270, 12, false, K::CentredText},
+    {"lblSelQuickLinks", 3, "Next", 5310, 5760, 495, 270, 12, false, K::CentredText},
+    {"lblDisplayHeading", 1, "Heading 1 Style", 120, 6240, 0, 405, 18, false, K::Text},
+    {"lblDisplayHeading", 2, "Heading 2 Style", 120, 6600, 0, 360, 15.75, false, K::Text},
+    {"lblDisplayHeading", 3, "Heading 3 Style", 120, 6960, 0, 330, 14.25, false, K::Text},
+    {"lblDisplayHeading", 4, "Heading 4 Style", 120, 7320, 0, 405, 18, false, K::Text},
+    {"lblDisplayHeading", 5, "Heading 5 Style", 120, 7680, 0, 360, 15.75, false, K::Text},
+    {"lblDisplayHeading", 6, "Heading 6 Style", 120, 8040, 0, 330, 14.25, false, K::Text},
+    {"lblDisplayRegText", -1, "Regular Text Sample", 120, 8400, 2175, 270, 12, false, K::Text},
+    {"lblDisplayRegLink", -1, "Regular Hyperlink", 120, 8760, 1830, 270, 12, true, K::Text},
+    {"lblDisplayFollLink", -1, "Followed Hyperlink", 120, 9120, 1965, 270, 12, true, K::Text},
+    {"lblDisplayActLink", -1, "Active Hyperlink", 120, 9480, 1665, 270, 12, true, K::Text},
+    {"lblDisplayGlobNavButtons", 0, "Button", 480, 10320, 675, 270, 12, false, K::CentredText},
+    {"lblDisplayGlobNavButtons", 1, "Button", 1920, 10320, 675, 270, 12, false, K::CentredText},
+    {"lblDisplayGlobNavButtons", 2, "Button", 3360, 10320, 675, 270, 12, false, K::CentredText},
+    {"lblVertNavButtons", 0, "Button", 810, 11040, 675, 270, 12, false, K::CentredText},
+    {"lblVertNavButtons", 1, "Button", 810, 11400, 675, 270, 12, false, K::CentredText},
+};
+
+QString controlName(const char* name, int index) {
+    const QString base = QLatin1String(name);
+    return index < 0 ? base : base + QLatin1Char('_') + QString::number(index);
+}
+
+PreviewItem* makeLabel(QWidget* page, const LabelDesign& d) {
+    const bool title = d.kind == K::SectionTitle;
+    const auto sizing =
+        d.kind == K::Bullet ? PreviewItem::Sizing::Fixed : PreviewItem::Sizing::ToText;
+    auto* label = new PreviewItem(page, sizing, d.left, d.top, d.width, d.height);
+    label->setObjectName(controlName(d.name, d.index));
+    label->setText(QString::fromLatin1(d.text));
+    label->setFont(designFont(QStringLiteral("Arial"), d.points, false, title, d.underline));
+    if (d.kind == K::CentredText)
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Section titles are opaque light grey; the other labels start transparent.
+    label->setColors(title ? SectionTitleBack : 0xFFFFFF, 0x000000);
+    label->setAutoFillBackground(title);
+    label->fitToText();
+    return label;
+}
+
 } // namespace
 
 QPixmap PreviewPage::designPicture(const char* name) {
@@ -53,121 +137,47 @@ Element PreviewPage::pictureElement(int index) {
     return PictureDesigns.at(static_cast<std::size_t>(index)).element;
 }
 
+void PreviewPage::buildBackground() {
+    imgDisplayBackground = new PreviewItem(this, PreviewItem::Sizing::Fixed, 0, 0, 9435, 5355);
+    imgDisplayBackground->setObjectName(QStringLiteral("imgDisplayBackground"));
+    imgDisplayBackground->setScaledContents(true);
+    imgDisplayBackground->showPicture(designPicture("background.gif"));
+    imgDisplayBackground->hide();
+}
+
 void PreviewPage::buildPictures() {
     for (std::size_t i = 0; i < PictureDesigns.size(); ++i) {
         const PictureDesign& d = PictureDesigns[i];
         auto* picture =
             new PreviewItem(this, PreviewItem::Sizing::ToPicture, d.left, d.top, d.width, d.height);
-        picture->setObjectName(QStringLiteral("imgWebImage_%1").arg(i));
+        picture->setObjectName(controlName("imgWebImage", static_cast<int>(i)));
         picture->showPicture(designPicture(d.placeholder));
         imgWebImage[i] = picture;
     }
 }
 
 void PreviewPage::buildLabels() {
-    using Sizing = PreviewItem::Sizing;
-    const auto make = [this](const QString& name, const QString& text, float left, float top,
-                             float width, float height, Sizing sizing, const QFont& font,
-                             bool centred) {
-        auto* label = new PreviewItem(this, sizing, left, top, width, height);
-        label->setObjectName(name);
-        label->setText(text);
-        label->setFont(font);
-        if (centred)
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setColors(0xFFFFFF, 0x000000);
-        label->fitToText();
-        return label;
+    for (const LabelDesign& design : LabelDesigns)
+        makeLabel(this, design);
+    const auto label = [this](const char* name, int index = -1) {
+        return findChild<PreviewItem*>(controlName(name, index), Qt::FindDirectChildrenOnly);
     };
-    const QString arial = QStringLiteral("Arial");
-    const QFont body = designFont(arial, 12);
-    const QFont link = designFont(arial, 12, false, false, true);
-
-    static constexpr std::array<std::array<float, 3>, 8> TitleGeometry{{{120, 615, 240},
-                                                                        {1560, 1830, 240},
-                                                                        {2520, 870, 240},
-                                                                        {3960, 1320, 240},
-                                                                        {4680, 1500, 240},
-                                                                        {5520, 2325, 240},
-                                                                        {10080, 2265, 240},
-                                                                        {10800, 1620, 240}}};
-    const std::array<QString, 8> titles{QStringLiteral("Banner"),
-                                        QStringLiteral("Horizontal Navigation"),
-                                        QStringLiteral("Bullet List"),
-                                        QStringLiteral("Horizontal Rule"),
-                                        QStringLiteral("Quick Hyperlinks"),
-                                        QStringLiteral("Selected Quick Hyperlinks"),
-                                        QStringLiteral("Global Navigation Buttons"),
-                                        QStringLiteral("Vertical Navigation")};
-    const QFont titleFont = designFont(arial, 9.75, false, true, true);
-    for (std::size_t i = 0; i < titles.size(); ++i) {
-        const auto& g = TitleGeometry[i];
-        PreviewItem* title = make(QStringLiteral("lblDisplayItemName_%1").arg(i), titles[i], 120,
-                                  g[0], g[1], g[2], Sizing::ToText, titleFont, false);
-        title->setColors(SectionTitleBack, 0x000000);
-        title->setAutoFillBackground(true);
-        lblDisplayItemName[i] = title;
-    }
-
-    const QString button = QStringLiteral("Button");
-    lblDisplayBanner = make(QStringLiteral("lblDisplayBanner"), QStringLiteral("Banner"), 3720, 600,
-                            1815, 630, Sizing::ToText, designFont(arial, 27.75), true);
-    lblDisplayButton = make(QStringLiteral("lblDisplayButton"), button, 810, 1920, 675, 270,
-                            Sizing::ToText, body, true);
-    lblDisplayButtonPressed = make(QStringLiteral("lblDisplayButtonPressed"), button, 2970, 1920,
-                                   675, 270, Sizing::ToText, body, true);
-
-    static constexpr std::array<float, 3> BulletLeft{630, 720, 960};
-    static constexpr std::array<float, 3> BulletTop{2760, 3120, 3480};
-    for (std::size_t k = 1; k <= 3; ++k)
-        lblDisplayBullet[k] =
-            make(QStringLiteral("lblDisplayBullet_%1").arg(k), QStringLiteral("Bullet %1").arg(k),
-                 BulletLeft[k - 1], BulletTop[k - 1], 1200, 270, Sizing::Fixed, body, false);
-
-    static constexpr std::array<std::array<float, 2>, 4> QuickLinkGeometry{
-        {{600, 555}, {2115, 645}, {3840, 315}, {5310, 495}}};
-    const std::array<QString, 4> quickLinks{QStringLiteral("Back"), QStringLiteral("Home"),
-                                            QStringLiteral("Up"), QStringLiteral("Next")};
-    for (std::size_t i = 0; i < 4; ++i) {
-        const auto& g = QuickLinkGeometry[i];
-        lblQuickLinks[i] = make(QStringLiteral("lblQuickLinks_%1").arg(i), quickLinks[i], g[0],
-                                4920, g[1], 270, Sizing::ToText, body, true);
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-        const auto& g = QuickLinkGeometry[i];
-        lblSelQuickLinks[i] = make(QStringLiteral("lblSelQuickLinks_%1").arg(i), quickLinks[i],
-                                   g[0], 5760, g[1], 270, Sizing::ToText, body, true);
-    }
-
-    static constexpr std::array<float, 6> HeadingHeight{405, 360, 330, 405, 360, 330};
-    static constexpr std::array<double, 6> HeadingPoints{18, 15.75, 14.25, 18, 15.75, 14.25};
-    for (std::size_t k = 1; k <= 6; ++k)
-        lblDisplayHeading[k] =
-            make(QStringLiteral("lblDisplayHeading_%1").arg(k),
-                 QStringLiteral("Heading %1 Style").arg(k), 120,
-                 6240.0f + 360.0f * static_cast<float>(k - 1), 0, HeadingHeight[k - 1],
-                 Sizing::ToText, designFont(arial, HeadingPoints[k - 1]), false);
-
-    lblDisplayRegText =
-        make(QStringLiteral("lblDisplayRegText"), QStringLiteral("Regular Text Sample"), 120, 8400,
-             2175, 270, Sizing::ToText, body, false);
-    lblDisplayRegLink =
-        make(QStringLiteral("lblDisplayRegLink"), QStringLiteral("Regular Hyperlink"), 120, 8760,
-             1830, 270, Sizing::ToText, link, false);
-    lblDisplayFollLink =
-        make(QStringLiteral("lblDisplayFollLink"), QStringLiteral("Followed Hyperlink"), 120, 9120,
-             1965, 270, Sizing::ToText, link, false);
-    lblDisplayActLink =
-        make(QStringLiteral("lblDisplayActLink"), QStringLiteral("Active Hyperlink"), 120, 9480,
-             1665, 270, Sizing::ToText, link, false);
-
-    static constexpr std::array<float, 3> GlobalLeft{480, 1920, 3360};
-    for (std::size_t i = 0; i < 3; ++i)
-        lblDisplayGlobNavButtons[i] =
-            make(QStringLiteral("lblDisplayGlobNavButtons_%1").arg(i), button, GlobalLeft[i], 10320,
-                 675, 270, Sizing::ToText, body, true);
-    for (std::size_t i = 0; i < 2; ++i)
-        lblVertNavButtons[i] =
-            make(QStringLiteral("lblVertNavButtons_%1").arg(i), button, 810,
-                 11040.0f + 360.0f * static_cast<float>(i), 675, 270, Sizing::ToText, body, true);
+    const auto collect = [&](auto& array, const char* name, std::size_t first = 0) {
+        for (std::size_t i = first; i < array.size(); ++i)
+            array[i] = label(name, static_cast<int>(i));
+    };
+    collect(lblDisplayItemName, "lblDisplayItemName");
+    lblDisplayBanner = label("lblDisplayBanner");
+    lblDisplayButton = label("lblDisplayButton");
+    lblDisplayButtonPressed = label("lblDisplayButtonPressed");
+    collect(lblDisplayBullet, "lblDisplayBullet", 1);
+    collect(lblQuickLinks, "lblQuickLinks");
+    collect(lblSelQuickLinks, "lblSelQuickLinks");
+    collect(lblDisplayHeading, "lblDisplayHeading", 1);
+    lblDisplayRegText = label("lblDisplayRegText");
+    lblDisplayRegLink = label("lblDisplayRegLink");
+    lblDisplayFollLink = label("lblDisplayFollLink");
+    lblDisplayActLink = label("lblDisplayActLink");
+    collect(lblDisplayGlobNavButtons, "lblDisplayGlobNavButtons");
+    collect(lblVertNavButtons, "lblVertNavButtons");
 }

@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "framework/DataFolder.h"
+#include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/FileInformation.h"
@@ -142,7 +143,8 @@ void frmMain::buildClientArea() {
     setCentralWidget(scroller);
     editor = new EditorPanel(clientArea_);
     picDisplay = new PreviewPage(clientArea_);
-    picDisplay->setResizeHook([this] { Form_Resize(); });
+    // The window fits itself around each new layout of the preview.
+    connect(picDisplay, &PreviewPage::laidOut, this, &frmMain::Form_Resize);
 
     connect(editor, &EditorPanel::backgroundPictureClicked, this, &frmMain::Check1_Click);
     connect(editor, &EditorPanel::transparentLabelsClicked, this, &frmMain::chkTransLabels_Click);
@@ -210,7 +212,10 @@ void frmMain::SetFontsAndColors() {
 }
 
 void frmMain::refreshPreview(Procedure& proc) {
-    proc.step([&] { picDisplay->DisplayRefresh(scheme_); });
+    QStringList missing;
+    proc.step([&] { missing = picDisplay->DisplayRefresh(scheme_); });
+    if (!missing.isEmpty())
+        errorPrompt().inform(missingPicturesMessage(missing));
 }
 
 void frmMain::UpdateFormCaption(QString& FileName) {

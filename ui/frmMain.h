@@ -1,6 +1,7 @@
 #pragma once
 
 #include "theme/ColorScheme.h"
+#include "ui/EditorPanel.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -10,7 +11,6 @@
 #include <optional>
 
 class DialogService;
-class EditorPanel;
 class PreviewPage;
 class Procedure;
 class QAction;
@@ -88,9 +88,10 @@ private:
     void lblBGColorSelect_Click(int index);
     void lblFGColorSelect_Click(int index);
     void cmdFontSelect_Click(int index);
-    // The colour dialog started from the colour a swatch shows; nothing when it was
+    // The colour dialog started from the colour a row's swatch shows; the swatch then
+    // shows the choice. Nothing when the row has no such swatch or the dialog was
     // cancelled.
-    std::optional<qint32> chooseColor(Procedure& proc, qint32 shown);
+    std::optional<qint32> chooseSwatchColor(Procedure& proc, int index, EditorPanel::Swatch swatch);
 
     // The edits of the scheme, one way in each: the values stored, then SchemeEdited.
     void editPageBackground(Procedure& proc, qint32 color);

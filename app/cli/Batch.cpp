@@ -247,7 +247,9 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
         reading.pop_front();
         {
             CollectingPrompt prompt;
-            page.DisplayRefresh(theme.scheme);
+            const QStringList missing = page.DisplayRefresh(theme.scheme);
+            if (!missing.isEmpty())
+                errorPrompt().inform(missingPicturesMessage(missing));
             theme.preview = page.grab().toImage();
             theme.errors += prompt.lines;
         }

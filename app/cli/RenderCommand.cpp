@@ -2,6 +2,7 @@
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
+#include "framework/ErrorHandler.h"
 #include "theme/ColorScheme.h"
 #include "ui/PreviewPage.h"
 
@@ -71,13 +72,15 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
     PreviewPage page;
     page.setBackgroundPictureVisible(showBackground);
     page.setOverPictureLabelsTransparent(!opaqueLabels);
-    page.DisplayRefresh(scheme);
+    const QStringList missing = page.DisplayRefresh(scheme);
+    if (!missing.isEmpty())
+        errorPrompt().inform(missingPicturesMessage(missing));
 
     const QByteArray png = pngBytes(page.grab().toImage());
     if (png.isEmpty() || !writePng(png, options.output)) {
         printCliError(QStringLiteral("the picture could not be written to ") + options.output);
         return 1;
     }
-    const int pictures = page.unloadedPictures().isEmpty() ? 0 : 2;
+    const int pictures = missing.isEmpty() ? 0 : 2;
     return std::max({built, cliStatus(), pictures});
 }

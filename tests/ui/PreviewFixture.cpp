@@ -1,4 +1,6 @@
 #include "PreviewFixture.h"
+#include "support/Controls.h"
+#include "ui/PreviewItem.h"
 
 #include <QDir>
 #include <QImage>
@@ -85,4 +87,9 @@ void PreviewFixture::setFont(Element element, const QString& face, float points,
     scheme.font(FontAttr::Face, slot) = SchemeValue::text(face);
     scheme.font(FontAttr::Size, slot) = SchemeValue::single(points);
     scheme.font(FontAttr::Style, slot) = SchemeValue::integer(style);
+}
+
+PreviewItem* item(const QWidget& page, const char* name, int index) {
+    return index < 0 ? control<PreviewItem>(page, QLatin1String(name))
+                     : control<PreviewItem>(page, QLatin1String(name), index);
 }

@@ -6,6 +6,9 @@
 #include <QSize>
 #include <QString>
 
+class PreviewItem;
+class QWidget;
+
 // A theme folder of real picture files, written with QImage, and a scheme that names
 // them: every picture at its design size, every text element in Arial.
 struct PreviewFixture {
@@ -26,3 +29,7 @@ struct PreviewFixture {
 
 // The design pixel size of each picture element (the background's included).
 QSize designPictureSize(Element element);
+
+// A control of a preview page by its design name: item(page, "lblDisplayBanner"),
+// item(page, "imgWebImage", 7) for imgWebImage(7).
+PreviewItem* item(const QWidget& page, const char* name, int index = -1);

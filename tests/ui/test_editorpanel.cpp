@@ -259,9 +259,9 @@ private Q_SLOTS:
         QVERIFY(panel.copyBackgroundToEveryRow());
         panel.showBackgroundInEveryRow(rgbValue(4, 5, 6));
         for (int row = 0; row < EditorRowCount; ++row)
-            QCOMPARE(panel.backgroundShown(row), rgbValue(4, 5, 6));
+            QCOMPARE(panel.colorShown(row, EditorPanel::Swatch::Background), rgbValue(4, 5, 6));
         for (int row = 1; row < EditorRowCount; ++row)
-            QCOMPARE(panel.textColorShown(row), 0);
+            QCOMPARE(panel.colorShown(row, EditorPanel::Swatch::Text), 0);
     }
 
     void rowsWithoutTheControlAreError9_data() {
@@ -280,9 +280,9 @@ private Q_SLOTS:
         int number = 0;
         try {
             if (what == 0)
-                panel.showBackground(row, 1);
+                panel.showColor(row, EditorPanel::Swatch::Background, 1);
             else if (what == 1)
-                panel.showTextColor(row, 1);
+                panel.colorShown(row, EditorPanel::Swatch::Text);
             else
                 panel.fontShown(row);
         } catch (const RuntimeError& error) {

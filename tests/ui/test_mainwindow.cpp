@@ -260,6 +260,32 @@ private Q_SLOTS:
         QCOMPARE(w.main.scheme().ThemeName, QStringLiteral("White"));
     }
 
+    void missingPicturesAreReportedOnceByTheWindow() {
+        TestWorld world;
+        world.setUpGlobals();
+        Window w;
+        Window::installTheme(world, QStringLiteral("Studio"));
+        const QString missing = world.path(QStringLiteral("Themes/Studio/hnav.gif"));
+        QVERIFY(QFile::remove(missing));
+        QVERIFY(QFile::remove(world.path(QStringLiteral("Themes/Studio/banner.gif"))));
+        w.main.mnuThemesItem_Click(0);
+        QVERIFY(world.prompt.messages.isEmpty());
+        QCOMPARE(world.prompt.informed.size(), 1);
+        const QStringList lines = world.prompt.informed[0].split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("This theme didn't load correctly"));
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(lines.contains(missing));
+        // F5 refreshes and reports again; a complete theme reports nothing.
+        w.main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.main));
+        QTest::keyClick(&w.main, Qt::Key_F5);
+        QCOMPARE(world.prompt.informed.size(), 2);
+        Window::installTheme(world, QStringLiteral("Whole"));
+        w.main.addThemesItem(QStringLiteral("Whole"));
+        w.main.mnuThemesItem_Click(1);
+        QCOMPARE(world.prompt.informed.size(), 2);
+    }
+
     void resizeSnapsBackInNormalState() {
         TestWorld world;
         Window w;

@@ -100,9 +100,10 @@ private Q_SLOTS:
         QVERIFY(rendered == expected);
         // The banner picture is drawn where the layout put it (its top rows lie
         // above the banner label).
-        const QRect banner = page->imgWebImage[0]->geometry();
+        const PreviewItem* bannerPicture = item(*page, "imgWebImage", 0);
+        const QRect banner = bannerPicture->geometry();
         QCOMPARE(rendered.pixelColor(banner.topLeft() + QPoint(3, 1)),
-                 page->imgWebImage[0]->pixmap().toImage().pixelColor(3, 1));
+                 bannerPicture->pixmap().toImage().pixelColor(3, 1));
     }
 
     void renderEqualsTheMainWindowsPreview() {
