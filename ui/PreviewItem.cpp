@@ -5,6 +5,8 @@
 
 #include <QFontMetrics>
 
+#include <utility>
+
 PreviewItem::PreviewItem(QWidget* parent, Sizing sizing, float left, float top, float width,
                          float height)
     : QLabel(parent), sizing_(sizing), left_(left), top_(top), width_(width), height_(height) {
@@ -50,6 +52,7 @@ void PreviewItem::fitToText() {
 }
 
 void PreviewItem::showPicture(const QPixmap& picture) {
+    deferred_.clear();
     if (picture.isNull()) {
         clear();
         return;
@@ -60,6 +63,27 @@ void PreviewItem::showPicture(const QPixmap& picture) {
         height_ = pixelsToTwips(picture.height());
         apply();
     }
+}
+
+void PreviewItem::showPictureLater(const QString& file) {
+    deferred_ = file;
+}
+
+QPixmap PreviewItem::picture() {
+    decodeDeferred();
+    return pixmap();
+}
+
+void PreviewItem::decodeDeferred() {
+    if (deferred_.isEmpty())
+        return;
+    const QString file = std::exchange(deferred_, QString());
+    setPixmap(QPixmap(file));
+}
+
+void PreviewItem::paintEvent(QPaintEvent* event) {
+    decodeDeferred();
+    QLabel::paintEvent(event);
 }
 
 void PreviewItem::setColors(int backColor, int foreColor) {

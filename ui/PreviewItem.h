@@ -37,17 +37,29 @@ public:
     // Shows the picture; a control that takes its picture's size takes it now. An
     // empty picture empties the control and leaves its size as it was.
     void showPicture(const QPixmap& picture);
+    // Shows the picture of a file, decoded only when the control is first painted
+    // or its picture is asked for: the design pictures, which the first refresh
+    // mostly replaces before anyone sees them. The control keeps its size, which is
+    // the picture's by design.
+    void showPictureLater(const QString& file);
+    // The picture shown, a deferred one decoded now.
+    QPixmap picture();
 
     // Background and text colours as colour values. The background shows only while
     // the label is opaque, yet is always set so that switching shows it at once.
     void setColors(int backColor, int foreColor);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void apply();
+    void decodeDeferred();
 
     Sizing sizing_;
     float left_;
     float top_;
     float width_;
     float height_;
+    QString deferred_;
 };

@@ -53,7 +53,8 @@ Q_SIGNALS:
 private:
     enum class Style { Apply, Keep };
 
-    static QPixmap designPicture(const char* name);
+    // The file of a picture shown until a theme is read.
+    static QString designPicture(const char* name);
     void buildBackground();
     void buildPictures();
     void buildLabels();

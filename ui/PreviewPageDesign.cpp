@@ -2,8 +2,6 @@
 #include "ui/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
-#include <QFile>
-
 // The window design of the preview page: every control with its design position,
 // text, font and colours, and the pictures shown until a theme is read.
 
@@ -122,15 +120,17 @@ PreviewItem* makeLabel(QWidget* page, const LabelDesign& d) {
     // Section titles are opaque light grey; the other labels start transparent.
     label->setColors(title ? SectionTitleBack : 0xFFFFFF, 0x000000);
     label->setAutoFillBackground(title);
-    label->fitToText();
+    // Only the titles keep their design font; every other label is measured when the
+    // first refresh gives it its element's font, and keeps its design size until then.
+    if (title)
+        label->fitToText();
     return label;
 }
 
 } // namespace
 
-QPixmap PreviewPage::designPicture(const char* name) {
-    const QString path = QStringLiteral(":/placeholders/") + QLatin1String(name);
-    return QFile::exists(path) ? QPixmap(path) : QPixmap();
+QString PreviewPage::designPicture(const char* name) {
+    return QStringLiteral(":/placeholders/") + QLatin1String(name);
 }
 
 Element PreviewPage::pictureElement(int index) {
@@ -141,7 +141,7 @@ void PreviewPage::buildBackground() {
     imgDisplayBackground = new PreviewItem(this, PreviewItem::Sizing::Fixed, 0, 0, 9435, 5355);
     imgDisplayBackground->setObjectName(QStringLiteral("imgDisplayBackground"));
     imgDisplayBackground->setScaledContents(true);
-    imgDisplayBackground->showPicture(designPicture("background.gif"));
+    imgDisplayBackground->showPictureLater(designPicture("background.gif"));
     imgDisplayBackground->hide();
 }
 
@@ -151,7 +151,7 @@ void PreviewPage::buildPictures() {
         auto* picture =
             new PreviewItem(this, PreviewItem::Sizing::ToPicture, d.left, d.top, d.width, d.height);
         picture->setObjectName(controlName("imgWebImage", static_cast<int>(i)));
-        picture->showPicture(designPicture(d.placeholder));
+        picture->showPictureLater(designPicture(d.placeholder));
         imgWebImage[i] = picture;
     }
 }

@@ -3,6 +3,7 @@
 #include "framework/Procedure.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
@@ -64,8 +65,9 @@ int valueFromColor(const QColor& color) {
     return color.red() + 256 * color.green() + 65536 * color.blue();
 }
 
-QIcon productIcon() {
-    // A palette card: four swatches on a rounded tile, the product's mark.
+namespace {
+// A palette card: four swatches on a rounded tile, the product's mark.
+QIcon drawProductIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
@@ -89,4 +91,19 @@ QIcon productIcon() {
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+} // namespace
+
+QIcon productIcon() {
+    // Drawn once: both windows and the splash's logo show it. It goes with the
+    // application, before the pictures can no longer be released.
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        icon = new QIcon(drawProductIcon());
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }

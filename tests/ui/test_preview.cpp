@@ -74,10 +74,10 @@ private Q_SLOTS:
 
         QCOMPARE(item(page, "lblDisplayBullet", 2)->geometry(), twipsRect(720, 3120, 1200, 270));
         // The design pictures are shown at their natural size until a theme is read.
-        QCOMPARE(item(page, "imgWebImage", 0)->pixmap().size(), QSize(600, 64));
+        QCOMPARE(item(page, "imgWebImage", 0)->picture().size(), QSize(600, 64));
         QCOMPARE(item(page, "imgWebImage", 0)->geometry(), twipsRect(120, 480, 9000, 960));
-        QCOMPARE(item(page, "imgWebImage", 14)->pixmap().size(), QSize(100, 22));
-        QCOMPARE(item(page, "imgDisplayBackground")->pixmap().size(), QSize(629, 357));
+        QCOMPARE(item(page, "imgWebImage", 14)->picture().size(), QSize(100, 22));
+        QCOMPARE(item(page, "imgDisplayBackground")->picture().size(), QSize(629, 357));
         QCOMPARE(item(page, "imgWebImage", 9)->Left(), 3240.0f);
         QCOMPARE(item(page, "imgWebImage", 13)->Top(), 5760.0f);
         QCOMPARE(item(page, "lblDisplayHeading", 5)->Top(), 7680.0f);
@@ -86,6 +86,32 @@ private Q_SLOTS:
         QVERIFY(item(page, "lblDisplayBanner")->alignment() & Qt::AlignHCenter);
         QCOMPARE(item(page, "lblDisplayBanner")->text(), QStringLiteral("Banner"));
         QCOMPARE(item(page, "lblDisplayHeading", 6)->text(), QStringLiteral("Heading 6 Style"));
+        // The section titles keep their design font and fit it; the other labels keep
+        // their design size until a refresh gives them their element's font.
+        const PreviewItem* title = item(page, "lblDisplayItemName", 1);
+        QCOMPARE(title->Width(),
+                 pixelsToTwips(QFontMetrics(title->font())
+                                   .horizontalAdvance(QStringLiteral("Horizontal Navigation"))));
+        QCOMPARE(item(page, "lblDisplayBanner")->Width(), 1815.0f);
+        QCOMPARE(item(page, "lblDisplayBanner")->Height(), 630.0f);
+    }
+
+    // Pictures no label covers, as they are drawn until a theme is read.
+    void designPicturesArePainted() {
+        TestWorld world;
+        QWidget window;
+        auto* page = new PreviewPage(&window);
+        window.resize(page->size());
+        const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (const auto& [name, file] :
+             {std::pair{"imgWebImage_3", "bullet1.gif"}, std::pair{"imgWebImage_5", "bullet3.gif"},
+              std::pair{"imgWebImage_6", "rule.gif"}}) {
+            const QImage design = QImage(QStringLiteral(":/placeholders/") + QLatin1String(file))
+                                      .convertToFormat(QImage::Format_RGB32);
+            const QRect where = item(*page, name)->geometry();
+            QCOMPARE(where.size(), design.size());
+            QVERIFY2(shown.copy(where) == design, name);
+        }
     }
 
     void layoutInvariants() {
