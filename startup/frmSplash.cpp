@@ -32,6 +32,9 @@ struct LabelDesign {
 
 constexpr Qt::Alignment TopLeft = Qt::AlignLeft | Qt::AlignTop;
 
+// Marks the labels that size to their text.
+constexpr const char* FitsTextProperty = "fitsText";
+
 // The labels of Frame1, in twips relative to it.
 constexpr LabelDesign Labels[] = {
     {"lblCompanyProduct", "Tintora Studio Works", 1440, 360, 2010, 285, "Arial", 12, true, false,
@@ -39,7 +42,7 @@ constexpr LabelDesign Labels[] = {
     {"lblProductName", tintora::ProductName, 1440, 600, 4695, 435, "Arial", 20.25, true, false,
      TopLeft, Plain},
     {"lblVersion", "Version", 5160, 960, 825, 285, "Arial", 12, false, true,
-     Qt::AlignRight | Qt::AlignTop, Plain},
+     Qt::AlignRight | Qt::AlignTop, FitsText},
     {"lblThemeStatus", "Copying and extracting theme files. Just a few moments.", 120, 1920, 6855,
      375, "MS Sans Serif", 12, true, false, Qt::AlignHCenter | Qt::AlignTop, HiddenAtStart},
     {"lblWarning",
@@ -60,8 +63,7 @@ QLabel* makeLabel(QWidget* parent, const LabelDesign& d) {
     label->setFont(designFont(QLatin1String(d.family), d.points, d.bold, d.italic));
     label->setAlignment(d.alignment);
     label->setWordWrap((d.traits & Wraps) != 0);
-    if (d.traits & FitsText)
-        label->adjustSize();
+    label->setProperty(FitsTextProperty, (d.traits & FitsText) != 0);
     if (d.traits & HiddenAtStart)
         label->hide();
     return label;
@@ -122,18 +124,31 @@ void frmSplash::buildLabels(QWidget* frame) {
 void frmSplash::Form_Load() {
     Procedure proc(QStringLiteral("frmSplash.Form_Load"));
     proc.step([&] {
-        // The label sizes to its text and stays right-aligned on its design edge.
-        const int right = lblVersion->geometry().right();
         lblVersion->setText(QStringLiteral("Version ") + formatVersion(tintora::VersionMajor,
                                                                        tintora::VersionMinor,
                                                                        tintora::VersionRevision));
-        lblVersion->adjustSize();
-        lblVersion->move(right - lblVersion->width() + 1, lblVersion->y());
     });
     proc.step([&] { subSetupGlobals(); });
     proc.step([&] { subSetupFolders(); });
     proc.step([&] { themeSources = defaultThemeSources(globals().UserName); });
     proc.step([&] { CenterForm(this); });
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+    // The labels that size to their text take their size as the splash is shown, as
+    // a layout would. Measuring text is the program's first use of the fonts, which
+    // costs more than the rest of the load; here it no longer holds up Timer1, whose
+    // second starts when the load is done.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->property(FitsTextProperty).toBool())
+            continue;
+        // A right-aligned label keeps its design right edge.
+        const int right = label->geometry().right();
+        label->adjustSize();
+        if (label->alignment() & Qt::AlignRight)
+            label->move(right - label->width() + 1, label->y());
+    }
+    QDialog::showEvent(event);
 }
 
 void frmSplash::closeEvent(QCloseEvent* event) {

@@ -31,6 +31,7 @@ Q_SIGNALS:
     void startUpFinished();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     // The splash cannot be closed while themes are being installed.
     void closeEvent(QCloseEvent* event) override;
     void reject() override;

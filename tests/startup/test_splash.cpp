@@ -4,6 +4,7 @@
 #include "framework/Trace.h"
 #include "support/Controls.h"
 #include "support/TestSupport.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,6 +78,18 @@ private Q_SLOTS:
         QCOMPARE(splash.size(), QSize(492, 283));
         splash.show();
         QVERIFY(lblThemeStatus->isHidden());
+        // Shown, the labels that size to their text fit it (to a pixel of the glyphs'
+        // overhang): the version label on its design right edge, the maker's name from
+        // its design left.
+        const auto fits = [](const QLabel* label) {
+            const int advance = QFontMetrics(label->font()).horizontalAdvance(label->text());
+            return label->width() >= advance && label->width() <= advance + 2;
+        };
+        QVERIFY(fits(lblVersion));
+        QCOMPARE(lblVersion->geometry().right(), twipsRect(5160, 960, 825, 285).right());
+        auto* maker = control<QLabel>(splash, "lblCompanyProduct");
+        QVERIFY(fits(maker));
+        QCOMPARE(maker->x(), twipsToPixels(1440));
 
         // Timer1: main window loaded but not shown; status caption with one ampersand.
         QTRY_VERIFY_WITH_TIMEOUT(Timer2->isActive(), 3000);
