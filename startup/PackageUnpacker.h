@@ -26,6 +26,6 @@ using UnpackProgress = std::function<void(qint64 read, qint64 total)>;
 // written outside `folder`: absolute names, ".." components, links and special files
 // make the whole package fail, and so does exceeding the limits. An entry with the
 // package's own name is left out, so the package is never overwritten while it is
-// read. Safe to call from a worker thread; touches no global state.
+// read. Safe to call from a worker thread; the first call loads libarchive.
 UnpackResult unpackPackage(const QString& package, const QString& folder,
                            const UnpackLimits& limits = {}, const UnpackProgress& progress = {});
