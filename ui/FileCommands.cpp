@@ -55,16 +55,21 @@ void frmMain::saveToSchemeFile() {
     UpdateFormCaption(scheme_.SchemeFileName);
 }
 
-void frmMain::mnuFileSaveAs_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
+void frmMain::prepareSchemeFileDialog(Procedure& proc) {
     proc.step([&] {
         cdbMain_->Filter = SchemeFilter;
         cdbMain_->FilterIndex = SchemeFilterIndex;
         cdbMain_->DefaultExt = SchemeExtension;
     });
-    const bool firstFile = !hasSchemeFile();
-    if (firstFile)
+    // A scheme that has no file yet starts in the data folder.
+    if (!hasSchemeFile())
         proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
+    const bool firstFile = !hasSchemeFile();
+    prepareSchemeFileDialog(proc);
     proc.step([&] { cdbMain_->FileName = firstFile ? Untitled : scheme_.SchemeFileName; });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
@@ -78,13 +83,7 @@ void frmMain::mnuFileSaveAs_Click() {
 
 void frmMain::mnuFileOpen_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
-    proc.step([&] {
-        cdbMain_->Filter = SchemeFilter;
-        cdbMain_->FilterIndex = SchemeFilterIndex;
-        cdbMain_->DefaultExt = SchemeExtension;
-    });
-    if (!hasSchemeFile())
-        proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
+    prepareSchemeFileDialog(proc);
     // The dialog's FileName is left as it is: it offers the name it last held.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;

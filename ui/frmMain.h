@@ -111,6 +111,9 @@ private:
     void mnuFileQuit_Click();
     // True while the scheme has a file of its own, chosen by Save As or Open.
     bool hasSchemeFile() const;
+    // The scheme filter and extension for the save or open dialog, and the data
+    // folder to start in while the scheme has no file.
+    void prepareSchemeFileDialog(Procedure& proc);
     // Writes the scheme to SchemeFileName: the body of Save.
     void saveToSchemeFile();
     // What the files and the report say about the program, as start-up set it.
