@@ -1,3 +1,4 @@
+#include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
@@ -115,6 +116,38 @@ private Q_SLOTS:
         QCOMPARE(dialogs.Color, 255);
         QCOMPARE(dialogs.FileName, QStringLiteral("/tmp/a.tna"));
         QCOMPARE(dialogs.calls.size(), 3);
+    }
+
+    // The one way the commands show a dialog: Cancel ends the command without a word,
+    // any other error goes to the handler like any statement's.
+    void showDialogEndsQuietlyOnCancelOnly() {
+        TestWorld world;
+        ScriptedDialogs dialogs;
+        dialogs.answerCancel(ScriptedDialogs::Kind::Color).answerColor(77);
+        {
+            Procedure proc(QStringLiteral("frmMain.lblBGColorSelect_Click"));
+            QVERIFY(!showDialog(proc, dialogs, DialogService::Dialog::Color));
+            QVERIFY(showDialog(proc, dialogs, DialogService::Dialog::Color));
+        }
+        QCOMPARE(dialogs.Color, 77);
+        QVERIFY(world.prompt.messages.isEmpty());
+
+        // A service that fails: after Ignore the command goes on with its next line.
+        class FailingDialogs : public DialogService {
+        public:
+            SaveAnswer askSaveChanges(const QString&) override { return SaveAnswer::Cancel; }
+
+        protected:
+            bool run(Dialog) override { raiseError(Err::InvalidCall); }
+        } failing;
+        world.prompt.script({ErrorPrompt::Answer::Ignore});
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
+            QVERIFY(showDialog(proc, failing, DialogService::Dialog::Printer));
+        }
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#5")));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.mnuFilePrint_Click")));
     }
 
     void scriptedRecordsWhatWasSetAndKeepsValues() {
