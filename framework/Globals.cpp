@@ -96,13 +96,49 @@ bool fcnPathExists(const QString& path) {
     return result;
 }
 
+namespace {
+
+// `c` in the other case when that takes as many UTF-16 units; otherwise `c` itself.
+char32_t sameLengthCase(char32_t c, bool upper) {
+    const char32_t other = upper ? QChar::toUpper(c) : QChar::toLower(c);
+    return QChar::requiresSurrogates(other) == QChar::requiresSurrogates(c) ? other : c;
+}
+
+// Letter by letter with the one-to-one case mappings, never the full ones: "ß" stays
+// "ß" (its full upper case "SS" would lengthen the name and change again at the next
+// save), and a character outside the basic plane is one letter, not two halves. So
+// the result has the text's length and proper-casing it again changes nothing.
+QString properCased(const QString& text) {
+    QString result = text;
+    bool first = true;
+    for (qsizetype i = 0; i < result.size();) {
+        char32_t c = result[i].unicode();
+        const bool pair =
+            QChar::isHighSurrogate(c) && i + 1 < result.size() && result[i + 1].isLowSurrogate();
+        if (pair)
+            c = QChar::surrogateToUcs4(result[i], result[i + 1]);
+        const char32_t cased = sameLengthCase(c, first);
+        if (pair) {
+            result[i] = QChar(QChar::highSurrogate(cased));
+            result[i + 1] = QChar(QChar::lowSurrogate(cased));
+        } else {
+            result[i] = QChar(static_cast<char16_t>(cased));
+        }
+        i += pair ? 2 : 1;
+        first = false;
+    }
+    return result;
+}
+
+} // namespace
+
 QString ProperCase(const QString& text) {
     Procedure proc(QStringLiteral("CV-Code.ProperCase"));
     QString result;
     proc.step([&] {
         if (text.isEmpty())
             raiseError(Err::InvalidCall);
-        result = text.left(1).toUpper() + text.mid(1).toLower();
+        result = properCased(text);
     });
     return result;
 }

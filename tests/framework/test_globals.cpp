@@ -47,6 +47,37 @@ private Q_SLOTS:
                                << "Verdana";
         QTest::newRow("accented") << "ÉCOLE"
                                   << "École";
+        // Letters whose full case mapping changes the length keep their length.
+        QTest::newRow("sharp s first") << "ßerif"
+                                       << "ßerif";
+        QTest::newRow("sharp s inside") << "STRAẞE"
+                                        << "Straße";
+        QTest::newRow("ligature first") << "ﬁne"
+                                        << "ﬁne";
+        QTest::newRow("outside the basic plane") << "𐐨𐐀X"
+                                                 << "𐐀𐐨x";
+    }
+
+    // Proper-casing twice gives what proper-casing once gave, at the same length,
+    // whatever letter a name starts or goes on with.
+    void properCaseIsIdempotentForEveryCharacter() {
+        TestWorld world;
+        QStringList failures;
+        for (char32_t c = 1; c <= 0x10FFFF && failures.size() < 5; ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF)
+                continue;
+            // Built by hand: fromUcs4 would drop a byte-order mark.
+            const QChar pair[2] = {QChar(QChar::highSurrogate(c)), QChar(QChar::lowSurrogate(c))};
+            const QString letter = QChar::requiresSurrogates(c)
+                                       ? QString(pair, 2)
+                                       : QString(QChar(static_cast<char16_t>(c)));
+            const QString text = letter + letter;
+            const QString once = ProperCase(text);
+            if (once.size() != text.size() || ProperCase(once) != once)
+                failures << QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char(' '))));
+        QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.value(0)));
     }
     void properCase() {
         QFETCH(QString, in);
