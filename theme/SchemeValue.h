@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 // An entry that may hold text or a number (font face, size or style). A numeric
 // text and its number behave the same: size "10" equals 10, style "1" equals 1.
@@ -44,6 +45,12 @@ private:
 
 // Parses a whole text as a number ("10", " 10.5 ", "10,5", "-3", "1e2").
 std::optional<double> parseNumber(const QString& text);
+
+// The number a whole text of the form [sign]digits[.digits][e[sign]digits] stands for
+// (nullopt for anything else). Every number the program parses goes through here, so
+// they all agree: a number too small to represent is 0, one too large is infinity,
+// which the callers report as an overflow or take as the largest value.
+std::optional<double> decimalNumber(std::string_view text);
 
 // Shortest decimal text that reads back as the same single-precision number.
 QString formatSingle(float value);

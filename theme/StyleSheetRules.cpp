@@ -5,7 +5,6 @@
 #include "theme/ColorScheme.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace css {
@@ -171,15 +170,8 @@ double leadingNumber(QStringView text) {
             number += exponent;
         }
     }
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too small rounds to nothing; too large stands for the largest value.
-        if (number.find("e-") != std::string::npos)
-            return 0;
-        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
-    }
-    return value;
+    // Too small rounds to nothing; too large stands for the largest value.
+    return decimalNumber(number).value_or(0);
 }
 
 } // namespace css

@@ -233,6 +233,10 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << 13 << 7;
         QTest::newRow("beyond 32 bits") << "2147483648" << 6 << 7;
         QTest::newRow("far beyond") << "1e300" << 6 << 7;
+        QTest::newRow("beyond any number") << "1e400" << 6 << 7;
+        QTest::newRow("too small for any number") << "1e-400" << 0 << 0;
+        QTest::newRow("negative too small") << "-1e-400" << 0 << 0;
+        QTest::newRow("too small written out") << "0." + QString(400, '0') + "1" << 0 << 0;
     }
     void colourConversion() {
         QFETCH(QString, value);

@@ -102,6 +102,35 @@ private Q_SLOTS:
         QCOMPARE(SchemeValue::text("3.5").toInteger(), 4);
     }
 
+    // Every parsed number follows one rule: too small to represent is 0, too large
+    // is an overflow, and the words a C library would also take are no numbers.
+    void numberParsing_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("number");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "42" << true << 42.0;
+        QTest::newRow("plus sign") << "+4" << true << 4.0;
+        QTest::newRow("too small") << "1e-400" << true << 0.0;
+        QTest::newRow("negative too small") << "-1e-400" << true << 0.0;
+        QTest::newRow("too small, written out") << "0." + QString(330, '0') + "5" << true << 0.0;
+        QTest::newRow("large digits, negative exponent")
+            << "1" + QString(400, '0') + "e-5" << true << qInf();
+        QTest::newRow("too large") << "1e400" << true << qInf();
+        QTest::newRow("negative too large") << "-1e400" << true << -qInf();
+        QTest::newRow("infinity word") << "inf" << false << 0.0;
+        QTest::newRow("not a number word") << "nan" << false << 0.0;
+        QTest::newRow("trailing text") << "12px" << false << 0.0;
+    }
+    void numberParsing() {
+        QFETCH(QString, text);
+        QFETCH(bool, number);
+        QFETCH(double, value);
+        const std::optional<double> parsed = parseNumber(text);
+        QCOMPARE(parsed.has_value(), number);
+        if (number)
+            QCOMPARE(*parsed, value);
+    }
+
     void valuesTurnIntoTextAsHeld() {
         QCOMPARE(SchemeValue::text("10").toText(), QStringLiteral("10"));
         QCOMPARE(SchemeValue::integer(24).toText(), QStringLiteral("24"));

@@ -248,6 +248,8 @@ private Q_SLOTS:
         QTest::newRow("none") << "abc" << 0.0;
         QTest::newRow("empty") << "" << 0.0;
         QTest::newRow("tiny") << "1e-999" << 0.0;
+        QTest::newRow("tiny written out") << "0." + QString(400, '0') + "1" << 0.0;
+        QTest::newRow("huge despite e-") << "1" + QString(400, '0') + "e-5" << qInf();
     }
     void leadingNumber() {
         QFETCH(QString, text);
