@@ -3,14 +3,13 @@
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "export/PicturePlan.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -229,11 +228,5 @@ bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
     const PicturePlan pictures(scheme, {info.fileName()}, info.absolutePath());
     pictures.copyInto(proc, info.absolutePath());
     const QByteArray bytes = cssStyleSheet(scheme, pictures);
-    return proc.step([&] {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            raiseFileError(path, true, file.errorString());
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            raiseFileError(path, true, file.errorString());
-    });
+    return proc.step([&] { saveFileBytes(path, bytes); });
 }

@@ -2,6 +2,7 @@
 
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
@@ -10,6 +11,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -235,17 +238,28 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
     }
 }
 
+// Only an ordinary file of at most MaxTextFileSize bytes is read, as every style
+// sheet is; one that grows beyond the limit while it is read is refused then.
 QString readSheet(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        raiseFileError(path, false, file.errorString());
-    if (!file.isSequential() && file.size() > LargestCssFile)
-        raiseError(Err::OutOfMemory);
-    const QByteArray bytes = file.read(LargestCssFile + 1);
-    if (bytes.size() > LargestCssFile)
-        raiseError(Err::OutOfMemory);
-    if (file.error() != QFile::NoError)
-        raiseFileError(path, false, file.errorString());
+    QFile file;
+    openRegularFile(file, path, MaxTextFileSize);
+    constexpr qint64 Chunk = 64 * 1024;
+    QByteArray bytes;
+    for (;;) {
+        const qsizetype old = bytes.size();
+        bytes.resize(old + Chunk);
+        errno = 0;
+        const qint64 got = file.read(bytes.data() + old, Chunk);
+        const int code = errno;
+        bytes.resize(old + qMax<qint64>(got, 0));
+        // A failed read is a file error, never the end of the sheet.
+        if (got < 0)
+            raiseFileError(path, false, code == 0 ? EIO : code);
+        if (got == 0)
+            break;
+        if (bytes.size() > MaxTextFileSize)
+            raiseError(Err::FileTooLarge);
+    }
     QString text = decodeText(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

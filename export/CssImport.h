@@ -16,15 +16,13 @@ struct ColorScheme;
 // sheet (a later one wins), so the caller can take it as one change. Nothing else of
 // the scheme changes: ThemeName, SchemeFileName and SchemeChanged are the caller's.
 // Errors go to the handler inside the caller's routine with the Task "Import CSS: "
-// and the file: a sheet that cannot be read gives nullopt; a value that is not one of
-// its property's forms is error 380 with the line and property in the Task, and after
-// Ignore that property keeps its value.
+// and the file: a sheet that cannot be read gives nullopt (only an ordinary file of
+// at most MaxTextFileSize bytes is read, as every style sheet); a value that is not
+// one of its property's forms is error 380 with the line and property in the Task,
+// and after Ignore that property keeps its value.
 std::optional<ColorScheme> importCss(Procedure& proc, const ColorScheme& current,
                                      const QString& path);
 
 // The same on a sheet's text; `path` is the name the errors give and its folder the
 // one pictures are looked for in.
 void applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path);
-
-// The largest style sheet importCss reads; a bigger one is error 7.
-inline constexpr qint64 LargestCssFile = 8 * 1024 * 1024;

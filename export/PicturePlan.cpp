@@ -1,9 +1,9 @@
 #include "export/PicturePlan.h"
 
 #include "export/ExportNames.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 #include "theme/StyleSheetInput.h"
 
@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -27,9 +29,16 @@ QString locatePicture(const QString& path) {
 }
 
 bool sameContents(const QString& a, const QString& b) {
-    QFile fa(a);
-    QFile fb(b);
-    if (fa.size() != fb.size() || !fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly))
+    QFile fa;
+    QFile fb;
+    // Only ordinary files are compared: a pipe or device of that name is never opened.
+    try {
+        openRegularFile(fa, a);
+        openRegularFile(fb, b);
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    if (fa.size() != fb.size())
         return false;
     constexpr qint64 Chunk = 64 * 1024;
     while (!fa.atEnd()) {
@@ -44,22 +53,36 @@ bool sameContents(const QString& a, const QString& b) {
 void copyPicture(const QString& source, const QString& target) {
     if (!QFileInfo(source).isFile())
         raiseError(Err::FileNotFound);
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        raiseFileError(source, false, in.errorString());
+    QFile in;
+    openRegularFile(in, source);
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        raiseFileError(target, true, out.errorString());
-    constexpr qint64 Chunk = 64 * 1024;
-    while (!in.atEnd()) {
-        const QByteArray bytes = in.read(Chunk);
-        if (bytes.isEmpty() && in.error() != QFile::NoError)
-            raiseFileError(source, false, in.errorString());
-        if (out.write(bytes) != bytes.size())
-            raiseFileError(target, true, out.errorString());
+    errno = 0;
+    if (!out.open(QIODevice::WriteOnly)) {
+        const int code = errno;
+        raiseFileError(target, true, code);
     }
-    if (!out.commit())
-        raiseFileError(target, true, out.errorString());
+    constexpr qint64 Chunk = 64 * 1024;
+    QByteArray bytes(Chunk, Qt::Uninitialized);
+    for (;;) {
+        errno = 0;
+        const qint64 got = in.read(bytes.data(), Chunk);
+        int code = errno;
+        // A failed read is a file error, never the end of the picture.
+        if (got < 0)
+            raiseFileError(source, false, code == 0 ? EIO : code);
+        if (got == 0)
+            break;
+        errno = 0;
+        const qint64 written = out.write(bytes.constData(), got);
+        code = errno;
+        if (written != got)
+            raiseFileError(target, true, code);
+    }
+    errno = 0;
+    if (!out.commit()) {
+        const int code = errno;
+        raiseFileError(target, true, code);
+    }
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "export/ExportNames.h"
 #include "export/PicturePlan.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
 
 #include <QDir>
@@ -209,14 +209,6 @@ QByteArray themeSheet(const SheetValues& v) {
     return sheet.bytes();
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        raiseFileError(path, true, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        raiseFileError(path, true, file.errorString());
-}
-
 // Puts the finished folder `built` in the place of `target`. An old folder is moved
 // aside first and removed only once the new one is in place; if that fails it goes
 // back, so the theme is never lost.
@@ -302,7 +294,7 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
     for (const auto& sheet : files) {
         // Reported under the name it will have: the building folder is hidden.
         proc.TaskDetail = target + QLatin1Char('/') + sheet.first;
-        if (!proc.step([&] { writeBytes(building->filePath(sheet.first), *sheet.second); })) {
+        if (!proc.step([&] { saveFileBytes(building->filePath(sheet.first), *sheet.second); })) {
             proc.TaskDetail.clear();
             return false;
         }

@@ -1,8 +1,8 @@
 #include "framework/DataFolder.h"
 
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "framework/TextFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -11,9 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <optional>
 
 namespace DataFolder {
@@ -79,9 +79,7 @@ void writeRecord(const QString& user, const SeedRecord& record) {
     QByteArray bytes = QByteArray::number(record.stamp) + '\n';
     for (auto it = record.files.cbegin(); it != record.files.cend(); ++it)
         bytes += it.value() + "  " + it.key().toUtf8() + '\n';
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        raiseFileError(path, true, file.errorString());
+    saveFileBytes(path, bytes);
 }
 
 void makeFolder(const QString& path) {
@@ -95,8 +93,11 @@ void copyFile(const QString& from, const QString& to) {
     if (QFileInfo::exists(to) && !QFile::remove(to))
         raiseFileError(to, true);
     QFile source(from);
-    if (!source.copy(to))
-        raiseFileError(to, true, source.errorString());
+    errno = 0;
+    if (!source.copy(to)) {
+        const int code = errno;
+        raiseFileError(to, true, code);
+    }
 }
 
 // Copies the bundle's files into the user folder, each one step, and records them.

@@ -114,6 +114,9 @@ QString runtimeErrorMessage(int ErrNumber, const QString& ErrDescription, const 
                       Task + CRCR;
     if (ErrNumber == Err::FileNotFound)
         message += TaskDetail.toString() + CR + CR + QLatin1String(GraphicsMissingSentence);
+    else if (isFileError(ErrNumber))
+        // Any other file error names its file too, when the routine keeps it as detail.
+        message += TaskDetail.toString();
     return message;
 }
 

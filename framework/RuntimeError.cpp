@@ -1,5 +1,7 @@
 #include "framework/RuntimeError.h"
 
+#include "framework/FileAccess.h"
+
 RuntimeError::RuntimeError(int number, QString description, QString source)
     : number_(number), description_(std::move(description)), source_(std::move(source)),
       what_(QStringLiteral("Err#%1 - %2").arg(number_).arg(description_).toUtf8()) {}
@@ -28,6 +30,8 @@ QString errorDescription(int number) {
         return QStringLiteral("Disk full");
     case Err::InputPastEnd:
         return QStringLiteral("Input past end of file");
+    case Err::TooManyFiles:
+        return QStringLiteral("Too many files");
     case Err::PermissionDenied:
         return QStringLiteral("Permission denied");
     case Err::PathFileAccess:
@@ -38,8 +42,29 @@ QString errorDescription(int number) {
         return QStringLiteral("Invalid property value");
     case Err::Cancel:
         return QStringLiteral("Cancel was selected.");
+    case Err::FileTooLarge:
+        return QStringLiteral("File too large (more than %1 MiB)")
+            .arg(MaxTextFileSize / (1024 * 1024));
     default:
         return QStringLiteral("Application-defined or object-defined error");
+    }
+}
+
+bool isFileError(int number) {
+    switch (number) {
+    case Err::BadFileName:
+    case Err::FileNotFound:
+    case Err::DeviceIO:
+    case Err::DiskFull:
+    case Err::InputPastEnd:
+    case Err::TooManyFiles:
+    case Err::PermissionDenied:
+    case Err::PathFileAccess:
+    case Err::PathNotFound:
+    case Err::FileTooLarge:
+        return true;
+    default:
+        return false;
     }
 }
 

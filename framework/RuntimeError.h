@@ -35,12 +35,19 @@ inline constexpr int DeviceIO = 57;
 inline constexpr int FileAlreadyExists = 58;
 inline constexpr int DiskFull = 61;
 inline constexpr int InputPastEnd = 62;
+inline constexpr int TooManyFiles = 67;
 inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int InvalidPropertyValue = 380;
 inline constexpr int Cancel = 32755;
+// A style sheet or scheme file beyond the size any real one has.
+inline constexpr int FileTooLarge = 19692;
 } // namespace Err
+
+// True for the errors a file or folder causes (missing, unreadable, full, too large):
+// the user needs to know which file it was.
+bool isFileError(int number);
 
 // The catalogue text for an error number; numbers outside the catalogue get the
 // generic text for an application-defined error.

@@ -2,9 +2,9 @@
 
 #include "framework/RuntimeError.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QStringDecoder>
+
+#include <cerrno>
 
 namespace {
 constexpr qint64 ChunkSize = 64 * 1024;
@@ -52,35 +52,14 @@ QString decodeText(const QByteArray& bytes) {
     return text;
 }
 
-void raiseFileError(const QString& path, bool writing, const QString& detail) {
-    const QFileInfo info(path);
-    if (detail.contains(QLatin1String("No space"), Qt::CaseInsensitive))
-        raiseError(Err::DiskFull);
-    if (!info.dir().exists())
-        raiseError(Err::PathNotFound);
-    if (info.isDir())
-        raiseError(Err::PathFileAccess);
-    if (!info.exists()) {
-        if (writing)
-            raiseError(Err::PermissionDenied);
-        raiseError(Err::FileNotFound);
-    }
-    if ((writing && !info.isWritable()) || (!writing && !info.isReadable()))
-        raiseError(Err::PermissionDenied);
-    raiseError(Err::PathFileAccess);
-}
-
 void TextLineReader::open(const QString& path) {
     close();
     buffer_.clear();
     start_ = scanned_ = 0;
+    read_ = 0;
     eof_ = false;
-    if (path.isEmpty())
-        raiseError(Err::BadFileName);
-    // A folder fails to open as a file; raiseFileError names it as such (75).
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        raiseFileError(path, false, file_.errorString());
+    path_ = path;
+    openRegularFile(file_, path, MaxTextFileSize);
 }
 
 bool TextLineReader::fill() {
@@ -98,13 +77,26 @@ bool TextLineReader::fill() {
     const qint64 want = sized ? left + 1 : ChunkSize;
     const qsizetype old = buffer_.size();
     buffer_.resize(old + want);
+    errno = 0;
     const qint64 got = file_.read(buffer_.data() + old, want);
+    const int code = errno;
     buffer_.resize(old + qMax<qint64>(got, 0));
-    if (got <= 0) {
-        if (file_.error() != QFileDevice::NoError && !file_.atEnd())
-            raiseError(Err::DeviceIO);
+    // A failed read is an error wherever it happens, never the end of the file (a
+    // file whose size is not known, as some system files show 0, looks as if it had
+    // ended). A Retry reads again.
+    if (got < 0)
+        raiseFileError(path_, false, code == 0 ? EIO : code);
+    if (got == 0) {
         eof_ = true;
         return false;
+    }
+    // A file that grows while it is read is held to the same limit; what was read of
+    // it is let go.
+    read_ += got;
+    if (read_ > MaxTextFileSize) {
+        buffer_.clear();
+        start_ = scanned_ = 0;
+        raiseError(Err::FileTooLarge);
     }
     // A sized read that came back short has reached the end of the file.
     if (sized && got < want)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/FileAccess.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -7,7 +9,8 @@
 // Sequential text input as the program's files need it: a line ends at CR or at
 // CR LF, a bare LF does not end a line, the last line needs no line end, and an
 // empty file has no lines. Each line is taken as UTF-8, or as Windows-1252 when it
-// is not valid UTF-8. Memory is bounded by the longest line.
+// is not valid UTF-8. Only an ordinary file of at most MaxTextFileSize bytes is
+// read, so memory stays bounded whatever the file holds.
 class TextLineReader {
 public:
     TextLineReader() = default;
@@ -15,11 +18,13 @@ public:
     TextLineReader& operator=(const TextLineReader&) = delete;
 
     // Opens the file for reading; a failure raises the matching run-time error
-    // (53 missing, 76 folder missing, 75 a folder or unreadable, 70 permission).
+    // (53 missing, 76 folder missing, 75 a folder, pipe or device, 70 permission,
+    // Err::FileTooLarge beyond MaxTextFileSize).
     void open(const QString& path);
     bool isOpen() const { return file_.isOpen(); }
     bool atEnd();
-    // The next line without its line end; raises 62 past the end, 57 on a read error.
+    // The next line without its line end; raises 62 past the end, 57 on a read error,
+    // Err::FileTooLarge when the file has grown beyond the limit while being read.
     QString readLine();
     void close() { file_.close(); }
 
@@ -27,9 +32,11 @@ private:
     bool fill();
 
     QFile file_;
+    QString path_; // a file opened through its handle keeps no name of its own
     QByteArray buffer_;
     qsizetype start_ = 0;   // where the unread part of buffer_ begins
     qsizetype scanned_ = 0; // buffer_ holds no CR between start_ and here
+    qint64 read_ = 0;       // bytes read from the file so far
     bool eof_ = false;
 };
 
@@ -39,7 +46,3 @@ QStringView trimBlanks(QStringView text);
 
 // UTF-8 when valid, otherwise Windows-1252.
 QString decodeText(const QByteArray& bytes);
-
-// Raises the run-time error that best describes why `path` could not be opened or
-// written; `detail` is the platform's error text.
-[[noreturn]] void raiseFileError(const QString& path, bool writing, const QString& detail = {});

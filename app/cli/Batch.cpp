@@ -1,9 +1,9 @@
 #include "app/cli/Batch.h"
 
 #include "framework/ErrorHandler.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "framework/TextFile.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeJson.h"
 #include "scheme/SchemeReport.h"
@@ -71,14 +71,6 @@ QByteArray previewOutput(const RenderedTheme& theme, const FileInformation&) {
     return bytes;
 }
 
-void writeOutput(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        raiseFileError(path, true, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        raiseFileError(path, true, file.errorString());
-}
-
 // Worker: the theme chosen as the Themes menu chooses it.
 RenderedTheme readTheme(const BatchTheme& theme, const QString& themesDir) {
     CollectingPrompt prompt;
@@ -118,7 +110,7 @@ FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
             proc.TaskDetail = path;
             QByteArray bytes;
             if (proc.step([&] { bytes = output.make(theme, settings.info); }))
-                proc.step([&] { writeOutput(path, bytes); });
+                proc.step([&] { saveFileBytes(path, bytes); });
         }
     }
     theme.errors += prompt.lines;

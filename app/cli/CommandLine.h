@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/FileAccess.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QString>
@@ -24,8 +26,8 @@ bool writeStandardOutput(const QByteArray& bytes);
 // All of standard input; none when it could not be read or holds more than `limit`
 // bytes.
 std::optional<QByteArray> readStandardInput(qint64 limit);
-// Scheme files are a few kilobytes; this is far beyond any.
-inline constexpr qint64 LargestStandardInput = 16 * 1024 * 1024;
+// A scheme file on standard input is held to the limit of one read from disk.
+inline constexpr qint64 LargestStandardInput = MaxTextFileSize;
 
 // The command line of tintora-cli or of one of its commands: a QCommandLineParser
 // that also answers --help with this usage and --version with the version line, and

@@ -4,7 +4,9 @@
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "export/PicturePlan.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
+#include "support/SpecialFiles.h"
 #include "support/ThemeFixtures.h"
 
 #include <QDir>
@@ -196,6 +198,48 @@ private Q_SLOTS:
         QVERIFY(!importIt(world.path("none.css"), sentinelScheme()));
         QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::FileNotFound});
         QVERIFY(world.prompt.messages[0].contains("Task: Import CSS: " + world.path("none.css")));
+    }
+
+    // A sheet is read only when it is an ordinary file within the size limit: a pipe
+    // or device is refused at once, a read error is no end of the sheet.
+    void sheetThatCannotBeRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("error");
+        QTest::newRow("pipe") << "pipe" << Err::PathFileAccess;
+        QTest::newRow("link to an endless device") << "zero" << Err::PathFileAccess;
+        QTest::newRow("larger than the limit") << "large" << Err::FileTooLarge;
+        QTest::newRow("read error") << "failing" << Err::DeviceIO;
+    }
+    void sheetThatCannotBeRead() {
+        QFETCH(QString, kind);
+        QFETCH(int, error);
+        TestWorld world;
+        const QString path = world.path("odd.css");
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(makePipe(path));
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("large"))
+            QVERIFY(makeSparseFile(path, MaxTextFileSize + 1));
+        else
+            QVERIFY(makeFailingReadLink(path));
+        std::optional<ColorScheme> imported;
+        QVERIFY2(returnsAtOnce([&] { imported = importIt(path, sentinelScheme()); }, path),
+                 "opening a pipe waited for a writer");
+        QVERIFY(!imported);
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{error});
+    }
+
+    // A device at the sheet's name is written in place, as a scheme file is saved:
+    // never replaced by an ordinary file, and a failed write is an error.
+    void sheetToADeviceIsWrittenInPlace() {
+        TestWorld world;
+        const QString sheet = world.path("full.css");
+        if (!makeFullDevice(sheet))
+            QSKIP("device nodes cannot be made here");
+        QVERIFY(!exportIt(studioScheme(), sheet, ExistingOutput::Replace));
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::DiskFull});
+        QVERIFY(QFileInfo::exists(sheet) && !QFileInfo(sheet).isFile());
     }
 
     // Beside an existing sheet, a picture file of the same name is reused when it is

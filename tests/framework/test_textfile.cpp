@@ -1,10 +1,23 @@
 #include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
+#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
 
+#include <cerrno>
+
 namespace {
+// The number of the run-time error `action` raises; 0 when it raises none.
+template <class Action> int errorOf(Action&& action) {
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
 QStringList readAll(const QString& path) {
     TextLineReader reader;
     reader.open(path);
@@ -76,6 +89,88 @@ private Q_SLOTS:
         } catch (const RuntimeError& e) {
             QCOMPARE(e.number(), number);
         }
+    }
+
+    // Only an ordinary file is opened: a pipe would wait for a writer for ever, a
+    // device could feed bytes without end.
+    void onlyOrdinaryFilesAreOpened_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to an endless device") << "zero";
+        QTest::newRow("device") << "device";
+    }
+    void onlyOrdinaryFilesAreOpened() {
+        QFETCH(QString, kind);
+        TestWorld world;
+        const QString path = world.path("sheet.css");
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(makePipe(path));
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (!makeFullDevice(path))
+            QSKIP("device nodes cannot be made here");
+        int number = 0;
+        TextLineReader reader;
+        QVERIFY2(returnsAtOnce([&] { number = errorOf([&] { reader.open(path); }); }, path),
+                 "opening a pipe waited for a writer");
+        QCOMPARE(number, Err::PathFileAccess);
+        QVERIFY(!reader.isOpen());
+    }
+
+    // A file beyond the limit is refused before anything of it is read.
+    void fileBeyondTheLimitIsTooLarge() {
+        TestWorld world;
+        QVERIFY(makeSparseFile(world.path("limit.css"), MaxTextFileSize));
+        QVERIFY(makeSparseFile(world.path("over.css"), MaxTextFileSize + 1));
+        TextLineReader reader;
+        QCOMPARE(errorOf([&] { reader.open(world.path("limit.css")); }), 0);
+        QCOMPARE(errorOf([&] { reader.open(world.path("over.css")); }), Err::FileTooLarge);
+        QVERIFY(!reader.isOpen());
+        QVERIFY(errorDescription(Err::FileTooLarge).contains(QLatin1String("16 MiB")));
+    }
+
+    // A read that fails is an error, not the end of the file.
+    void readErrorIsDeviceIoError() {
+        TestWorld world;
+        const QString path = world.path("failing.css");
+        QVERIFY(makeFailingReadLink(path));
+        TextLineReader reader;
+        reader.open(path);
+        QCOMPARE(errorOf([&] { reader.atEnd(); }), Err::DeviceIO);
+        // Retrying reads again, and fails again.
+        QCOMPARE(errorOf([&] { reader.readLine(); }), Err::DeviceIO);
+    }
+
+    // The error follows the system's error code, whatever the language of its text.
+    void fileErrorsFollowTheErrorCode_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<bool>("writing");
+        QTest::addColumn<int>("number");
+        QTest::newRow("no space") << ENOSPC << true << Err::DiskFull;
+        QTest::newRow("quota") << EDQUOT << true << Err::DiskFull;
+        QTest::newRow("file size limit") << EFBIG << true << Err::DiskFull;
+        QTest::newRow("input/output") << EIO << false << Err::DeviceIO;
+        QTest::newRow("access") << EACCES << false << Err::PermissionDenied;
+        QTest::newRow("read-only file system") << EROFS << true << Err::PermissionDenied;
+        QTest::newRow("too many open files") << EMFILE << false << Err::TooManyFiles;
+        QTest::newRow("missing file") << ENOENT << false << Err::FileNotFound;
+    }
+    void fileErrorsFollowTheErrorCode() {
+        QFETCH(int, code);
+        QFETCH(bool, writing);
+        QFETCH(int, number);
+        TestWorld world;
+        QCOMPARE(errorOf([&] { raiseFileError(world.path("f.tna"), writing, code); }), number);
+    }
+
+    // A write to a full device is a full disk, told by the error code alone.
+    void writingToAFullDeviceIsDiskFull() {
+        TestWorld world;
+        const QString path = world.path("full");
+        if (!makeFullDevice(path))
+            QSKIP("device nodes cannot be made here");
+        QCOMPARE(errorOf([&] { saveFileBytes(path, QByteArray(100, 'x')); }), Err::DiskFull);
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
     }
 
     void readingPastTheEndIsError62() {

@@ -1,7 +1,10 @@
 #include "SchemeFixtures.h"
+#include "framework/FileAccess.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
 #include "scheme/SchemeFile.h"
+#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -372,14 +375,26 @@ private Q_SLOTS:
         QTest::newRow("missing file") << "missing.tna" << 53;
         QTest::newRow("missing folder") << "nofolder/x.tna" << 76;
         QTest::newRow("a folder") << "folder" << 75;
+        QTest::newRow("a pipe") << "pipe.tna" << 75;
+        QTest::newRow("larger than the limit") << "large.tna" << Err::FileTooLarge;
+        QTest::newRow("read error") << "failing.tna" << 57;
     }
     void unreadableFiles() {
         QFETCH(QString, relative);
         QFETCH(int, number);
         TestWorld world;
         QDir().mkpath(world.path("folder"));
+        const QString path = world.path(relative);
+        if (relative == QLatin1String("pipe.tna"))
+            QVERIFY(makePipe(path));
+        else if (relative == QLatin1String("large.tna"))
+            QVERIFY(makeSparseFile(path, MaxTextFileSize + 1));
+        else if (relative == QLatin1String("failing.tna"))
+            QVERIFY(makeFailingReadLink(path));
         ColorScheme s = sentinelScheme();
-        QVERIFY(!readInto(s, world.path(relative)));
+        bool read = true;
+        QVERIFY(returnsAtOnce([&] { read = readInto(s, path); }, path));
+        QVERIFY(!read);
         QCOMPARE(world.prompt.messages.size(), 1);
         QVERIFY2(world.prompt.messages[0].contains(QStringLiteral("Err#%1 ").arg(number)),
                  qPrintable(world.prompt.messages[0]));

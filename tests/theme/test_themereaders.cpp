@@ -1,4 +1,7 @@
 #include "framework/ErrorHandler.h"
+#include "framework/FileAccess.h"
+#include "framework/RuntimeError.h"
+#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
@@ -427,6 +430,40 @@ private Q_SLOTS:
             QCOMPARE(errorsNumbered(error), 4);
         if (kind == QLatin1String("long")) // the top-bar search and the seven selectors
             QCOMPARE(errorsNumbered(5), 8);
+    }
+
+    // A style sheet that is no readable ordinary file is reported at once, naming the
+    // file, and the theme's other sheets are still read.
+    void sheetThatCannotBeRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("error");
+        QTest::newRow("pipe") << "pipe" << 75;
+        QTest::newRow("link to an endless device") << "zero" << 75;
+        QTest::newRow("larger than the limit") << "large" << Err::FileTooLarge;
+        QTest::newRow("read error") << "failing" << 57;
+    }
+    void sheetThatCannotBeRead() {
+        QFETCH(QString, kind);
+        QFETCH(int, error);
+        write(QStringLiteral("Odd"), QStringLiteral("color1.css"),
+              QStringList{"h1", "\tcolor: red;"});
+        const QString path = folder(QStringLiteral("Odd")) + QStringLiteral("/theme.css");
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(makePipe(path));
+        else if (kind == QLatin1String("zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("large"))
+            QVERIFY(makeSparseFile(path, MaxTextFileSize + 1));
+        else
+            QVERIFY(makeFailingReadLink(path));
+        const QString themes = world->themesDir();
+        QVERIFY(returnsAtOnce([&] { chooseTheme(scheme, themes, QStringLiteral("Odd")); }, path));
+        QCOMPARE(errorsNumbered(error), 1);
+        for (const QString& m : world->prompt.messages)
+            if (m.startsWith(QStringLiteral(" Encountered Err#%1 ").arg(error)))
+                QVERIFY2(m.endsWith(QLatin1String("\r\r") + path), qPrintable(m));
+        QCOMPARE(valueOf(scheme, "HEADING1", Attribute::ForeColor), QStringLiteral("255"));
+        QCOMPARE(valueOf(scheme, "HEADING1", Attribute::Font), QStringLiteral("Old"));
     }
 
 private:

@@ -1,0 +1,185 @@
+#include "framework/FileAccess.h"
+
+#include "framework/RuntimeError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// What the file system shows when the failing call left no error code to go by.
+[[noreturn]] void raiseFromFileSystem(const QString& path, bool writing) {
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        raiseError(Err::PathNotFound);
+    if (info.isDir())
+        raiseError(Err::PathFileAccess);
+    if (!info.exists()) {
+        if (writing)
+            raiseError(Err::PermissionDenied);
+        raiseError(Err::FileNotFound);
+    }
+    if ((writing && !info.isWritable()) || (!writing && !info.isReadable()))
+        raiseError(Err::PermissionDenied);
+    raiseError(Err::PathFileAccess);
+}
+
+// A failed write or open of `file`; `systemError` is the errno taken right after it.
+// Qt itself reports a full device as a resource error, which covers a platform whose
+// calls leave no errno.
+[[noreturn]] void raiseWriteFailure(const QString& path, const QFileDevice& file, int systemError) {
+    if (systemError == 0 && file.error() == QFileDevice::ResourceError)
+        raiseError(Err::DiskFull);
+    raiseFileError(path, true, systemError);
+}
+
+// A folder that does not let us create the temporary file is a permission problem
+// even when the old file itself is writable.
+[[noreturn]] void raiseSaveFailure(const QString& path, const QFileDevice& file, int systemError) {
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    if (folder.isDir() && !folder.isWritable())
+        raiseError(Err::PermissionDenied);
+    raiseWriteFailure(path, file, systemError);
+}
+
+// Writes to a device or pipe in place: it has no old contents to keep. No temporary
+// file is made, so the folder's permissions do not matter here.
+void writeInPlace(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int code = errno;
+        raiseWriteFailure(path, file, code);
+    }
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    const int code = errno;
+    if (written >= 0 && written < bytes.size())
+        raiseError(Err::DiskFull); // the device took only part of the bytes
+    if (written != bytes.size())
+        raiseWriteFailure(path, file, code);
+}
+
+#ifdef Q_OS_UNIX
+[[noreturn]] void closeAndRaise(int fd, int number) {
+    ::close(fd);
+    raiseError(number);
+}
+#endif
+
+} // namespace
+
+void raiseFileError(const QString& path, bool writing, int systemError) {
+    switch (systemError) {
+    case ENOSPC:
+    case EFBIG:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+        raiseError(Err::DiskFull);
+    case EIO:
+        raiseError(Err::DeviceIO);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        raiseError(Err::PermissionDenied);
+    case EISDIR:
+        raiseError(Err::PathFileAccess);
+    case ENOTDIR:
+        raiseError(Err::PathNotFound);
+    case ENAMETOOLONG:
+        raiseError(Err::BadFileName);
+    case EMFILE:
+    case ENFILE:
+        raiseError(Err::TooManyFiles);
+    default:
+        // ENOENT among others: whether the file or its folder is missing shows on disk.
+        raiseFromFileSystem(path, writing);
+    }
+}
+
+void openRegularFile(QFile& file, const QString& path, qint64 maxSize) {
+    file.close();
+    if (path.isEmpty())
+        raiseError(Err::BadFileName);
+    file.setFileName(path);
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    // Looked at before opening: opening a pipe waits for a writer, and opening a
+    // device may act on it.
+    if (::stat(name.constData(), &status) != 0)
+        raiseFileError(path, false, errno);
+    if (!S_ISREG(status.st_mode))
+        raiseError(Err::PathFileAccess);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        raiseFileError(path, false, errno);
+    // Looked at again through the open file, in case the path was swapped meanwhile.
+    if (::fstat(fd, &status) != 0) {
+        const int code = errno;
+        ::close(fd);
+        raiseFileError(path, false, code);
+    }
+    if (!S_ISREG(status.st_mode))
+        closeAndRaise(fd, Err::PathFileAccess);
+    if (maxSize >= 0 && status.st_size > maxSize)
+        closeAndRaise(fd, Err::FileTooLarge);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        closeAndRaise(fd, Err::PathFileAccess);
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        raiseError(Err::PathFileAccess);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        raiseFileError(path, false);
+    if (maxSize >= 0 && file.size() > maxSize) {
+        file.close();
+        raiseError(Err::FileTooLarge);
+    }
+#endif
+}
+
+void saveFileBytes(const QString& path, const QByteArray& bytes) {
+    if (path.isEmpty())
+        raiseError(Err::BadFileName);
+    const QFileInfo info(path);
+    if (info.isDir())
+        raiseError(Err::PathFileAccess);
+    if (info.exists() && !info.isFile()) {
+        writeInPlace(path, bytes);
+        return;
+    }
+    QSaveFile file(path);
+    // Unbuffered, so a short write shows in write()'s count: a buffered flush at
+    // commit() can drop the rest of the bytes and still report success.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const int code = errno;
+        raiseSaveFailure(path, file, code);
+    }
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    int code = errno;
+    if (written >= 0 && written < bytes.size())
+        raiseError(Err::DiskFull); // the device took only part of the file
+    if (written == bytes.size()) {
+        errno = 0;
+        if (file.commit())
+            return;
+        code = errno;
+    }
+    raiseSaveFailure(path, file, code);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Files that are not ordinary files, and files that misbehave, made in a test's
+// temporary folder.
+
+// A named pipe (FIFO) at `path`; false when it cannot be made.
+bool makePipe(const QString& path);
+
+// A character device at `path` that reports every write as a full disk (the same
+// device as /dev/full). False where device nodes cannot be made (no privilege).
+bool makeFullDevice(const QString& path);
+
+// A link to a file whose every read fails with an input/output error although it
+// opens as an ordinary, empty file (this process's memory at address 0).
+bool makeFailingReadLink(const QString& path);
+
+// An ordinary file of `size` bytes without a line end, made without writing them.
+bool makeSparseFile(const QString& path, qint64 size);
+
+// Runs `action` on another thread, under the calling thread's error prompt, and
+// waits for it a few seconds. When it does not return, it is taken to be stuck opening the pipe at
+// `pipe` for reading, which is then opened for writing to release it; the answer is false.
+bool returnsAtOnce(const std::function<void()>& action, const QString& pipe);
