@@ -4,6 +4,7 @@
 #include "export/CssImport.h"
 #include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
+#include "framework/FileAccess.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryFile>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -180,6 +182,21 @@ QStringList themesMenuCaptions(const QString& startDir) {
     };
     installer.run(proc);
     return captions;
+}
+
+bool writeCliOutput(Procedure& proc, const QString& output, const QByteArray& bytes,
+                    const QString& what) {
+    if (output.isEmpty() || output == QLatin1String("-")) {
+        if (writeStandardOutput(bytes))
+            return true;
+        printCliError(QStringLiteral("the %1 could not be written to standard output").arg(what));
+        return false;
+    }
+    // The file being written is the detail of any error writing it.
+    const QVariant detail = std::exchange(proc.TaskDetail, output);
+    const bool written = proc.step([&] { saveFileBytes(output, bytes); });
+    proc.TaskDetail = detail;
+    return written;
 }
 
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 class CommandLine;
+class Procedure;
 struct ColorScheme;
 
 // The options the scheme-building commands share (scheme, render).
@@ -69,3 +70,10 @@ std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QStri
 // Themes), without the separator. Installs nothing: a package the desktop program has
 // not unpacked yet is not listed.
 QStringList themesMenuCaptions(const QString& startDir);
+
+// Writes a command's result to `output` (-o): "-" or empty is standard output, any
+// other path is written as Save writes a scheme file, under `proc`'s trap (so a
+// failure reaches the error prompt). `what` names the result in the message when
+// standard output fails. False when the bytes were not all written.
+bool writeCliOutput(Procedure& proc, const QString& output, const QByteArray& bytes,
+                    const QString& what);

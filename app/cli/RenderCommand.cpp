@@ -3,13 +3,13 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
 #include "framework/ErrorHandler.h"
+#include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/PreviewPage.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPixmap>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -25,19 +25,6 @@ QByteArray pngBytes(const QImage& image) {
     if (!image.save(&buffer, "PNG"))
         return {};
     return bytes;
-}
-
-bool writePng(const QByteArray& png, const QString& output) {
-    if (output == QLatin1String("-"))
-        return writeStandardOutput(png);
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(png) != png.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace
@@ -77,10 +64,15 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
         errorPrompt().inform(missingPicturesMessage(missing));
 
     const QByteArray png = pngBytes(page.grab().toImage());
-    if (png.isEmpty() || !writePng(png, options.output)) {
-        printCliError(QStringLiteral("the picture could not be written to ") + options.output);
+    if (png.isEmpty()) {
+        printCliError(QStringLiteral("the picture could not be made"));
         return 1;
     }
+    // Written as Save writes a scheme file: a device or pipe in place, a file replaced
+    // in one piece.
+    Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
+    if (!writeCliOutput(proc, options.output, png, QStringLiteral("picture")))
+        return 1;
     const int pictures = missing.isEmpty() ? 0 : 2;
     return std::max({built, cliStatus(), pictures});
 }

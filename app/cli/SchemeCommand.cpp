@@ -7,19 +7,6 @@
 #include "scheme/SchemeSections.h"
 #include "theme/ColorScheme.h"
 
-#include <QSaveFile>
-
-namespace {
-
-bool writeJson(const QByteArray& json, const QString& output) {
-    if (output.isEmpty() || output == QLatin1String("-"))
-        return writeStandardOutput(json);
-    QSaveFile file(output);
-    return file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
-}
-
-} // namespace
-
 int runSchemeCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
     addCliSchemeOptions(line);
@@ -46,19 +33,10 @@ int runSchemeCommand(const CliCommand& command, const QStringList& args) {
     const bool toStandardOutput = options.output.isEmpty() || options.output == QLatin1String("-");
     setCliErrorContext(toStandardOutput ? QStringLiteral("standard output") : options.output);
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-    if (formatName == QLatin1String("json")) {
-        if (!writeJson(schemeJson(schemeSections(scheme, info)), options.output)) {
-            printCliError(QStringLiteral("the scheme could not be written to ") +
-                          (options.output.isEmpty() ? QStringLiteral("-") : options.output));
-            return 1;
-        }
-    } else if (toStandardOutput) {
-        if (!writeStandardOutput(schemeFileBytes(schemeFileLines(scheme, info)))) {
-            printCliError(QStringLiteral("the scheme could not be written to standard output"));
-            return 1;
-        }
-    } else if (!writeSchemeFile(proc, scheme, info, options.output)) {
+    const QByteArray bytes = formatName == QLatin1String("json")
+                                 ? schemeJson(schemeSections(scheme, info))
+                                 : schemeFileBytes(schemeFileLines(scheme, info));
+    if (!writeCliOutput(proc, options.output, bytes, QStringLiteral("scheme")))
         return 1;
-    }
     return cliStatus();
 }

@@ -2,6 +2,7 @@
 #include "framework/Procedure.h"
 #include "framework/Version.h"
 #include "scheme/SchemeFile.h"
+#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
 
@@ -169,6 +170,28 @@ private Q_SLOTS:
         const ProgramRun bad = runCli(world.path("."), {"report", "--format", "xml", "-"});
         QCOMPARE(bad.status, 1);
         QVERIFY(bad.err.contains("--format takes text or json"));
+    }
+
+    // scheme -o writes either format as Save writes a scheme file: a device in place,
+    // never replaced by an ordinary file, and a failed write is an error.
+    void schemeToADevice_data() {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("scheme file") << "tna";
+        QTest::newRow("JSON") << "json";
+    }
+    void schemeToADevice() {
+        QFETCH(QString, format);
+        TestWorld world;
+        const QString data = dataWithStudio(world);
+        const QString out = world.path("full");
+        if (!makeFullDevice(out))
+            QSKIP("device nodes cannot be made here");
+        const ProgramRun run = runCli(world.path("."), {"scheme", "--data-dir", data, "--format",
+                                                        format, "-o", out, "Default"});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("full: Disk full (error 61)"), run.err.constData());
+        checkErrorLines(run.err);
+        QVERIFY(QFileInfo::exists(out) && !QFileInfo(out).isFile());
     }
 
     // The batch writes the same bytes on every run, whoever runs it and wherever to.

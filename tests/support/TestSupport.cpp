@@ -60,9 +60,8 @@ FileInformation testFileInformation() {
     return {QStringLiteral("0001.0000.0000"), QStringLiteral("tester")};
 }
 
-ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args,
-                      const QByteArray& input) {
-    QProcess process;
+void startProgram(QProcess& process, const QString& program, const QString& workDir,
+                  const QStringList& args, const ExtraEnvironment& extra) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), workDir);
     env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
@@ -73,9 +72,17 @@ ProgramRun runProgram(const QString& program, const QString& workDir, const QStr
     static QTemporaryDir runtime;
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    for (const auto& [name, value] : extra)
+        env.insert(name, value);
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
     process.start(program, args);
+}
+
+ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args,
+                      const QByteArray& input, const ExtraEnvironment& extra) {
+    QProcess process;
+    startProgram(process, program, workDir, args, extra);
     process.write(input);
     process.closeWriteChannel();
     ProgramRun run;

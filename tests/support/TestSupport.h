@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class QProcess;
+
 // Answers run-time error prompts from a script and records every message. When the
 // script runs out it answers with the fallback (Ignore unless set otherwise).
 class ScriptedErrorPrompt : public ErrorPrompt {
@@ -60,11 +62,16 @@ struct ProgramRun {
     QByteArray err;
 };
 
-// Runs `program` in `workDir` with a home of its own (HOME and XDG_DATA_HOME below
+// Environment variables set for a program besides the usual ones.
+using ExtraEnvironment = QList<QPair<QString, QString>>;
+
+// Starts `program` in `workDir` with a home of its own (HOME and XDG_DATA_HOME below
 // `workDir`, the user "tester"), so it never touches the real user's folders.
-// `input` is its standard input.
+void startProgram(QProcess& process, const QString& program, const QString& workDir,
+                  const QStringList& args, const ExtraEnvironment& extra = {});
+// Starts it so, with `input` as its standard input, and waits for it to end.
 ProgramRun runProgram(const QString& program, const QString& workDir, const QStringList& args,
-                      const QByteArray& input = {});
+                      const QByteArray& input = {}, const ExtraEnvironment& extra = {});
 
 // Writes bytes to a file, creating folders on the way.
 void writeFile(const QString& path, const QByteArray& bytes);

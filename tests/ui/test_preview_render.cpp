@@ -1,5 +1,6 @@
 #include "PreviewFixture.h"
 #include "support/Controls.h"
+#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 
 #include "framework/Procedure.h"
@@ -13,7 +14,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,7 +125,7 @@ private Q_SLOTS:
         window.mnuThemesItem_Click(0);
         control<QCheckBox>(window, "Check1")->click();
         control<QCheckBox>(window, "chkTransLabels")->click();
-        QVERIFY(world.prompt.messages.isEmpty());
+        QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.value(0)));
         const QImage shown = control<QWidget>(window, "picDisplay")
                                  ->grab()
                                  .toImage()
@@ -160,7 +165,60 @@ private Q_SLOTS:
         run = render(world.dir.path(), {QStringLiteral("--from"), schemePath, QStringLiteral("-o"),
                                         world.path(QStringLiteral("no/such/folder/x.png"))});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.err.contains("could not be written"));
+        QVERIFY2(run.err.contains("x.png: Path not found (error 76)"), run.err.constData());
+    }
+
+    // The picture is written as a scheme file is saved: a pipe or device in place
+    // (never replaced by an ordinary file), a write error reported as one.
+    void pictureToPipeOrDevice_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("full device") << "full";
+    }
+    void pictureToPipeOrDevice() {
+        QFETCH(QString, kind);
+        TestWorld world;
+        world.setUpGlobals();
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Odd")));
+        const QString schemePath = world.path(QStringLiteral("odd.tna"));
+        {
+            Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+            QVERIFY(writeSchemeFile(proc, theme.scheme, testFileInformation(), schemePath));
+        }
+        const QString out = world.path(QStringLiteral("out.png"));
+        if (kind == QLatin1String("pipe"))
+            QVERIFY(makePipe(out));
+        else if (!makeFullDevice(out))
+            QSKIP("device nodes cannot be made here");
+        // A reader that never blocks, so the picture can be written while it drains.
+        const int fd = kind == QLatin1String("pipe")
+                           ? ::open(QFile::encodeName(out).constData(), O_RDONLY | O_NONBLOCK)
+                           : -1;
+        QProcess process;
+        startProgram(process, QStringLiteral(TINTORA_CLI_PATH), world.dir.path(),
+                     {QStringLiteral("render"), QStringLiteral("--from"), schemePath,
+                      QStringLiteral("-o"), out});
+        QByteArray received;
+        char buffer[4096];
+        for (;;) {
+            const bool finished = process.waitForFinished(20);
+            if (fd >= 0)
+                for (ssize_t got; (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+                    received.append(buffer, got);
+            if (finished || process.state() == QProcess::NotRunning)
+                break;
+        }
+        if (fd >= 0)
+            ::close(fd);
+        const QByteArray err = process.readAllStandardError();
+        QVERIFY2(QFileInfo::exists(out) && !QFileInfo(out).isFile(), "the output was replaced");
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(process.exitCode(), 0);
+            QVERIFY(!QImage::fromData(received, "PNG").isNull());
+        } else {
+            QCOMPARE(process.exitCode(), 1);
+            QVERIFY2(err.contains("out.png: Disk full (error 61)"), err.constData());
+        }
     }
 };
 
