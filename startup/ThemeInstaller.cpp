@@ -4,6 +4,7 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
+#include "theme/ChooseTheme.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPromise>
+#include <QRandomGenerator>
 #include <QtConcurrent/QtConcurrentRun>
 
 ThemeSources defaultThemeSources(const QString& userName) {
@@ -32,7 +34,7 @@ ThemeSources defaultThemeSources(const QString& userName) {
             driveC + QStringLiteral("/Program Files/Common Files/microsoft shared/Themes")};
 }
 
-QStringList themeCandidates(const QString& folder, bool foldersOnly) {
+QStringList themeCandidates(const QString& folder, bool foldersOnly, QStringList* skipped) {
     if (folder.isEmpty())
         return {};
     const QDir dir(folder);
@@ -41,9 +43,15 @@ QStringList themeCandidates(const QString& folder, bool foldersOnly) {
     const QDir::Filters filters =
         (foldersOnly ? QDir::Dirs : QDir::Dirs | QDir::Files) | QDir::NoDotAndDotDot;
     QStringList names;
-    for (const QString& name : dir.entryList(filters, QDir::Name | QDir::IgnoreCase))
-        if (!name.contains(QLatin1Char('.')))
+    for (const QString& name : dir.entryList(filters, QDir::Name | QDir::IgnoreCase)) {
+        if (name.contains(QLatin1Char('.')))
+            continue;
+        if (isThemeName(name))
             names.append(name);
+        else if (skipped)
+            skipped->append(QDir::toNativeSeparators(dir.absolutePath() + QLatin1Char('/')) +
+                            visibleName(name));
+    }
     return names;
 }
 
@@ -79,11 +87,41 @@ QString plainPath(const QString& folder, const QString& name) {
     return QDir::cleanPath(folder + QLatin1Char('/') + name);
 }
 
-void makeWorkingFolder(const QString& themesDir, const QString& name) {
+// A new, empty folder beside Themes/ to unpack one theme into.
+QString makeUnpackFolder(const QString& themesDir) {
     if (!QFileInfo(themesDir).isDir())
         raiseError(Err::PathNotFound);
-    if (!QDir(themesDir).mkdir(name))
+    // Made as any folder is (not private as a temporary one), since it becomes the
+    // theme's folder.
+    const QString base =
+        QFileInfo(themesDir).absolutePath() + QLatin1Char('/') + QLatin1String(UnpackFolderPrefix);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString folder = base + QString::number(QRandomGenerator::global()->generate64(), 36);
+        if (QDir().mkdir(folder))
+            return folder;
+        if (!QFileInfo::exists(folder))
+            break; // not a clash of names: the folder cannot be made at all
+    }
+    raiseError(Err::PathFileAccess);
+}
+
+// The complete theme takes its place in one step: Themes/NAME either does not exist
+// or holds the whole theme.
+void moveIntoPlace(const QString& unpacked, const QString& folder) {
+    if (QFileInfo::exists(folder) || QFileInfo(folder).isSymLink() ||
+        !QDir().rename(unpacked, folder))
         raiseError(Err::PathFileAccess);
+}
+
+// Folders a start left behind when it ended while unpacking. Links are passed over:
+// only folders of our own making are removed.
+void removeUnpackLeftovers(const QString& themesDir) {
+    const QDir dataDir(QFileInfo(themesDir).absolutePath());
+    const QStringList leftovers =
+        dataDir.entryList({QLatin1String(UnpackFolderPrefix) + QLatin1Char('*')},
+                          QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : leftovers)
+        QDir(dataDir.filePath(name)).removeRecursively();
 }
 
 void copyPackage(const QString& package, const QString& copy) {
@@ -103,22 +141,38 @@ ThemeInstaller::ThemeInstaller(ThemeSources sources, const QString& themesDir)
     : sources_(std::move(sources)), themesDir_(QDir::cleanPath(themesDir)) {}
 
 void ThemeInstaller::run(Procedure& proc) {
+    skipped_.clear();
+    // Only a run that installs clears up: one that merely lists changes nothing on
+    // disk, and a start may be unpacking into such a folder at this moment.
+    if (installNew)
+        proc.step([&] { removeUnpackLeftovers(themesDir_); });
+
     QStringList user;
     QStringList shared;
-    proc.step([&] { user = themeCandidates(sources_.user); });
-    proc.step([&] { shared = themeCandidates(sources_.shared); });
+    proc.step([&] { user = themeCandidates(sources_.user, false, &skipped_); });
+    proc.step([&] { shared = themeCandidates(sources_.shared, false, &skipped_); });
 
     if (user.isEmpty() && shared.isEmpty()) {
         // The sources offer nothing: list the themes installed by earlier starts.
         QStringList present;
-        proc.step([&] { present = themeCandidates(themesDir_, true); });
+        proc.step([&] { present = themeCandidates(themesDir_, true, &skipped_); });
         for (const QString& name : present)
             addItem(proc, name);
-        return;
+    } else {
+        examineGroup(proc, user, sources_.user);
+        addItem(proc, QStringLiteral("-"));
+        examineGroup(proc, shared, sources_.shared);
     }
-    examineGroup(proc, user, sources_.user);
-    addItem(proc, QStringLiteral("-"));
-    examineGroup(proc, shared, sources_.shared);
+    reportSkipped();
+}
+
+void ThemeInstaller::reportSkipped() {
+    if (skipped_.isEmpty())
+        return;
+    errorPrompt().inform(
+        QStringLiteral("These folders are not offered as themes, because their names hold control "
+                       "characters (such as a line end) that a scheme file cannot keep:\n\n") +
+        skipped_.join(QLatin1Char('\n')));
 }
 
 void ThemeInstaller::examineGroup(Procedure& proc, const QStringList& names,
@@ -145,26 +199,30 @@ void ThemeInstaller::examine(Procedure& proc, const QString& source, const QStri
 }
 
 void ThemeInstaller::install(Procedure& proc, const QString& package, const QString& name) {
-    const QString folder = plainPath(themesDir_, name);
-    const QString copy = plainPath(folder, name + QStringLiteral(".elm"));
     proc.step([&] {
         if (packageStarted)
             packageStarted(name);
     });
     yieldNow(proc);
-    const bool made = proc.step([&] { makeWorkingFolder(themesDir_, name); });
+    // Everything happens in a folder of its own until the theme is complete, so a
+    // start that ends half-way leaves no Themes/NAME that looks installed.
+    QString unpacked;
+    const bool made = proc.step([&] { unpacked = makeUnpackFolder(themesDir_); });
+    const QString copy = plainPath(unpacked, name + QStringLiteral(".elm"));
     const bool copied = made && proc.step([&] { copyPackage(package, copy); });
 
     UnpackResult result;
     if (copied)
-        proc.step([&] { result = unpackWhileResponsive(copy, folder, limits, progress); });
-    if (!result.ok) {
-        // A theme that is not there in full gets no menu item, and its folder goes so
-        // that the next start tries again. A failed copy or folder was reported by the
-        // trap already; a failed unpack is reported here, once.
+        proc.step([&] { result = unpackWhileResponsive(copy, unpacked, limits, progress); });
+    const bool placed =
+        result.ok && proc.step([&] { moveIntoPlace(unpacked, plainPath(themesDir_, name)); });
+    if (!placed) {
+        // A theme that is not there in full gets no menu item, and what was unpacked
+        // goes, so that the next start tries again. A failed copy, folder or move was
+        // reported by the trap already; a failed unpack is reported here, once.
         if (made)
-            QDir(folder).removeRecursively();
-        if (copied)
+            QDir(unpacked).removeRecursively();
+        if (copied && !result.ok)
             errorPrompt().inform(
                 QStringLiteral("The theme package \"%1\" could not be unpacked: %2.\n\n"
                                "The theme %3 was not installed; it will be tried again at the "

@@ -22,7 +22,15 @@ ThemeSources defaultThemeSources(const QString& userName);
 
 // The names of a folder's entries that contain no point, files and folders alike
 // (`foldersOnly` keeps folders only), sorted by name. A missing folder has none.
-QStringList themeCandidates(const QString& folder, bool foldersOnly = false);
+// Names that cannot be themes (control characters) are left out and, with their
+// folder, appended to `skipped`.
+QStringList themeCandidates(const QString& folder, bool foldersOnly = false,
+                            QStringList* skipped = nullptr);
+
+// Where a theme is unpacked before it takes its place in Themes/: a folder beside
+// Themes/ whose name starts with this. One left over by an interrupted start is
+// removed at the next.
+inline constexpr const char* UnpackFolderPrefix = "Themes.unpacking-";
 
 // Unpacks one package on a worker thread while the calling thread keeps processing
 // its events, so the splash window stays responsive. `progress` gets 0..1000.
@@ -31,10 +39,10 @@ UnpackResult unpackWhileResponsive(const QString& package, const QString& folder
                                    const std::function<void(int permille)>& progress);
 
 // The theme installation run by the splash window's first timer tick: every theme
-// package of the source folders is copied into its own working folder under
-// `themesDir` (the data folder's Themes) and unpacked there, once; every theme found
-// gets a Themes menu item. Plain code without widgets: the window's part comes in
-// through the hooks.
+// package of the source folders is copied and unpacked into a folder of its own
+// beside `themesDir` (the data folder's Themes), which becomes `themesDir`/NAME only
+// once it is complete; every theme found gets a Themes menu item. Plain code without
+// widgets: the window's part comes in through the hooks.
 class ThemeInstaller {
 public:
     ThemeInstaller(ThemeSources sources, const QString& themesDir);
@@ -49,7 +57,8 @@ public:
     std::function<void()> yield;
     UnpackLimits limits;
     // False lists the themes as the menu would show them without installing anything:
-    // a package not unpacked by an earlier start is passed over.
+    // a package not unpacked by an earlier start is passed over, and folders left by
+    // an interrupted start stay (they may be a running start's).
     bool installNew = true;
 
     // Runs the installation; run-time errors go through `proc`, the trap of the
@@ -62,7 +71,9 @@ private:
     void install(Procedure& proc, const QString& package, const QString& name);
     void addItem(Procedure& proc, const QString& caption);
     void yieldNow(Procedure& proc);
+    void reportSkipped();
 
     ThemeSources sources_;
     QString themesDir_;
+    QStringList skipped_;
 };

@@ -9,11 +9,35 @@ QString themeFolderFor(const QString& caption) {
     return caption == QLatin1String("Default") ? QStringLiteral("Studio") : caption;
 }
 
+bool isThemeName(const QString& name) {
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+QString visibleName(const QString& name) {
+    QString shown;
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (c.category() != QChar::Other_Control)
+            shown += c;
+        else if (u < 0x20)
+            shown += QChar(0x2400 + u); // the Control Pictures sign of that character
+        else if (u == 0x7F)
+            shown += QChar(0x2421);
+        else
+            shown += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
 bool isThemesMenuCaption(const QString& themesDir, const QString& caption) {
     if (caption == QLatin1String("Default"))
         return true;
     const bool plainName = !caption.isEmpty() && !caption.contains(QLatin1Char('/')) &&
-                           caption != QLatin1String(".") && caption != QLatin1String("..");
+                           caption != QLatin1String(".") && caption != QLatin1String("..") &&
+                           isThemeName(caption);
     return plainName && QFileInfo(themesDir + QLatin1Char('/') + caption).isDir();
 }
 

@@ -61,7 +61,7 @@ bool themesExist(const QStringList& themes, const QString& themesDir) {
     for (const QString& theme : themes) {
         if (!isThemesMenuCaption(themesDir, theme)) {
             printCliError(QStringLiteral("there is no theme \"%1\" in %2")
-                              .arg(theme, QDir::toNativeSeparators(themesDir)));
+                              .arg(visibleName(theme), QDir::toNativeSeparators(themesDir)));
             return false;
         }
     }

@@ -198,6 +198,9 @@ private Q_SLOTS:
             << QStringList{"scheme", "Nosuch"} << QByteArray("there is no theme \"Nosuch\"");
         QTest::newRow("parent folder as theme")
             << QStringList{"scheme", ".."} << QByteArray("there is no theme \"..\"");
+        QTest::newRow("theme folder with a line end")
+            << QStringList{"scheme", "Bad\rName"}
+            << QString::fromUtf8("there is no theme \"Bad\u240DName\"").toUtf8();
         QTest::newRow("report without file")
             << QStringList{"report"}
             << QByteArray("usage: tintora-cli report [--format text|json] FILE.tna|-");
@@ -221,7 +224,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QByteArray, message);
         TestWorld world;
-        QDir().mkpath(world.path("Themes"));
+        QDir().mkpath(world.path("Themes/Bad\rName"));
         const Run run = runCli(world.path("."), args);
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(message), run.err.constData());

@@ -16,11 +16,13 @@ struct InstallRun {
 };
 
 InstallRun runInstaller(const QString& themesDir, const ThemeSources& sources,
-                        const UnpackLimits& limits = {}) {
+                        const UnpackLimits& limits = {},
+                        const std::function<void(int)>& progress = {}) {
     InstallRun run;
     ThemeInstaller installer(sources, themesDir);
     installer.addThemesItem = [&run](const QString& caption) { run.items.append(caption); };
     installer.packageStarted = [&run](const QString& name) { run.started.append(name); };
+    installer.progress = progress;
     installer.limits = limits;
     Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
     installer.run(proc);
@@ -252,6 +254,112 @@ private Q_SLOTS:
         QCOMPARE(again.items, (QStringList{"Good", "-"}));
         QCOMPARE(again.started, QStringList{"Bad"});
         QCOMPARE(world.prompt.informed.size(), 2);
+    }
+
+    // A theme is unpacked beside Themes/ and takes its place there only when it is
+    // complete, so a start that ends half-way never leaves a theme that looks
+    // installed.
+    void themeAppearsOnlyWhenComplete() {
+        TestWorld world;
+        const QString themesDir = world.themesDir();
+        const ThemeSources sources{world.path("user"), world.path("shared")};
+        makeSourceEntry(sources.user, "Alpha");
+        int progressCalls = 0;
+        bool seenEarly = false;
+        const InstallRun run = runInstaller(themesDir, sources, {}, [&](int) {
+            ++progressCalls;
+            seenEarly = seenEarly || QFileInfo::exists(world.path("Themes/Alpha"));
+        });
+        QVERIFY(progressCalls > 0);
+        QVERIFY(!seenEarly);
+        QCOMPARE(run.items, (QStringList{"Alpha", "-"}));
+        QVERIFY(readFile(world.path("Themes/Alpha/color1.css")).contains("Alpha"));
+        QVERIFY(QFileInfo(world.path("Themes/Alpha")).permissions() &
+                QFileDevice::ReadOther); // an ordinary folder, not a private temporary one
+        QCOMPARE(QDir(world.path("."))
+                     .entryList({QLatin1String(UnpackFolderPrefix) + "*"},
+                                QDir::AllEntries | QDir::Hidden),
+                 QStringList());
+    }
+
+    void leftoversOfAnInterruptedStartAreRemoved() {
+        TestWorld world;
+        const QString themesDir = world.themesDir();
+        const QString leftover = world.path(QLatin1String(UnpackFolderPrefix) + "x1");
+        writeFile(leftover + "/Alpha.elm", "half a package");
+        writeFile(leftover + "/images/banner.gif", "GIF");
+        // A link with the same kind of name is not followed into what it points at.
+        writeFile(world.path("keep/precious.txt"), "keep me");
+        QVERIFY(QFile::link(world.path("keep"),
+                            world.path(QLatin1String(UnpackFolderPrefix) + "link")));
+        writeFile(world.path("Themes/Blue/theme.css"), "installed earlier");
+
+        const InstallRun run = runInstaller(themesDir, {world.path("user"), world.path("shared")});
+        QCOMPARE(run.items, QStringList{"Blue"});
+        QVERIFY(!QFileInfo::exists(leftover));
+        QCOMPARE(readFile(world.path("keep/precious.txt")), QByteArray("keep me"));
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    // Listing the themes without installing, as the command line does, changes nothing
+    // on disk: a start may be unpacking into such a folder at this moment.
+    void listingLeavesUnpackFoldersAlone() {
+        TestWorld world;
+        const QString unpacking = world.path(QLatin1String(UnpackFolderPrefix) + "x2");
+        writeFile(unpacking + "/Alpha.elm", "being unpacked");
+        writeFile(world.path("Themes/Blue/theme.css"), "installed earlier");
+        ThemeInstaller installer({world.path("user"), world.path("shared")}, world.themesDir());
+        installer.installNew = false;
+        QStringList items;
+        installer.addThemesItem = [&items](const QString& caption) { items.append(caption); };
+        Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
+        installer.run(proc);
+        QCOMPARE(items, QStringList{"Blue"});
+        QCOMPARE(readFile(unpacking + "/Alpha.elm"), QByteArray("being unpacked"));
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    // A folder whose name holds a control character is never offered as a theme: a
+    // line end in it would break the scheme file. The user hears of all such folders
+    // once.
+    void namesWithControlCharacters_data() {
+        QTest::addColumn<bool>("fromSources");
+        QTest::newRow("in the source folders") << true;
+        QTest::newRow("among the installed themes") << false;
+    }
+    void namesWithControlCharacters() {
+        QFETCH(bool, fromSources);
+        TestWorld world;
+        const QString themesDir = world.themesDir();
+        const ThemeSources sources{world.path("user"), world.path("shared")};
+        const QStringList bad{"Bad\rName", "Line\nFeed", "Bell\x07"};
+        const QString where = fromSources ? sources.user : themesDir;
+        for (const QString& name : bad) {
+            if (fromSources)
+                makeSourceEntry(sources.user, name);
+            else
+                writeFile(world.path("Themes/" + name + "/theme.css"), "h1");
+        }
+        if (fromSources)
+            makeSourceEntry(sources.user, "Good");
+        else
+            writeFile(world.path("Themes/Good/theme.css"), "h1");
+
+        const InstallRun run = runInstaller(themesDir, sources);
+        QCOMPARE(run.items, (fromSources ? QStringList{"Good", "-"} : QStringList{"Good"}));
+        QCOMPARE(run.started, fromSources ? QStringList{"Good"} : QStringList{});
+        QVERIFY(world.prompt.messages.isEmpty());
+        QCOMPARE(world.prompt.informed.size(), 1);
+        const QString& told = world.prompt.informed[0];
+        QVERIFY2(told.contains("control characters"), qPrintable(told));
+        for (const QString& shown :
+             {QString::fromUtf8("Bad\u240DName"), QString::fromUtf8("Line\u240AFeed"),
+              QString::fromUtf8("Bell\u2407")})
+            QVERIFY2(told.contains(QDir::toNativeSeparators(where + "/") + shown),
+                     qPrintable(told));
+        if (fromSources)
+            for (const QString& name : bad)
+                QVERIFY(!QFileInfo::exists(world.path("Themes/" + name)));
     }
 
     void truncatedArchive() {
