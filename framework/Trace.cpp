@@ -1,5 +1,17 @@
 #include "framework/Trace.h"
 
+#include <cstdio>
+
+namespace {
+// A trace that was asked for and is not written would be missed just when it is
+// needed, so the user hears of it; the program itself goes on without it.
+void tellUser(const QString& text) {
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+} // namespace
+
 Trace& Trace::instance() {
     // Each thread nests its own routines; a worker thread starts untraced, so the log
     // holds the main thread's lines only, each indented by its own depth.
@@ -7,10 +19,13 @@ Trace& Trace::instance() {
     return state;
 }
 
-bool Trace::openLog(const QString& path) {
+bool Trace::openLog(const QString& path, QString* error) {
     auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (error)
+            *error = file->errorString();
         return false;
+    }
     TraceLog = std::move(file);
     TraceSwitch = true;
     return true;
@@ -18,8 +33,12 @@ bool Trace::openLog(const QString& path) {
 
 void Trace::configureFromEnvironment() {
     const QString path = qEnvironmentVariable("TINTORA_TRACE");
-    if (!path.isEmpty())
-        openLog(path);
+    QString error;
+    if (path.isEmpty() || openLog(path, &error))
+        return;
+    tellUser(QStringLiteral("tintora: the trace log %1 cannot be opened (%2); the program runs "
+                            "without tracing.")
+                 .arg(path, error));
 }
 
 void Trace::closeLog() {
@@ -34,9 +53,14 @@ void Trace::writeLine(const QString& entry, const char* what) {
     const QString line = now.toString(QStringLiteral("yyMMdd.HHmmss")) + QStringLiteral("- ") +
                          entry + QStringLiteral(" - ") + QLatin1String(what) +
                          QStringLiteral("\r\n");
-    TraceLog->write(line.toUtf8());
+    const QByteArray bytes = line.toUtf8();
     // A trace is read after a crash too, so nothing may wait in a buffer.
-    TraceLog->flush();
+    if (TraceLog->write(bytes) == bytes.size() && TraceLog->flush())
+        return;
+    tellUser(QStringLiteral("tintora: the trace log %1 cannot be written (%2); tracing is off "
+                            "from here on.")
+                 .arg(TraceLog->fileName(), TraceLog->errorString()));
+    closeLog();
 }
 
 void Trace::setClock(std::function<QDateTime()> clock) {

@@ -22,13 +22,16 @@ public:
 
     static Trace& instance();
 
-    // Appends to the log file (created when missing) and switches tracing on.
-    bool openLog(const QString& path);
-    // Switches tracing on when TINTORA_TRACE names a log file.
+    // Appends to the log file (created when missing) and switches tracing on. False,
+    // with the reason in `error`, when it cannot be opened.
+    bool openLog(const QString& path, QString* error = nullptr);
+    // Switches tracing on when TINTORA_TRACE names a log file. A log that cannot be
+    // opened is reported on standard error and the program goes on without it.
     void configureFromEnvironment();
     void closeLog();
 
-    // Writes "yymmdd.hhmmss- ENTRY - WHAT" with CR LF when tracing is on.
+    // Writes "yymmdd.hhmmss- ENTRY - WHAT" with CR LF when tracing is on. A write
+    // that fails is reported once on standard error and switches tracing off.
     void writeLine(const QString& entry, const char* what);
 
     // The clock the log lines are stamped with; tests fix it.

@@ -14,8 +14,8 @@ namespace {
 
 using Run = ProgramRun;
 
-Run runCli(const QString& workDir, const QStringList& args) {
-    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args);
+Run runCli(const QString& workDir, const QStringList& args, const ExtraEnvironment& extra = {}) {
+    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args, {}, extra);
 }
 
 // What the program's files say about it under runCli's environment.
@@ -298,6 +298,29 @@ private Q_SLOTS:
             QVERIFY2(run.out.contains(mention), mention.constData());
         // Nothing was set up: no data folder was seeded, no scheme folder made.
         QVERIFY(QDir(world.path(".")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    // A trace log that cannot be used is told on standard error once, and the command
+    // still does its work.
+    void unusableTraceLog_data() {
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<QByteArray>("told");
+        QTest::newRow("folder missing") << "nofolder/trace.log" << QByteArray("cannot be opened");
+        QTest::newRow("device full") << "/dev/full" << QByteArray("cannot be written");
+    }
+    void unusableTraceLog() {
+        QFETCH(QString, log);
+        QFETCH(QByteArray, told);
+        TestWorld world;
+        if (log.startsWith(QLatin1Char('/')) && !QFileInfo::exists(log))
+            QSKIP("no such device here");
+        const QString path = log.startsWith(QLatin1Char('/')) ? log : world.path(log);
+        const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        const Run run = runCli(world.path("."), {"report", from}, {{"TINTORA_TRACE", path}});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.err.contains("trace log " + path.toUtf8() + " " + told), run.err.constData());
+        QCOMPARE(run.err.count("trace log"), 1);
+        QVERIFY(run.out.startsWith("FILE INFORMATION\n"));
     }
 
     void reportPrintsSections() {
