@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-    libarchive-dev libarchive-tools
+    libarchive-dev libarchive-tools zlib1g-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils
     libbenchmark-dev clang libclang-rt-14-dev clang-format

@@ -67,6 +67,8 @@ void PreviewPage::noteUnloaded(const QString& path, PreviewPictures::Status stat
     QString line = path;
     if (status == PreviewPictures::Status::Unreadable)
         line += QStringLiteral(" (not a picture that can be read)");
+    else if (status == PreviewPictures::Status::TooLarge)
+        line += QStringLiteral(" (too large to show)");
     if (!unloaded_.contains(line))
         unloaded_.append(line);
 }
@@ -80,10 +82,11 @@ void PreviewPage::loadBackground(const QString& path) {
     const QString file = fcnFileExists(path) ? path : PreviewPictures::locate(path);
     if (file.isEmpty())
         return;
-    const PreviewPictures::Result result = pictures_.load(file);
+    // Stretched over the page, so never decoded larger than the page is.
+    const PreviewPictures::Result result = pictures_.load(file, imgDisplayBackground->size());
     if (result.status == PreviewPictures::Status::Loaded)
         imgDisplayBackground->showPicture(result.picture);
-    else if (result.status == PreviewPictures::Status::Unreadable)
+    else if (result.status != PreviewPictures::Status::Missing)
         noteUnloaded(path, result.status);
 }
 
@@ -104,6 +107,7 @@ void PreviewPage::loadPicture(int index, const QString& path) {
     case PreviewPictures::Status::Missing:
         raiseError(Err::FileNotFound);
     case PreviewPictures::Status::Unreadable:
+    case PreviewPictures::Status::TooLarge:
         noteUnloaded(path, result.status);
         break;
     }

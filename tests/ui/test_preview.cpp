@@ -4,6 +4,7 @@
 #include "framework/Globals.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
+#include "ui/PreviewPictures.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
@@ -38,6 +39,14 @@ void verifyCentred(const PreviewItem* label, const PreviewItem* picture) {
     QVERIFY2(std::abs(l.center().x() - p.center().x()) <= 0.5 + 1e-9,
              qPrintable(label->objectName() + QStringLiteral(" horizontally")));
     QCOMPARE(label->Width(), picture->Width());
+}
+
+// A picture file of the given size that is cheap to make at any size (one bit a
+// pixel), however much it would take decoded in full colour.
+void writeMonoPicture(const QString& path, QSize size) {
+    QImage image(size, QImage::Format_Mono);
+    image.fill(1);
+    QVERIFY(image.save(path, "PNG"));
 }
 
 } // namespace
@@ -422,6 +431,52 @@ private Q_SLOTS:
 
         // Each refresh tells its own missing pictures once more.
         QCOMPARE(page.DisplayRefresh(theme.scheme), missing);
+    }
+
+    // The pictures of one theme are decoded no larger than they are drawn, and
+    // together within a bound; a picture beyond it is reported as not loaded, as a
+    // missing one is, and keeps what its slot showed.
+    void picturesBeyondTheBoundAreNotLoaded() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Huge")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        // One picture alone beyond the bound; two that fit one at a time but not together.
+        const QSize alone(4000, 4000);
+        const QSize half(2400, 2000);
+        QVERIFY(qint64(alone.width()) * alone.height() > PreviewPictures::PixelBudget);
+        QVERIFY(2 * qint64(half.width()) * half.height() > PreviewPictures::PixelBudget);
+        writeMonoPicture(theme.picturePath(Element::BANNER), alone);
+        writeMonoPicture(theme.picturePath(Element::HORIZNAVBTNNORM), half);
+        writeMonoPicture(theme.picturePath(Element::HORIZNAVBTNPUSH), half);
+        const QStringList told = page.DisplayRefresh(theme.scheme);
+
+        QVERIFY(world.prompt.messages.isEmpty());
+        const QString tooLarge = QStringLiteral(" (too large to show)");
+        QCOMPARE(told, (QStringList{theme.picturePath(Element::BANNER) + tooLarge,
+                                    theme.picturePath(Element::HORIZNAVBTNPUSH) + tooLarge}));
+        QCOMPARE(item(page, "imgWebImage", 0)->pixmap().size(), QSize(600, 64));
+        QCOMPARE(item(page, "imgWebImage", 1)->pixmap().size(), half);
+        QCOMPARE(item(page, "imgWebImage", 2)->pixmap().size(), QSize(141, 22));
+    }
+
+    // The background is stretched over the page: it is decoded at the page's size,
+    // however large its file is, and so stays within the bound.
+    void largeBackgroundIsDecodedAtThePageSize() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Wide")));
+        PreviewPage page;
+        page.DisplayRefresh(theme.scheme);
+        const QSize large(3000, 2800);
+        QVERIFY(qint64(large.width()) * large.height() > PreviewPictures::PixelBudget);
+        QImage image(large, QImage::Format_RGB888);
+        image.fill(QColor(200, 30, 30));
+        QVERIFY(image.save(theme.picturePath(Element::BACKGROUND), "PNG"));
+        image = QImage();
+        QCOMPARE(page.DisplayRefresh(theme.scheme), QStringList());
+        const PreviewItem* background = item(page, "imgDisplayBackground");
+        QCOMPARE(background->pixmap().size(), background->size());
+        QCOMPARE(background->pixmap().toImage().pixelColor(10, 10), QColor(200, 30, 30));
     }
 
     void pictureFilesThatLoad_data() {
