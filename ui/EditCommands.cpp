@@ -1,5 +1,5 @@
 // The editor panel's colour and font edits of the main window: each handler asks its
-// dialog, lets the panel show the choice, then makes one edit of the scheme.
+// dialog, lets the panel show the choice, then makes one step of the document.
 #include "ui/frmMain.h"
 
 #include "framework/Globals.h"
@@ -30,36 +30,44 @@ int colorSlotOfRow(int index) {
 int styleCode(bool bold, bool italic) {
     return (bold ? 2 : 0) + (italic ? 1 : 0);
 }
+
+// The name of editor row `index` as the panel shows it ("Heading 2").
+QString rowName(int index) {
+    const ThemeElement* element = elementForRow(index);
+    if (!element)
+        return {};
+    return QString::fromLatin1(element->rowCaption.data(),
+                               static_cast<qsizetype>(element->rowCaption.size()));
+}
 } // namespace
 
-void frmMain::SchemeEdited(Procedure& proc, bool fontChosen) {
-    scheme_.SchemeChanged = true;
-    UpdateFormCaption(scheme_.SchemeFileName);
-    refreshPreview(proc);
-    if (fontChosen)
-        SetFontsAndColors();
-}
-
-void frmMain::editPageBackground(Procedure& proc, qint32 color) {
-    proc.step([&] { scheme_.pageBackground() = color; });
-    SchemeEdited(proc, false);
+// A chosen colour is on the swatch already: the panel is not shown afresh, so a
+// background chosen in one row shows there until the next refresh, as always.
+void frmMain::editPageBackground(Procedure& proc, qint32 color, const QString& stepName) {
+    ColorScheme changed = document_.scheme();
+    proc.step([&] { changed.pageBackground() = color; });
+    document_.apply(stepName, changed, SchemeDocument::Redraw::Preview);
 }
 
 void frmMain::editTextColor(Procedure& proc, int row, qint32 color) {
-    proc.step([&] { scheme_.color(ColorAttr::Fore, colorSlotOfRow(row)) = color; });
-    SchemeEdited(proc, false);
+    ColorScheme changed = document_.scheme();
+    proc.step([&] { changed.color(ColorAttr::Fore, colorSlotOfRow(row)) = color; });
+    document_.apply(rowName(row) + QStringLiteral(" colour"), changed,
+                    SchemeDocument::Redraw::Preview);
 }
 
-void frmMain::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font) {
+void frmMain::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
+                       const QString& stepName) {
+    ColorScheme changed = document_.scheme();
     for (int row = firstRow; row <= lastRow; ++row) {
         proc.step([&] {
             const int slot = fontSlotOfRow(row);
-            scheme_.font(FontAttr::Face, slot) = font.face;
-            scheme_.font(FontAttr::Size, slot) = font.size;
-            scheme_.font(FontAttr::Style, slot) = font.style;
+            changed.font(FontAttr::Face, slot) = font.face;
+            changed.font(FontAttr::Size, slot) = font.size;
+            changed.font(FontAttr::Style, slot) = font.style;
         });
     }
-    SchemeEdited(proc, true);
+    document_.apply(stepName, changed, SchemeDocument::Redraw::PreviewAndPanel);
 }
 
 std::optional<qint32> frmMain::chooseSwatchColor(Procedure& proc, int index,
@@ -85,11 +93,14 @@ void frmMain::lblBGColorSelect_Click(int index) {
         chooseSwatchColor(proc, index, EditorPanel::Swatch::Background);
     if (!chosen)
         return;
-    if (editor->copyBackgroundToEveryRow())
+    const bool everyRow = editor->copyBackgroundToEveryRow();
+    if (everyRow)
         proc.step([&] { editor->showBackgroundInEveryRow(*chosen); });
     // Whichever row it was chosen in, a background colour is the page background;
     // the row's own element keeps its BackColor.
-    editPageBackground(proc, *chosen);
+    editPageBackground(proc, *chosen,
+                       everyRow ? QStringLiteral("Copy Background")
+                                : rowName(0) + QStringLiteral(" colour"));
 }
 
 void frmMain::lblFGColorSelect_Click(int index) {
@@ -112,13 +123,14 @@ void frmMain::cmdFontSelect_Click(int index) {
     // scheme writes it; its size comes from the element, and a size that is no number
     // is this handler's error.
     proc.step([&] {
-        const QString written = scheme_.font(FontAttr::Face, slot).toText();
+        const QString written = document_.scheme().font(FontAttr::Face, slot).toText();
         cdbMain_->FontBold = shown.bold();
         cdbMain_->FontItalic = shown.italic();
         cdbMain_->FontName = written.isEmpty() ? shown.family() : written;
         cdbMain_->FontUnderline = shown.underline();
     });
-    proc.step([&] { cdbMain_->FontSize = scheme_.font(FontAttr::Size, slot).toSingle(); });
+    proc.step(
+        [&] { cdbMain_->FontSize = document_.scheme().font(FontAttr::Size, slot).toSingle(); });
     proc.step([&] { cdbMain_->Flags = FontDialogFlags; });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Font))
         return;
@@ -127,7 +139,7 @@ void frmMain::cmdFontSelect_Click(int index) {
         SchemeValue::text(ProperCase(cdbMain_->FontName)), SchemeValue::single(cdbMain_->FontSize),
         SchemeValue::integer(styleCode(cdbMain_->FontBold, cdbMain_->FontItalic))};
     if (editor->takeCopyFontToEveryRow())
-        editFont(proc, 1, EditorRowCount - 1, chosen);
+        editFont(proc, 1, EditorRowCount - 1, chosen, QStringLiteral("Copy FontName"));
     else
-        editFont(proc, index, index, chosen);
+        editFont(proc, index, index, chosen, rowName(index) + QStringLiteral(" font"));
 }

@@ -8,6 +8,7 @@
 #include "widgets/WindowUtil.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -93,7 +94,10 @@ void EditorPanel::buildRow(int row) {
     r.background->setObjectName(indexedName("lblBGColorSelect", row));
     r.background->setGeometry(twipsRect(1920, rowTop(row, 240), 375, 375));
     r.background->setColorValue(0xFFFFFF);
-    connect(r.background, &ColorSwatch::clicked, this, [this, row] { Q_EMIT bgColorClicked(row); });
+    connect(r.background, &ColorSwatch::clicked, this, [this, row] {
+        setCurrentRow(row);
+        Q_EMIT bgColorClicked(row);
+    });
 
     if (row == 0)
         return;
@@ -102,14 +106,22 @@ void EditorPanel::buildRow(int row) {
     r.text->setObjectName(indexedName("lblFGColorSelect", row));
     r.text->setGeometry(twipsRect(1560, rowTop(row, 240), 375, 375));
     r.text->setColorValue(0x000000);
-    connect(r.text, &ColorSwatch::clicked, this, [this, row] { Q_EMIT fgColorClicked(row); });
+    connect(r.text, &ColorSwatch::clicked, this, [this, row] {
+        setCurrentRow(row);
+        Q_EMIT fgColorClicked(row);
+    });
 
     r.font = new QPushButton(WindowFontName, this);
     r.font->setObjectName(indexedName("cmdFontSelect", row));
     r.font->setGeometry(twipsRect(2400, rowTop(row, 240), 2175, 375));
     r.font->setFont(designFont(WindowFontName, WindowFontSize, false, false, isHyperlinkRow(row)));
     r.font->setProperty("Tag", QString::fromLatin1(FontTags[static_cast<std::size_t>(row)]));
-    connect(r.font, &QPushButton::clicked, this, [this, row] { Q_EMIT fontClicked(row); });
+    connect(r.font, &QPushButton::clicked, this, [this, row] {
+        setCurrentRow(row);
+        Q_EMIT fontClicked(row);
+    });
+    // Tabbing to a row's font button moves to that row too.
+    r.font->installEventFilter(this);
 }
 
 void EditorPanel::buildUnusedFontButton() {
@@ -141,6 +153,22 @@ void EditorPanel::buildCheckBoxes() {
             [this, showPicture] { Q_EMIT backgroundPictureClicked(showPicture->checkState()); });
     connect(transparent, &QCheckBox::clicked, this,
             [this, transparent] { Q_EMIT transparentLabelsClicked(transparent->checkState()); });
+}
+
+void EditorPanel::setCurrentRow(int row) {
+    if (row == currentRow_)
+        return;
+    currentRow_ = row;
+    Q_EMIT currentRowChanged(row);
+}
+
+bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int index = 1; index < EditorRowCount; ++index)
+            if (rows_[static_cast<std::size_t>(index)].font == watched)
+                setCurrentRow(index);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 const EditorPanel::Row& EditorPanel::row(int index) const {

@@ -45,6 +45,10 @@ public:
     // answer clears the box, as the copy is for one font choice only.
     bool takeCopyFontToEveryRow();
 
+    // The row the user is at: the one whose font button has the keyboard focus, or
+    // whose swatch or button was clicked last; -1 before any.
+    int currentRow() const { return currentRow_; }
+
 Q_SIGNALS:
     // A click on a row's background swatch, text-colour swatch or font button.
     void bgColorClicked(int row);
@@ -53,6 +57,11 @@ Q_SIGNALS:
     // A click on "Show Bckgnd Image" or "Transparant Labels", with the box's new state.
     void backgroundPictureClicked(Qt::CheckState state);
     void transparentLabelsClicked(Qt::CheckState state);
+    // The user moved to another row.
+    void currentRowChanged(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Row {
@@ -69,8 +78,10 @@ private:
     const Row& row(int index) const;
     ColorSwatch* swatch(int index, Swatch which) const;
     void showFont(Procedure& proc, int row, const ColorScheme& scheme);
+    void setCurrentRow(int row);
 
     std::array<Row, EditorRowCount> rows_{};
     QCheckBox* copyFontName_ = nullptr;
     QCheckBox* copyBackground_ = nullptr;
+    int currentRow_ = -1;
 };

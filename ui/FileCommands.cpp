@@ -26,16 +26,10 @@ QString titleWithoutExtension(const QString& path) {
 
 } // namespace
 
-bool frmMain::hasSchemeFile() const {
-    // After an edit of a scheme that never had a file the name reads "Untitled",
-    // which no dialog returns: dialogs give full paths.
-    return !scheme_.SchemeFileName.isEmpty() && scheme_.SchemeFileName != Untitled;
-}
-
 void frmMain::mnuFileSave_Click() {
     // A scheme never saved nor opened gets its file from the save dialog rather
     // than a file "Untitled" in whatever folder is current.
-    if (!hasSchemeFile()) {
+    if (!document_.hasFile()) {
         mnuFileSaveAs_Click();
         return;
     }
@@ -49,10 +43,9 @@ FileInformation frmMain::fileInformation() const {
 void frmMain::saveToSchemeFile() {
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
     // A failed write keeps any earlier file whole and the scheme marked changed.
-    if (!writeSchemeFile(proc, scheme_, fileInformation(), scheme_.SchemeFileName))
+    if (!writeSchemeFile(proc, document_.scheme(), fileInformation(), document_.fileName()))
         return;
-    scheme_.SchemeChanged = false;
-    UpdateFormCaption(scheme_.SchemeFileName);
+    document_.markSaved();
 }
 
 void frmMain::prepareSchemeFileDialog(Procedure& proc) {
@@ -62,20 +55,20 @@ void frmMain::prepareSchemeFileDialog(Procedure& proc) {
         cdbMain_->DefaultExt = SchemeExtension;
     });
     // A scheme that has no file yet starts in the data folder.
-    if (!hasSchemeFile())
+    if (!document_.hasFile())
         proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
 }
 
 void frmMain::mnuFileSaveAs_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
-    const bool firstFile = !hasSchemeFile();
+    const bool firstFile = !document_.hasFile();
     prepareSchemeFileDialog(proc);
-    proc.step([&] { cdbMain_->FileName = firstFile ? Untitled : scheme_.SchemeFileName; });
+    proc.step([&] { cdbMain_->FileName = firstFile ? Untitled : document_.fileName(); });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
 
     const QString path = cdbMain_->FileName;
-    scheme_.SchemeFileName = path;
+    document_.setFileName(path);
     QString title = titleWithoutExtension(path);
     UpdateFormCaption(title);
     saveToSchemeFile();
@@ -90,7 +83,8 @@ void frmMain::mnuFileOpen_Click() {
     const QString path = cdbMain_->FileName;
     // Read into a copy: a file that holds no scheme must leave the scheme, its file
     // name and the caption as they were, or the next Save would overwrite that file.
-    ColorScheme opened = scheme_;
+    // One that does becomes a step, so the scheme it replaced is one Undo away.
+    ColorScheme opened = document_.scheme();
     const SchemeFileRead read = readSchemeFile(proc, opened, path);
     if (read.sections == 0) {
         // A file that could not be read was reported by the trap already.
@@ -98,10 +92,5 @@ void frmMain::mnuFileOpen_Click() {
             errorPrompt().inform(notASchemeFileMessage(fileTitleOf(path)));
         return;
     }
-    scheme_ = std::move(opened);
-    scheme_.SchemeFileName = path;
-    QString title = titleWithoutExtension(scheme_.SchemeFileName);
-    UpdateFormCaption(title);
-    SetFontsAndColors();
-    refreshPreview(proc);
+    document_.open(path, opened, titleWithoutExtension(path));
 }

@@ -7,6 +7,7 @@
 #include "scheme/FileInformation.h"
 #include "scheme/SchemeFile.h"
 #include "theme/ChooseTheme.h"
+#include "ui/ComparePanel.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewPage.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -29,8 +31,6 @@
 #include <QWindow>
 
 namespace {
-const QString Untitled = QStringLiteral("Untitled");
-
 // Runs an action once, when the window is first exposed on the screen: by then a
 // window manager has framed it.
 class OnFirstExpose : public QObject {
@@ -80,8 +80,12 @@ frmMain::frmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("TNA"));
     setWindowIcon(productIcon());
-    buildMenus();
+    // Every change of the document, whatever made it, is shown by the same two routines.
+    connect(&document_, &SchemeDocument::captionChanged, this, &frmMain::showCaption);
+    connect(&document_, &SchemeDocument::schemeChanged, this, &frmMain::SchemeEdited);
     buildClientArea();
+    buildComparePanel();
+    buildMenus();
     resize(twipsToPixels(14175), twipsToPixels(12405) + menuBar()->sizeHint().height());
 
     // F5 reaches the window's key handler whichever of its controls has the focus.
@@ -122,6 +126,9 @@ void frmMain::buildMenus() {
     mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
 
+    buildEditMenu();
+    buildViewMenu();
+
     mnuThemes = menuBar()->addMenu(QStringLiteral("&Themes"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     addThemesItem(QStringLiteral("Default"));
@@ -159,7 +166,7 @@ void frmMain::setDialogService(std::unique_ptr<DialogService> service) {
 
 void frmMain::Form_Load() {
     Procedure proc(QStringLiteral("frmMain.Form_Load"));
-    proc.step([&] { scheme_.fillFontSizeTable(); });
+    proc.step([&] { document_.schemeInPlace().fillFontSizeTable(); });
     proc.step([&] { CenterForm(this); });
     proc.step([&] { mnuFileSave->setEnabled(false); });
 }
@@ -202,33 +209,41 @@ void frmMain::mnuThemesItem_Click(int index) {
     QString caption;
     if (!proc.step([&] { caption = themesItemCaption(index); }))
         return;
-    chooseTheme(scheme_, DataFolder::themesDir(globals().StartDir), caption);
-    SetFontsAndColors();
-    refreshPreview(proc);
+    // The theme is read over a copy: unsaved edits stay a step back in the history.
+    ColorScheme chosen = document_.scheme();
+    chooseTheme(chosen, DataFolder::themesDir(globals().StartDir), caption);
+    document_.chooseTheme(caption, chosen);
 }
 
 void frmMain::SetFontsAndColors() {
-    editor->SetFontsAndColors(scheme_);
+    editor->SetFontsAndColors(document_.scheme());
 }
 
 void frmMain::refreshPreview(Procedure& proc) {
     QStringList missing;
-    proc.step([&] { missing = picDisplay->DisplayRefresh(scheme_); });
+    proc.step([&] { missing = picDisplay->DisplayRefresh(document_.scheme()); });
     if (!missing.isEmpty())
         errorPrompt().inform(missingPicturesMessage(missing));
 }
 
+void frmMain::SchemeEdited(SchemeDocument::Redraw redraw) {
+    Procedure proc(QStringLiteral("frmMain.SchemeEdited"));
+    if (redraw == SchemeDocument::Redraw::PanelAndPreview)
+        SetFontsAndColors();
+    refreshPreview(proc);
+    if (redraw == SchemeDocument::Redraw::PreviewAndPanel)
+        SetFontsAndColors();
+    updateRevertCommands();
+}
+
 void frmMain::UpdateFormCaption(QString& FileName) {
+    document_.setCaptionName(FileName);
+}
+
+void frmMain::showCaption() {
     Procedure proc(QStringLiteral("frmMain.UpdateFormCaption"));
-    if (FileName.isEmpty())
-        FileName = Untitled;
-    if (scheme_.SchemeChanged) {
-        setWindowTitle(QStringLiteral("TNA: ") + FileName + QStringLiteral(" *"));
-        mnuFileSave->setEnabled(true);
-    } else {
-        setWindowTitle(QStringLiteral("TNA: ") + FileName);
-        mnuFileSave->setEnabled(false);
-    }
+    setWindowTitle(document_.caption());
+    mnuFileSave->setEnabled(document_.isChanged());
 }
 
 void frmMain::Form_KeyDown() {
@@ -263,7 +278,8 @@ QSize frmMain::fittedSize() const {
     // The outer size covers the frame and the menu bar; the widget's own size is the
     // outer size less the frame the window manager adds.
     const QSize frame = frameExtent();
-    const int outerWidth = picDisplay->x() + picDisplay->width() + twipsToPixels(240);
+    const int outerWidth =
+        picDisplay->x() + picDisplay->width() + twipsToPixels(240) + dockedPanelWidth();
     const int outerHeight = picDisplay->height() + twipsToPixels(780);
     return QSize(outerWidth - frame.width(), outerHeight - frame.height());
 }
@@ -346,14 +362,14 @@ void frmMain::chkTransLabels_Click(Qt::CheckState state) {
 
 bool frmMain::maybeSave() {
     Procedure proc(QStringLiteral("frmMain.maybeSave"));
-    if (!scheme_.SchemeChanged)
+    if (!document_.isChanged())
         return true;
-    const QString name =
-        scheme_.SchemeFileName.isEmpty() ? Untitled : fileTitleOf(scheme_.SchemeFileName);
+    const QString name = document_.fileName().isEmpty() ? QStringLiteral("Untitled")
+                                                        : fileTitleOf(document_.fileName());
     switch (cdbMain_->askSaveChanges(name)) {
     case DialogService::SaveAnswer::Save:
         mnuFileSave_Click();
-        return !scheme_.SchemeChanged;
+        return !document_.isChanged();
     case DialogService::SaveAnswer::Discard:
         return true;
     case DialogService::SaveAnswer::Cancel:
@@ -376,5 +392,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain().printer());
-    printScheme(*clientArea_, cdbMain(), printer, scheme_, fileInformation());
+    printScheme(*clientArea_, cdbMain(), printer, document_.scheme(), fileInformation());
 }

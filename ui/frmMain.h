@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/SchemeDocument.h"
 #include "theme/ColorScheme.h"
 #include "ui/EditorPanel.h"
 
@@ -10,17 +11,20 @@
 #include <memory>
 #include <optional>
 
+class ComparePanel;
 class DialogService;
 class PreviewPage;
 class Procedure;
 class QAction;
+class QDockWidget;
 class QMenu;
 struct FileInformation;
 
-// The working window: editor panel on the left, preview on the right, File and
-// Themes menus. Holds the one ColorScheme. Its controls are its own and carry their
-// design names as object names ("mnuFileSave", "mnuThemesItem_0", "picDisplay");
-// the start-up and the tests speak to it through the commands below.
+// The working window: editor panel on the left, preview on the right, the Compare
+// panel docked beside them when shown; File, Edit, View and Themes menus. Works on the
+// one scheme document. Its controls are its own and carry their design names as
+// object names ("mnuFileSave", "mnuEditUndo", "mnuThemesItem_0", "picDisplay"); the
+// start-up and the tests speak to it through the commands below.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -28,8 +32,12 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    ColorScheme& scheme() { return scheme_; }
-    const ColorScheme& scheme() const { return scheme_; }
+    // The scheme of the document. A change made through it is no step of the history
+    // and shows at the next refresh (F5).
+    ColorScheme& scheme() { return document_.schemeInPlace(); }
+    const ColorScheme& scheme() const { return document_.scheme(); }
+    // The document: its history, base and caption, and the way in for every change.
+    SchemeDocument& document() { return document_; }
 
     // Themes menu: item 0 is "Default"; the start-up adds one item per theme and
     // "-" for the separator.
@@ -43,7 +51,8 @@ public:
     void showWithDefaultTheme();
 
     // The caption and the Save command's state from `FileName` and the changed mark;
-    // an empty name becomes "Untitled", in the variable passed too.
+    // an empty name becomes "Untitled", in the variable passed too. The rules are the
+    // document's.
     void UpdateFormCaption(QString& FileName);
 
     // Asks whether unsaved changes are to be saved; false when the user cancelled or
@@ -72,7 +81,10 @@ private:
     };
 
     void buildMenus();
+    void buildEditMenu();
+    void buildViewMenu();
     void buildClientArea();
+    void buildComparePanel();
     void Form_Load();
     // The window's key handler, run by F5 with any shift state: the editor panel
     // and the preview shown afresh from the scheme.
@@ -93,24 +105,38 @@ private:
     // cancelled.
     std::optional<qint32> chooseSwatchColor(Procedure& proc, int index, EditorPanel::Swatch swatch);
 
-    // The edits of the scheme, one way in each: the values stored, then SchemeEdited.
-    void editPageBackground(Procedure& proc, qint32 color);
+    // The edits of the scheme, one way in each: the values stored in a copy of the
+    // scheme, which becomes one step of the document named `stepName`.
+    void editPageBackground(Procedure& proc, qint32 color, const QString& stepName);
     void editTextColor(Procedure& proc, int row, qint32 color);
-    void editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font);
-    // What every completed edit ends with: the scheme marked changed, the caption,
-    // the preview, and after a font choice the editor panel.
-    void SchemeEdited(Procedure& proc, bool fontChosen);
+    void editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
+                  const QString& stepName);
+    // What every change of the scheme ends with, an edit, a load, an undo or a redo:
+    // the preview shown afresh, and the editor panel where the change asks for it.
+    void SchemeEdited(SchemeDocument::Redraw redraw);
+    // The caption and Save's state as the document has them now.
+    void showCaption();
     // The preview rebuilt from the scheme under the caller's trap; pictures it could
     // not show are reported once it is laid out.
     void refreshPreview(Procedure& proc);
+
+    // The Edit menu's revert commands: the focused row, or every value, back to the
+    // theme or file the scheme came from, as one step.
+    void mnuEditRevertRow_Click();
+    void mnuEditRevertAll_Click();
+    // Revert Row and Revert All are enabled while there is something to revert.
+    void updateRevertCommands();
+    // View > Compare with File: the Compare panel shows the differences from another
+    // scheme file, chosen with the open dialog.
+    void mnuViewCompareFile_Click();
+    // The extra width the docked Compare panel takes beside the client area.
+    int dockedPanelWidth() const;
 
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFilePrint_Click();
     void mnuFileQuit_Click();
-    // True while the scheme has a file of its own, chosen by Save As or Open.
-    bool hasSchemeFile() const;
     // The scheme filter and extension for the save or open dialog, and the data
     // folder to start in while the scheme has no file.
     void prepareSchemeFileDialog(Procedure& proc);
@@ -132,11 +158,15 @@ private:
     // Centres the window once more when a window manager has just framed it.
     void placeAgainWhenFramed();
 
-    ColorScheme scheme_;
+    SchemeDocument document_;
     std::unique_ptr<DialogService> cdbMain_;
     QMenu* mnuThemes = nullptr;
     QList<QAction*> mnuThemesItem;
     QAction* mnuFileSave = nullptr;
+    QAction* mnuEditRevertRow = nullptr;
+    QAction* mnuEditRevertAll = nullptr;
+    QDockWidget* dockCompare = nullptr;
+    ComparePanel* comparePanel = nullptr;
     QWidget* clientArea_ = nullptr;
     EditorPanel* editor = nullptr;
     PreviewPage* picDisplay = nullptr;

@@ -6,7 +6,7 @@
 // sentence on what it does, and the routine that runs it. The routine takes the
 // arguments after the command's name and returns the exit status: 0 no error, 2
 // errors reported and ignored, 1 aborted, bad usage or an output that could not be
-// written.
+// written (diff adds 3: the schemes differ).
 struct CliCommand {
     const char* name;
     const char* arguments;
@@ -18,6 +18,7 @@ struct CliCommand {
 
 int runSchemeCommand(const CliCommand& command, const QStringList& args);
 int runReportCommand(const CliCommand& command, const QStringList& args);
+int runDiffCommand(const CliCommand& command, const QStringList& args);
 int runRenderCommand(const CliCommand& command, const QStringList& args);
 int runThemesCommand(const CliCommand& command, const QStringList& args);
 int runExportCommand(const CliCommand& command, const QStringList& args);

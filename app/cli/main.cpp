@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::array<CliCommand, 6> Commands{{
+const std::array<CliCommand, 7> Commands{{
     {"themes", "[--data-dir DIR]", "Lists the Themes menu's captions, one a line.",
      runThemesCommand, false},
     {"scheme", "[options] [THEME ...]",
@@ -16,6 +16,10 @@ const std::array<CliCommand, 6> Commands{{
     {"report", "[--format text|json] FILE.tna|-",
      "Prints the report of a scheme file, as Print does, as plain text or JSON.", runReportCommand,
      false},
+    {"diff", "A.tna B.tna",
+     "Compares two scheme files value by value: one line per attribute that differs, in file "
+     "order.",
+     runDiffCommand, false},
     {"render", "[options] -o OUT.png [THEME ...]",
      "Draws the preview page of the chosen themes to a PNG picture.", runRenderCommand, true},
     {"export", "--css OUT.css | --theme NAME [options] [THEME ...]",
@@ -53,8 +57,8 @@ int main(int argc, char* argv[]) {
                      QStringLiteral("Builds, reports and draws the colour schemes of Tintora "
                                     "without a window."));
     line.parser().addPositionalArgument(QStringLiteral("COMMAND"),
-                                        QStringLiteral("themes, scheme, report, render, export or "
-                                                       "batch."));
+                                        QStringLiteral("themes, scheme, report, diff, render, "
+                                                       "export or batch."));
     // What follows the command is the command's own.
     line.parser().setOptionsAfterPositionalArgumentsMode(
         QCommandLineParser::ParseAsPositionalArguments);

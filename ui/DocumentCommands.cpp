@@ -1,0 +1,137 @@
+// The main window's Edit and View menus: undo and redo of the document's steps,
+// reverting to the theme or file the scheme came from, and the Compare panel.
+#include "ui/frmMain.h"
+
+#include "framework/ErrorHandler.h"
+#include "framework/Procedure.h"
+#include "scheme/SchemeDiff.h"
+#include "scheme/SchemeFile.h"
+#include "ui/ComparePanel.h"
+#include "ui/DialogService.h"
+#include "ui/EditorPanel.h"
+#include "widgets/Twips.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+
+namespace {
+// The Compare panel's width: room for an element's name, an attribute and two values.
+constexpr float ComparePanelWidth = 5700;
+} // namespace
+
+void frmMain::buildEditMenu() {
+    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    // The history's own actions: their texts name the step ("Undo Heading 2 colour")
+    // and they are enabled while there is a step to undo or redo.
+    QAction* undo = document_.undoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuEditUndo"));
+    undo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z"))});
+    QAction* redo = document_.undoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("mnuEditRedo"));
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    mnuEdit->addAction(undo);
+    mnuEdit->addAction(redo);
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSep1"));
+    mnuEditRevertRow = mnuEdit->addAction(QStringLiteral("Revert &Row"));
+    mnuEditRevertRow->setObjectName(QStringLiteral("mnuEditRevertRow"));
+    connect(mnuEditRevertRow, &QAction::triggered, this, &frmMain::mnuEditRevertRow_Click);
+    mnuEditRevertAll = mnuEdit->addAction(QStringLiteral("Revert &All"));
+    mnuEditRevertAll->setObjectName(QStringLiteral("mnuEditRevertAll"));
+    connect(mnuEditRevertAll, &QAction::triggered, this, &frmMain::mnuEditRevertAll_Click);
+    connect(editor, &EditorPanel::currentRowChanged, this, &frmMain::updateRevertCommands);
+    updateRevertCommands();
+}
+
+void frmMain::buildViewMenu() {
+    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    QAction* compare = dockCompare->toggleViewAction();
+    compare->setText(QStringLiteral("&Compare"));
+    compare->setObjectName(QStringLiteral("mnuViewCompare"));
+    mnuView->addAction(compare);
+    QAction* compareFile = mnuView->addAction(QStringLiteral("Compare with &File..."));
+    compareFile->setObjectName(QStringLiteral("mnuViewCompareFile"));
+    connect(compareFile, &QAction::triggered, this, &frmMain::mnuViewCompareFile_Click);
+}
+
+void frmMain::buildComparePanel() {
+    dockCompare = new QDockWidget(QStringLiteral("Compare"), this);
+    dockCompare->setObjectName(QStringLiteral("dockCompare"));
+    dockCompare->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    comparePanel = new ComparePanel(document_, dockCompare);
+    dockCompare->setWidget(comparePanel);
+    // A fixed width, so that the window, which fits itself to the preview, knows the
+    // room the panel takes.
+    dockCompare->setFixedWidth(twipsToPixels(ComparePanelWidth));
+    addDockWidget(Qt::RightDockWidgetArea, dockCompare);
+    dockCompare->hide();
+    connect(comparePanel, &ComparePanel::otherFileWanted, this,
+            &frmMain::mnuViewCompareFile_Click);
+    // The window fits itself around the panel as it comes and goes, floats or docks.
+    connect(dockCompare, &QDockWidget::visibilityChanged, this, &frmMain::Form_Resize);
+    connect(dockCompare, &QDockWidget::topLevelChanged, this, &frmMain::Form_Resize);
+}
+
+int frmMain::dockedPanelWidth() const {
+    if (!dockCompare || dockCompare->isHidden() || dockCompare->isFloating())
+        return 0;
+    return dockCompare->minimumWidth() +
+           style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+}
+
+void frmMain::updateRevertCommands() {
+    if (!mnuEditRevertRow)
+        return;
+    const ThemeElement* row = elementForRow(editor->currentRow());
+    mnuEditRevertRow->setEnabled(
+        row && !elementDifferences(document_.base(), document_.scheme(), *row).isEmpty());
+    mnuEditRevertAll->setEnabled(
+        !schemeDifferences(document_.base(), document_.scheme()).isEmpty());
+}
+
+void frmMain::mnuEditRevertRow_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuEditRevertRow_Click"));
+    const ThemeElement* row = elementForRow(editor->currentRow());
+    if (!row)
+        return;
+    const QList<SchemeDifference> differences =
+        elementDifferences(document_.base(), document_.scheme(), *row);
+    if (differences.isEmpty())
+        return;
+    ColorScheme reverted = document_.scheme();
+    for (const SchemeDifference& d : differences)
+        copyAttribute(reverted, document_.base(), *row, d.attribute);
+    document_.apply(QStringLiteral("Revert ") + ComparePanel::elementCaption(*row), reverted);
+}
+
+void frmMain::mnuEditRevertAll_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuEditRevertAll_Click"));
+    if (schemeDifferences(document_.base(), document_.scheme()).isEmpty())
+        return;
+    document_.apply(QStringLiteral("Revert All"), document_.base());
+}
+
+void frmMain::mnuViewCompareFile_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuViewCompareFile_Click"));
+    prepareSchemeFileDialog(proc);
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
+        return;
+    const QString path = cdbMain_->FileName;
+    // Compared with what opening it would give: values the file does not hold are the
+    // scheme's own and show no difference.
+    ColorScheme other = document_.scheme();
+    const SchemeFileRead read = readSchemeFile(proc, other, path);
+    if (read.sections == 0) {
+        if (read.complete)
+            errorPrompt().inform(notASchemeFileMessage(fileTitleOf(path)));
+        return;
+    }
+    comparePanel->compareWithFile(other, fileTitleOf(path));
+    dockCompare->show();
+    dockCompare->raise();
+}
