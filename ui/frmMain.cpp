@@ -99,7 +99,11 @@ frmMain::frmMain(QWidget* parent)
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    // The window's widgets go after its members; the docked panel hides as they go and
+    // must not ask a window half gone to fit itself.
+    dockCompare->disconnect(this);
+}
 
 void frmMain::buildMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));

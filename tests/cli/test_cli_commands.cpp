@@ -272,6 +272,90 @@ private Q_SLOTS:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(message), run.err.constData());
     }
+
+    // b.tna is a.tna with the first occurrence of each text replaced.
+    void diffComparesValues_data() {
+        QTest::addColumn<QByteArrayList>("replace"); // old, new, old, new, ...
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        const QByteArray body = "\tForeColor: 16777214\r\n";
+        QTest::newRow("the same file") << QByteArrayList{} << 0 << QByteArray();
+        QTest::newRow("colour with a fraction")
+            << QByteArrayList{body, "\tForeColor: 16777214.0\r\n"} << 0 << QByteArray();
+        QTest::newRow("colour with an exponent")
+            << QByteArrayList{body, "\tForeColor: 1.6777214E7\r\n"} << 0 << QByteArray();
+        QTest::newRow("size with a trailing zero")
+            << QByteArrayList{"\tFontSize: 10.5\r\n", "\tFontSize: 10.50\r\n"} << 0
+            << QByteArray();
+        QTest::newRow("face in capitals")
+            << QByteArrayList{"\tFont: Arial\r\n", "\tFont: ARIAL\r\n"} << 0 << QByteArray();
+        QTest::newRow("another colour") << QByteArrayList{body, "\tForeColor: 255\r\n"} << 3
+                                        << QByteArray("BODY.ForeColor: 16777214 -> 255\n");
+        QTest::newRow("in file order, whatever the order of the edits")
+            << QByteArrayList{"\tImage: C:\\Themes\\Blue\\caf\xc3\xa9_18.gif\r\n",
+                              "\tImage: \r\n", "\tFontStyle: 1\r\n", "\tFontStyle: 3\r\n"}
+            << 3
+            << QByteArray("BODY.FontStyle: 1 -> 3\n"
+                          "VIRTNAVBTNPUSH.Image: C:\\Themes\\Blue\\caf\xc3\xa9_18.gif -> \n");
+        QTest::newRow("a colour that is no number")
+            << QByteArrayList{body, "\tForeColor: blue\r\n"} << 2
+            << QByteArray("BODY.ForeColor: 16777214 -> 0\n");
+    }
+    void diffComparesValues() {
+        QFETCH(QByteArrayList, replace);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        TestWorld world;
+        const QByteArray a =
+            schemeFileBytes(schemeFileLines(populatedScheme(), testFileInformation()));
+        QByteArray b = a;
+        for (qsizetype i = 0; i + 1 < replace.size(); i += 2) {
+            const qsizetype at = b.indexOf(replace[i]);
+            QVERIFY2(at >= 0, replace[i].constData());
+            b.replace(at, replace[i].size(), replace[i + 1]);
+        }
+        writeFile(world.path("a.tna"), a);
+        writeFile(world.path("b.tna"), b);
+        ProgramRun run = runCli(world.path("."), {"diff", "a.tna", "b.tna"});
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, out);
+        checkErrorLines(run.err);
+        QCOMPARE(run.err.isEmpty(), status != 2);
+        // Either file may come from standard input.
+        run = runCli(world.path("."), {"diff", "a.tna", "-"}, b);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, out);
+    }
+
+    void diffUsageAndUnreadableFiles_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("message");
+        QTest::newRow("one file") << QStringList{"diff", "a.tna"}
+                                  << QByteArray("two scheme files are needed");
+        QTest::newRow("three files") << QStringList{"diff", "a.tna", "a.tna", "a.tna"}
+                                     << QByteArray("two scheme files at a time");
+        QTest::newRow("standard input twice")
+            << QStringList{"diff", "-", "-"} << QByteArray("only one of the files");
+        QTest::newRow("missing file")
+            << QStringList{"diff", "a.tna", "gone.tna"} << QByteArray("gone.tna");
+        QTest::newRow("no scheme in it")
+            << QStringList{"diff", "junk.tna", "a.tna"} << QByteArray("junk.tna is not a Tintora");
+        QTest::newRow("unknown option")
+            << QStringList{"diff", "--fast", "a.tna", "a.tna"} << QByteArray("unknown option");
+    }
+    void diffUsageAndUnreadableFiles() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, message);
+        TestWorld world;
+        writeFile(world.path("a.tna"),
+                  schemeFileBytes(schemeFileLines(populatedScheme(), testFileInformation())));
+        writeFile(world.path("junk.tna"), "no sections");
+        const ProgramRun run = runCli(world.path("."), args);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.contains(message), run.err.constData());
+        checkErrorLines(run.err);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliCommands)
