@@ -1,5 +1,6 @@
 // One colour edit as the user meets it: from the colour dialog's answer through the
-// handler and the preview's rebuild to the window painted again. Run with
+// handler and the preview's rebuild to the window painted again; and an undo or redo
+// of such an edit and of a theme choice, which redraw the editor panel too. Run with
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
 #include "ui/DialogService.h"
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 
@@ -59,5 +61,47 @@ void BM_BackgroundColourEdit(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BackgroundColourEdit)->Unit(benchmark::kMillisecond);
+
+// The main window after start-up with the Default theme, shown.
+struct ShownWindow {
+    frmMain main;
+    AnsweringDialogs* dialogs;
+
+    ShownWindow() {
+        auto answering = std::make_unique<AnsweringDialogs>();
+        dialogs = answering.get();
+        main.setDialogService(std::move(answering));
+        main.mnuThemesItem_Click(0);
+        main.show();
+        QApplication::processEvents();
+    }
+
+    // Undo and Redo in turn, each with the window painted again.
+    void undoAndRedo(benchmark::State& state) {
+        auto* undo = main.findChild<QAction*>(QStringLiteral("mnuEditUndo"));
+        auto* redo = main.findChild<QAction*>(QStringLiteral("mnuEditRedo"));
+        int round = 0;
+        for (auto _ : state) {
+            ((++round % 2) ? undo : redo)->trigger();
+            main.repaint();
+            QApplication::processEvents();
+        }
+    }
+};
+
+void BM_UndoColourEdit(benchmark::State& state) {
+    ShownWindow window;
+    window.dialogs->answer = 0x336699;
+    clickSwatch(*window.main.findChild<QWidget*>(QStringLiteral("lblBGColorSelect_5")));
+    window.undoAndRedo(state);
+}
+BENCHMARK(BM_UndoColourEdit)->Unit(benchmark::kMillisecond);
+
+void BM_UndoThemeChoice(benchmark::State& state) {
+    ShownWindow window;
+    window.main.findChild<QAction*>(QStringLiteral("mnuThemesItem_0"))->trigger();
+    window.undoAndRedo(state);
+}
+BENCHMARK(BM_UndoThemeChoice)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -98,7 +98,7 @@ ComparePanel::ComparePanel(SchemeDocument& document, QWidget* parent)
     lstCompare->setAlternatingRowColors(true);
     lstCompare->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lstCompare->setToolTip(QStringLiteral("Double-click a line to take its value back."));
-    connect(lstCompare, &QTreeWidget::itemDoubleClicked, this, &ComparePanel::takeValue);
+    connect(lstCompare, &QTreeWidget::itemDoubleClicked, this, &ComparePanel::lineDoubleClicked);
 
     cmdCompareBase = new QPushButton(QStringLiteral("Compare with &Loaded"), this);
     cmdCompareBase->setObjectName(QStringLiteral("cmdCompareBase"));
@@ -191,24 +191,34 @@ void ComparePanel::refresh() {
         items.append(item);
     }
     lstCompare->addTopLevelItems(items);
+    // The view lays its lines out when it next paints, and then repaints only what it
+    // was asked to: lines that went would stay on the screen.
+    lstCompare->viewport()->update();
 
     const QString with = other_ ? otherName_ : document_.baseName();
     const qsizetype count = listed_.size();
     const QString found = count == 0   ? QStringLiteral("no differences")
                           : count == 1 ? QStringLiteral("1 difference")
                                        : QStringLiteral("%1 differences").arg(count);
-    lblCompareWith->setText(with.isEmpty() ? QStringLiteral("Nothing loaded yet.")
-                                           : QStringLiteral("Compared with %1: %2.").arg(with, found));
+    lblCompareWith->setText(with.isEmpty()
+                                ? QStringLiteral("Nothing loaded yet.")
+                                : QStringLiteral("Compared with %1: %2.").arg(with, found));
     cmdCompareBase->setEnabled(other_.has_value());
 }
 
-void ComparePanel::takeValue(QTreeWidgetItem* item) {
+void ComparePanel::lineDoubleClicked(QTreeWidgetItem* item) {
     const int row = lstCompare->indexOfTopLevelItem(item);
     if (row < 0 || row >= listed_.size())
         return;
-    const SchemeDifference d = listed_[row];
-    const QString what = elementCaption(*d.element) + QLatin1Char(' ') +
-                         attributeCaption(d.attribute).toLower();
+    // The change rebuilds the list, so it waits until the view is done with the
+    // double-click: a view emptied in the middle of its own event shows stale lines.
+    QMetaObject::invokeMethod(
+        this, [this, difference = listed_[row]] { takeValue(difference); }, Qt::QueuedConnection);
+}
+
+void ComparePanel::takeValue(const SchemeDifference& d) {
+    const QString what =
+        elementCaption(*d.element) + QLatin1Char(' ') + attributeCaption(d.attribute).toLower();
     ColorScheme changed = document_.scheme();
     copyAttribute(changed, compared(), *d.element, d.attribute);
     document_.apply(other_ ? what + QStringLiteral(" from ") + otherName_

@@ -48,7 +48,9 @@ protected:
 private:
     const ColorScheme& compared() const;
     void refresh();
-    void takeValue(QTreeWidgetItem* item);
+    void lineDoubleClicked(QTreeWidgetItem* item);
+    // Gives the attribute of `difference` the value of the scheme compared with.
+    void takeValue(const SchemeDifference& difference);
 
     SchemeDocument& document_;
     std::optional<ColorScheme> other_;

@@ -15,6 +15,7 @@
 #include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 
 namespace {
@@ -70,11 +71,24 @@ void frmMain::buildComparePanel() {
     dockCompare->setFixedWidth(twipsToPixels(ComparePanelWidth));
     addDockWidget(Qt::RightDockWidgetArea, dockCompare);
     dockCompare->hide();
-    connect(comparePanel, &ComparePanel::otherFileWanted, this,
-            &frmMain::mnuViewCompareFile_Click);
+    connect(comparePanel, &ComparePanel::otherFileWanted, this, &frmMain::mnuViewCompareFile_Click);
     // The window fits itself around the panel as it comes and goes, floats or docks.
-    connect(dockCompare, &QDockWidget::visibilityChanged, this, &frmMain::Form_Resize);
-    connect(dockCompare, &QDockWidget::topLevelChanged, this, &frmMain::Form_Resize);
+    connect(dockCompare, &QDockWidget::visibilityChanged, this, &frmMain::comparePanelMoved);
+    connect(dockCompare, &QDockWidget::topLevelChanged, this, &frmMain::comparePanelMoved);
+}
+
+void frmMain::comparePanelMoved() {
+    Form_Resize();
+    // Widened by the panel, the window moves left as far as it must to stay in the
+    // screen's available area.
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!normal || !isVisible() || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.right() > area.right())
+        move(qMax(area.left(), frame.left() - (frame.right() - area.right())), frame.top());
 }
 
 int frmMain::dockedPanelWidth() const {

@@ -289,9 +289,9 @@ QSize frmMain::fittedSize() const {
 }
 
 QSize frmMain::clientSize() const {
-    // What the window shows below its menu bar at the fitted size, and never less
-    // than the preview, which a thick frame could otherwise cut off.
-    const QSize fitted = fittedSize() - QSize(0, menuBar()->sizeHint().height());
+    // What the window shows below its menu bar and beside a docked panel at the fitted
+    // size, and never less than the preview, which a thick frame could otherwise cut off.
+    const QSize fitted = fittedSize() - QSize(dockedPanelWidth(), menuBar()->sizeHint().height());
     return fitted.expandedTo(QSize(picDisplay->x() + picDisplay->width(), picDisplay->height()));
 }
 

@@ -131,6 +131,9 @@ private:
     void mnuViewCompareFile_Click();
     // The extra width the docked Compare panel takes beside the client area.
     int dockedPanelWidth() const;
+    // The Compare panel was shown, hidden, floated or docked: the window fits itself
+    // around it and stays on the screen.
+    void comparePanelMoved();
 
     void mnuFileOpen_Click();
     void mnuFileSave_Click();

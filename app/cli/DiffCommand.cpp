@@ -29,14 +29,14 @@ int runDiffCommand(const CliCommand& command, const QStringList& args) {
     line.parser().addPositionalArgument(
         QStringLiteral("B.tna"),
         QStringLiteral("The scheme file compared with; \"-\" reads it from standard input."));
-    line.setEpilogue(QStringLiteral(
-        "Prints one line per attribute whose value differs,\n"
-        "  SECTION.Attribute: old -> new\n"
-        "in file order. Values are compared, not their texts: a colour written in\n"
-        "another form, or a size written as 10.0, is the same value.\n"
-        "\n"
-        "Exit status: 0 the schemes are the same, 3 they differ, 2 errors were\n"
-        "reported and ignored, 1 bad usage or a file that could not be read.\n"));
+    line.setEpilogue(
+        QStringLiteral("Prints one line per attribute whose value differs,\n"
+                       "  SECTION.Attribute: old -> new\n"
+                       "in file order. Values are compared, not their texts: a colour written in\n"
+                       "another form, or a size written as 10.0, is the same value.\n"
+                       "\n"
+                       "Exit status: 0 the schemes are the same, 3 they differ, 2 errors were\n"
+                       "reported and ignored, 1 bad usage or a file that could not be read.\n"));
     if (const std::optional<int> answered = line.parse(args))
         return *answered;
     const QStringList files = line.parser().positionalArguments();

@@ -285,15 +285,14 @@ private Q_SLOTS:
         QTest::newRow("colour with an exponent")
             << QByteArrayList{body, "\tForeColor: 1.6777214E7\r\n"} << 0 << QByteArray();
         QTest::newRow("size with a trailing zero")
-            << QByteArrayList{"\tFontSize: 10.5\r\n", "\tFontSize: 10.50\r\n"} << 0
-            << QByteArray();
+            << QByteArrayList{"\tFontSize: 10.5\r\n", "\tFontSize: 10.50\r\n"} << 0 << QByteArray();
         QTest::newRow("face in capitals")
             << QByteArrayList{"\tFont: Arial\r\n", "\tFont: ARIAL\r\n"} << 0 << QByteArray();
         QTest::newRow("another colour") << QByteArrayList{body, "\tForeColor: 255\r\n"} << 3
                                         << QByteArray("BODY.ForeColor: 16777214 -> 255\n");
         QTest::newRow("in file order, whatever the order of the edits")
-            << QByteArrayList{"\tImage: C:\\Themes\\Blue\\caf\xc3\xa9_18.gif\r\n",
-                              "\tImage: \r\n", "\tFontStyle: 1\r\n", "\tFontStyle: 3\r\n"}
+            << QByteArrayList{"\tImage: C:\\Themes\\Blue\\caf\xc3\xa9_18.gif\r\n", "\tImage: \r\n",
+                              "\tFontStyle: 1\r\n", "\tFontStyle: 3\r\n"}
             << 3
             << QByteArray("BODY.FontStyle: 1 -> 3\n"
                           "VIRTNAVBTNPUSH.Image: C:\\Themes\\Blue\\caf\xc3\xa9_18.gif -> \n");

@@ -55,11 +55,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("copyBox");
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("redoKeys");
-        QTest::newRow("text colour") << "lblFGColorSelect" << 4 << "" << "Heading 2 colour"
+        QTest::newRow("text colour") << "lblFGColorSelect" << 4 << ""
+                                     << "Heading 2 colour"
                                      << "Ctrl+Y";
-        QTest::newRow("background") << "lblBGColorSelect" << 5 << "" << "Background colour"
+        QTest::newRow("background") << "lblBGColorSelect" << 5 << ""
+                                    << "Background colour"
                                     << "Ctrl+Shift+Z";
-        QTest::newRow("font") << "cmdFontSelect" << 2 << "" << "Body font"
+        QTest::newRow("font") << "cmdFontSelect" << 2 << ""
+                              << "Body font"
                               << "Ctrl+Y";
         QTest::newRow("Copy FontName") << "cmdFontSelect" << 7 << "chkUseSame_0"
                                        << "Copy FontName"

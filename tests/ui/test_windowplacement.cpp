@@ -96,6 +96,34 @@ private Q_SLOTS:
         QVERIFY(world.prompt.messages.isEmpty());
     }
 
+    // The docked Compare panel takes room of its own: where the screen has it, the
+    // window widens by the panel and the preview keeps all of its width; closing the
+    // panel gives the window its size back.
+    void comparePanelWidensTheWindow() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        const QRect area = availableArea(w.main);
+        QTRY_VERIFY(area.contains(w.main.frameGeometry()));
+        const QSize before = w.main.size();
+        auto* scroller = w.main.findChild<QScrollArea*>();
+        const bool scrolledBefore = scroller->horizontalScrollBar()->maximum() > 0;
+        auto* dock = control<QWidget>(w.main, "dockCompare");
+
+        w.command("mnuViewCompare")->trigger();
+        QTRY_VERIFY(dock->isVisible());
+        QTRY_VERIFY(area.contains(w.main.frameGeometry()));
+        const int frameWidth = w.main.frameGeometry().width() - w.main.width();
+        if (before.width() + dock->width() + frameWidth < area.width()) {
+            QTRY_VERIFY(w.main.width() >= before.width() + dock->width());
+            QTRY_COMPARE(scroller->horizontalScrollBar()->maximum() > 0, scrolledBefore);
+        }
+        w.command("mnuViewCompare")->trigger();
+        QTRY_COMPARE(w.main.size(), before);
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
     void maximiseAndRestoreKeepThePlace() {
         TestWorld world;
         world.setUpGlobals();
