@@ -2,10 +2,8 @@
 // reverting to the theme or file the scheme came from, and the Compare panel.
 #include "ui/frmMain.h"
 
-#include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeDiff.h"
-#include "scheme/SchemeFile.h"
 #include "ui/ComparePanel.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
@@ -138,14 +136,10 @@ void frmMain::mnuViewCompareFile_Click() {
     const QString path = cdbMain_->FileName;
     // Compared with what opening it would give: values the file does not hold are the
     // scheme's own and show no difference.
-    ColorScheme other = document_.scheme();
-    const SchemeFileRead read = readSchemeFile(proc, other, path);
-    if (read.sections == 0) {
-        if (read.complete)
-            errorPrompt().inform(notASchemeFileMessage(fileTitleOf(path)));
+    const std::optional<ColorScheme> other = schemeOpenedFrom(proc, path);
+    if (!other)
         return;
-    }
-    comparePanel->compareWithFile(other, fileTitleOf(path));
+    comparePanel->compareWithFile(*other, fileTitleOf(path));
     dockCompare->show();
     dockCompare->raise();
 }

@@ -6,7 +6,6 @@
 #include "framework/Procedure.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
-#include "ui/PreviewPage.h"
 
 namespace {
 constexpr int ColorDialogFlags = 3; // start from the given colour, custom part open

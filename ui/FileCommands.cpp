@@ -6,7 +6,6 @@
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "ui/DialogService.h"
-#include "ui/PreviewPage.h"
 
 #include <QFileInfo>
 
@@ -80,17 +79,25 @@ void frmMain::mnuFileOpen_Click() {
     // The dialog's FileName is left as it is: it offers the name it last held.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
-    const QString path = cdbMain_->FileName;
+    openSchemeFile(proc, cdbMain_->FileName);
+}
+
+std::optional<ColorScheme> frmMain::schemeOpenedFrom(Procedure& proc, const QString& path) {
     // Read into a copy: a file that holds no scheme must leave the scheme, its file
     // name and the caption as they were, or the next Save would overwrite that file.
-    // One that does becomes a step, so the scheme it replaced is one Undo away.
     ColorScheme opened = document_.scheme();
     const SchemeFileRead read = readSchemeFile(proc, opened, path);
     if (read.sections == 0) {
         // A file that could not be read was reported by the trap already.
         if (read.complete)
             errorPrompt().inform(notASchemeFileMessage(fileTitleOf(path)));
-        return;
+        return std::nullopt;
     }
-    document_.open(path, opened, titleWithoutExtension(path));
+    return opened;
+}
+
+void frmMain::openSchemeFile(Procedure& proc, const QString& path) {
+    // The scheme it replaces stays one Undo away.
+    if (const std::optional<ColorScheme> opened = schemeOpenedFrom(proc, path))
+        document_.open(path, *opened, titleWithoutExtension(path));
 }

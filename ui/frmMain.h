@@ -136,6 +136,12 @@ private:
     void comparePanelMoved();
 
     void mnuFileOpen_Click();
+    // Opens the scheme file `path` as Open does after its dialog: one step of the
+    // document, or a message and nothing changed for a file that holds no scheme.
+    void openSchemeFile(Procedure& proc, const QString& path);
+    // The scheme that opening `path` gives, read over a copy of the scheme; none, with
+    // the reason reported, when the file holds no scheme.
+    std::optional<ColorScheme> schemeOpenedFrom(Procedure& proc, const QString& path);
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFilePrint_Click();
