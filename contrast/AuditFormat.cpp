@@ -55,6 +55,14 @@ QString jsonCheck(const ContrastCheck& c) {
 
 } // namespace
 
+QString shownRatio(const ContrastCheck& check) {
+    return twoDecimals(shownValue(check));
+}
+
+QString ratioText(double ratio) {
+    return twoDecimals(ratio);
+}
+
 QString colorHex(qint32 value) {
     return QStringLiteral("#%1%2%3")
         .arg(redOf(value), 2, 16, QLatin1Char('0'))

@@ -13,6 +13,12 @@
 // "#RRGGBB" of a colour value.
 QString colorHex(qint32 value);
 
+// A check's value as every view shows it, to two decimals: "4.48". A failing value is
+// never shown at or above what it needs (2.999 against 3 shows as 2.99).
+QString shownRatio(const ContrastCheck& check);
+// Any other ratio to two decimals, rounded: "1.67".
+QString ratioText(double ratio);
+
 // One line per check:
 //   BODY #777777 on #FFFFFF ratio 4.48 needs 4.50 FAIL
 //   BANNER #FFFFFF on #2B3348 ratio 9.10 needs 3.00 PASS lowest 2.10   (over a picture)

@@ -45,6 +45,7 @@ enum class CheckKind {
     Text,            // a row's text over what is drawn behind it
     LinkAgainstBody, // advice: a hyperlink colour against the body text colour, 3:1
     ColourVision     // advice: two rows a colour-vision deficiency makes look alike
+                     // (a link and the body text, or two states of a link)
 };
 
 struct ContrastCheck {
@@ -74,7 +75,9 @@ struct ContrastAudit {
 };
 
 // The twelve text rows in editor order, then the hyperlink advice, then one advice
-// per pair of rows that some deficiency makes hard to tell apart.
+// per pair of rows whose colours tell the reader something (each link and the body
+// text, the link states among themselves) that protanopia, deuteranopia or tritanopia
+// makes hard to tell apart.
 ContrastAudit auditScheme(const ColorScheme& scheme, const BackdropSource& backdrops,
                           ContrastLevel level);
 // The check of one text row (BANNER .. NAVBUTTONS).

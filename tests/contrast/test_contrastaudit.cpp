@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
 // A preview that has a picture behind the banner text: a dark box with a one-pixel
@@ -145,22 +147,63 @@ private Q_SLOTS:
     void colourVisionAdvice() {
         // Red and olive: far apart for normal vision, alike without green cones.
         ColorScheme s = plainPage();
-        setText(s, Element::HEADING3, "#CC3333");
-        setText(s, Element::HEADING4, "#668000");
+        setText(s, Element::REGULARLINK, "#CC3333");
+        setText(s, Element::VISITEDLINK, "#668000");
         const ContrastAudit audit = auditScheme(s, PlainBackdrops(), ContrastLevel::AA);
         QCOMPARE(audit.checks.size(), std::size_t(16));
         const ContrastCheck& pair = audit.checks.back();
         QCOMPARE(pair.kind, CheckKind::ColourVision);
-        QCOMPARE(pair.element, Element::HEADING3);
-        QCOMPARE(pair.other, Element::HEADING4);
+        QCOMPARE(pair.element, Element::REGULARLINK);
+        QCOMPARE(pair.other, Element::VISITEDLINK);
         QCOMPARE(pair.deficiency, Deficiency::Deuteranopia);
         QVERIFY(pair.advice && !pair.pass);
-        QVERIFY(QRegularExpression(QStringLiteral("^HEADING3 #CC3333 vs HEADING4 #668000 "
-                                                  "deuteranopia distance 1\\.\\d\\d needs 4\\.00 "
-                                                  "FAIL \\(advice\\)$"))
+        QVERIFY(QRegularExpression(QStringLiteral("^REGULARLINK #CC3333 vs VISITEDLINK #668000 "
+                                                  "deuteranopia distance 1\\.\\d\\d needs "
+                                                  "4\\.00 FAIL \\(advice\\)$"))
                     .match(auditLine(pair))
                     .hasMatch());
         QCOMPARE(auditExitStatus(audit), 0);
+    }
+
+    // Pair advice only where the colours carry meaning (links and body text, the link
+    // states), and never for achromatopsia alone, which the ratios already measure.
+    void colourVisionAdviceOnlyWhereItMeansSomething_data() {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<QString>("colorA");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("colorB");
+        QTest::addColumn<bool>("advised");
+        const auto row = [](const char* name, Element a, const char* ca, Element b, const char* cb,
+                            bool advised) {
+            QTest::newRow(name) << int(a) << QString::fromLatin1(ca) << int(b)
+                                << QString::fromLatin1(cb) << advised;
+        };
+        row("two headings alike to a deuteranope", Element::HEADING3, "#CC3333", Element::HEADING4,
+            "#668000", false);
+        row("navigation and body alike to a deuteranope", Element::NAVBUTTONS, "#CC3333",
+            Element::BODY, "#668000", false);
+        row("link and body alike to a deuteranope", Element::ACTIVELINK, "#CC3333", Element::BODY,
+            "#668000", true);
+        // Rust and grey of one lightness: only achromatopsia merges them.
+        row("link states alike only without any colour", Element::VISITEDLINK, "#C44226",
+            Element::ACTIVELINK, "#6A6F7C", false);
+        row("link states far apart for everyone", Element::REGULARLINK, "#0000EE",
+            Element::VISITEDLINK, "#FFCC00", false);
+    }
+    void colourVisionAdviceOnlyWhereItMeansSomething() {
+        QFETCH(int, a);
+        QFETCH(QString, colorA);
+        QFETCH(int, b);
+        QFETCH(QString, colorB);
+        QFETCH(bool, advised);
+        ColorScheme s = plainPage();
+        setText(s, Element(a), qPrintable(colorA));
+        setText(s, Element(b), qPrintable(colorB));
+        const ContrastAudit audit = auditScheme(s, PlainBackdrops(), ContrastLevel::AA);
+        const auto pairs =
+            std::count_if(audit.checks.begin(), audit.checks.end(),
+                          [](const auto& c) { return c.kind == CheckKind::ColourVision; });
+        QCOMPARE(pairs, advised ? 1 : 0);
     }
 
     void opaqueLabelsAndPictures() {
