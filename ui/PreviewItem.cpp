@@ -4,6 +4,7 @@
 #include "widgets/WindowUtil.h"
 
 #include <QFontMetrics>
+#include <QStyle>
 
 #include <utility>
 
@@ -49,6 +50,20 @@ void PreviewItem::fitToText() {
     width_ = pixelsToTwips(metrics.horizontalAdvance(text()));
     height_ = pixelsToTwips(metrics.height());
     apply();
+}
+
+QRect PreviewItem::textBox() const {
+    if (text().isEmpty())
+        return {};
+    // As QLabel places its plain text: in the contents rectangle, by the alignment.
+    return style()
+        ->itemTextRect(fontMetrics(), contentsRect(), static_cast<int>(alignment()), isEnabled(),
+                       text())
+        .intersected(rect());
+}
+
+bool PreviewItem::hasPicture() const {
+    return !deferred_.isEmpty() || !pixmap().isNull();
 }
 
 void PreviewItem::showPicture(const QPixmap& picture) {

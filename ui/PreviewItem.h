@@ -34,6 +34,13 @@ public:
     // height of its font; any other control keeps its size.
     void fitToText();
 
+    // Where the label draws its text, in its own pixels: the advance of the text by the
+    // line height of its font, placed by its alignment and cut to the label. Empty
+    // without text.
+    QRect textBox() const;
+    // Whether the control shows a picture (a deferred one counts).
+    bool hasPicture() const;
+
     // Shows the picture; a control that takes its picture's size takes it now. An
     // empty picture empties the control and leaves its size as it was.
     void showPicture(const QPixmap& picture);

@@ -6,6 +6,7 @@
 #include "theme/DrawnFont.h"
 #include "ui/PreviewItem.h"
 #include "ui/SchemeFont.h"
+#include "ui/VisionEffect.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
@@ -189,6 +190,7 @@ QStringList PreviewPage::DisplayRefresh(const ColorScheme& scheme) {
     layOutVerticalNavigation(proc, scheme);
     fitToContent();
     Q_EMIT laidOut();
+    Q_EMIT backdropsChanged();
     return unloaded_;
 }
 
@@ -336,6 +338,7 @@ void PreviewPage::fitToContent() {
 
 void PreviewPage::setBackgroundPictureVisible(bool visible) {
     imgDisplayBackground->setVisible(visible);
+    Q_EMIT backdropsChanged();
 }
 
 void PreviewPage::setOverPictureLabelsTransparent(bool transparent) {
@@ -343,4 +346,13 @@ void PreviewPage::setOverPictureLabelsTransparent(bool transparent) {
          {lblDisplayBanner, lblDisplayButton, lblDisplayButtonPressed, lblQuickLinks[0],
           lblQuickLinks[1], lblQuickLinks[2], lblQuickLinks[3]})
         label->setAutoFillBackground(!transparent);
+    Q_EMIT backdropsChanged();
+}
+
+void PreviewPage::setSimulation(Deficiency deficiency) {
+    if (deficiency == simulation_)
+        return;
+    simulation_ = deficiency;
+    // The page owns its effect; setting another deletes the one before.
+    setGraphicsEffect(deficiency == Deficiency::Normal ? nullptr : new VisionEffect(deficiency));
 }

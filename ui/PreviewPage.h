@@ -1,13 +1,18 @@
 #pragma once
 
+#include "contrast/VisionSimulation.h"
 #include "theme/ThemeElement.h"
 #include "ui/PreviewPictures.h"
 
+#include <QImage>
+#include <QRegion>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <span>
+#include <vector>
 
 struct ColorScheme;
 class PreviewItem;
@@ -25,8 +30,8 @@ public:
     explicit PreviewPage(QWidget* parent = nullptr);
 
     // Rebuilds the whole page from the scheme and fits the page to it, then emits
-    // laidOut. Returns the pictures it could not show (missing or unreadable), for
-    // the caller to report.
+    // laidOut and backdropsChanged. Returns the pictures it could not show (missing or unreadable),
+    // for the caller to report.
     QStringList DisplayRefresh(const ColorScheme& scheme);
 
     // The page's own part of the resize handling: its width from the banner label,
@@ -46,9 +51,36 @@ public:
     // The element whose picture imgWebImage(index) shows.
     static Element pictureElement(int index);
 
+    // Colour-vision simulation: the whole page, pictures included, drawn as a person
+    // with the deficiency sees it (Normal: as it is). Only the drawing changes; the
+    // page is laid out, refreshed and grabbed as ever, and what the contrast audit
+    // reads of it stays the real colours.
+    void setSimulation(Deficiency deficiency);
+    Deficiency simulation() const { return simulation_; }
+
+    // What the contrast audit reads of the page (PreviewBackdrops puts it together).
+    // Where a label showing an element's text draws it: the box its text takes, in
+    // the page's pixels and within the label, and the label's own colour when it
+    // paints its background. Hidden labels and empty boxes are left out.
+    struct TextPlace {
+        QRect box;
+        std::optional<qint32> opaqueColor;
+    };
+    std::vector<TextPlace> textPlaces(Element element) const;
+    // The page as drawn beneath its text, in the page's pixels: its colour, the
+    // pictures shown (scaled as they are drawn) and the opaque labels' colour, and no
+    // text at all.
+    QImage drawnBeneathText() const;
+    // Where the shown pictures cover the page.
+    QRegion pictureArea() const;
+    qint32 pageColor() const;
+
 Q_SIGNALS:
     // DisplayRefresh has laid the page out: the main window fits itself around it.
     void laidOut();
+    // What lies behind the text may have changed: after each refresh (once laidOut
+    // has been handled) and when a preview option is set.
+    void backdropsChanged();
 
 private:
     enum class Style { Apply, Keep };
@@ -59,6 +91,9 @@ private:
     void buildPictures();
     void buildLabels();
     void setPageColor(int color);
+    // The labels that show an element's text.
+    std::vector<PreviewItem*> labelsOf(Element element) const;
+    bool isPicture(const PreviewItem* item) const;
 
     // The steps of DisplayRefresh, one per area of the page, top to bottom.
     void showBackground(Procedure& proc, const ColorScheme& scheme);
@@ -115,6 +150,7 @@ private:
     QStringList unloaded_;
     float width_;
     float height_;
+    Deficiency simulation_ = Deficiency::Normal;
 };
 
 // The message that reports the pictures a refresh could not show, one a line.
