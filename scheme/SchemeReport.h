@@ -6,6 +6,7 @@
 #include <QString>
 
 struct ColorScheme;
+struct ContrastAudit;
 
 // One line of the printed scheme report. The printer prints `text` of every line as
 // a line of its own; the section end's text is CR LF, which leaves two empty lines.
@@ -24,3 +25,11 @@ QList<ReportLine> reportLines(const ColorScheme& scheme, const FileInformation& 
 // The report as plain text: each line ended by "\n", each section end as two empty
 // lines.
 QByteArray reportText(const QList<ReportLine>& lines);
+
+// The contrast table that ends the printed report, as one more section: the title
+// "CONTRAST AA" (or AAA), a heading line, one line per text row (element, text colour,
+// the colour behind it, ratio, what it needs, PASS or FAIL, and over a picture the
+// worst pixel's ratio), then one "Advice:" line per piece of advice, and the section
+// end. Lines after the title start with a tab, as attribute lines do; the columns are
+// padded with spaces for the report's fixed-pitch font.
+QList<ReportLine> contrastReportLines(const ContrastAudit& audit);

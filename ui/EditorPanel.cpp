@@ -3,6 +3,7 @@
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ContrastMark.h"
 #include "ui/SchemeFont.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
@@ -16,10 +17,11 @@ namespace {
 const QString WindowFontName = QStringLiteral("MS Sans Serif");
 constexpr double WindowFontSize = 8.25;
 
-// The panel spans the design's left part: to the font buttons' right edge and the
-// last check box's bottom, in twips.
-constexpr float PanelWidth = 4575;
+// The panel spans the design's left part, to the last check box's bottom, and the
+// contrast marks' column right of the font buttons (which end at 4575), in twips.
 constexpr float PanelHeight = 5415;
+constexpr float ContrastLeft = 4635;
+constexpr float ContrastWidth = 720;
 
 // The font buttons' design Tags for rows 1..12.
 constexpr std::array<const char*, EditorRowCount> FontTags{"",   "28", "12", "18", "16", "14", "18",
@@ -57,7 +59,7 @@ constexpr CheckBoxDesign CheckBoxes[] = {
 
 EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("EditorPanel"));
-    setGeometry(twipsRect(0, 0, PanelWidth, PanelHeight));
+    setGeometry(twipsRect(0, 0, RightEdge, PanelHeight));
     buildTitles();
     for (int row = 0; row < EditorRowCount; ++row)
         buildRow(row);
@@ -67,13 +69,14 @@ EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
 
 void EditorPanel::buildTitles() {
     const QFont titleFont = designFont(WindowFontName, WindowFontSize, true, false, true);
-    const std::array<const char*, 2> titles{"ITEM NAME", "FONT"};
-    const std::array<float, 2> titleLefts{240, 2520};
+    const std::array<const char*, 3> titles{"ITEM NAME", "FONT", "RATIO"};
+    const std::array<float, 3> titleLefts{240, 2520, ContrastLeft};
+    const std::array<float, 3> titleWidths{1455, 1455, ContrastWidth};
     for (std::size_t i = 0; i < titles.size(); ++i) {
         auto* label = new QLabel(QString::fromLatin1(titles[i]), this);
         label->setObjectName(indexedName("lblTitle", static_cast<int>(i)));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(twipsRect(titleLefts[i], 0, 1455, 255));
+        label->setGeometry(twipsRect(titleLefts[i], 0, titleWidths[i], 255));
         label->setFont(titleFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -122,6 +125,10 @@ void EditorPanel::buildRow(int row) {
     });
     // Tabbing to a row's font button moves to that row too.
     r.font->installEventFilter(this);
+
+    r.contrast = new ContrastMark(this);
+    r.contrast->setObjectName(indexedName("lblContrast", row));
+    r.contrast->setGeometry(twipsRect(ContrastLeft, rowTop(row, 240), ContrastWidth, 375));
 }
 
 void EditorPanel::buildUnusedFontButton() {
@@ -244,4 +251,39 @@ void EditorPanel::SetFontsAndColors(const ColorScheme& scheme) {
         proc.step([&] { r.background->setColorValue(scheme.color(ColorAttr::Back, slot)); });
         proc.step([&] { r.text->setColorValue(scheme.color(ColorAttr::Fore, slot)); });
     }
+}
+
+const ContrastMark& EditorPanel::contrastMark(int index) const {
+    const ContrastMark* mark = row(index).contrast;
+    if (!mark)
+        raiseError(Err::SubscriptOutOfRange);
+    return *mark;
+}
+
+void EditorPanel::showContrast(const ContrastAudit& audit) {
+    for (int index = 1; index < EditorRowCount; ++index) {
+        ContrastMark* mark = rows_[static_cast<std::size_t>(index)].contrast;
+        const Element element = elementForRow(index)->element;
+        const ContrastCheck* check = nullptr;
+        std::vector<ContrastCheck> advice;
+        for (const ContrastCheck& c : audit.checks) {
+            if (c.kind == CheckKind::Text && c.element == element)
+                check = &c;
+            else if (c.kind == CheckKind::LinkAgainstBody && c.element == element)
+                advice.push_back(c);
+            else if (c.kind == CheckKind::ColourVision &&
+                     (c.element == element || c.other == element))
+                advice.push_back(c);
+        }
+        if (check)
+            mark->showCheck(*check, advice, audit.level);
+        else
+            mark->clearCheck();
+    }
+}
+
+void EditorPanel::clearContrast() {
+    for (const Row& r : rows_)
+        if (r.contrast)
+            r.contrast->clearCheck();
 }

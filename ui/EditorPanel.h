@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast/ContrastAudit.h"
 #include "theme/ThemeElement.h"
 
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <array>
 
 class ColorSwatch;
+class ContrastMark;
 class Procedure;
 class QCheckBox;
 class QLabel;
@@ -18,12 +20,18 @@ struct ColorScheme;
 // boxes, at their design geometry. The controls are the panel's own and carry their
 // design names as object names ("lblBGColorSelect_5", "chkUseSame_0", "Check1"); the
 // window speaks to the panel in what a row shows and what the user asked for. Row 0
-// (the page background) has no text-colour swatch and no font.
+// (the page background) has no text-colour swatch and no font. Right of the font
+// buttons a column of contrast marks ("lblContrast_5") shows the audit of each text
+// row.
 class EditorPanel : public QWidget {
     Q_OBJECT
 
 public:
     explicit EditorPanel(QWidget* parent = nullptr);
+
+    // Where the panel ends on the right, in twips, its contrast marks included: the
+    // window puts the preview there.
+    static constexpr float RightEdge = 5400;
 
     // Shows the scheme: font button captions, fonts and styles, and the swatches.
     // Emits none of the panel's signals.
@@ -49,6 +57,16 @@ public:
     // whose swatch or button was clicked last; -1 before any.
     int currentRow() const { return currentRow_; }
 
+    // The contrast audit beside the text rows 1..12: each row's ratio and a pass or
+    // fail mark for the audit's level, with a tooltip that gives the numbers, the
+    // threshold and why, and the advice about the row. A row the audit does not check
+    // shows nothing. Emits none of the panel's signals.
+    void showContrast(const ContrastAudit& audit);
+    // The marks as before the first audit: empty.
+    void clearContrast();
+    // A row's mark (1..12); error 9 for any other row.
+    const ContrastMark& contrastMark(int row) const;
+
 Q_SIGNALS:
     // A click on a row's background swatch, text-colour swatch or font button.
     void bgColorClicked(int row);
@@ -68,7 +86,8 @@ private:
         QLabel* name = nullptr;
         ColorSwatch* text = nullptr; // none in row 0
         ColorSwatch* background = nullptr;
-        QPushButton* font = nullptr; // row 0's is hidden and idle
+        QPushButton* font = nullptr;      // row 0's is hidden and idle
+        ContrastMark* contrast = nullptr; // none in row 0
     };
 
     void buildTitles();

@@ -19,7 +19,8 @@ void settle() {
 } // namespace
 
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
-                 const ColorScheme& scheme, const FileInformation& info) {
+                 const ColorScheme& scheme, const FileInformation& info,
+                 const ContrastAudit& contrast) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
     if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
@@ -35,6 +36,7 @@ void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
         if (proc.step([&] { printer.beginDoc(); })) {
             QList<ReportLine> lines;
             proc.step([&] { lines = reportLines(scheme, info); });
+            proc.step([&] { lines += contrastReportLines(contrast); });
             for (const ReportLine& line : lines)
                 proc.step([&] { printer.printLine(line.text); });
         }

@@ -4,14 +4,17 @@ class DialogService;
 class Printer;
 class QWidget;
 struct ColorScheme;
+struct ContrastAudit;
 struct FileInformation;
 
 // The body of the File menu's Print command (traced as frmMain.mnuFilePrint_Click):
 // the printer dialog of cdbMain, then per copy the scheme's text report (its FILE
-// INFORMATION from `info`) as one document and a picture of the window's client area,
-// editor and preview as they are laid out, as a second. The window is neither
+// INFORMATION from `info`), ending with the contrast table of `contrast`, as one
+// document and a picture of the window's client area, editor and preview as they are
+// laid out, as a second. The window is neither
 // maximised nor moved for it, so it stays where the user has it.
 // Cancel in the dialog ends the command without a word; every other error goes to
 // the handler, and after Ignore the command goes on with its next line.
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
-                 const ColorScheme& scheme, const FileInformation& info);
+                 const ColorScheme& scheme, const FileInformation& info,
+                 const ContrastAudit& contrast);

@@ -10,6 +10,7 @@
 #include "ui/ComparePanel.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
+#include "ui/PreviewBackdrops.h"
 #include "ui/PreviewPage.h"
 #include "ui/PrintCommand.h"
 #include "ui/Printer.h"
@@ -31,6 +32,10 @@
 #include <QWindow>
 
 namespace {
+// The design's client area is 14175 twips wide with the preview at 4560; the editor's
+// contrast marks move the preview, and so the window's right edge, further right.
+constexpr float DesignWidth = 14175 + EditorPanel::RightEdge - 4560;
+
 // Runs an action once, when the window is first exposed on the screen: by then a
 // window manager has framed it.
 class OnFirstExpose : public QObject {
@@ -86,7 +91,7 @@ frmMain::frmMain(QWidget* parent)
     buildClientArea();
     buildComparePanel();
     buildMenus();
-    resize(twipsToPixels(14175), twipsToPixels(12405) + menuBar()->sizeHint().height());
+    resize(twipsToPixels(DesignWidth), twipsToPixels(12405) + menuBar()->sizeHint().height());
 
     // F5 reaches the window's key handler whichever of its controls has the focus.
     auto* refresh = new QAction(this);
@@ -149,13 +154,19 @@ void frmMain::buildClientArea() {
     clientArea_ = new QWidget;
     clientArea_->setObjectName(QStringLiteral("clientArea"));
     clientArea_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
-    clientArea_->resize(twipsToPixels(14175), twipsToPixels(12405));
+    clientArea_->resize(twipsToPixels(DesignWidth), twipsToPixels(12405));
     scroller->setWidget(clientArea_);
     setCentralWidget(scroller);
     editor = new EditorPanel(clientArea_);
     picDisplay = new PreviewPage(clientArea_);
+    picDisplay->move(twipsToPixels(EditorPanel::RightEdge), 0);
     // The window fits itself around each new layout of the preview.
     connect(picDisplay, &PreviewPage::laidOut, this, &frmMain::Form_Resize);
+    // The contrast marks follow every refresh of the preview and every preview option.
+    connect(picDisplay, &PreviewPage::backdropsChanged, this, [this] {
+        editor->showContrast(
+            auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), ContrastLevel::AA));
+    });
 
     connect(editor, &EditorPanel::backgroundPictureClicked, this, &frmMain::Check1_Click);
     connect(editor, &EditorPanel::transparentLabelsClicked, this, &frmMain::chkTransLabels_Click);
@@ -396,5 +407,6 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain().printer());
-    printScheme(*clientArea_, cdbMain(), printer, document_.scheme(), fileInformation());
+    printScheme(*clientArea_, cdbMain(), printer, document_.scheme(), fileInformation(),
+                auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), ContrastLevel::AA));
 }

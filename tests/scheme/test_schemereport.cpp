@@ -1,4 +1,5 @@
 #include "SchemeFixtures.h"
+#include "contrast/ContrastAudit.h"
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeReport.h"
 #include "support/TestSupport.h"
@@ -93,6 +94,55 @@ private Q_SLOTS:
         QVERIFY(text.endsWith("\tImage: C:\\Themes\\Blue\\caf\xC3\xA9_18.gif\n\n\n"));
         QVERIFY(!text.contains('\r'));
         QCOMPARE(text.count("\n\n\n"), ElementCount + 1);
+    }
+
+    // The contrast table that ends the printed report: a section of its own, the text
+    // rows in columns for the fixed-pitch font, the advice after them.
+    void contrastTableLines() {
+        ContrastAudit audit;
+        audit.level = ContrastLevel::AAA;
+        const auto check = [](Element e, qint32 fg, qint32 bg, double ratio, double required) {
+            ContrastCheck c;
+            c.element = e;
+            c.foreground = fg;
+            c.background = bg;
+            c.ratio = c.lowest = ratio;
+            c.required = required;
+            c.pass = ratio >= required;
+            return c;
+        };
+        ContrastCheck banner =
+            check(Element::BANNER, 0xFFFFFF, rgbValue(0x2B, 0x33, 0x48), 9.1, 4.5);
+        banner.overPicture = true;
+        banner.lowest = 1.6749;
+        audit.checks.push_back(banner);
+        audit.checks.push_back(check(Element::REGULARLINK, 0x777777, 0xFFFFFF, 4.4781, 7));
+        // Fails 4.5 by a hair: never shown as reaching it.
+        audit.checks.push_back(check(Element::NAVBUTTONS, 0, 0xFFFFFF, 4.4999, 4.5));
+        ContrastCheck link = check(Element::REGULARLINK, rgbValue(0, 0, 0xEE), 0, 2.2346, 3);
+        link.kind = CheckKind::LinkAgainstBody;
+        link.advice = true;
+        audit.checks.push_back(link);
+
+        const QList<ReportLine> lines = contrastReportLines(audit);
+        QStringList texts;
+        for (const ReportLine& line : lines)
+            texts << line.text;
+        QCOMPARE(texts, (QStringList{
+                            "CONTRAST AAA",
+                            "\tElement     Text     Background Ratio  Needs  Result",
+                            "\tBANNER      #FFFFFF  #2B3348     9.10   4.50  PASS (picture, "
+                            "lowest 1.67)",
+                            "\tREGULARLINK #777777  #FFFFFF     4.48   7.00  FAIL",
+                            "\tNAVBUTTONS  #000000  #FFFFFF     4.49   4.50  FAIL",
+                            "\tAdvice: REGULARLINK #0000EE vs BODY #000000 ratio 2.23 needs 3.00 "
+                            "FAIL",
+                            "\r\n",
+                        }));
+        QCOMPARE(lines.front().kind, ReportLine::Kind::SectionTitle);
+        for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+            QCOMPARE(lines[i].kind, ReportLine::Kind::Attribute);
+        QCOMPARE(lines.back().kind, ReportLine::Kind::SectionEnd);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "support/Controls.h"
 #include "support/ModalSteps.h"
 #include "ui/ColorSwatch.h"
+#include "ui/ContrastMark.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewItem.h"
@@ -315,6 +316,46 @@ private Q_SLOTS:
         // After Ignore the dialog still runs and its choice is stored.
         QCOMPARE(w.scheme().font(FontAttr::Size, 1).toSingle(), 9.0f);
         QCOMPARE(w.scheme().font(FontAttr::Face, 1).toText(), QStringLiteral("Verdana"));
+    }
+
+    // Each text row's contrast mark follows every edit at once: a text colour, a font
+    // that makes the text large, a preview option that changes what lies behind it.
+    void contrastMarksFollowEachEdit() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const auto mark = [&](int row) {
+            return control<ContrastMark>(w.main, "lblContrast", row);
+        };
+        // Studio: dark body text on its pale page, white banner text on its picture.
+        QCOMPARE(mark(2)->passes(), true);
+        QCOMPARE(mark(2)->text(), QStringLiteral("10.93"));
+        QCOMPARE(mark(1)->passes(), true);
+        QVERIFY(mark(1)->toolTip().contains(QStringLiteral("over a picture")));
+
+        w.dialogs->answerColor(rgbValue(0x77, 0x77, 0x77));
+        QTest::mouseClick(textColor(w.main, 2), Qt::LeftButton);
+        QCOMPARE(mark(2)->passes(), false);
+        QCOMPARE(mark(2)->text(), QStringLiteral("4.19"));
+        QCOMPARE(mark(2)->toolTip(), QStringLiteral("Body: fails AA\n"
+                                                    "4.19:1, needs 4.5:1\n"
+                                                    "Text #777777 on #FAF7F1\n"
+                                                    "10 pt, not bold: normal text (large text is "
+                                                    "at least 18 pt, or 14 pt bold)"));
+
+        w.dialogs->answerFont(QStringLiteral("Verdana"), 24, false, false);
+        QTest::mouseClick(fontButton(w.main, 2), Qt::LeftButton);
+        QCOMPARE(mark(2)->passes(), true);
+        QVERIFY(mark(2)->toolTip().contains(QStringLiteral("4.19:1, needs 3:1")));
+        QVERIFY(mark(2)->toolTip().contains(QStringLiteral("24 pt, not bold: large text")));
+
+        // Opaque, the banner label lies on its own colour, the page's.
+        QTest::mouseClick(control<QCheckBox>(w.main, "chkTransLabels"), Qt::LeftButton);
+        QCOMPARE(mark(1)->passes(), false);
+        QVERIFY(mark(1)->toolTip().contains(QStringLiteral("Text #FFFFFF on #FAF7F1")));
+        QTest::mouseClick(control<QCheckBox>(w.main, "chkTransLabels"), Qt::LeftButton);
+        QCOMPARE(mark(1)->passes(), true);
+        QCOMPARE(world.prompt.messages, QStringList());
     }
 };
 

@@ -93,6 +93,10 @@ private Q_SLOTS:
         QTest::newRow("chkUseSame(0)") << "chkUseSame_0" << QRect(176, 328, 97, 17);
         QTest::newRow("chkUseSame(1)") << "chkUseSame_1" << QRect(48, 336, 105, 17);
         QTest::newRow("chkTransLabels") << "chkTransLabels" << QRect(176, 344, 113, 17);
+        // The contrast marks' column right of the font buttons, and its title.
+        QTest::newRow("lblTitle(2)") << "lblTitle_2" << QRect(309, 0, 48, 17);
+        QTest::newRow("lblContrast(1)") << "lblContrast_1" << QRect(309, 40, 48, 25);
+        QTest::newRow("lblContrast(12)") << "lblContrast_12" << QRect(309, 304, 48, 25);
     }
     void controlsAtDesignGeometry() {
         QFETCH(QString, control);
@@ -113,9 +117,11 @@ private Q_SLOTS:
         QVERIFY(!control<QAction>(main, "mnuFileSave")->isEnabled());
         auto* picDisplay = control<PreviewPage>(main, "picDisplay");
         QCOMPARE(picDisplay->parentWidget(), control<QWidget>(main, "clientArea"));
-        QCOMPARE(picDisplay->pos(), QPoint(304, 0));
-        // The design's client area, 14175 x 12405 twips, below the menu bar.
-        QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height()), QSize(945, 827));
+        // The design's preview at 4560 twips moves right of the contrast marks, 5400, and
+        // the design's client area, 14175 x 12405 twips below the menu bar, grows by as
+        // much.
+        QCOMPARE(picDisplay->pos(), QPoint(360, 0));
+        QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height()), QSize(1001, 827));
         QCOMPARE(control<QMenu>(main, "mnuFile")->title(), QStringLiteral("&File"));
         QCOMPARE(control<QMenu>(main, "mnuThemes")->title(), QStringLiteral("&Themes"));
         QCOMPARE(control<QAction>(main, "mnuFileSaveAs")->shortcuts().value(0),

@@ -1,8 +1,11 @@
+#include "contrast/ContrastAudit.h"
 #include "scheme/SchemeReport.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
+#include "ui/EditorPanel.h"
+#include "ui/PreviewBackdrops.h"
 #include "ui/PreviewPage.h"
 #include "ui/PrintCommand.h"
 #include "ui/Printer.h"
@@ -47,12 +50,13 @@ QString pageText(const QString& pdf, int page) {
                     pdf, QStringLiteral("-")});
 }
 
-// The non-empty lines of the text of the pages, trimmed.
+// The non-empty lines of the text of the pages, trimmed, each run of blanks one space
+// (the PDF's text does not keep the spaces that pad the contrast table's columns).
 QStringList textLines(const QString& text) {
     QStringList lines;
     for (const QString& line : QString(text).remove(QLatin1Char('\f')).split(QLatin1Char('\n'))) {
         if (!line.trimmed().isEmpty())
-            lines.append(line.trimmed());
+            lines.append(line.simplified());
     }
     return lines;
 }
@@ -125,8 +129,11 @@ struct PrintRun {
     void print(int copies) {
         cdbMain.answerPrinter(copies);
         QtPrinter printer(cdbMain.printer());
-        printScheme(*clientArea, cdbMain, printer, scheme, testFileInformation());
+        printScheme(*clientArea, cdbMain, printer, scheme, testFileInformation(), audit());
     }
+
+    // The contrast table's audit: on the plain page, which is enough for the print path.
+    ContrastAudit audit() const { return auditScheme(scheme, PlainBackdrops(), ContrastLevel::AA); }
 
     // The text of the pages before the last one (the last copy's picture).
     QString reportText() const {
@@ -139,9 +146,10 @@ struct PrintRun {
     // The lines the report prints, as the PDF's text shows them.
     QStringList expectedLines() const {
         QStringList lines;
-        for (const ReportLine& line : reportLines(scheme, testFileInformation())) {
+        for (const ReportLine& line :
+             reportLines(scheme, testFileInformation()) + contrastReportLines(audit())) {
             if (!line.text.trimmed().isEmpty())
-                lines.append(line.text.trimmed());
+                lines.append(line.text.simplified());
         }
         return lines;
     }
@@ -252,7 +260,8 @@ private Q_SLOTS:
         const QPoint designPosition = run.picDisplay->pos();
         run.cdbMain.answerCancel(ScriptedDialogs::Kind::Printer);
         QtPrinter printer(run.cdbMain.printer());
-        printScheme(*run.clientArea, run.cdbMain, printer, run.scheme, testFileInformation());
+        printScheme(*run.clientArea, run.cdbMain, printer, run.scheme, testFileInformation(),
+                    run.audit());
 
         QCOMPARE(run.cdbMain.calls.size(), 1);
         QVERIFY(run.world.prompt.messages.isEmpty());
@@ -365,8 +374,20 @@ private Q_SLOTS:
         const QStringList lines = textLines(report);
         QCOMPARE(lines.value(1), QStringLiteral("Application Name: Tintora"));
         QVERIFY(lines.contains(QStringLiteral("Theme: ") + window.scheme().ThemeName));
-        QWidget* picDisplay = control<QWidget>(window, "picDisplay");
-        QCOMPARE(picDisplay->x(), twipsToPixels(4560));
+        auto* picDisplay = control<PreviewPage>(window, "picDisplay");
+        // The report ends with the contrast table over what the preview draws: the
+        // banner text over its picture.
+        QStringList table;
+        for (const ReportLine& line : contrastReportLines(
+                 auditScheme(window.scheme(), PreviewBackdrops(*picDisplay), ContrastLevel::AA)))
+            if (!line.text.trimmed().isEmpty())
+                table.append(line.text.simplified());
+        QCOMPARE(lines.mid(lines.size() - table.size()), table);
+        QCOMPARE(table.value(0), QStringLiteral("CONTRAST AA"));
+        QVERIFY2(table.value(2).startsWith(QStringLiteral("BANNER #FFFFFF #404A64 ")) &&
+                     table.value(2).contains(QStringLiteral("PASS (picture, lowest ")),
+                 qPrintable(table.value(2)));
+        QCOMPARE(picDisplay->x(), twipsToPixels(EditorPanel::RightEdge));
         QVERIFY(!window.isMaximized());
         QCOMPARE(window.size(), size);
         // The whole of the editor and the preview, not a maximised window.
