@@ -1,5 +1,6 @@
 #include "app/cli/Batch.h"
 
+#include "contrast/AuditFormat.h"
 #include "framework/ErrorHandler.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
@@ -8,6 +9,7 @@
 #include "scheme/SchemeJson.h"
 #include "scheme/SchemeReport.h"
 #include "theme/ChooseTheme.h"
+#include "ui/PreviewBackdrops.h"
 #include "ui/PreviewPage.h"
 
 #include <QBuffer>
@@ -21,6 +23,7 @@
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <deque>
 
 namespace {
@@ -71,6 +74,10 @@ QByteArray previewOutput(const RenderedTheme& theme, const FileInformation&) {
     return bytes;
 }
 
+QByteArray auditOutput(const RenderedTheme& theme, const FileInformation&) {
+    return (auditText(theme.audit).join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+}
+
 // Worker: the theme chosen as the Themes menu chooses it.
 RenderedTheme readTheme(const BatchTheme& theme, const QString& themesDir) {
     CollectingPrompt prompt;
@@ -89,8 +96,16 @@ RenderedTheme readTheme(const BatchTheme& theme, const QString& themesDir) {
 struct FinishedTheme {
     BatchTheme theme;
     QSize previewSize;
+    ContrastLevel level;
+    int failingChecks; // advice left out
     QStringList errors;
 };
+
+int failingChecks(const ContrastAudit& audit) {
+    return static_cast<int>(
+        std::count_if(audit.checks.begin(), audit.checks.end(),
+                      [](const ContrastCheck& c) { return !c.advice && !c.pass; }));
+}
 
 // Worker: every output made and written.
 FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
@@ -114,7 +129,8 @@ FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
         }
     }
     theme.errors += prompt.lines;
-    return {theme.theme, theme.preview.size(), theme.errors};
+    return {theme.theme, theme.preview.size(), theme.audit.level, failingChecks(theme.audit),
+            theme.errors};
 }
 
 QString html(const QString& text) {
@@ -139,6 +155,7 @@ QByteArray indexHead() {
            "figure img { display: block; width: 320px; height: auto; }\n"
            "figcaption { margin-top: 0.5em; max-width: 320px; }\n"
            ".errors { color: #a00; font-size: smaller; overflow-wrap: anywhere; }\n"
+           ".fails { color: #a00; }\n"
            "</style>\n"
            "</head>\n"
            "<body>\n"
@@ -163,6 +180,14 @@ QByteArray indexEntry(const FinishedTheme& theme) {
         links << QStringLiteral("<a href=\"%1\">%2</a>")
                      .arg(href(folder, output.fileName), QString::fromLatin1(output.title));
     text += links.join(QStringLiteral(" &middot; "));
+    const QString level = contrastLevelText(theme.level);
+    text += theme.failingChecks == 0
+                ? QStringLiteral("<br>Contrast %1: every text passes").arg(level)
+                : QStringLiteral("<br><span class=\"fails\">Contrast %1: %2 of %3 texts "
+                                 "fail</span>")
+                      .arg(level)
+                      .arg(theme.failingChecks)
+                      .arg(EditorRowCount - 1);
     if (!theme.errors.isEmpty()) {
         text += QStringLiteral("\n<ul class=\"errors\">");
         for (const QString& error : theme.errors)
@@ -181,10 +206,9 @@ QByteArray indexTail() {
 
 const QList<BatchOutput>& batchOutputs() {
     static const QList<BatchOutput> outputs{
-        {"scheme.tna", "scheme file", schemeOutput},
-        {"report.txt", "report", reportOutput},
-        {"scheme.json", "JSON", jsonOutput},
-        {"preview.png", "preview", previewOutput},
+        {"scheme.tna", "scheme file", schemeOutput},  {"report.txt", "report", reportOutput},
+        {"scheme.json", "JSON", jsonOutput},          {"preview.png", "preview", previewOutput},
+        {"audit.txt", "contrast audit", auditOutput},
     };
     return outputs;
 }
@@ -243,6 +267,7 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
             if (!missing.isEmpty())
                 errorPrompt().inform(missingPicturesMessage(missing));
             theme.preview = page.grab().toImage();
+            theme.audit = auditScheme(theme.scheme, PreviewBackdrops(page), ContrastLevel::AA);
             theme.errors += prompt.lines;
         }
         writing.push_back(QtConcurrent::run(pool, writeTheme, std::move(theme), settings));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast/ContrastAudit.h"
 #include "scheme/FileInformation.h"
 #include "theme/ColorScheme.h"
 
@@ -35,11 +36,11 @@ struct RenderedTheme {
     BatchTheme theme;
     ColorScheme scheme;
     QImage preview;
-    QStringList errors; // every error reported so far, one line each
+    ContrastAudit audit; // at AA, over the backdrops of the preview drawn
+    QStringList errors;  // every error reported so far, one line each
 };
 
-// One file written for every theme, into OUTDIR/FOLDER/. The contrast audit joins
-// this table once it exists.
+// One file written for every theme, into OUTDIR/FOLDER/.
 struct BatchOutput {
     const char* fileName;
     const char* title; // its link in index.html

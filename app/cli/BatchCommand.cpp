@@ -21,8 +21,9 @@ int runBatchCommand(const CliCommand& command, const QStringList& args) {
                     QStringLiteral("DIR")});
     line.addOption({QStringLiteral("o"),
                     QStringLiteral("The folder the outputs go to, made when missing: for each "
-                                   "theme FOLDER/scheme.tna, report.txt, scheme.json and "
-                                   "preview.png, and index.html showing them all."),
+                                   "theme FOLDER/scheme.tna, report.txt, scheme.json, "
+                                   "preview.png and audit.txt, and index.html showing them "
+                                   "all."),
                     QStringLiteral("OUTDIR")});
     line.addOption({ShowBackground, QStringLiteral("Shows the page's background picture in the "
                                                    "previews, as the window's check box does.")});

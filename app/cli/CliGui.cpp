@@ -1,7 +1,15 @@
 #include "app/cli/CliGui.h"
 
+#include "app/cli/CommandLine.h"
+#include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
+#include "ui/PreviewPage.h"
 #include "widgets/WindowUtil.h"
+
+namespace {
+const QString ShowBackground = QStringLiteral("show-background");
+const QString OpaqueLabels = QStringLiteral("opaque-labels");
+} // namespace
 
 CliGuiApplication::CliGuiApplication() {
     // The page is drawn without a display unless the caller chose a platform.
@@ -11,4 +19,26 @@ CliGuiApplication::CliGuiApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("tintora"));
     installFontSubstitutions();
     Trace::instance().configureFromEnvironment();
+}
+
+void addCliPreviewOptions(CommandLine& line) {
+    line.addOption({ShowBackground, QStringLiteral("Shows the page's background picture, as the "
+                                                   "window's check box does.")});
+    line.addOption({OpaqueLabels, QStringLiteral("Paints the labels over pictures with their "
+                                                 "background colour, as the window's check box "
+                                                 "does.")});
+}
+
+CliPreviewOptions cliPreviewOptions(const CommandLine& line) {
+    return {line.parser().isSet(ShowBackground), line.parser().isSet(OpaqueLabels)};
+}
+
+int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptions options) {
+    page.setBackgroundPictureVisible(options.showBackground);
+    page.setOverPictureLabelsTransparent(!options.opaqueLabels);
+    const QStringList missing = page.DisplayRefresh(scheme);
+    if (missing.isEmpty())
+        return 0;
+    errorPrompt().inform(missingPicturesMessage(missing));
+    return 2;
 }

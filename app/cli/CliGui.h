@@ -4,6 +4,10 @@
 
 #include <memory>
 
+class CommandLine;
+class PreviewPage;
+struct ColorScheme;
+
 // The GUI application that commands drawing the preview page need, on the offscreen
 // platform unless the caller chose one, with the fonts set up as the desktop does.
 class CliGuiApplication {
@@ -18,3 +22,18 @@ private:
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
+
+// The window's two preview options as the commands that draw the page take them:
+// --show-background and --opaque-labels.
+struct CliPreviewOptions {
+    bool showBackground = false;
+    bool opaqueLabels = false;
+};
+void addCliPreviewOptions(CommandLine& line);
+CliPreviewOptions cliPreviewOptions(const CommandLine& line);
+
+// Lays the page out from the scheme with the options set, which start as the main
+// window's check boxes do (background hidden, labels over pictures transparent), and
+// reports the pictures it could not show as the window does. Returns 2 when some
+// could not be shown, else 0. Needs a CliGuiApplication.
+int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptions options);

@@ -6,7 +6,7 @@
 // sentence on what it does, and the routine that runs it. The routine takes the
 // arguments after the command's name and returns the exit status: 0 no error, 2
 // errors reported and ignored, 1 aborted, bad usage or an output that could not be
-// written (diff adds 3: the schemes differ).
+// written; diff returns 3 when the schemes differ, audit when a check fails.
 struct CliCommand {
     const char* name;
     const char* arguments;
@@ -23,3 +23,4 @@ int runRenderCommand(const CliCommand& command, const QStringList& args);
 int runThemesCommand(const CliCommand& command, const QStringList& args);
 int runExportCommand(const CliCommand& command, const QStringList& args);
 int runBatchCommand(const CliCommand& command, const QStringList& args);
+int runAuditCommand(const CliCommand& command, const QStringList& args);

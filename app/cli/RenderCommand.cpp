@@ -2,6 +2,7 @@
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
+#include "contrast/VisionSimulation.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
@@ -15,8 +16,7 @@
 
 namespace {
 
-const QString ShowBackground = QStringLiteral("show-background");
-const QString OpaqueLabels = QStringLiteral("opaque-labels");
+const QString Simulate = QStringLiteral("simulate");
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
@@ -32,19 +32,25 @@ QByteArray pngBytes(const QImage& image) {
 int runRenderCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
     addCliSchemeOptions(line);
-    line.addOption({ShowBackground, QStringLiteral("Shows the page's background picture, as the "
-                                                   "window's check box does.")});
-    line.addOption({OpaqueLabels, QStringLiteral("Paints the labels over pictures with their "
-                                                 "background colour, as the window's check box "
-                                                 "does.")});
+    addCliPreviewOptions(line);
+    line.addOption({Simulate,
+                    QStringLiteral("Draws the page as a person with a colour-vision deficiency "
+                                   "sees it: normal (the default), protanopia, deuteranopia, "
+                                   "tritanopia or achromatopsia."),
+                    QStringLiteral("KIND"), QStringLiteral("normal")});
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
     if (options.output.isEmpty())
         return line.usageError(
             QStringLiteral("render needs -o OUT.png (or -o - for standard output)"));
-    const bool showBackground = line.parser().isSet(ShowBackground);
-    const bool opaqueLabels = line.parser().isSet(OpaqueLabels);
+    const QString kind = line.parser().value(Simulate);
+    const std::optional<Deficiency> simulation = deficiencyFromText(kind);
+    if (!simulation)
+        return line.usageError(QStringLiteral("--simulate takes normal, protanopia, "
+                                              "deuteranopia, tritanopia or achromatopsia, not "
+                                              "\"%1\"")
+                                   .arg(kind));
 
     const CliGuiApplication app;
 
@@ -54,14 +60,9 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
     if (built == 1)
         return 1;
 
-    // The options start as the main window's check boxes do: background hidden,
-    // labels over pictures transparent.
     PreviewPage page;
-    page.setBackgroundPictureVisible(showBackground);
-    page.setOverPictureLabelsTransparent(!opaqueLabels);
-    const QStringList missing = page.DisplayRefresh(scheme);
-    if (!missing.isEmpty())
-        errorPrompt().inform(missingPicturesMessage(missing));
+    const int pictures = drawCliPreview(page, scheme, cliPreviewOptions(line));
+    page.setSimulation(*simulation);
 
     const QByteArray png = pngBytes(page.grab().toImage());
     if (png.isEmpty()) {
@@ -73,6 +74,5 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
     if (!writeCliOutput(proc, options.output, png, QStringLiteral("picture")))
         return 1;
-    const int pictures = missing.isEmpty() ? 0 : 2;
     return std::max({built, cliStatus(), pictures});
 }

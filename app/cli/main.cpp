@@ -8,7 +8,7 @@
 
 namespace {
 
-const std::array<CliCommand, 7> Commands{{
+const std::array<CliCommand, 8> Commands{{
     {"themes", "[--data-dir DIR]", "Lists the Themes menu's captions, one a line.",
      runThemesCommand, false},
     {"scheme", "[options] [THEME ...]",
@@ -22,6 +22,10 @@ const std::array<CliCommand, 7> Commands{{
      runDiffCommand, false},
     {"render", "[options] -o OUT.png [THEME ...]",
      "Draws the preview page of the chosen themes to a PNG picture.", runRenderCommand, true},
+    {"audit", "[options] [THEME ...]",
+     "Checks the contrast of every text of the chosen scheme's page over what is drawn behind "
+     "it.",
+     runAuditCommand, true},
     {"export", "--css OUT.css | --theme NAME [options] [THEME ...]",
      "Writes the chosen scheme as a style sheet of custom properties or as a theme folder.",
      runExportCommand, false},
@@ -56,9 +60,9 @@ int main(int argc, char* argv[]) {
     CommandLine line(QStringLiteral("tintora-cli COMMAND [ARGUMENTS ...]"),
                      QStringLiteral("Builds, reports and draws the colour schemes of Tintora "
                                     "without a window."));
-    line.parser().addPositionalArgument(QStringLiteral("COMMAND"),
-                                        QStringLiteral("themes, scheme, report, diff, render, "
-                                                       "export or batch."));
+    line.parser().addPositionalArgument(
+        QStringLiteral("COMMAND"), QStringLiteral("themes, scheme, report, diff, render, audit, "
+                                                  "export or batch."));
     // What follows the command is the command's own.
     line.parser().setOptionsAfterPositionalArgumentsMode(
         QCommandLineParser::ParseAsPositionalArguments);

@@ -210,7 +210,7 @@ private Q_SLOTS:
         QCOMPARE(first.status, 0);
         QCOMPARE(first.err, QByteArray());
         const QMap<QString, QByteArray> tree = treeOf(world.path("one"));
-        QCOMPARE(tree.size(), 1 + 4 * (generated + 1));
+        QCOMPARE(tree.size(), 1 + 5 * (generated + 1));
         for (const QString& name : names + QStringList{"Studio"}) {
             QVERIFY2(tree.value(name + "/preview.png").startsWith("\x89PNG"), qPrintable(name));
             QVERIFY(
@@ -220,6 +220,13 @@ private Q_SLOTS:
         // In menu order: "Default" first.
         const QByteArray index = tree.value("index.html");
         QVERIFY(index.contains("<strong>Default (Studio)</strong>"));
+        // Each theme's contrast audit, as the audit command prints it, and its sum in
+        // the index.
+        const ProgramRun audit = runCli(world.path("."), {"audit", "--data-dir", data, "Default"});
+        QCOMPARE(audit.status, 3);
+        QCOMPARE(tree.value("Studio/audit.txt"), audit.out);
+        QVERIFY(index.contains("href=\"Studio/audit.txt\">contrast audit</a>"));
+        QVERIFY(index.contains("Contrast AA: 2 of 12 texts fail"));
         if (generated > 0)
             QVERIFY(index.indexOf("Default (Studio)") < index.indexOf("Generated0001"));
 

@@ -3,17 +3,23 @@
 #include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 
+#include "contrast/AuditFormat.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "ui/EditorPanel.h"
+#include "ui/PreviewBackdrops.h"
 #include "ui/PreviewItem.h"
 #include "ui/PreviewPage.h"
+#include "ui/VisionEffect.h"
 #include "ui/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -27,6 +33,38 @@ using Run = ProgramRun;
 Run render(const QString& workDir, const QStringList& args) {
     return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir,
                       QStringList{QStringLiteral("render")} + args);
+}
+
+Run audit(const QString& workDir, const QStringList& args) {
+    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir,
+                      QStringList{QStringLiteral("audit")} + args);
+}
+
+// Writes a scheme file as Save does.
+void save(const ColorScheme& scheme, const QString& path) {
+    Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+    QVERIFY(writeSchemeFile(proc, scheme, testFileInformation(), path));
+}
+
+ColorScheme open(const QString& path) {
+    ColorScheme opened;
+    opened.fillFontSizeTable();
+    Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+    if (!readSchemeFile(proc, opened, path).complete)
+        qWarning("the scheme file was not read completely");
+    return opened;
+}
+
+// A page without pictures: black text on white, and the body text in `body`.
+ColorScheme plainPage(const QString& folder, qint32 body) {
+    PreviewFixture theme(folder);
+    for (int slot = 0; slot <= 18; ++slot)
+        theme.scheme.image(slot).clear();
+    theme.scheme.pageBackground() = rgbValue(255, 255, 255);
+    for (int slot = 0; slot <= 12; ++slot)
+        theme.scheme.color(ColorAttr::Fore, slot) = 0;
+    theme.scheme.color(ColorAttr::Fore, 1) = body;
+    return theme.scheme;
 }
 
 // A theme with pictures and fonts well beyond the design sizes.
@@ -141,6 +179,169 @@ private Q_SLOTS:
         QVERIFY(QImage(out).convertToFormat(QImage::Format_RGB32) == shown);
     }
 
+    // render --simulate draws the window's page as the deficiency shows it.
+    void renderSimulated_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("deficiency");
+        QTest::newRow("normal") << "normal" << int(Deficiency::Normal);
+        QTest::newRow("protanopia") << "protanopia" << int(Deficiency::Protanopia);
+        QTest::newRow("deuteranopia") << "deuteranopia" << int(Deficiency::Deuteranopia);
+        QTest::newRow("tritanopia") << "tritanopia" << int(Deficiency::Tritanopia);
+        QTest::newRow("achromatopsia") << "ACHROMATOPSIA" << int(Deficiency::Achromatopsia);
+    }
+    void renderSimulated() {
+        QFETCH(QString, kind);
+        QFETCH(int, deficiency);
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Seen")));
+        theme.replacePicture(Element::BANNER, {600, 64}, QColor(255, 0, 0));
+        const QString schemePath = world.path(QStringLiteral("seen.tna"));
+        save(theme.scheme, schemePath);
+        const QString out = world.path(QStringLiteral("seen.png"));
+        const Run run =
+            render(world.dir.path(),
+                   {QStringLiteral("--from"), schemePath, QStringLiteral("--show-background"),
+                    QStringLiteral("--simulate"), kind, QStringLiteral("-o"), out});
+        QVERIFY2(run.status == 0, run.err.constData());
+
+        QWidget window;
+        auto* page = new PreviewPage(&window);
+        page->setBackgroundPictureVisible(true);
+        page->DisplayRefresh(open(schemePath));
+        QImage expected = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        simulateImage(expected, Deficiency(deficiency));
+        const QImage rendered = QImage(out).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(rendered == expected);
+        const QPoint inBanner = item(*page, "imgWebImage", 0)->geometry().topLeft() + QPoint(9, 2);
+        QCOMPARE(valueFromColor(rendered.pixelColor(inBanner)),
+                 simulateColor(rgbValue(255, 0, 0), Deficiency(deficiency)));
+    }
+
+    // audit prints the checks over what the page draws, as the window's page gives
+    // them, with both options.
+    void auditReadsTheDrawnPage() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Audit")));
+        theme.replacePicture(Element::BANNER, {600, 64}, QColor(0x2B, 0x33, 0x48));
+        theme.scheme.color(ColorAttr::Fore, 0) = rgbValue(255, 255, 255);
+        const QString schemePath = world.path(QStringLiteral("audit.tna"));
+        save(theme.scheme, schemePath);
+        for (const bool options : {false, true}) {
+            QStringList args{QStringLiteral("--from"), schemePath};
+            if (options)
+                args << QStringLiteral("--show-background") << QStringLiteral("--opaque-labels");
+            const Run run = audit(world.dir.path(), args);
+            QVERIFY2(run.status == 0 || run.status == 3, run.err.constData());
+
+            QWidget window;
+            auto* page = new PreviewPage(&window);
+            page->setBackgroundPictureVisible(options);
+            page->setOverPictureLabelsTransparent(!options);
+            const ColorScheme opened = open(schemePath);
+            page->DisplayRefresh(opened);
+            const ContrastAudit expected =
+                auditScheme(opened, PreviewBackdrops(*page), ContrastLevel::AA);
+            QCOMPARE(QString::fromUtf8(run.out),
+                     auditText(expected).join(QLatin1Char('\n')) + QLatin1Char('\n'));
+            QCOMPARE(run.status, auditExitStatus(expected));
+            // Transparent, the banner text lies on its navy picture; opaque, on its own
+            // colour, which is the page's.
+            const QString banner = QString::fromUtf8(run.out.left(run.out.indexOf('\n')));
+            QVERIFY2(banner.startsWith(options ? QStringLiteral("BANNER #FFFFFF on #FAF0E6 ")
+                                               : QStringLiteral("BANNER #FFFFFF on #2B3348 ")),
+                     qPrintable(banner));
+            QCOMPARE(banner.contains(QStringLiteral(" lowest ")), !options);
+        }
+    }
+
+    void auditStatusesAndFormats_data() {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("line");
+        const QString black = QStringLiteral("#000000");
+        QTest::newRow("#777777 fails AA") << "#777777" << black << QStringList{} << 3
+                                          << "BODY #777777 on #FFFFFF ratio 4.48 needs 4.50 FAIL";
+        QTest::newRow("#767676 passes AA") << "#767676" << black << QStringList{} << 0
+                                           << "BODY #767676 on #FFFFFF ratio 4.54 needs 4.50 PASS";
+        QTest::newRow("#767676 fails AAA")
+            << "#767676" << black << QStringList{"--level", "aaa"} << 3
+            << "BODY #767676 on #FFFFFF ratio 4.54 needs 7.00 FAIL";
+        QTest::newRow("only advice fails")
+            << black << "#0000EE" << QStringList{} << 0
+            << "REGULARLINK #0000EE vs BODY #000000 ratio 2.23 needs 3.00 FAIL (advice)";
+        QTest::newRow("json") << "#777777" << black << QStringList{"--format", "json"} << 3
+                              << QString();
+        QTest::newRow("unknown level")
+            << "#777777" << black << QStringList{"--level", "A"} << 1 << QString();
+        QTest::newRow("unknown format")
+            << "#777777" << black << QStringList{"--format", "xml"} << 1 << QString();
+        QTest::newRow("no output option")
+            << "#777777" << black << QStringList{"-o", "x"} << 1 << QString();
+        QTest::newRow("no such theme")
+            << "#777777" << black << QStringList{"Nowhere"} << 1 << QString();
+    }
+    void auditStatusesAndFormats() {
+        QFETCH(QString, body);
+        QFETCH(QString, link);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, line);
+        TestWorld world;
+        const auto value = [](const QString& hex) {
+            const uint rgb = hex.mid(1).toUInt(nullptr, 16);
+            return rgbValue(int(rgb >> 16), int((rgb >> 8) & 0xFF), int(rgb & 0xFF));
+        };
+        ColorScheme scheme = plainPage(world.path(QStringLiteral("Themes/Plain")), value(body));
+        scheme.color(ColorAttr::Fore, 8) = value(link);
+        const QString schemePath = world.path(QStringLiteral("plain.tna"));
+        save(scheme, schemePath);
+        const Run run =
+            audit(world.dir.path(), QStringList{QStringLiteral("--data-dir"), world.dir.path(),
+                                                QStringLiteral("--from"), schemePath} +
+                                        args);
+        QCOMPARE(run.status, status);
+        if (status == 1) {
+            QVERIFY(run.out.isEmpty());
+            QVERIFY2(run.err.startsWith("tintora-cli: "), run.err.constData());
+            return;
+        }
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        if (!line.isEmpty()) {
+            const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+            QVERIFY2(lines.contains(line), run.out.constData());
+            QCOMPARE(lines.size(), 16); // twelve rows, three links, the last line end
+            return;
+        }
+        QJsonParseError error;
+        const QJsonObject root = QJsonDocument::fromJson(run.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(root.value(u"level").toString(), QStringLiteral("AA"));
+        const QJsonArray checks = root.value(u"checks").toArray();
+        QCOMPARE(checks.size(), 15);
+        const QJsonObject bodyCheck = checks[1].toObject();
+        QCOMPARE(bodyCheck.value(u"section").toString(), QStringLiteral("BODY"));
+        QCOMPARE(bodyCheck.value(u"ratio").toDouble(), 4.48);
+        QCOMPARE(bodyCheck.value(u"required").toDouble(), 4.5);
+        QCOMPARE(bodyCheck.value(u"pass").toBool(), false);
+        QCOMPARE(checks[12].toObject().value(u"advice").toBool(), true);
+    }
+
+    void auditOfAThemeWithMissingPictures() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Gaps")));
+        QFile::remove(theme.picturePath(Element::BTNUPNORM));
+        const QString schemePath = world.path(QStringLiteral("gaps.tna"));
+        save(theme.scheme, schemePath);
+        const Run run = audit(world.dir.path(), {QStringLiteral("--from"), schemePath});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains(theme.picturePath(Element::BTNUPNORM).toUtf8()));
+        // The checks are printed all the same.
+        QVERIFY(run.out.startsWith("BANNER "));
+        QVERIFY(run.out.count('\n') >= 15);
+    }
+
     void missingPicturesAndBadUsage() {
         TestWorld world;
         PreviewFixture theme(world.path(QStringLiteral("Themes/Gaps")));
@@ -161,6 +362,12 @@ private Q_SLOTS:
         run = render(world.dir.path(), {QStringLiteral("--from"), schemePath});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains("-o"));
+
+        run = render(world.dir.path(),
+                     {QStringLiteral("--from"), schemePath, QStringLiteral("--simulate"),
+                      QStringLiteral("protan"), QStringLiteral("-o"), out});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("--simulate takes normal, protanopia"));
 
         run = render(world.dir.path(), {QStringLiteral("--from"), schemePath, QStringLiteral("-o"),
                                         world.path(QStringLiteral("no/such/folder/x.png"))});
