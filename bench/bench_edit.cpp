@@ -1,9 +1,13 @@
 // One colour edit as the user meets it: from the colour dialog's answer through the
-// handler and the preview's rebuild to the window painted again; and an undo or redo
-// of such an edit and of a theme choice, which redraw the editor panel too. Run with
+// handler, the preview's rebuild and the contrast marks' audit to the window painted
+// again, as it is and with the preview drawn as a colour-vision deficiency shows it;
+// and an undo or redo of such an edit and of a theme choice, which redraw the editor
+// panel too. Run with
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
+#include "contrast/VisionSimulation.h"
 #include "ui/DialogService.h"
+#include "ui/PreviewPage.h"
 #include "ui/frmMain.h"
 #include "widgets/WindowUtil.h"
 
@@ -49,6 +53,8 @@ void BM_BackgroundColourEdit(benchmark::State& state) {
     main.setDialogService(std::move(dialogs));
     main.mnuThemesItem_Click(0);
     main.show();
+    main.findChild<PreviewPage*>(QStringLiteral("picDisplay"))
+        ->setSimulation(static_cast<Deficiency>(state.range(0)));
     QApplication::processEvents();
     QWidget* swatch = main.findChild<QWidget*>(QStringLiteral("lblBGColorSelect_5"));
 
@@ -60,7 +66,11 @@ void BM_BackgroundColourEdit(benchmark::State& state) {
         QApplication::processEvents();
     }
 }
-BENCHMARK(BM_BackgroundColourEdit)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BackgroundColourEdit)
+    ->ArgName("simulation")
+    ->Arg(static_cast<int>(Deficiency::Normal))
+    ->Arg(static_cast<int>(Deficiency::Deuteranopia))
+    ->Unit(benchmark::kMillisecond);
 
 // The main window after start-up with the Default theme, shown.
 struct ShownWindow {

@@ -1,10 +1,13 @@
 // DisplayRefresh on the bundled Studio theme and on a theme of large pictures,
-// against decoding the same pictures alone. Run with
+// against decoding the same pictures alone; the contrast audit of the Studio page over
+// what it draws. Run with
 //   build/bench/bench_preview --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and compare the medians.
+#include "contrast/ContrastAudit.h"
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
+#include "ui/PreviewBackdrops.h"
 #include "ui/PreviewPage.h"
 #include "ui/frmMain.h"
 #include "widgets/WindowUtil.h"
@@ -19,6 +22,8 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 namespace {
 
@@ -175,5 +180,29 @@ void BM_DecodeLarge21(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DecodeLarge21)->Unit(benchmark::kMillisecond);
+
+// The audit of the Studio page as the window runs it after each refresh: the page's
+// drawing beneath its text put together, every text box read from it, the checks. With
+// state.range(0) the background picture is shown, so every text lies over a picture.
+void BM_AuditStudioPage(benchmark::State& state) {
+    const ColorScheme scheme = studioScheme();
+    PreviewPage page;
+    page.setBackgroundPictureVisible(state.range(0) != 0);
+    page.show();
+    refreshAndPaint(page, scheme);
+    ContrastAudit audit;
+    for (auto _ : state) {
+        audit = auditScheme(scheme, PreviewBackdrops(page), ContrastLevel::AA);
+        benchmark::DoNotOptimize(audit.checks.data());
+    }
+    state.counters["failing"] = static_cast<double>(
+        std::count_if(audit.checks.begin(), audit.checks.end(),
+                      [](const ContrastCheck& c) { return !c.advice && !c.pass; }));
+}
+BENCHMARK(BM_AuditStudioPage)
+    ->ArgName("background")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
