@@ -199,10 +199,6 @@ void BM_AuditStudioPage(benchmark::State& state) {
         std::count_if(audit.checks.begin(), audit.checks.end(),
                       [](const ContrastCheck& c) { return !c.advice && !c.pass; }));
 }
-BENCHMARK(BM_AuditStudioPage)
-    ->ArgName("background")
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AuditStudioPage)->ArgName("background")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

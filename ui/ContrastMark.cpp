@@ -61,8 +61,7 @@ QString contrastToolTip(const ContrastCheck& check, std::span<const ContrastChec
     if (check.overPicture)
         lines << QStringLiteral("Text %1 over a picture").arg(colorHex(check.foreground))
               << QStringLiteral("95 % of the pixels behind it reach %1:1 (%2); the worst %3:1")
-                     .arg(shownRatio(check), colorHex(check.background),
-                          ratioText(check.lowest));
+                     .arg(shownRatio(check), colorHex(check.background), ratioText(check.lowest));
     else
         lines << QStringLiteral("Text %1 on %2")
                      .arg(colorHex(check.foreground), colorHex(check.background));
@@ -84,12 +83,12 @@ void ContrastMark::showCheck(const ContrastCheck& check, std::span<const Contras
     setText(shownRatio(check));
     // A failing ratio in the cross's colour too, so the eye finds it down the column.
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, check.pass ? QPalette().color(QPalette::WindowText)
-                                                : FailColour);
+    p.setColor(QPalette::WindowText,
+               check.pass ? QPalette().color(QPalette::WindowText) : FailColour);
     setPalette(p);
     setToolTip(contrastToolTip(check, advice, level));
-    setAccessibleName(text() + (check.pass ? QStringLiteral(", passes ")
-                                           : QStringLiteral(", fails ")) +
+    setAccessibleName(text() +
+                      (check.pass ? QStringLiteral(", passes ") : QStringLiteral(", fails ")) +
                       contrastLevelText(level));
     update();
 }
@@ -109,8 +108,8 @@ void ContrastMark::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal size = 8;
     const QRectF box(width() - MarkRoom + 3, (height() - size) / 2, size, size);
-    painter.setPen(QPen(*pass_ ? PassColour : FailColour, 2, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(
+        QPen(*pass_ ? PassColour : FailColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath path;
     if (*pass_) {
         path.moveTo(box.left(), box.center().y());

@@ -12,8 +12,7 @@ void simulateImage(QImage& image, Deficiency deficiency) {
         image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     // 32-bit rows need no padding, so the pixels are one run of 0xAARRGGBB.
     auto* first = reinterpret_cast<quint32*>(image.bits());
-    simulatePixels(std::span(first, static_cast<std::size_t>(image.sizeInBytes()) / 4),
-                   deficiency);
+    simulatePixels(std::span(first, static_cast<std::size_t>(image.sizeInBytes()) / 4), deficiency);
 }
 
 VisionEffect::VisionEffect(Deficiency deficiency, QObject* parent)

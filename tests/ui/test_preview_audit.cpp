@@ -88,8 +88,8 @@ private Q_SLOTS:
         QVERIFY(page.DisplayRefresh(theme.scheme).isEmpty());
         const qint32 navBack = theme.scheme.color(ColorAttr::Back, 11);
 
-        std::vector<Backdrop> nav = PreviewBackdrops(page).backdropsFor(theme.scheme,
-                                                                        Element::NAVBUTTONS);
+        std::vector<Backdrop> nav =
+            PreviewBackdrops(page).backdropsFor(theme.scheme, Element::NAVBUTTONS);
         QCOMPARE(nav.size(), std::size_t(12));
         for (const Backdrop& b : nav)
             QVERIFY(b.isPicture());
@@ -120,8 +120,8 @@ private Q_SLOTS:
         QVERIFY(page.DisplayRefresh(theme.scheme).isEmpty());
         const qint32 pageColour = theme.scheme.pageBackground();
 
-        std::vector<Backdrop> body = PreviewBackdrops(page).backdropsFor(theme.scheme,
-                                                                         Element::BODY);
+        std::vector<Backdrop> body =
+            PreviewBackdrops(page).backdropsFor(theme.scheme, Element::BODY);
         QCOMPARE(body.size(), std::size_t(4));
         for (const Backdrop& b : body) {
             QVERIFY(!b.isPicture());
