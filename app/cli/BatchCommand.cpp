@@ -11,10 +11,8 @@
 namespace {
 const QString ShowBackground = QStringLiteral("show-background");
 const QString OpaqueLabels = QStringLiteral("opaque-labels");
-} // namespace
 
-int runBatchCommand(const CliCommand& command, const QStringList& args) {
-    CommandLine line(command);
+void addBatchOptions(CommandLine& line) {
     line.addOption({QStringLiteral("data-dir"),
                     QStringLiteral("The data folder holding Themes/; without it, the folder the "
                                    "desktop program uses."),
@@ -30,6 +28,34 @@ int runBatchCommand(const CliCommand& command, const QStringList& args) {
     line.addOption({OpaqueLabels, QStringLiteral("Paints the labels over pictures with their "
                                                  "background colour, as the window's check box "
                                                  "does.")});
+}
+
+// Names every error of the run on standard error and gives the exit status.
+int reportBatch(const BatchResult& result, qsizetype themeCount, const QString& output) {
+    for (const BatchFailure& failure : result.failures)
+        for (const QString& error : failure.errors)
+            printCliError(failure.folder + QStringLiteral(": ") + error);
+    if (!result.indexWritten) {
+        printCliError(QStringLiteral("%1/index.html could not be written").arg(output));
+        return 1;
+    }
+    if (!result.failures.isEmpty()) {
+        QStringList names;
+        for (const BatchFailure& failure : result.failures)
+            names << failure.folder;
+        printCliError(QStringLiteral("%1 of %2 themes reported errors: %3")
+                          .arg(result.failures.size())
+                          .arg(themeCount)
+                          .arg(names.join(QStringLiteral(", "))));
+        return std::max(2, cliStatus());
+    }
+    return cliStatus();
+}
+} // namespace
+
+int runBatchCommand(const CliCommand& command, const QStringList& args) {
+    CommandLine line(command);
+    addBatchOptions(line);
     if (const std::optional<int> answered = line.parse(args))
         return *answered;
     const QCommandLineParser& parser = line.parser();
@@ -63,22 +89,5 @@ int runBatchCommand(const CliCommand& command, const QStringList& args) {
     const QList<BatchTheme> themes = batchThemes(themesMenuCaptions(*startDir));
     const BatchResult result = runBatch(settings, themes);
 
-    for (const BatchFailure& failure : result.failures)
-        for (const QString& error : failure.errors)
-            printCliError(failure.folder + QStringLiteral(": ") + error);
-    if (!result.indexWritten) {
-        printCliError(QStringLiteral("%1/index.html could not be written").arg(output));
-        return 1;
-    }
-    if (!result.failures.isEmpty()) {
-        QStringList names;
-        for (const BatchFailure& failure : result.failures)
-            names << failure.folder;
-        printCliError(QStringLiteral("%1 of %2 themes reported errors: %3")
-                          .arg(result.failures.size())
-                          .arg(themes.size())
-                          .arg(names.join(QStringLiteral(", "))));
-        return std::max(2, cliStatus());
-    }
-    return cliStatus();
+    return reportBatch(result, themes.size(), output);
 }

@@ -17,11 +17,7 @@ const QString CssOption = QStringLiteral("css");
 const QString ThemeOption = QStringLiteral("theme");
 const QString ReplaceOption = QStringLiteral("replace");
 
-} // namespace
-
-int runExportCommand(const CliCommand& command, const QStringList& args) {
-    CommandLine line(command);
-    addCliSchemeOptions(line, false);
+void addExportOptions(CommandLine& line) {
     line.addOption({CssOption,
                     QStringLiteral("Writes the scheme as one style sheet of custom properties and "
                                    "the rules that use them; its pictures are copied beside it."),
@@ -33,6 +29,14 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
     line.addOption(
         {ReplaceOption, QStringLiteral("Replaces an existing style sheet or theme folder of that "
                                        "name; without it, an existing one is an error.")});
+}
+
+} // namespace
+
+int runExportCommand(const CliCommand& command, const QStringList& args) {
+    CommandLine line(command);
+    addCliSchemeOptions(line, false);
+    addExportOptions(line);
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
