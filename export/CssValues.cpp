@@ -282,16 +282,26 @@ QString size(const SchemeValue& value) {
     return escapedString(text);
 }
 
+namespace {
+bool isQuoted(QStringView value) {
+    return value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''));
+}
+
+// A quoted value as the scheme's text; none when the string is not closed properly.
+std::optional<SchemeValue> quotedText(QStringView value) {
+    const std::optional<QString> contents = stringContents(value);
+    if (!contents)
+        return std::nullopt;
+    return SchemeValue::text(*contents);
+}
+} // namespace
+
 std::optional<SchemeValue> readSize(QStringView text) {
     const QStringView value = trimCss(text);
     if (value.isEmpty())
         return SchemeValue();
-    if (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))) {
-        const std::optional<QString> contents = stringContents(value);
-        if (!contents)
-            return std::nullopt;
-        return SchemeValue::text(*contents);
-    }
+    if (isQuoted(value))
+        return quotedText(value);
     const QRegularExpressionMatch points = pointSize().match(value.toString());
     if (points.hasMatch())
         return SchemeValue::text(points.captured(1));
@@ -322,12 +332,8 @@ std::optional<SchemeValue> readStyle(QStringView text) {
     const QStringView value = trimCss(text);
     if (value.isEmpty())
         return SchemeValue();
-    if (value.startsWith(QLatin1Char('"')) || value.startsWith(QLatin1Char('\''))) {
-        const std::optional<QString> contents = stringContents(value);
-        if (!contents)
-            return std::nullopt;
-        return SchemeValue::text(*contents);
-    }
+    if (isQuoted(value))
+        return quotedText(value);
     const QString words = lowerWords(value);
     if (words == QLatin1String("bold italic"))
         return SchemeValue::integer(3);
@@ -358,7 +364,7 @@ std::optional<QString> readPicture(QStringView text) {
         return std::nullopt;
     const QStringView inner = trimCss(value.mid(4, value.size() - 5));
     QString path;
-    if (inner.startsWith(QLatin1Char('"')) || inner.startsWith(QLatin1Char('\''))) {
+    if (isQuoted(inner)) {
         const std::optional<QString> contents = stringContents(inner);
         if (!contents)
             return std::nullopt;
