@@ -24,6 +24,10 @@ class AnsweringDialogs : public DialogService {
 public:
     qint32 answer = 0;
     SaveAnswer askSaveChanges(const QString&) override { return SaveAnswer::Discard; }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    std::optional<QString> askText(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
 
 protected:
     bool run(Dialog dialog) override {

@@ -268,15 +268,17 @@ QString readSheet(const QString& path) {
 
 } // namespace
 
-void applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path) {
+int applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     // CSS reads a NUL character as U+FFFD wherever it stands, as it does an escaped one.
     QString css = text;
     css.replace(QChar(0), QChar(0xFFFD));
+    int found = 0;
     for (const Declaration& d : rootDeclarations(withoutComments(css))) {
         const CssProperty* property = cssPropertyNamed(d.name);
         if (!property)
             continue;
+        ++found;
         proc.Task = QStringLiteral("Import CSS: %1, line %2: %3: %4")
                         .arg(path)
                         .arg(d.line)
@@ -284,15 +286,18 @@ void applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, con
         proc.step([&] { store(scheme, *property, d.value, folder); });
     }
     proc.Task = QStringLiteral("Import CSS: ") + path;
+    return found;
 }
 
 std::optional<ColorScheme> importCss(Procedure& proc, const ColorScheme& current,
-                                     const QString& path) {
+                                     const QString& path, int* found) {
     proc.Task = QStringLiteral("Import CSS: ") + path;
     QString text;
     if (!proc.step([&] { text = readSheet(path); }))
         return std::nullopt;
     ColorScheme next = current;
-    applyCssText(proc, next, text, path);
+    const int declarations = applyCssText(proc, next, text, path);
+    if (found)
+        *found = declarations;
     return next;
 }

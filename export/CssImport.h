@@ -19,10 +19,13 @@ struct ColorScheme;
 // and the file: a sheet that cannot be read gives nullopt (only an ordinary file of
 // at most MaxTextFileSize bytes is read, as every style sheet); a value that is not
 // one of its property's forms is error 380 with the line and property in the Task,
-// and after Ignore that property keeps its value.
+// and after Ignore that property keeps its value. `found`, when given, gets the number
+// of declarations of those properties, good values or bad: none means the sheet holds
+// no scheme at all.
 std::optional<ColorScheme> importCss(Procedure& proc, const ColorScheme& current,
-                                     const QString& path);
+                                     const QString& path, int* found = nullptr);
 
 // The same on a sheet's text; `path` is the name the errors give and its folder the
-// one pictures are looked for in.
-void applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path);
+// one pictures are looked for in. Returns the number of declarations of the
+// properties of CssProperties.h that the sheet holds.
+int applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path);

@@ -137,6 +137,16 @@ void copyPackage(const QString& package, const QString& copy) {
 
 } // namespace
 
+QStringList listedThemes(Procedure& proc, const ThemeSources& sources, const QString& themesDir) {
+    QStringList captions;
+    ThemeInstaller installer(sources, themesDir);
+    installer.installNew = false;
+    installer.yield = [] {};
+    installer.addThemesItem = [&captions](const QString& caption) { captions.append(caption); };
+    installer.run(proc);
+    return captions;
+}
+
 ThemeInstaller::ThemeInstaller(ThemeSources sources, const QString& themesDir)
     : sources_(std::move(sources)), themesDir_(QDir::cleanPath(themesDir)) {}
 

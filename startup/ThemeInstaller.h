@@ -38,6 +38,11 @@ UnpackResult unpackWhileResponsive(const QString& package, const QString& folder
                                    const UnpackLimits& limits,
                                    const std::function<void(int permille)>& progress);
 
+// The Themes menu items after "Default" as a start lists them from `sources` and the
+// themes folder `themesDir`, without installing or clearing up anything; "-" stands for
+// the separator. Errors go through `proc`.
+QStringList listedThemes(Procedure& proc, const ThemeSources& sources, const QString& themesDir);
+
 // The theme installation run by the splash window's first timer tick: every theme
 // package of the source folders is copied and unpacked into a folder of its own
 // beside `themesDir` (the data folder's Themes), which becomes `themesDir`/NAME only

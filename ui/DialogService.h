@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 class Procedure;
 class QPrinter;
@@ -66,6 +67,11 @@ public:
 
     // Asks whether the unsaved changes of `documentName` are to be saved.
     virtual SaveAnswer askSaveChanges(const QString& documentName) = 0;
+    // Asks a question that Yes or No answers, No the safe default; true for Yes.
+    virtual bool askYesNo(const QString& title, const QString& question) = 0;
+    // Asks for one line of text, offering `text`; nullopt when the user cancelled.
+    virtual std::optional<QString> askText(const QString& title, const QString& label,
+                                           const QString& text) = 0;
 
     // The printer the printer dialog configured, made on first use.
     QPrinter& printer();
@@ -116,6 +122,9 @@ class QtDialogService : public DialogService {
 public:
     explicit QtDialogService(QWidget* parent);
     SaveAnswer askSaveChanges(const QString& documentName) override;
+    bool askYesNo(const QString& title, const QString& question) override;
+    std::optional<QString> askText(const QString& title, const QString& label,
+                                   const QString& text) override;
 
 protected:
     bool run(Dialog dialog) override;

@@ -17,6 +17,10 @@ const char* kindName(ScriptedDialogs::Kind kind) {
         return "printer";
     case ScriptedDialogs::Kind::SaveChanges:
         return "save-changes";
+    case ScriptedDialogs::Kind::Question:
+        return "question";
+    case ScriptedDialogs::Kind::Text:
+        return "text";
     }
     return "?";
 }
@@ -69,6 +73,22 @@ ScriptedDialogs& ScriptedDialogs::answerSaveChanges(SaveAnswer answer) {
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::answerQuestion(bool yes) {
+    Answer a;
+    a.kind = Kind::Question;
+    a.yes = yes;
+    answers_.append(a);
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::answerText(const QString& text) {
+    Answer a;
+    a.kind = Kind::Text;
+    a.text = text;
+    answers_.append(a);
+    return *this;
+}
+
 ScriptedDialogs& ScriptedDialogs::answerCancel(Kind kind) {
     Answer a;
     a.kind = kind;
@@ -77,8 +97,9 @@ ScriptedDialogs& ScriptedDialogs::answerCancel(Kind kind) {
     return *this;
 }
 
-const ScriptedDialogs::Answer* ScriptedDialogs::next(Kind kind, const QString& documentName) {
-    calls.append(Call{kind, static_cast<const DialogProperties&>(*this), documentName});
+const ScriptedDialogs::Answer* ScriptedDialogs::next(Kind kind, const QString& documentName,
+                                                     const QString& prompt) {
+    calls.append(Call{kind, static_cast<const DialogProperties&>(*this), documentName, prompt});
     if (answers_.isEmpty())
         return nullptr;
     if (answers_.front().kind != kind)
@@ -92,6 +113,20 @@ const ScriptedDialogs::Answer* ScriptedDialogs::next(Kind kind, const QString& d
 DialogService::SaveAnswer ScriptedDialogs::askSaveChanges(const QString& documentName) {
     const Answer* a = next(Kind::SaveChanges, documentName);
     return a ? a->saveAnswer : SaveAnswer::Cancel;
+}
+
+bool ScriptedDialogs::askYesNo(const QString&, const QString& question) {
+    const Answer* a = next(Kind::Question, {}, question);
+    // An unscripted question is answered No, the safe answer.
+    return a && a->yes;
+}
+
+std::optional<QString> ScriptedDialogs::askText(const QString&, const QString& label,
+                                                const QString&) {
+    const Answer* a = next(Kind::Text, {}, label);
+    if (!a)
+        return std::nullopt;
+    return a->text;
 }
 
 bool ScriptedDialogs::run(Dialog dialog) {

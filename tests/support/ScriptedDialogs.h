@@ -10,12 +10,13 @@
 // kind of dialog throws std::logic_error, so a test that mis-scripts fails loudly.
 class ScriptedDialogs : public DialogService {
 public:
-    enum class Kind { Color, Font, Save, Open, Printer, SaveChanges };
+    enum class Kind { Color, Font, Save, Open, Printer, SaveChanges, Question, Text };
 
     struct Call {
         Kind kind;
         DialogProperties shownWith; // the properties as the caller left them
         QString documentName;       // for SaveChanges
+        QString prompt;             // for Question and Text: the question or label
     };
 
     ScriptedDialogs& answerColor(qint32 color);
@@ -25,12 +26,18 @@ public:
     ScriptedDialogs& answerFile(Kind kind, const QString& path, int filterIndex = 0);
     ScriptedDialogs& answerPrinter(int copies);
     ScriptedDialogs& answerSaveChanges(SaveAnswer answer);
+    ScriptedDialogs& answerQuestion(bool yes);
+    // Cancel for a text is answerCancel(Kind::Text).
+    ScriptedDialogs& answerText(const QString& text);
     ScriptedDialogs& answerCancel(Kind kind);
 
     qsizetype pending() const { return answers_.size(); }
     QList<Call> calls;
 
     SaveAnswer askSaveChanges(const QString& documentName) override;
+    bool askYesNo(const QString& title, const QString& question) override;
+    std::optional<QString> askText(const QString& title, const QString& label,
+                                   const QString& text) override;
 
 protected:
     bool run(Dialog dialog) override;
@@ -42,9 +49,11 @@ private:
         DialogProperties values;
         int filterIndex = 0;
         SaveAnswer saveAnswer = SaveAnswer::Cancel;
+        bool yes = false;
+        QString text;
     };
     // Records the call and takes the next answer; nullptr means Cancel.
-    const Answer* next(Kind kind, const QString& documentName = {});
+    const Answer* next(Kind kind, const QString& documentName = {}, const QString& prompt = {});
 
     QList<Answer> answers_;
     Answer current_;

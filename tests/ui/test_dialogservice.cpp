@@ -136,6 +136,11 @@ private Q_SLOTS:
         class FailingDialogs : public DialogService {
         public:
             SaveAnswer askSaveChanges(const QString&) override { return SaveAnswer::Cancel; }
+            bool askYesNo(const QString&, const QString&) override { return false; }
+            std::optional<QString> askText(const QString&, const QString&,
+                                           const QString&) override {
+                return std::nullopt;
+            }
 
         protected:
             bool run(Dialog) override { raiseError(Err::InvalidCall); }
