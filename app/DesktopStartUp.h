@@ -1,5 +1,8 @@
 #pragma once
 
+#include "framework/DataFolder.h"
+#include "framework/Globals.h"
+#include "framework/Procedure.h"
 #include "startup/frmSplash.h"
 #include "ui/frmMain.h"
 
@@ -24,6 +27,12 @@ public:
     frmMain& mainWindow() {
         if (!main_) {
             main_ = std::make_unique<frmMain>();
+            // An exported theme joins the Themes menu as the splash listed the others.
+            main_->setThemesLister([this] {
+                Procedure proc(QStringLiteral("frmMain.ListThemes"));
+                return listedThemes(proc, splash.themeSources,
+                                    DataFolder::themesDir(globals().StartDir));
+            });
             if (loaded_)
                 loaded_(*main_);
         }

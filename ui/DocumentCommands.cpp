@@ -42,6 +42,10 @@ void frmMain::buildEditMenu() {
     mnuEditRevertAll = mnuEdit->addAction(QStringLiteral("Revert &All"));
     mnuEditRevertAll->setObjectName(QStringLiteral("mnuEditRevertAll"));
     connect(mnuEditRevertAll, &QAction::triggered, this, &frmMain::mnuEditRevertAll_Click);
+    mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSep2"));
+    QAction* makeAllPass = mnuEdit->addAction(tr("Make All &Pass"));
+    makeAllPass->setObjectName(QStringLiteral("mnuEditMakeAllPass"));
+    connect(makeAllPass, &QAction::triggered, this, &frmMain::mnuEditMakeAllPass_Click);
     connect(editor, &EditorPanel::currentRowChanged, this, &frmMain::updateRevertCommands);
     updateRevertCommands();
 }
@@ -56,6 +60,7 @@ void frmMain::buildViewMenu() {
     QAction* compareFile = mnuView->addAction(QStringLiteral("Compare with &File..."));
     compareFile->setObjectName(QStringLiteral("mnuViewCompareFile"));
     connect(compareFile, &QAction::triggered, this, &frmMain::mnuViewCompareFile_Click);
+    buildAccessibilityMenus(mnuView);
 }
 
 void frmMain::buildComparePanel() {

@@ -8,6 +8,7 @@
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
@@ -129,6 +130,19 @@ void EditorPanel::buildRow(int row) {
     r.contrast = new ContrastMark(this);
     r.contrast->setObjectName(indexedName("lblContrast", row));
     r.contrast->setGeometry(twipsRect(ContrastLeft, rowTop(row, 240), ContrastWidth, 375));
+
+    // Wherever the user right-clicks in a text row, its menu offers to make it pass.
+    auto* makeItPass = new QAction(tr("Make It Pass"), this);
+    makeItPass->setObjectName(indexedName("actMakeItPass", row));
+    connect(makeItPass, &QAction::triggered, this, [this, row] {
+        setCurrentRow(row);
+        Q_EMIT makeItPassClicked(row);
+    });
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{r.name, r.text, r.background, r.font, r.contrast}) {
+        part->addAction(makeItPass);
+        part->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 void EditorPanel::buildUnusedFontButton() {

@@ -22,7 +22,8 @@ struct ColorScheme;
 // window speaks to the panel in what a row shows and what the user asked for. Row 0
 // (the page background) has no text-colour swatch and no font. Right of the font
 // buttons a column of contrast marks ("lblContrast_5") shows the audit of each text
-// row.
+// row. Every part of a text row offers "Make It Pass" in its context menu (the action
+// "actMakeItPass_5").
 class EditorPanel : public QWidget {
     Q_OBJECT
 
@@ -77,6 +78,8 @@ Q_SIGNALS:
     void transparentLabelsClicked(Qt::CheckState state);
     // The user moved to another row.
     void currentRowChanged(int row);
+    // "Make It Pass" chosen in the context menu of text row `row` (1..12).
+    void makeItPassClicked(int row);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -131,6 +131,7 @@ void frmMain::buildMenus() {
         connect(action, &QAction::triggered, this, command.handler);
     }
     mnuFileSave = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSave"));
+    buildExchangeCommands(mnuFile, mnuFile->findChild<QAction*>(QStringLiteral("mnuFilePrint")));
     // The platform's own Save As keys work too.
     mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
@@ -163,16 +164,14 @@ void frmMain::buildClientArea() {
     // The window fits itself around each new layout of the preview.
     connect(picDisplay, &PreviewPage::laidOut, this, &frmMain::Form_Resize);
     // The contrast marks follow every refresh of the preview and every preview option.
-    connect(picDisplay, &PreviewPage::backdropsChanged, this, [this] {
-        editor->showContrast(
-            auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), ContrastLevel::AA));
-    });
+    connect(picDisplay, &PreviewPage::backdropsChanged, this, &frmMain::showContrastMarks);
 
     connect(editor, &EditorPanel::backgroundPictureClicked, this, &frmMain::Check1_Click);
     connect(editor, &EditorPanel::transparentLabelsClicked, this, &frmMain::chkTransLabels_Click);
     connect(editor, &EditorPanel::bgColorClicked, this, &frmMain::lblBGColorSelect_Click);
     connect(editor, &EditorPanel::fgColorClicked, this, &frmMain::lblFGColorSelect_Click);
     connect(editor, &EditorPanel::fontClicked, this, &frmMain::cmdFontSelect_Click);
+    connect(editor, &EditorPanel::makeItPassClicked, this, &frmMain::makeRowPass_Click);
 }
 
 void frmMain::setDialogService(std::unique_ptr<DialogService> service) {
@@ -408,5 +407,5 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain().printer());
     printScheme(*clientArea_, cdbMain(), printer, document_.scheme(), fileInformation(),
-                auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), ContrastLevel::AA));
+                auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contrast/ContrastRule.h"
+#include "contrast/VisionSimulation.h"
 #include "document/SchemeDocument.h"
 #include "theme/ColorScheme.h"
 #include "ui/EditorPanel.h"
@@ -8,6 +10,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -16,7 +19,9 @@ class DialogService;
 class PreviewPage;
 class Procedure;
 class QAction;
+class QActionGroup;
 class QDockWidget;
+class QLabel;
 class QMenu;
 struct FileInformation;
 
@@ -49,6 +54,19 @@ public:
     void mnuThemesItem_Click(int index);
     // The end of start-up: "Default" chosen, then the window shown.
     void showWithDefaultTheme();
+    // How the Themes menu's items after "Default" are listed again once a theme has
+    // been exported ("-" for the separator). By default as start-up lists them from
+    // this machine's theme folders without installing anything.
+    void setThemesLister(std::function<QStringList()> lister) { themesLister_ = std::move(lister); }
+
+    // View > Contrast Level: the level the editor's marks, their tooltips and the
+    // printed contrast table judge by, and Make It Pass aims at.
+    ContrastLevel contrastLevel() const { return contrastLevel_; }
+    void setContrastLevel(ContrastLevel level);
+    // View > Simulate: the preview drawn as a colour-vision deficiency shows it; the
+    // menu bar says which while it is not Normal.
+    Deficiency simulation() const;
+    void setSimulation(Deficiency deficiency);
 
     // The caption and the Save command's state from `FileName` and the changed mark;
     // an empty name becomes "Untitled", in the variable passed too. The rules are the
@@ -83,6 +101,9 @@ private:
     void buildMenus();
     void buildEditMenu();
     void buildViewMenu();
+    void buildAccessibilityMenus(QMenu* mnuView);
+    // The File menu's export and import commands, placed before `before`.
+    void buildExchangeCommands(QMenu* mnuFile, QAction* before);
     void buildClientArea();
     void buildComparePanel();
     void Form_Load();
@@ -119,6 +140,26 @@ private:
     // The preview rebuilt from the scheme under the caller's trap; pictures it could
     // not show are reported once it is laid out.
     void refreshPreview(Procedure& proc);
+
+    // The contrast marks from the scheme as the preview shows it, at the chosen level.
+    void showContrastMarks();
+    // Make It Pass for editor text row `row`, and Edit > Make All Pass: the text
+    // colours changed in lightness only until they pass at the chosen level, one step.
+    void makeRowPass_Click(int row);
+    void mnuEditMakeAllPass_Click();
+
+    // The File menu's exchange with web sites: the scheme as a new theme folder, as
+    // one style sheet, and a style sheet's custom properties read back as one step.
+    void mnuFileExportTheme_Click();
+    void mnuFileExportCss_Click();
+    void mnuFileImportCss_Click();
+    // The name for a new theme, asked until it is one a theme folder can have;
+    // nullopt when the user cancelled.
+    std::optional<QString> askThemeName(const QString& offered);
+    // The Themes menu made afresh, "Default" first, as start-up fills it.
+    void rebuildThemesMenu();
+    // The style-sheet filter for the save and open dialogs.
+    void prepareCssFileDialog(Procedure& proc);
 
     // The Edit menu's revert commands: the focused row, or every value, back to the
     // theme or file the scheme came from, as one step.
@@ -174,6 +215,13 @@ private:
     QAction* mnuFileSave = nullptr;
     QAction* mnuEditRevertRow = nullptr;
     QAction* mnuEditRevertAll = nullptr;
+    QActionGroup* contrastLevels_ = nullptr;
+    QActionGroup* simulations_ = nullptr;
+    QLabel* lblSimulation = nullptr;
+    ContrastLevel contrastLevel_ = ContrastLevel::AA;
+    // Set once the preview has shown a scheme and the marks judged it.
+    bool marksShown_ = false;
+    std::function<QStringList()> themesLister_;
     QDockWidget* dockCompare = nullptr;
     ComparePanel* comparePanel = nullptr;
     QWidget* clientArea_ = nullptr;

@@ -1,0 +1,227 @@
+// The File menu's export and import as a user meets them: a theme exported and chosen
+// from the Themes menu, an existing theme kept unless the user says replace, and a
+// style sheet exported and imported back as one step.
+#include "EditWindow.h"
+#include "scheme/SchemeDiff.h"
+#include "scheme/SchemeFile.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+constexpr int BodyRow = 2;
+
+// The Themes menu item of that caption; -1 when there is none.
+int themesItem(const frmMain& main, const QString& caption) {
+    for (int index = 0; index < main.themesItemCount(); ++index)
+        if (main.themesItemCaption(index) == caption)
+            return index;
+    return -1;
+}
+
+// Every colour a theme folder carries: each element's text colour and the page's.
+QList<qint32> carriedColours(const ColorScheme& scheme) {
+    QList<qint32> colours{scheme.pageBackground()};
+    for (const ThemeElement& e : ThemeElements)
+        if (e.colorSlot != NoSlot)
+            colours << scheme.color(ColorAttr::Fore, e.colorSlot);
+    return colours;
+}
+
+QStringList dialogKinds(const ScriptedDialogs& dialogs) {
+    QStringList kinds;
+    for (const ScriptedDialogs::Call& call : dialogs.calls)
+        kinds << QString::number(static_cast<int>(call.kind));
+    return kinds;
+}
+
+// An edit through the body row's text swatch, as a user makes it.
+void editBodyColour(EditWindow& w, qint32 colour) {
+    w.dialogs->answerColor(colour);
+    QTest::mouseClick(control<QWidget>(w.main, "lblFGColorSelect", BodyRow), Qt::LeftButton);
+}
+} // namespace
+
+class TestExchange : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        // The theme sources are those of a machine without any: start-up lists the
+        // themes folder as it is.
+        qputenv("WINEPREFIX", QDir::tempPath().toLocal8Bit() + "/no-such-wine-prefix");
+    }
+
+    void exportedThemeIsChosenFromTheThemesMenu() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        editBodyColour(w, rgbValue(12, 34, 56));
+        const QList<qint32> exported = carriedColours(w.scheme());
+        const int itemsBefore = w.main.themesItemCount();
+
+        w.dialogs->answerText(QStringLiteral("  Mine "));
+        w.command("mnuFileExportTheme")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        QVERIFY(QFileInfo::exists(world.path(QStringLiteral("Themes/Mine/theme.css"))));
+        QVERIFY(QFileInfo::exists(world.path(QStringLiteral("Themes/Mine/color1.css"))));
+        // Listed as start-up lists the themes folder: Default, then each folder.
+        QVERIFY(w.main.themesItemCount() > itemsBefore);
+        QCOMPARE(w.main.themesItemCaption(0), QStringLiteral("Default"));
+        QCOMPARE(w.command("mnuThemesItem_0")->shortcut(), QKeySequence(Qt::Key_F1));
+        const int mine = themesItem(w.main, QStringLiteral("Mine"));
+        QVERIFY(mine > 0);
+
+        w.command("mnuThemesItem_0")->trigger();
+        QVERIFY(carriedColours(w.scheme()) != exported);
+        control<QAction>(w.main, "mnuThemesItem", mine)->trigger();
+        QCOMPARE(w.scheme().ThemeName, QStringLiteral("Mine"));
+        QCOMPARE(carriedColours(w.scheme()), exported);
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void existingThemeIsReplacedOnlyOnYes_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("No keeps it") << false;
+        QTest::newRow("Yes replaces it") << true;
+    }
+    void existingThemeIsReplacedOnlyOnYes() {
+        QFETCH(bool, replace);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString precious = world.path(QStringLiteral("Themes/Mine/theme.css"));
+        writeFile(precious, "precious");
+
+        w.dialogs->answerText(QStringLiteral("Mine")).answerQuestion(replace);
+        // After No the name is asked again; the user cancels it.
+        w.command("mnuFileExportTheme")->trigger();
+        QCOMPARE(w.dialogs->calls.size(), replace ? 2 : 3);
+        QCOMPARE(w.dialogs->calls[1].kind, Kind::Question);
+        QVERIFY(w.dialogs->calls[1].prompt.contains(QStringLiteral("\"Mine\" exists already")));
+        if (replace) {
+            QVERIFY(readFile(precious) != "precious");
+            QVERIFY(QFileInfo::exists(world.path(QStringLiteral("Themes/Mine/graph1.css"))));
+        } else {
+            QCOMPARE(w.dialogs->calls[2].kind, Kind::Text);
+            QCOMPARE(readFile(precious), QByteArray("precious"));
+            QCOMPARE(QDir(world.path(QStringLiteral("Themes/Mine"))).entryList(QDir::Files),
+                     QStringList{QStringLiteral("theme.css")});
+        }
+        QCOMPARE(world.prompt.messages, QStringList());
+    }
+
+    void badThemeNamesAreAskedAgain_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("empty") << "   "
+                               << "cannot be empty";
+        QTest::newRow("separator") << "a/b"
+                                   << "cannot hold \"/\"";
+        QTest::newRow("Default") << "Default"
+                                 << "the Themes menu's name for the theme Studio";
+        QTest::newRow("control") << "a\tb"
+                                 << "control characters";
+        QTest::newRow("parent") << ".."
+                                << "cannot hold \".\"";
+    }
+    void badThemeNamesAreAskedAgain() {
+        QFETCH(QString, name);
+        QFETCH(QString, why);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QStringList before =
+            QDir(world.themesDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        w.dialogs->answerText(name);
+        w.command("mnuFileExportTheme")->trigger();
+        QCOMPARE(world.prompt.informed.size(), 1);
+        QVERIFY2(world.prompt.informed[0].contains(why), qPrintable(world.prompt.informed[0]));
+        QCOMPARE(dialogKinds(*w.dialogs),
+                 (QStringList{QString::number(int(Kind::Text)), QString::number(int(Kind::Text))}));
+        QCOMPARE(QDir(world.themesDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 before);
+    }
+
+    void exportedCssImportsBackAsOneStep() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        editBodyColour(w, rgbValue(200, 10, 20));
+        const ColorScheme exported = w.scheme();
+        const QString sheet = world.path(QStringLiteral("site/look"));
+        QDir().mkpath(world.path(QStringLiteral("site")));
+
+        w.dialogs->answerFile(Kind::Save, sheet);
+        w.command("mnuFileExportCss")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(w.dialogs->calls.last().shownWith.DefaultExt, QStringLiteral("css"));
+        const QString written = sheet + QStringLiteral(".css");
+        QVERIFY(readFile(written).contains("--tintora-body-color: #c80a14"));
+
+        w.command("mnuThemesItem_0")->trigger();
+        editBodyColour(w, rgbValue(1, 2, 3));
+        const ColorScheme edited = w.scheme();
+        QUndoStack& history = w.main.document().undoStack();
+        const int steps = history.count();
+
+        w.dialogs->answerFile(Kind::Open, written);
+        w.command("mnuFileImportCss")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(history.count(), steps + 1);
+        QCOMPARE(w.command("mnuEditUndo")->text(), QStringLiteral("&Undo Import look.css"));
+        // Everything comes back; the pictures are the copies beside the sheet.
+        QVERIFY(!schemeDifferences(edited, w.scheme()).isEmpty());
+        for (const SchemeDifference& d : schemeDifferences(exported, w.scheme())) {
+            QCOMPARE(d.attribute, Attribute::Image);
+            QCOMPARE(QFileInfo(d.now).absolutePath(), QFileInfo(written).absolutePath());
+            QCOMPARE(readFile(d.now), readFile(d.then));
+        }
+        QCOMPARE(control<QWidget>(w.main, "lblFGColorSelect", BodyRow)
+                     ->palette()
+                     .color(QPalette::Window),
+                 QColor(200, 10, 20));
+
+        w.command("mnuEditUndo")->trigger();
+        QVERIFY(schemeDifferences(edited, w.scheme()).isEmpty());
+    }
+
+    void sheetWithoutSchemeChangesNothing() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString sheet = world.path(QStringLiteral("plain.css"));
+        writeFile(sheet, ":root { --brand: #123456; }\nbody { color: red; }\n");
+        const QStringList before = schemeFileLines(w.scheme(), testFileInformation());
+        const int steps = w.main.document().undoStack().count();
+
+        w.dialogs->answerFile(Kind::Open, sheet);
+        w.command("mnuFileImportCss")->trigger();
+        QCOMPARE(world.prompt.informed.size(), 1);
+        QVERIFY(world.prompt.informed[0].startsWith(QStringLiteral("plain.css holds no Tintora")));
+        QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), before);
+        QCOMPARE(w.main.document().undoStack().count(), steps);
+        QVERIFY(!w.main.document().isChanged());
+    }
+
+    void badValuesAreReportedAsTheReadersDo() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString sheet = world.path(QStringLiteral("bad.css"));
+        writeFile(sheet, ":root {\n  --tintora-body-color: nonsense;\n"
+                         "  --tintora-h1-color: #010203;\n}\n");
+        w.dialogs->answerFile(Kind::Open, sheet);
+        w.command("mnuFileImportCss")->trigger();
+        // Ignored, the bad value keeps the scheme's; the good one is one step.
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("--tintora-body-color")));
+        QCOMPARE(w.scheme().color(ColorAttr::Fore, elementForRow(3)->colorSlot), rgbValue(1, 2, 3));
+        QCOMPARE(w.command("mnuEditUndo")->text(), QStringLiteral("&Undo Import bad.css"));
+    }
+};
+
+QTEST_MAIN(TestExchange)
+#include "test_exchange.moc"

@@ -1,0 +1,220 @@
+// The main window's accessibility commands: the contrast level the editor's marks
+// judge by, the preview drawn as a colour-vision deficiency shows it, and Make It
+// Pass for one text row or all of them.
+#include "ui/frmMain.h"
+
+#include "contrast/ContrastAudit.h"
+#include "framework/ErrorHandler.h"
+#include "framework/Procedure.h"
+#include "ui/ComparePanel.h"
+#include "ui/EditorPanel.h"
+#include "ui/PreviewBackdrops.h"
+#include "ui/PreviewPage.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+struct LevelChoice {
+    ContrastLevel level;
+    const char* name;
+    const char* text;
+};
+constexpr LevelChoice Levels[] = {
+    {ContrastLevel::AA, "mnuViewLevelAA", QT_TRANSLATE_NOOP("frmMain", "&AA")},
+    {ContrastLevel::AAA, "mnuViewLevelAAA", QT_TRANSLATE_NOOP("frmMain", "AA&A")},
+};
+
+struct SimulationChoice {
+    Deficiency deficiency;
+    const char* name;
+    const char* text;
+    const char* shown; // what the menu bar says while it is chosen
+};
+constexpr SimulationChoice Simulations[] = {
+    {Deficiency::Normal, "mnuViewSimulateNormal", QT_TRANSLATE_NOOP("frmMain", "&Normal"), nullptr},
+    {Deficiency::Protanopia, "mnuViewSimulateProtanopia",
+     QT_TRANSLATE_NOOP("frmMain", "&Protanopia"),
+     QT_TRANSLATE_NOOP("frmMain", "Simulating protanopia")},
+    {Deficiency::Deuteranopia, "mnuViewSimulateDeuteranopia",
+     QT_TRANSLATE_NOOP("frmMain", "&Deuteranopia"),
+     QT_TRANSLATE_NOOP("frmMain", "Simulating deuteranopia")},
+    {Deficiency::Tritanopia, "mnuViewSimulateTritanopia",
+     QT_TRANSLATE_NOOP("frmMain", "&Tritanopia"),
+     QT_TRANSLATE_NOOP("frmMain", "Simulating tritanopia")},
+    {Deficiency::Achromatopsia, "mnuViewSimulateAchromatopsia",
+     QT_TRANSLATE_NOOP("frmMain", "&Achromatopsia"),
+     QT_TRANSLATE_NOOP("frmMain", "Simulating achromatopsia")},
+};
+
+const SimulationChoice& simulationChoice(Deficiency deficiency) {
+    for (const SimulationChoice& choice : Simulations)
+        if (choice.deficiency == deficiency)
+            return choice;
+    return Simulations[0];
+}
+
+QString rowCaption(int row) {
+    const ThemeElement* element = elementForRow(row);
+    return element ? ComparePanel::elementCaption(*element) : QString();
+}
+
+} // namespace
+
+void frmMain::buildAccessibilityMenus(QMenu* mnuView) {
+    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuViewSep1"));
+
+    QMenu* levels = mnuView->addMenu(tr("Contrast &Level"));
+    levels->setObjectName(QStringLiteral("mnuViewContrastLevel"));
+    contrastLevels_ = new QActionGroup(this);
+    contrastLevels_->setExclusive(true);
+    for (const LevelChoice& choice : Levels) {
+        QAction* action = levels->addAction(tr(choice.text));
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(choice.level == contrastLevel_);
+        contrastLevels_->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, level = choice.level] { setContrastLevel(level); });
+    }
+
+    QMenu* simulate = mnuView->addMenu(tr("&Simulate"));
+    simulate->setObjectName(QStringLiteral("mnuViewSimulate"));
+    simulations_ = new QActionGroup(this);
+    simulations_->setExclusive(true);
+    for (const SimulationChoice& choice : Simulations) {
+        QAction* action = simulate->addAction(tr(choice.text));
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(choice.deficiency == Deficiency::Normal);
+        simulations_->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, deficiency = choice.deficiency] { setSimulation(deficiency); });
+    }
+
+    // The simulation in force shows at the right of the menu bar, where it takes no
+    // room from the editor or the preview, which the window is fitted around.
+    lblSimulation = new QLabel(menuBar());
+    lblSimulation->setObjectName(QStringLiteral("lblSimulation"));
+    lblSimulation->setTextFormat(Qt::PlainText);
+    lblSimulation->setContentsMargins(6, 0, 6, 0);
+    lblSimulation->hide();
+    menuBar()->setCornerWidget(lblSimulation, Qt::TopRightCorner);
+}
+
+void frmMain::setContrastLevel(ContrastLevel level) {
+    Procedure proc(QStringLiteral("frmMain.setContrastLevel"));
+    contrastLevel_ = level;
+    for (const LevelChoice& choice : Levels)
+        if (choice.level == level)
+            findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
+    // Before the preview first shows a scheme there are no marks to judge again.
+    if (marksShown_)
+        proc.step([&] { showContrastMarks(); });
+}
+
+Deficiency frmMain::simulation() const {
+    return picDisplay->simulation();
+}
+
+void frmMain::setSimulation(Deficiency deficiency) {
+    Procedure proc(QStringLiteral("frmMain.setSimulation"));
+    const SimulationChoice& choice = simulationChoice(deficiency);
+    proc.step([&] { picDisplay->setSimulation(choice.deficiency); });
+    findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
+    if (choice.shown) {
+        lblSimulation->setText(tr(choice.shown));
+        lblSimulation->show();
+    } else {
+        lblSimulation->clear();
+        lblSimulation->hide();
+    }
+    // The corner widget's size is fixed when it is set; the bar lays it out afresh.
+    menuBar()->adjustSize();
+    menuBar()->updateGeometry();
+}
+
+void frmMain::showContrastMarks() {
+    marksShown_ = true;
+    editor->showContrast(
+        auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_));
+}
+
+void frmMain::makeRowPass_Click(int row) {
+    Procedure proc(QStringLiteral("frmMain.makeRowPass_Click"));
+    const ThemeElement* element = elementForRow(row);
+    if (!element || row < 1 || element->colorSlot == NoSlot)
+        return;
+    const QString level = contrastLevelText(contrastLevel_);
+    PassingColor passing;
+    if (!proc.step([&] {
+            passing = makeRowPass(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_,
+                                  element->element);
+        }))
+        return;
+    switch (passing.outcome) {
+    case PassingColor::Outcome::AlreadyPasses:
+        errorPrompt().inform(tr("%1 passes %2 already.").arg(rowCaption(row), level));
+        return;
+    case PassingColor::Outcome::Impossible:
+        errorPrompt().inform(tr("No text colour can make %1 pass %2 over what lies behind it, "
+                                "not even black or white.\n\nNothing was changed.")
+                                 .arg(rowCaption(row), level));
+        return;
+    case PassingColor::Outcome::Changed:
+        break;
+    }
+    ColorScheme changed = document_.scheme();
+    changed.color(ColorAttr::Fore, element->colorSlot) = passing.color;
+    document_.apply(tr("Make %1 pass").arg(rowCaption(row)), changed,
+                    SchemeDocument::Redraw::PreviewAndPanel);
+}
+
+void frmMain::mnuEditMakeAllPass_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuEditMakeAllPass_Click"));
+    const QString level = contrastLevelText(contrastLevel_);
+    ColorScheme changed = document_.scheme();
+    int changedRows = 0;
+    QStringList impossible;
+    {
+        // Each row's backdrop is the page and its pictures, never another row's text,
+        // so every row is judged on the scheme as the preview shows it now.
+        const PreviewBackdrops backdrops(*picDisplay);
+        for (int row = 1; row < EditorRowCount; ++row) {
+            const ThemeElement* element = elementForRow(row);
+            if (!element || element->colorSlot == NoSlot)
+                continue;
+            PassingColor passing;
+            if (!proc.step([&] {
+                    passing = makeRowPass(document_.scheme(), backdrops, contrastLevel_,
+                                          element->element);
+                }))
+                continue;
+            if (passing.outcome == PassingColor::Outcome::Impossible) {
+                impossible << rowCaption(row);
+            } else if (passing.outcome == PassingColor::Outcome::Changed) {
+                changed.color(ColorAttr::Fore, element->colorSlot) = passing.color;
+                ++changedRows;
+            }
+        }
+    }
+    if (changedRows > 0)
+        document_.apply(tr("Make All Pass"), changed, SchemeDocument::Redraw::PreviewAndPanel);
+    if (!impossible.isEmpty()) {
+        const QString rows = impossible.join(QLatin1Char('\n'));
+        errorPrompt().inform(
+            changedRows > 0
+                ? tr("No text colour can make these rows pass %1 over what lies behind them; "
+                     "they were left as they are:\n\n%2\n\nThe other rows pass now.")
+                      .arg(level, rows)
+                : tr("No text colour can make these rows pass %1 over what lies behind them:"
+                     "\n\n%2\n\nNothing was changed.")
+                      .arg(level, rows));
+    } else if (changedRows == 0) {
+        errorPrompt().inform(tr("Every text row passes %1 already.").arg(level));
+    }
+}
