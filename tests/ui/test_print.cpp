@@ -342,6 +342,38 @@ private Q_SLOTS:
         QVERIFY(!pdfFileComplete(cut));
     }
 
+    // The contrast table is printed at the level View > Contrast Level chose.
+    void mainWindowPrintsContrastAtChosenLevel() {
+        TestWorld world;
+        world.setUpGlobals();
+        const QDir studio(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
+                          QStringLiteral("/data/Themes/Studio"));
+        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
+        for (const QString& file : studio.entryList(QDir::Files))
+            QFile::copy(studio.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
+        frmMain window;
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs& cdbMain = *scripted;
+        window.setDialogService(std::move(scripted));
+        window.mnuThemesItem_Click(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString pdf = world.path(QStringLiteral("aaa.pdf"));
+        cdbMain.printer().setOutputFileName(pdf);
+        cdbMain.answerPrinter(1);
+
+        control<QAction>(window, "mnuViewLevelAAA")->trigger();
+        control<QAction>(window, "mnuFilePrint")->trigger();
+
+        QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.join('\n')));
+        QString report;
+        for (int page = 1; page < pageCount(pdf); ++page)
+            report += pageText(pdf, page);
+        const QStringList lines = textLines(report);
+        QVERIFY(lines.contains(QStringLiteral("CONTRAST AAA")));
+        QVERIFY(!lines.contains(QStringLiteral("CONTRAST AA")));
+    }
+
     // The File menu's Print in the main window, on the bundled Default theme.
     void mainWindowPrintsReportAndPicture() {
         TestWorld world;
