@@ -82,6 +82,22 @@ private Q_SLOTS:
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
+    // Where the machine's theme folders offer packages, start-up lists only those; the
+    // theme just exported is offered all the same.
+    void exportedThemeIsListedWhereStartUpWouldNot() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        w.main.setThemesLister([] { return QStringList{QStringLiteral("Packaged")}; });
+        w.dialogs->answerText(QStringLiteral("Mine"));
+        w.command("mnuFileExportTheme")->trigger();
+        QStringList captions;
+        for (int index = 0; index < w.main.themesItemCount(); ++index)
+            captions << w.main.themesItemCaption(index);
+        QCOMPARE(captions, (QStringList{QStringLiteral("Default"), QStringLiteral("Packaged"),
+                                        QStringLiteral("Mine")}));
+    }
+
     void existingThemeIsReplacedOnlyOnYes_data() {
         QTest::addColumn<bool>("replace");
         QTest::newRow("No keeps it") << false;
