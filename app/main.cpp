@@ -1,14 +1,126 @@
 #include "app/DesktopStartUp.h"
 #include "framework/ErrorHandler.h"
+#include "framework/Globals.h"
 #include "framework/Trace.h"
+#include "framework/Version.h"
 #include "ui/ErrorBox.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+const char* const Context = "tintora";
+
+QString translated(const char* text) {
+    return QCoreApplication::translate(Context, text);
+}
+
+void writeTo(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// What the command line asks for once it is read: an exit status when it is answered
+// without a window (help, version, a mistake), else the scheme file to open, if any.
+struct Arguments {
+    std::optional<int> exitStatus;
+    QString file;
+};
+
+// The options Qt's own application classes take from the command line: they are
+// understood here too, so that "-platform offscreen" or "-style fusion" still work.
+void addQtOptions(QCommandLineParser& parser) {
+    const auto add = [&parser](const char* name, bool withValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        if (withValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+          "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry",
+          "title", "name", "style", "stylesheet", "visual", "im"})
+        add(name, true);
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        add(name, false);
+}
+
+// Reads the command line before any window system is touched, so that --help and
+// --version answer on a machine without a display.
+Arguments readArguments(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(translated("Designs the colour scheme of a web-site theme."));
+    // "-platform" and "--help" alike: a single-dash word is one option, never several.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  translated("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     translated("Shows the program's name and version and exits."));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("FILE.tna"),
+                                 translated("The scheme file to open after start-up."),
+                                 QStringLiteral("[FILE.tna]"));
+    addQtOptions(parser);
+
+    Arguments read;
+    if (!parser.parse(args)) {
+        writeTo(stderr, QStringLiteral("tintora: ") + parser.errorText() + QLatin1Char('\n') +
+                            translated("Try 'tintora --help' for more information.") +
+                            QLatin1Char('\n'));
+        read.exitStatus = 1;
+        return read;
+    }
+    if (parser.isSet(help)) {
+        // The parser's first line names the program by the path it was started with.
+        const QString options = parser.helpText().section(QLatin1Char('\n'), 1);
+        writeTo(stdout,
+                translated("Usage: tintora [options] [FILE.tna]") + QLatin1Char('\n') + options);
+        read.exitStatus = 0;
+        return read;
+    }
+    if (parser.isSet(version)) {
+        writeTo(stdout, QStringLiteral("tintora ") +
+                            formatVersion(tintora::VersionMajor, tintora::VersionMinor,
+                                          tintora::VersionRevision) +
+                            QLatin1Char('\n'));
+        read.exitStatus = 0;
+        return read;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty()) {
+        // Start-up may change the current folder; the name is taken as the user meant it.
+        read.file = QFileInfo(files.first()).absoluteFilePath();
+        // The file manager may pass several files; the window holds one scheme.
+        for (qsizetype i = 1; i < files.size(); ++i)
+            writeTo(stderr, QStringLiteral("tintora: ") +
+                                translated("only one file is opened; %1 is left").arg(files[i]) +
+                                QLatin1Char('\n'));
+    }
+    return read;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    const Arguments arguments = readArguments(argc, argv);
+    if (arguments.exitStatus)
+        return *arguments.exitStatus;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tintora.Tintora"));
     installFontSubstitutions();
     Trace::instance().configureFromEnvironment();
 
@@ -16,12 +128,22 @@ int main(int argc, char* argv[]) {
     setErrorPrompt(&prompt);
     int status = 0;
     {
-        DesktopStartUp startUp;
+        // What the user chose last time: ~/.config/tintora/tintora.ini.
+        DesktopStartUp startUp([](frmMain& main) {
+            main.useSettings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                         QStringLiteral("tintora"),
+                                                         QStringLiteral("tintora")));
+        });
         // Abort ends the program at once; unsaved changes are offered for saving first.
         prompt.setAbortCheck([&startUp] {
             frmMain* main = startUp.loadedMainWindow();
             return !main || main->maybeSave();
         });
+        // The file named on the command line opens once the window is shown.
+        if (!arguments.file.isEmpty())
+            QObject::connect(
+                &startUp.splash, &frmSplash::startUpFinished, &startUp.splash,
+                [&startUp, file = arguments.file] { startUp.mainWindow().openFile(file); });
         startUp.splash.show();
         status = QApplication::exec();
         prompt.setAbortCheck({});

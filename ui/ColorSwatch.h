@@ -3,7 +3,10 @@
 #include <QLabel>
 
 // A label used as a colour swatch: a single flat border, its colour as its own
-// background, clickable with the mouse, never taking the keyboard focus.
+// background. A click, or Space or Enter while it has the keyboard focus, asks for
+// another colour; the focus is drawn as a ring inside the border. A screen reader
+// reads it out as a button named by its caption and colour ("Heading 2 text colour,
+// #1F6F5C"), which follows every colour shown.
 class ColorSwatch : public QLabel {
     Q_OBJECT
 
@@ -14,10 +17,24 @@ public:
     void setColorValue(int value);
     int colorValue() const;
 
+    // What the swatch is the colour of, "Heading 2 text colour": the start of its
+    // accessible name and tooltip.
+    void setCaption(const QString& caption);
+
+    // Asks for another colour, as a click does.
+    void click();
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void describe();
+
+    QString caption_;
 };

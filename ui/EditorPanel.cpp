@@ -58,6 +58,17 @@ constexpr CheckBoxDesign CheckBoxes[] = {
 };
 } // namespace
 
+QString EditorPanel::optionTip(const char* name) {
+    const QLatin1String box(name);
+    if (box == QLatin1String("Check1"))
+        return tr("Shows the theme's background picture behind the preview page.");
+    if (box == QLatin1String("chkUseSame_0"))
+        return tr("The next font chosen goes to every row.");
+    if (box == QLatin1String("chkUseSame_1"))
+        return tr("A background colour chosen goes to every row.");
+    return tr("Lets the pictures show through the banner, navigation and quick-link labels.");
+}
+
 EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("EditorPanel"));
     setGeometry(twipsRect(0, 0, RightEdge, PanelHeight));
@@ -66,6 +77,19 @@ EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
         buildRow(row);
     buildUnusedFontButton();
     buildCheckBoxes();
+    setReadingTabOrder();
+}
+
+void EditorPanel::setReadingTabOrder() {
+    // Row by row, as the panel reads: text swatch, background swatch, font button;
+    // then the options.
+    QList<QWidget*> order{rows_[0].background};
+    for (std::size_t index = 1; index < rows_.size(); ++index)
+        order += {rows_[index].text, rows_[index].background, rows_[index].font};
+    for (const char* name : {"Check1", "chkUseSame_0", "chkUseSame_1", "chkTransLabels"})
+        order.append(findChild<QCheckBox*>(QLatin1String(name)));
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void EditorPanel::buildTitles() {
@@ -80,6 +104,20 @@ void EditorPanel::buildTitles() {
         label->setGeometry(twipsRect(titleLefts[i], 0, titleWidths[i], 255));
         label->setFont(titleFont);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    // The swatch columns' headings share the title line: smaller, and leaning on the
+    // line between the two columns so that they fit between ITEM NAME and FONT.
+    const QFont columnFont = designFont(WindowFontName, 6.75, true, false, true);
+    const std::array<QString, 2> columns{tr("TEXT"), tr("BACK")};
+    const std::array<float, 2> columnLefts{1245, 1980};
+    const std::array<Qt::Alignment, 2> columnAlignments{Qt::AlignRight, Qt::AlignLeft};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        auto* label = new QLabel(columns[i], this);
+        label->setObjectName(indexedName("lblTitle", static_cast<int>(titles.size() + i)));
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(twipsRect(columnLefts[i], 15, 585, 240));
+        label->setFont(columnFont);
+        label->setAlignment(columnAlignments[i] | Qt::AlignTop);
     }
 }
 
@@ -97,6 +135,12 @@ void EditorPanel::buildRow(int row) {
     r.background = new ColorSwatch(this);
     r.background->setObjectName(indexedName("lblBGColorSelect", row));
     r.background->setGeometry(twipsRect(1920, rowTop(row, 240), 375, 375));
+    const QString caption = QString::fromLatin1(element->rowCaption.data(),
+                                                static_cast<qsizetype>(element->rowCaption.size()));
+    r.background->setCaption(row == 0 ? tr("%1 colour").arg(caption)
+                                      : tr("%1 background colour").arg(caption));
+    r.background->setAccessibleDescription(
+        tr("Opens the colour dialog to choose the background colour of %1.").arg(caption));
     r.background->setColorValue(0xFFFFFF);
     connect(r.background, &ColorSwatch::clicked, this, [this, row] {
         setCurrentRow(row);
@@ -109,6 +153,9 @@ void EditorPanel::buildRow(int row) {
     r.text = new ColorSwatch(this);
     r.text->setObjectName(indexedName("lblFGColorSelect", row));
     r.text->setGeometry(twipsRect(1560, rowTop(row, 240), 375, 375));
+    r.text->setCaption(tr("%1 text colour").arg(caption));
+    r.text->setAccessibleDescription(
+        tr("Opens the colour dialog to choose the text colour of %1.").arg(caption));
     r.text->setColorValue(0x000000);
     connect(r.text, &ColorSwatch::clicked, this, [this, row] {
         setCurrentRow(row);
@@ -124,8 +171,12 @@ void EditorPanel::buildRow(int row) {
         setCurrentRow(row);
         Q_EMIT fontClicked(row);
     });
-    // Tabbing to a row's font button moves to that row too.
+    r.font->setAccessibleDescription(
+        tr("Opens the font dialog to choose the font of %1.").arg(caption));
+    // Tabbing to a row's swatch or font button moves to that row too.
     r.font->installEventFilter(this);
+    r.text->installEventFilter(this);
+    r.background->installEventFilter(this);
 
     r.contrast = new ContrastMark(this);
     r.contrast->setObjectName(indexedName("lblContrast", row));
@@ -162,11 +213,15 @@ void EditorPanel::buildCheckBoxes() {
         box->setObjectName(QLatin1String(d.name));
         box->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
         box->setChecked(d.checked);
+        box->setToolTip(optionTip(d.name));
+        box->setAccessibleDescription(optionTip(d.name));
     }
     auto* showPicture = findChild<QCheckBox*>(QStringLiteral("Check1"));
     copyFontName_ = findChild<QCheckBox*>(QStringLiteral("chkUseSame_0"));
     copyBackground_ = findChild<QCheckBox*>(QStringLiteral("chkUseSame_1"));
     auto* transparent = findChild<QCheckBox*>(QStringLiteral("chkTransLabels"));
+    showPicture_ = showPicture;
+    transparentLabels_ = transparent;
     // Its box sits right of the caption, under the background swatches.
     copyBackground_->setLayoutDirection(Qt::RightToLeft);
     // The preview options act on the user's click only, never on a state set by code.
@@ -185,9 +240,11 @@ void EditorPanel::setCurrentRow(int row) {
 
 bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        for (int index = 1; index < EditorRowCount; ++index)
-            if (rows_[static_cast<std::size_t>(index)].font == watched)
+        for (int index = 1; index < EditorRowCount; ++index) {
+            const Row& r = rows_[static_cast<std::size_t>(index)];
+            if (r.font == watched || r.text == watched || r.background == watched)
                 setCurrentRow(index);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -226,6 +283,19 @@ void EditorPanel::showBackgroundInEveryRow(qint32 color) {
         r.background->setColorValue(color);
 }
 
+void EditorPanel::showPreviewOptions(bool backgroundPicture, bool transparentLabels) {
+    showPicture_->setChecked(backgroundPicture);
+    transparentLabels_->setChecked(transparentLabels);
+}
+
+bool EditorPanel::backgroundPictureShown() const {
+    return showPicture_->checkState() == Qt::Checked;
+}
+
+bool EditorPanel::transparentLabelsShown() const {
+    return transparentLabels_->checkState() == Qt::Checked;
+}
+
 bool EditorPanel::takeCopyFontToEveryRow() {
     if (copyFontName_->checkState() != Qt::Checked)
         return false;
@@ -239,6 +309,16 @@ void EditorPanel::showFont(Procedure& proc, int index, const ColorScheme& scheme
     proc.step([&] {
         button->setText(scheme.font(FontAttr::Face, slot).toText() + QStringLiteral(" - ") +
                         scheme.font(FontAttr::Size, slot).toText());
+    });
+    proc.step([&] {
+        const ThemeElement* element = elementForRow(index);
+        const QString caption = QString::fromLatin1(
+            element->rowCaption.data(), static_cast<qsizetype>(element->rowCaption.size()));
+        const QString font = tr("%1 %2 pt")
+                                 .arg(scheme.font(FontAttr::Face, slot).toText(),
+                                      scheme.font(FontAttr::Size, slot).toText());
+        button->setAccessibleName(tr("%1 font, %2").arg(caption, font));
+        button->setToolTip(tr("%1 font: %2. Click to choose another font.").arg(caption, font));
     });
     // The button keeps its own size and underline; only the face and the style follow
     // the element, by the rule the preview follows too.

@@ -54,6 +54,12 @@ public:
     // answer clears the box, as the copy is for one font choice only.
     bool takeCopyFontToEveryRow();
 
+    // The preview options' boxes, "Show Bckgnd Image" and "Transparant Labels": set as
+    // remembered, emitting none of the panel's signals, and as they are.
+    void showPreviewOptions(bool backgroundPicture, bool transparentLabels);
+    bool backgroundPictureShown() const;
+    bool transparentLabelsShown() const;
+
     // The row the user is at: the one whose font button has the keyboard focus, or
     // whose swatch or button was clicked last; -1 before any.
     int currentRow() const { return currentRow_; }
@@ -97,6 +103,9 @@ private:
     void buildRow(int row);
     void buildUnusedFontButton();
     void buildCheckBoxes();
+    void setReadingTabOrder();
+    // The tooltip and description of a check box, by its design name.
+    static QString optionTip(const char* name);
     const Row& row(int index) const;
     ColorSwatch* swatch(int index, Swatch which) const;
     void showFont(Procedure& proc, int row, const ColorScheme& scheme);
@@ -105,5 +114,7 @@ private:
     std::array<Row, EditorRowCount> rows_{};
     QCheckBox* copyFontName_ = nullptr;
     QCheckBox* copyBackground_ = nullptr;
+    QCheckBox* showPicture_ = nullptr;
+    QCheckBox* transparentLabels_ = nullptr;
     int currentRow_ = -1;
 };

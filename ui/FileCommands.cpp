@@ -39,12 +39,13 @@ FileInformation frmMain::fileInformation() const {
     return {globals().VersionText, globals().UserName};
 }
 
-void frmMain::saveToSchemeFile() {
+bool frmMain::saveToSchemeFile() {
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
     // A failed write keeps any earlier file whole and the scheme marked changed.
     if (!writeSchemeFile(proc, document_.scheme(), fileInformation(), document_.fileName()))
-        return;
+        return false;
     document_.markSaved();
+    return true;
 }
 
 void frmMain::prepareSchemeFileDialog(Procedure& proc) {
@@ -53,9 +54,12 @@ void frmMain::prepareSchemeFileDialog(Procedure& proc) {
         cdbMain_->FilterIndex = SchemeFilterIndex;
         cdbMain_->DefaultExt = SchemeExtension;
     });
-    // A scheme that has no file yet starts in the data folder.
-    if (!document_.hasFile())
-        proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
+    // A scheme that has no file yet starts in the folder of the last Open or Save As,
+    // while it is there, else in the data folder.
+    if (!document_.hasFile()) {
+        const bool remembered = !lastFolder_.isEmpty() && QFileInfo(lastFolder_).isDir();
+        proc.step([&] { cdbMain_->InitDir = remembered ? lastFolder_ : globals().AppDataPath; });
+    }
 }
 
 void frmMain::mnuFileSaveAs_Click() {
@@ -70,7 +74,8 @@ void frmMain::mnuFileSaveAs_Click() {
     document_.setFileName(path);
     QString title = titleWithoutExtension(path);
     UpdateFormCaption(title);
-    saveToSchemeFile();
+    if (saveToSchemeFile())
+        rememberFile(path);
 }
 
 void frmMain::mnuFileOpen_Click() {
@@ -96,8 +101,13 @@ std::optional<ColorScheme> frmMain::schemeOpenedFrom(Procedure& proc, const QStr
     return opened;
 }
 
-void frmMain::openSchemeFile(Procedure& proc, const QString& path) {
+bool frmMain::openSchemeFile(Procedure& proc, const QString& path) {
     // The scheme it replaces stays one Undo away.
-    if (const std::optional<ColorScheme> opened = schemeOpenedFrom(proc, path))
-        document_.open(path, *opened, titleWithoutExtension(path));
+    const std::optional<ColorScheme> opened = schemeOpenedFrom(proc, path);
+    if (!opened)
+        return false;
+    // Remembered first: what showing the scheme may report does not undo the opening.
+    rememberFile(path);
+    document_.open(path, *opened, titleWithoutExtension(path));
+    return true;
 }

@@ -25,8 +25,12 @@ void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
 
     if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
         return;
-    const int copies = cdbMain.Copies;
+    printSchemePages(proc, clientArea, printer, scheme, info, contrast, cdbMain.Copies);
+}
 
+void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
+                      const ColorScheme& scheme, const FileInformation& info,
+                      const ContrastAudit& contrast, int copies) {
     proc.step([&] { printer.setFontName(QStringLiteral("Courier New")); });
     proc.step([&] { printer.setFontSize(10.0f); });
 

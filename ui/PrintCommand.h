@@ -2,6 +2,7 @@
 
 class DialogService;
 class Printer;
+class Procedure;
 class QWidget;
 struct ColorScheme;
 struct ContrastAudit;
@@ -18,3 +19,9 @@ struct FileInformation;
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
                  const ColorScheme& scheme, const FileInformation& info,
                  const ContrastAudit& contrast);
+
+// What printScheme prints after its dialog, `copies` times: Print Preview shows
+// these pages.
+void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
+                      const ColorScheme& scheme, const FileInformation& info,
+                      const ContrastAudit& contrast, int copies);

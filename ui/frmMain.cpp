@@ -24,8 +24,11 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
@@ -85,6 +88,8 @@ frmMain::frmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("TNA"));
     setWindowIcon(productIcon());
+    // A scheme file dropped onto the window opens as File > Open opens it.
+    setAcceptDrops(true);
     // Every change of the document, whatever made it, is shown by the same two routines.
     connect(&document_, &SchemeDocument::captionChanged, this, &frmMain::showCaption);
     connect(&document_, &SchemeDocument::schemeChanged, this, &frmMain::SchemeEdited);
@@ -96,6 +101,7 @@ frmMain::frmMain(QWidget* parent)
     // F5 reaches the window's key handler whichever of its controls has the focus.
     auto* refresh = new QAction(this);
     refresh->setObjectName(QStringLiteral("actRefresh"));
+    refresh->setText(tr("Refresh the editor and the preview"));
     refresh->setShortcuts(everyF5());
     refresh->setShortcutContext(Qt::WindowShortcut);
     addAction(refresh);
@@ -132,9 +138,20 @@ void frmMain::buildMenus() {
     }
     mnuFileSave = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSave"));
     buildExchangeCommands(mnuFile, mnuFile->findChild<QAction*>(QStringLiteral("mnuFilePrint")));
-    // The platform's own Save As keys work too.
-    mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))
-        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl+A")), QKeySequence::SaveAs});
+    buildRecentMenu(mnuFile);
+    mnuFile->insertMenu(mnuFileSave, mnuFileRecent);
+    auto* preview = new QAction(tr("Print Pre&view..."), mnuFile);
+    preview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
+    connect(preview, &QAction::triggered, this, &frmMain::mnuFilePrintPreview_Click);
+    mnuFile->insertAction(mnuFile->findChild<QAction*>(QStringLiteral("mnuFileQuit")), preview);
+    // The usual Save As keys work too, and the platform's own where it has others;
+    // some platforms (and the offscreen one) bind none.
+    QList<QKeySequence> saveAsKeys{QKeySequence(QStringLiteral("Ctrl+A")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+S"))};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::SaveAs))
+        if (!key.isEmpty() && !saveAsKeys.contains(key))
+            saveAsKeys.append(key);
+    mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))->setShortcuts(saveAsKeys);
 
     buildEditMenu();
     buildViewMenu();
@@ -143,6 +160,8 @@ void frmMain::buildMenus() {
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     addThemesItem(QStringLiteral("Default"));
     mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
+
+    buildHelpMenu();
 }
 
 void frmMain::buildClientArea() {
@@ -333,7 +352,9 @@ void frmMain::showEvent(QShowEvent* event) {
     if (!event->spontaneous() && !placed_) {
         placed_ = true;
         Form_Resize();
-        CenterForm(this);
+        placeRemembered();
+        if (!positionRestored_)
+            CenterForm(this);
         if (windowHandle())
             new OnFirstExpose(windowHandle(), [this] { placeAgainWhenFramed(); });
     }
@@ -347,7 +368,11 @@ void frmMain::placeAgainWhenFramed() {
         return;
     framed_ = true;
     Form_Resize();
-    CenterForm(this);
+    // A remembered position is checked once more with the frame's size.
+    if (positionRestored_)
+        placeRemembered();
+    else
+        CenterForm(this);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -366,12 +391,14 @@ void frmMain::Check1_Click(Qt::CheckState state) {
     // A greyed box changes nothing.
     if (state != Qt::PartiallyChecked)
         proc.step([&] { picDisplay->setBackgroundPictureVisible(state == Qt::Checked); });
+    rememberPreviewOptions();
 }
 
 void frmMain::chkTransLabels_Click(Qt::CheckState state) {
     Procedure proc(QStringLiteral("frmMain.chkTransLabels_Click"));
     if (state != Qt::PartiallyChecked)
         proc.step([&] { picDisplay->setOverPictureLabelsTransparent(state == Qt::Checked); });
+    rememberPreviewOptions();
 }
 
 bool frmMain::maybeSave() {
@@ -398,9 +425,10 @@ void frmMain::mnuFileQuit_Click() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (maybeSave())
+    if (maybeSave()) {
+        rememberPosition();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -408,4 +436,18 @@ void frmMain::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain().printer());
     printScheme(*clientArea_, cdbMain(), printer, document_.scheme(), fileInformation(),
                 auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_));
+}
+
+void frmMain::mnuFilePrintPreview_Click() {
+    QPrinter& device = cdbMain().printer();
+    QPrintPreviewDialog dialog(&device, this);
+    dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        Procedure proc(QStringLiteral("frmMain.mnuFilePrintPreview_Click"));
+        QtPrinter printer(*target);
+        printSchemePages(
+            proc, *clientArea_, printer, document_.scheme(), fileInformation(),
+            auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_), 1);
+    });
+    dialog.exec();
 }

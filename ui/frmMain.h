@@ -23,6 +23,7 @@ class QActionGroup;
 class QDockWidget;
 class QLabel;
 class QMenu;
+class QSettings;
 struct FileInformation;
 
 // The working window: editor panel on the left, preview on the right, the Compare
@@ -80,6 +81,18 @@ public:
     // True while Form_Resize itself changes sizes.
     bool isResizing() const { return Resizing; }
 
+    // Opens the scheme file `path` as File > Open does once its dialog is closed: the
+    // command line's file and a file dropped on the window come this way.
+    void openFile(const QString& path);
+
+    // Where the window remembers what the user chose between runs: the recent files,
+    // the folder of the last Open or Save As, the preview options, the contrast level,
+    // the simulation and the window's position. What the store holds is applied at once (the
+    // position at the first showing). Without a store nothing outlives the window.
+    void useSettings(std::unique_ptr<QSettings> settings);
+    // File > Open Recent's files, the newest first.
+    QStringList recentFiles() const { return recentFiles_; }
+
     // The dialog component (cdbMain). Tests put a scripted one in its place.
     DialogService& cdbMain() { return *cdbMain_; }
     void setDialogService(std::unique_ptr<DialogService> service);
@@ -89,6 +102,9 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // One font as the font dialog gives it: FontName, FontSize and FontStyle.
@@ -106,6 +122,8 @@ private:
     void buildExchangeCommands(QMenu* mnuFile, QAction* before);
     void buildClientArea();
     void buildComparePanel();
+    void buildRecentMenu(QMenu* mnuFile);
+    void buildHelpMenu();
     void Form_Load();
     // The window's key handler, run by F5 with any shift state: the editor panel
     // and the preview shown afresh from the scheme.
@@ -179,19 +197,39 @@ private:
     void mnuFileOpen_Click();
     // Opens the scheme file `path` as Open does after its dialog: one step of the
     // document, or a message and nothing changed for a file that holds no scheme.
-    void openSchemeFile(Procedure& proc, const QString& path);
+    // True when the file was opened.
+    bool openSchemeFile(Procedure& proc, const QString& path);
     // The scheme that opening `path` gives, read over a copy of the scheme; none, with
     // the reason reported, when the file holds no scheme.
     std::optional<ColorScheme> schemeOpenedFrom(Procedure& proc, const QString& path);
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
     void mnuFilePrint_Click();
+    // File > Print Preview: the pages Print would print, in Qt's preview dialog.
+    void mnuFilePrintPreview_Click();
+    // File > Open Recent: the list shown afresh (a file gone since is greyed), an item
+    // opened as Open opens it, and the list cleared.
+    void updateRecentMenu();
+    void mnuFileRecentItem_Click(const QString& path);
+    void mnuFileRecentClear_Click();
+    // A file opened or saved goes to the top of the recent list, and its folder is
+    // where the next Open or Save As starts.
+    void rememberFile(const QString& path);
+    void rememberPreviewOptions();
+    // The window's position: stored as it closes, and at its first showing put back
+    // where it was, on a screen that is present.
+    void rememberPosition();
+    void placeRemembered();
+    // Help > Keyboard Shortcuts and Help > About Tintora.
+    void mnuHelpShortcuts_Click();
+    void mnuHelpAbout_Click();
     void mnuFileQuit_Click();
     // The scheme filter and extension for the save or open dialog, and the data
     // folder to start in while the scheme has no file.
     void prepareSchemeFileDialog(Procedure& proc);
     // Writes the scheme to SchemeFileName: the body of Save.
-    void saveToSchemeFile();
+    // True when the file was written.
+    bool saveToSchemeFile();
     // What the files and the report say about the program, as start-up set it.
     FileInformation fileInformation() const;
     // What the window manager's frame adds to the window's size.
@@ -209,6 +247,10 @@ private:
     void placeAgainWhenFramed();
 
     SchemeDocument document_;
+    std::unique_ptr<QSettings> settings_;
+    QStringList recentFiles_;
+    QString lastFolder_;
+    QMenu* mnuFileRecent = nullptr;
     std::unique_ptr<DialogService> cdbMain_;
     QMenu* mnuThemes = nullptr;
     QList<QAction*> mnuThemesItem;
@@ -232,4 +274,7 @@ private:
     // once it has been placed again with its frame.
     bool placed_ = false;
     bool framed_ = false;
+    // Set when the first showing put the window at its remembered position, which it
+    // then keeps rather than being centred.
+    bool positionRestored_ = false;
 };

@@ -65,6 +65,8 @@ void startProgram(QProcess& process, const QString& program, const QString& work
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), workDir);
     env.insert(QStringLiteral("XDG_DATA_HOME"), workDir + QStringLiteral("/share"));
+    // What the desktop program remembers goes below the home too.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), workDir + QStringLiteral("/config"));
     env.insert(QStringLiteral("USERNAME"), QStringLiteral("tester"));
     env.remove(QStringLiteral("USERPROFILE"));
     // The GUI commands look for the runtime folder, which must be private; it is kept

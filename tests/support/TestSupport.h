@@ -65,8 +65,9 @@ struct ProgramRun {
 // Environment variables set for a program besides the usual ones.
 using ExtraEnvironment = QList<QPair<QString, QString>>;
 
-// Starts `program` in `workDir` with a home of its own (HOME and XDG_DATA_HOME below
-// `workDir`, the user "tester"), so it never touches the real user's folders.
+// Starts `program` in `workDir` with a home of its own (HOME, XDG_DATA_HOME and
+// XDG_CONFIG_HOME below `workDir`, the user "tester"), so it never touches the real
+// user's folders or settings.
 void startProgram(QProcess& process, const QString& program, const QString& workDir,
                   const QStringList& args, const ExtraEnvironment& extra = {});
 // Starts it so, with `input` as its standard input, and waits for it to end.

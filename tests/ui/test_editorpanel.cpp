@@ -61,11 +61,11 @@ private Q_SLOTS:
             QCOMPARE(control<QLabel>(panel, "lblItemName", row)->text(), RowCaptions[row]);
             QVERIFY(control<QLabel>(panel, "lblItemName", row)->alignment() & Qt::AlignRight);
             QCOMPARE(background(panel, row)->colorValue(), 0xFFFFFF);
-            QCOMPARE(background(panel, row)->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(background(panel, row)->focusPolicy(), Qt::StrongFocus);
             QCOMPARE(fontButton(panel, row)->text(), QStringLiteral("MS Sans Serif"));
             if (row > 0) {
                 QCOMPARE(textColor(panel, row)->colorValue(), 0);
-                QCOMPARE(textColor(panel, row)->focusPolicy(), Qt::NoFocus);
+                QCOMPARE(textColor(panel, row)->focusPolicy(), Qt::StrongFocus);
                 QCOMPARE(fontButton(panel, row)->font().underline(), row >= 9 && row <= 11);
                 QCOMPARE(fontButton(panel, row)->font().pointSizeF(), 8.25);
             }

@@ -1,0 +1,157 @@
+#include "ui/HelpDialogs.h"
+
+#include "framework/Version.h"
+#include "widgets/WindowUtil.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <zlib.h>
+
+#ifdef Q_OS_UNIX
+#include <dlfcn.h>
+#endif
+
+namespace {
+QString translated(const char* text) {
+    return QCoreApplication::translate("HelpDialogs", text);
+}
+
+// A menu text as read out: without its mnemonic marks and trailing dots.
+QString plainText(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    while (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+void addMenuRows(const QMenu& menu, const QString& path, QList<ShortcutRow>& rows) {
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString name = path + QStringLiteral(" > ") + plainText(action->text());
+        if (action->menu())
+            addMenuRows(*action->menu(), name, rows);
+        else if (!action->shortcuts().isEmpty())
+            rows.append(
+                {name, QKeySequence::listToString(action->shortcuts(), QKeySequence::NativeText)});
+    }
+}
+
+// libarchive's own version, asked only of a copy the program has already loaded.
+QString loadedArchiveVersion() {
+#ifdef Q_OS_UNIX
+    for (const char* name : {"libarchive.so.13", "libarchive.so"}) {
+        void* library = dlopen(name, RTLD_LAZY | RTLD_NOLOAD);
+        if (!library)
+            continue;
+        using VersionString = const char* (*)();
+        const auto version =
+            reinterpret_cast<VersionString>(dlsym(library, "archive_version_string"));
+        const QString text = version ? QString::fromLatin1(version()) : QString();
+        dlclose(library);
+        if (!text.isEmpty())
+            return text.section(QLatin1Char(' '), -1);
+    }
+#endif
+    return {};
+}
+} // namespace
+
+QList<ShortcutRow> shortcutRows(const QMainWindow& window) {
+    QList<ShortcutRow> rows;
+    for (QAction* top : window.menuBar()->actions())
+        if (top->menu())
+            addMenuRows(*top->menu(), plainText(top->text()), rows);
+    for (QAction* action : window.actions())
+        if (!action->shortcuts().isEmpty() && !action->text().isEmpty())
+            rows.append(
+                {plainText(action->text()),
+                 QKeySequence::listToString(action->shortcuts(), QKeySequence::NativeText)});
+    return rows;
+}
+
+QDialog* makeShortcutsDialog(QWidget* parent, const QList<ShortcutRow>& rows) {
+    auto* dialog = new QDialog(parent);
+    dialog->setObjectName(QStringLiteral("dlgShortcuts"));
+    dialog->setWindowTitle(translated("Keyboard Shortcuts"));
+    auto* list = new QTreeWidget(dialog);
+    list->setObjectName(QStringLiteral("lstShortcuts"));
+    list->setRootIsDecorated(false);
+    list->setWordWrap(true);
+    list->setHeaderLabels({translated("Command"), translated("Keys")});
+    list->setAccessibleName(translated("Keyboard shortcuts"));
+    for (const ShortcutRow& row : rows)
+        new QTreeWidgetItem(list, {row.command, row.keys});
+    list->resizeColumnToContents(0);
+    list->header()->setStretchLastSection(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog->resize(560, 420);
+    return dialog;
+}
+
+QList<LibraryVersion> libraryVersions() {
+    QList<LibraryVersion> libraries{
+        {QStringLiteral("Qt"), QString::fromLatin1(qVersion())},
+        {QStringLiteral("zlib"), QString::fromLatin1(zlibVersion())},
+    };
+    const QString archive = loadedArchiveVersion();
+    libraries.append({QStringLiteral("libarchive"),
+                      archive.isEmpty() ? translated("not loaded yet (it is loaded when a "
+                                                     "theme package is installed)")
+                                        : archive});
+    return libraries;
+}
+
+QDialog* makeAboutDialog(QWidget* parent) {
+    auto* dialog = new QDialog(parent);
+    dialog->setObjectName(QStringLiteral("dlgAbout"));
+    dialog->setWindowTitle(translated("About Tintora"));
+    const QString version = QStringLiteral("%1.%2.%3")
+                                .arg(tintora::VersionMajor)
+                                .arg(tintora::VersionMinor)
+                                .arg(tintora::VersionRevision);
+    QString libraries;
+    for (const LibraryVersion& library : libraryVersions())
+        libraries += QStringLiteral("<li>%1 %2</li>")
+                         .arg(library.name.toHtmlEscaped(), library.version.toHtmlEscaped());
+    auto* text = new QLabel(dialog);
+    text->setObjectName(QStringLiteral("lblAbout"));
+    text->setTextFormat(Qt::RichText);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setWordWrap(true);
+    text->setText(
+        QStringLiteral("<h3>Tintora %1</h3><p>%2</p><p>%3</p><p>%4</p><ul>%5</ul>")
+            .arg(version.toHtmlEscaped(),
+                 translated("Designs the colour scheme of a web-site theme.").toHtmlEscaped(),
+                 translated("Licence: GPL-3.0-or-later (GNU General Public License, version 3 "
+                            "or any later version).")
+                     .toHtmlEscaped(),
+                 translated("Runs with:").toHtmlEscaped(), libraries));
+    auto* icon = new QLabel(dialog);
+    icon->setPixmap(productIcon().pixmap(64, 64));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(icon, 0, Qt::AlignHCenter);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    dialog->resize(420, dialog->sizeHint().height());
+    return dialog;
+}
