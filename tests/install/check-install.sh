@@ -178,6 +178,34 @@ if [ -f "$work/tintora-cli.1" ]; then
     done
 fi
 
+# The desktop program answers --help and --version without a display, and its page
+# describes every option of its help under OPTIONS and every argument under ARGUMENTS.
+desktop() {
+    (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=$home \
+        XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config "$usr/bin/tintora" "$@")
+}
+desktop_version=$(desktop --version) || fail "tintora --version failed without a display"
+[ "$desktop_version" = "tintora ${expected_version#tintora-cli }" ] ||
+    fail "tintora --version says '$desktop_version'"
+if [ -f "$work/tintora.1" ]; then
+    page_text=$(sed 's/\\-/-/g' "$work/tintora.1")
+    help=$(desktop --help) || fail "tintora --help failed without a display"
+    options=$(tags_under ".SH OPTIONS")
+    arguments=$(tags_under ".SH ARGUMENTS")
+    [ -n "$(options_of <<<"$help")" ] || fail "tintora --help lists no options"
+    for option in $(options_of <<<"$help"); do
+        described "$option" "$options" || fail "tintora.1 OPTIONS does not describe $option"
+    done
+    # The "Arguments:" part of the help: one argument a line, its name first.
+    for argument in $(sed -n '/^Arguments:/,$ s/^  \([^ ]*\).*/\1/p' <<<"$help"); do
+        described "$argument" "$arguments" || fail "tintora.1 ARGUMENTS does not describe $argument"
+        grep -q -- "$argument" <<<"$(sed -n '/^\.SH SYNOPSIS/,/^\.SH DESCRIPTION/p' <<<"$page_text")" ||
+            fail "tintora.1 SYNOPSIS lacks $argument"
+    done
+    (desktop --no-such-option >/dev/null 2>&1)
+    [ $? -eq 1 ] || fail "tintora --no-such-option does not end with status 1"
+fi
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of the installed layout failed"
     exit 1
