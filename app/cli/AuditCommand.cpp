@@ -41,15 +41,12 @@ int runAuditCommand(const CliCommand& command, const QStringList& args) {
 
     const CliGuiApplication app;
 
-    startCliRun(options.abortOnError);
     ColorScheme scheme;
-    const int built = buildCliScheme(options, scheme);
-    if (built == 1)
-        return 1;
-
     // The backdrops are what the page really draws, so the page is laid out first.
     PreviewPage page;
-    const int pictures = drawCliPreview(page, scheme, cliPreviewOptions(line));
+    const int drawn = drawCliScheme(options, line, scheme, page);
+    if (drawn == 1)
+        return 1;
     const ContrastAudit audit = auditScheme(scheme, PreviewBackdrops(page), *chosenLevel);
 
     setCliErrorContext(QStringLiteral("standard output"));
@@ -63,6 +60,6 @@ int runAuditCommand(const CliCommand& command, const QStringList& args) {
     }
     // Errors reported come first: an audit of a scheme that did not load completely
     // says little about the scheme meant.
-    const int errors = std::max({built, cliStatus(), pictures});
+    const int errors = std::max(drawn, cliStatus());
     return errors != 0 ? errors : auditExitStatus(audit);
 }

@@ -1,10 +1,13 @@
 #include "app/cli/CliGui.h"
 
+#include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
 #include "ui/PreviewPage.h"
 #include "widgets/WindowUtil.h"
+
+#include <algorithm>
 
 namespace {
 const QString ShowBackground = QStringLiteral("show-background");
@@ -41,4 +44,13 @@ int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptio
         return 0;
     errorPrompt().inform(missingPicturesMessage(missing));
     return 2;
+}
+
+int drawCliScheme(const CliSchemeOptions& options, const CommandLine& line, ColorScheme& scheme,
+                  PreviewPage& page) {
+    startCliRun(options.abortOnError);
+    const int built = buildCliScheme(options, scheme);
+    if (built == 1)
+        return 1;
+    return std::max(built, drawCliPreview(page, scheme, cliPreviewOptions(line)));
 }

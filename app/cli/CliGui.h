@@ -7,6 +7,7 @@
 class CommandLine;
 class PreviewPage;
 struct ColorScheme;
+struct CliSchemeOptions;
 
 // The GUI application that commands drawing the preview page need, on the offscreen
 // platform unless the caller chose one, with the fonts set up as the desktop does.
@@ -37,3 +38,9 @@ CliPreviewOptions cliPreviewOptions(const CommandLine& line);
 // reports the pictures it could not show as the window does. Returns 2 when some
 // could not be shown, else 0. Needs a CliGuiApplication.
 int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptions options);
+
+// Starts the run, builds the scheme as buildCliScheme does and lays its page out with
+// the command's preview options. Returns the exit status so far: 1 when the scheme
+// could not be built (the page is then not drawn), else 2 when errors were reported.
+int drawCliScheme(const CliSchemeOptions& options, const CommandLine& line, ColorScheme& scheme,
+                  PreviewPage& page);

@@ -54,14 +54,11 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
 
     const CliGuiApplication app;
 
-    startCliRun(options.abortOnError);
     ColorScheme scheme;
-    const int built = buildCliScheme(options, scheme);
-    if (built == 1)
-        return 1;
-
     PreviewPage page;
-    const int pictures = drawCliPreview(page, scheme, cliPreviewOptions(line));
+    const int drawn = drawCliScheme(options, line, scheme, page);
+    if (drawn == 1)
+        return 1;
     page.setSimulation(*simulation);
 
     const QByteArray png = pngBytes(page.grab().toImage());
@@ -74,5 +71,5 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
     if (!writeCliOutput(proc, options.output, png, QStringLiteral("picture")))
         return 1;
-    return std::max({built, cliStatus(), pictures});
+    return std::max(drawn, cliStatus());
 }
