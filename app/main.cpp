@@ -3,6 +3,7 @@
 #include "framework/Globals.h"
 #include "framework/Trace.h"
 #include "framework/Version.h"
+#include "startup/Translations.h"
 #include "ui/ErrorBox.h"
 #include "widgets/WindowUtil.h"
 
@@ -121,6 +122,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tintora"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tintora.Tintora"));
+    loadTranslations(QLocale::system());
     installFontSubstitutions();
     Trace::instance().configureFromEnvironment();
 

@@ -17,8 +17,11 @@ constexpr Matrix Tritanopia{{{1.255528, -0.076749, -0.178779},
                              {-0.078411, 0.930809, 0.147602},
                              {0.004733, 0.691367, 0.303900}}};
 
-constexpr std::array<const char*, 5> Names{"normal", "protanopia", "deuteranopia", "tritanopia",
-                                           "achromatopsia"};
+// The names of files and the command line; the desktop shows them translated.
+constexpr std::array<const char*, 5> Names{
+    QT_TRANSLATE_NOOP("Deficiency", "normal"), QT_TRANSLATE_NOOP("Deficiency", "protanopia"),
+    QT_TRANSLATE_NOOP("Deficiency", "deuteranopia"), QT_TRANSLATE_NOOP("Deficiency", "tritanopia"),
+    QT_TRANSLATE_NOOP("Deficiency", "achromatopsia")};
 
 LinearRgb apply(const Matrix& m, const LinearRgb& c) {
     return {m[0][0] * c.r + m[0][1] * c.g + m[0][2] * c.b,

@@ -75,7 +75,9 @@ QString SchemeDocument::caption() const {
 void SchemeDocument::setCaptionName(QString& name) {
     if (name.isEmpty())
         name = Untitled;
-    captionName_ = name;
+    // The name stays as the rules give it; the caption says "Untitled" in the user's
+    // language while the scheme has no file.
+    captionName_ = name == Untitled && !hasFile() ? tr("Untitled") : name;
     Q_EMIT captionChanged();
 }
 
@@ -104,14 +106,14 @@ void SchemeDocument::chooseTheme(const QString& themeCaption, const ColorScheme&
     Snapshot after = snapshot(false);
     after.content = chosen;
     after.base = chosen;
-    after.baseName = QStringLiteral("the theme ") + themeCaption;
+    after.baseName = tr("the theme %1").arg(themeCaption);
     if (startsHistory()) {
         loaded_ = true;
         restore(after, StepKind::Theme, Redraw::PanelAndPreview, true);
         historyMoved(stack_.index());
         return;
     }
-    push(StepKind::Theme, QStringLiteral("Theme ") + themeCaption, after, Redraw::PanelAndPreview);
+    push(StepKind::Theme, tr("Theme %1").arg(themeCaption), after, Redraw::PanelAndPreview);
 }
 
 void SchemeDocument::open(const QString& path, const ColorScheme& opened,
@@ -129,7 +131,7 @@ void SchemeDocument::open(const QString& path, const ColorScheme& opened,
         historyMoved(stack_.index());
         return;
     }
-    push(StepKind::Open, QStringLiteral("Open ") + fileName, after, Redraw::PanelAndPreview);
+    push(StepKind::Open, tr("Open %1").arg(fileName), after, Redraw::PanelAndPreview);
 }
 
 void SchemeDocument::setFileName(const QString& path) {

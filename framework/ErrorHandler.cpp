@@ -3,6 +3,8 @@
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -108,12 +110,18 @@ QString runtimeErrorMessage(int ErrNumber, const QString& ErrDescription, const 
     // text is the same whether or not the start-up set-up has run yet.
     const QString CR = QStringLiteral("\r");
     const QString CRCR = QStringLiteral("\r\r");
-    QString message = QStringLiteral(" Encountered Err#") + QString::number(ErrNumber) +
-                      QStringLiteral(" - ") + ErrDescription + CR + CR +
-                      QStringLiteral("Routine: ") + ErrRoutine + CR + QStringLiteral("   Task: ") +
-                      Task + CRCR;
+    // The words are in the user's language where a translation is loaded; the routine
+    // and the task are trace names and stay as they are.
+    QString message = QLatin1Char(' ') +
+                      QCoreApplication::translate("RuntimeError", "Encountered Err#%1 - %2")
+                          .arg(QString::number(ErrNumber), ErrDescription) +
+                      CR + CR +
+                      QCoreApplication::translate("RuntimeError", "Routine: %1").arg(ErrRoutine) +
+                      CR + QStringLiteral("   ") +
+                      QCoreApplication::translate("RuntimeError", "Task: %1").arg(Task) + CRCR;
     if (ErrNumber == Err::FileNotFound)
-        message += TaskDetail.toString() + CR + CR + QLatin1String(GraphicsMissingSentence);
+        message += TaskDetail.toString() + CR + CR +
+                   QCoreApplication::translate("RuntimeError", GraphicsMissingSentence);
     else if (isFileError(ErrNumber))
         // Any other file error names its file too, when the routine keeps it as detail.
         message += TaskDetail.toString();

@@ -92,4 +92,4 @@ QString messageOnOneLine(const QString& message);
 QString runtimeErrorLine(const RuntimeErrorReport& report);
 
 inline constexpr const char* GraphicsMissingSentence =
-    "A graphics file is missing. The Theme may not look right.";
+    QT_TRANSLATE_NOOP("RuntimeError", "A graphics file is missing. The Theme may not look right.");

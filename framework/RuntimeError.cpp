@@ -2,51 +2,56 @@
 
 #include "framework/FileAccess.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(int number, QString description, QString source)
     : number_(number), description_(std::move(description)), source_(std::move(source)),
       what_(QStringLiteral("Err#%1 - %2").arg(number_).arg(description_).toUtf8()) {}
 
+// The catalogue texts are in the user's language where a translation is loaded (the
+// desktop); the command line loads none and stays English.
 QString errorDescription(int number) {
     switch (number) {
     case Err::InvalidCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument");
     case Err::OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("RuntimeError", "Out of memory");
     case Err::Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case Err::SubscriptOutOfRange:
-        return QStringLiteral("Subscript out of range");
+        return QCoreApplication::translate("RuntimeError", "Subscript out of range");
     case Err::TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("RuntimeError", "Type mismatch");
     case Err::BadFileName:
-        return QStringLiteral("Bad file name or number");
+        return QCoreApplication::translate("RuntimeError", "Bad file name or number");
     case Err::FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("RuntimeError", "File not found");
     case Err::DeviceIO:
-        return QStringLiteral("Device I/O error");
+        return QCoreApplication::translate("RuntimeError", "Device I/O error");
     case Err::FileAlreadyExists:
-        return QStringLiteral("File already exists");
+        return QCoreApplication::translate("RuntimeError", "File already exists");
     case Err::DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("RuntimeError", "Disk full");
     case Err::InputPastEnd:
-        return QStringLiteral("Input past end of file");
+        return QCoreApplication::translate("RuntimeError", "Input past end of file");
     case Err::TooManyFiles:
-        return QStringLiteral("Too many files");
+        return QCoreApplication::translate("RuntimeError", "Too many files");
     case Err::PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("RuntimeError", "Permission denied");
     case Err::PathFileAccess:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("RuntimeError", "Path/File access error");
     case Err::PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("RuntimeError", "Path not found");
     case Err::InvalidPropertyValue:
-        return QStringLiteral("Invalid property value");
+        return QCoreApplication::translate("RuntimeError", "Invalid property value");
     case Err::Cancel:
-        return QStringLiteral("Cancel was selected.");
+        return QCoreApplication::translate("RuntimeError", "Cancel was selected.");
     case Err::FileTooLarge:
-        return QStringLiteral("File too large (more than %1 MiB)")
+        return QCoreApplication::translate("RuntimeError", "File too large (more than %1 MiB)")
             .arg(MaxTextFileSize / (1024 * 1024));
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("RuntimeError",
+                                           "Application-defined or object-defined error");
     }
 }
 

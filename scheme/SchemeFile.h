@@ -52,5 +52,5 @@ QString notASchemeFileMessage(const QString& name);
 // The error a file not made by this program raises, and its texts.
 inline constexpr int ForeignFileError = 19691;
 inline constexpr const char* ForeignFileSource = "TNA: Open File";
-inline constexpr const char* ForeignFileDescription =
-    "Attempting to open a file not created by the Tintora software.";
+inline constexpr const char* ForeignFileDescription = QT_TRANSLATE_NOOP(
+    "RuntimeError", "Attempting to open a file not created by the Tintora software.");

@@ -7,6 +7,8 @@
 #include "theme/SchemeValue.h"
 #include "theme/ThemeElement.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // An attribute line split at its first colon: the key before it (without the
@@ -132,7 +134,8 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
         const AttributeLine split = splitAttributeLine(line);
         if (split.key == QLatin1String("\tApplication Name") &&
             split.value != QLatin1String(ApplicationName))
-            raiseError(ForeignFileError, QString::fromLatin1(ForeignFileDescription),
+            raiseError(ForeignFileError,
+                       QCoreApplication::translate("RuntimeError", ForeignFileDescription),
                        QString::fromLatin1(ForeignFileSource));
     }
 }
@@ -140,7 +143,9 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
 } // namespace
 
 QString notASchemeFileMessage(const QString& name) {
-    return QStringLiteral("%1 is not a Tintora scheme file: no section was recognised.").arg(name);
+    return QCoreApplication::translate(
+               "SchemeFile", "%1 is not a Tintora scheme file: no section was recognised.")
+        .arg(name);
 }
 
 SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path,

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+    # lupdate and lrelease with their CMake functions, and Qt's own translations.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libarchive-dev libarchive-tools zlib1g-dev
     fonts-liberation fonts-liberation2 fonts-dejavu-core
     xvfb xauth poppler-utils

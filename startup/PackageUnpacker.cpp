@@ -1,5 +1,6 @@
 #include "startup/PackageUnpacker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -101,16 +102,20 @@ QString megabytes(qint64 bytes) {
 // Backslashes count as separators too, as packages made on Windows may use them.
 QString relativePathOf(const QString& name) {
     if (name.isEmpty())
-        throw Refusal{QStringLiteral("an entry has no name")};
+        throw Refusal{QCoreApplication::translate("PackageUnpacker", "an entry has no name")};
     QString path = name;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const bool driveLetter = path.size() >= 2 && path[1] == QLatin1Char(':') && path[0].isLetter();
     if (path.startsWith(QLatin1Char('/')) || driveLetter)
-        throw Refusal{QStringLiteral("the entry \"%1\" has an absolute name").arg(name)};
+        throw Refusal{
+            QCoreApplication::translate("PackageUnpacker", "the entry \"%1\" has an absolute name")
+                .arg(name)};
     QStringList parts;
     for (const QString& part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         if (part == QLatin1String(".."))
-            throw Refusal{QStringLiteral("the entry \"%1\" points outside its folder").arg(name)};
+            throw Refusal{QCoreApplication::translate("PackageUnpacker",
+                                                      "the entry \"%1\" points outside its folder")
+                              .arg(name)};
         if (part != QLatin1String("."))
             parts.append(part);
     }
@@ -132,7 +137,7 @@ public:
         try {
             unpackAll();
             if (result_.files == 0)
-                throw Refusal{QStringLiteral("it holds no files")};
+                throw Refusal{QCoreApplication::translate("PackageUnpacker", "it holds no files")};
             result_.ok = true;
         } catch (const Refusal& refusal) {
             result_.error = refusal.reason;
@@ -144,7 +149,7 @@ private:
     void unpackAll() {
         ArchivePtr reader(lib_.read_new(), ArchiveFree{&lib_});
         if (!reader)
-            throw Refusal{QStringLiteral("out of memory")};
+            throw Refusal{QCoreApplication::translate("PackageUnpacker", "out of memory")};
         archive* a = reader.get();
         lib_.support_format_all(a);
         lib_.support_filter_all(a);
@@ -162,10 +167,12 @@ private:
                 throw Refusal{damaged(a)};
             // An mtree file is a list of files on this machine, not a package holding them.
             if ((lib_.format(a) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_MTREE)
-                throw Refusal{QStringLiteral("it is not a theme package")};
+                throw Refusal{
+                    QCoreApplication::translate("PackageUnpacker", "it is not a theme package")};
             if (++entries > limits_.maxEntries)
                 throw Refusal{
-                    QStringLiteral("it holds more than %1 entries").arg(limits_.maxEntries)};
+                    QCoreApplication::translate("PackageUnpacker", "it holds more than %1 entries")
+                        .arg(limits_.maxEntries)};
             unpackEntry(a, entry);
             reportProgress(a);
         }
@@ -173,8 +180,10 @@ private:
 
     QString damaged(archive* a) const {
         const char* text = lib_.error_string(a);
-        return QStringLiteral("it is damaged or not in a format this program reads (%1)")
-            .arg(text ? QString::fromLocal8Bit(text) : QStringLiteral("unknown archive error"));
+        return QCoreApplication::translate(
+                   "PackageUnpacker", "it is damaged or not in a format this program reads (%1)")
+            .arg(text ? QString::fromLocal8Bit(text)
+                      : QCoreApplication::translate("PackageUnpacker", "unknown archive error"));
     }
 
     QString entryName(archive_entry* entry) const {
@@ -189,19 +198,27 @@ private:
         const QString name = entryName(entry);
         const QString relative = relativePathOf(name);
         if (lib_.entry_hardlink(entry))
-            throw Refusal{QStringLiteral("the entry \"%1\" is a link").arg(name)};
+            throw Refusal{
+                QCoreApplication::translate("PackageUnpacker", "the entry \"%1\" is a link")
+                    .arg(name)};
         const auto type = lib_.entry_filetype(entry);
         if (type == AE_IFLNK)
-            throw Refusal{QStringLiteral("the entry \"%1\" is a link").arg(name)};
+            throw Refusal{
+                QCoreApplication::translate("PackageUnpacker", "the entry \"%1\" is a link")
+                    .arg(name)};
         if (type == AE_IFDIR) {
             if (!relative.isEmpty())
                 makeFolder(relative, name);
             return;
         }
         if (type != AE_IFREG)
-            throw Refusal{QStringLiteral("the entry \"%1\" is not an ordinary file").arg(name)};
+            throw Refusal{QCoreApplication::translate("PackageUnpacker",
+                                                      "the entry \"%1\" is not an ordinary file")
+                              .arg(name)};
         if (relative.isEmpty())
-            throw Refusal{QStringLiteral("the entry \"%1\" has no file name").arg(name)};
+            throw Refusal{
+                QCoreApplication::translate("PackageUnpacker", "the entry \"%1\" has no file name")
+                    .arg(name)};
 
         const QString target = folder_ + QLatin1Char('/') + relative;
         if (samePath(target, packagePath_))
@@ -225,8 +242,8 @@ private:
     }
 
     Refusal sizeRefusal() const {
-        return Refusal{
-            QStringLiteral("it unpacks to more than %1").arg(megabytes(limits_.maxBytes))};
+        return Refusal{QCoreApplication::translate("PackageUnpacker", "it unpacks to more than %1")
+                           .arg(megabytes(limits_.maxBytes))};
     }
 
     // Folders are made one level at a time, so that no level can be anything but a
@@ -237,20 +254,26 @@ private:
             path += QLatin1Char('/') + part;
             const QFileInfo info(path);
             if (info.isSymLink() || (info.exists() && !info.isDir()))
-                throw Refusal{
-                    QStringLiteral("the entry \"%1\" clashes with another entry").arg(name)};
+                throw Refusal{QCoreApplication::translate(
+                                  "PackageUnpacker", "the entry \"%1\" clashes with another entry")
+                                  .arg(name)};
             if (!info.exists() && !QDir().mkdir(path))
-                throw Refusal{QStringLiteral("the folder for \"%1\" cannot be made").arg(name)};
+                throw Refusal{QCoreApplication::translate("PackageUnpacker",
+                                                          "the folder for \"%1\" cannot be made")
+                                  .arg(name)};
         }
     }
 
     void writeFile(archive* a, const QString& target, const QString& name) {
         if (QFileInfo(target).isSymLink())
-            throw Refusal{QStringLiteral("the entry \"%1\" clashes with another entry").arg(name)};
+            throw Refusal{QCoreApplication::translate("PackageUnpacker",
+                                                      "the entry \"%1\" clashes with another entry")
+                              .arg(name)};
         QFile file(target);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw Refusal{
-                QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                QCoreApplication::translate("PackageUnpacker", "\"%1\" cannot be written (%2)")
+                    .arg(name, file.errorString())};
         qint64 length = 0;
         for (;;) {
             const void* block = nullptr;
@@ -272,19 +295,23 @@ private:
                 throw sizeRefusal();
             if (file.pos() != offset && !file.seek(offset))
                 throw Refusal{
-                    QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                    QCoreApplication::translate("PackageUnpacker", "\"%1\" cannot be written (%2)")
+                        .arg(name, file.errorString())};
             if (size > 0 &&
                 file.write(static_cast<const char*>(block), qint64(size)) != qint64(size))
                 throw Refusal{
-                    QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                    QCoreApplication::translate("PackageUnpacker", "\"%1\" cannot be written (%2)")
+                        .arg(name, file.errorString())};
             reportProgress(a);
         }
         if (file.size() < length && !file.resize(length))
             throw Refusal{
-                QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                QCoreApplication::translate("PackageUnpacker", "\"%1\" cannot be written (%2)")
+                    .arg(name, file.errorString())};
         if (!file.flush())
             throw Refusal{
-                QStringLiteral("\"%1\" cannot be written (%2)").arg(name, file.errorString())};
+                QCoreApplication::translate("PackageUnpacker", "\"%1\" cannot be written (%2)")
+                    .arg(name, file.errorString())};
     }
 
     void reportProgress(archive* a) {
@@ -308,13 +335,15 @@ UnpackResult unpackPackage(const QString& package, const QString& folder,
                            const UnpackLimits& limits, const UnpackProgress& progress) {
     if (!QFileInfo(folder).isDir()) {
         UnpackResult result;
-        result.error = QStringLiteral("its working folder is missing");
+        result.error =
+            QCoreApplication::translate("PackageUnpacker", "its working folder is missing");
         return result;
     }
     const ArchiveLibrary* lib = archiveLibrary();
     if (!lib) {
         UnpackResult result;
-        result.error = QStringLiteral("the archive library (libarchive) cannot be loaded");
+        result.error = QCoreApplication::translate(
+            "PackageUnpacker", "the archive library (libarchive) cannot be loaded");
         return result;
     }
     return Unpacker(*lib, package, folder, limits, progress).run();

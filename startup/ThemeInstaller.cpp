@@ -180,9 +180,11 @@ void ThemeInstaller::reportSkipped() {
     if (skipped_.isEmpty())
         return;
     errorPrompt().inform(
-        QStringLiteral("These folders are not offered as themes, because their names hold control "
-                       "characters (such as a line end) that a scheme file cannot keep:\n\n") +
-        skipped_.join(QLatin1Char('\n')));
+        QCoreApplication::translate("ThemeInstaller",
+                                    "These folders are not offered as themes, because their names "
+                                    "hold control characters (such as a line end) that a scheme "
+                                    "file cannot keep:") +
+        QStringLiteral("\n\n") + skipped_.join(QLatin1Char('\n')));
 }
 
 void ThemeInstaller::examineGroup(Procedure& proc, const QStringList& names,
@@ -233,11 +235,12 @@ void ThemeInstaller::install(Procedure& proc, const QString& package, const QStr
         if (made)
             QDir(unpacked).removeRecursively();
         if (copied && !result.ok)
-            errorPrompt().inform(
-                QStringLiteral("The theme package \"%1\" could not be unpacked: %2.\n\n"
-                               "The theme %3 was not installed; it will be tried again at the "
-                               "next start.")
-                    .arg(QDir::toNativeSeparators(package), result.error, name));
+            errorPrompt().inform(QCoreApplication::translate(
+                                     "ThemeInstaller",
+                                     "The theme package \"%1\" could not be unpacked: %2.\n\n"
+                                     "The theme %3 was not installed; it will be tried again at "
+                                     "the next start.")
+                                     .arg(QDir::toNativeSeparators(package), result.error, name));
         yieldNow(proc);
         return;
     }

@@ -41,22 +41,27 @@ constexpr LabelDesign Labels[] = {
      TopLeft, FitsText},
     {"lblProductName", tintora::ProductName, 1440, 600, 4695, 435, "Arial", 20.25, true, false,
      TopLeft, Plain},
-    {"lblVersion", "Version", 5160, 960, 825, 285, "Arial", 12, false, true,
-     Qt::AlignRight | Qt::AlignTop, FitsText},
-    {"lblThemeStatus", "Copying and extracting theme files. Just a few moments.", 120, 1920, 6855,
-     375, "MS Sans Serif", 12, true, false, Qt::AlignHCenter | Qt::AlignTop, HiddenAtStart},
+    {"lblVersion", QT_TRANSLATE_NOOP("frmSplash", "Version"), 5160, 960, 825, 285, "Arial", 12,
+     false, true, Qt::AlignRight | Qt::AlignTop, FitsText},
+    {"lblThemeStatus",
+     QT_TRANSLATE_NOOP("frmSplash", "Copying and extracting theme files. Just a few moments."), 120,
+     1920, 6855, 375, "MS Sans Serif", 12, true, false, Qt::AlignHCenter | Qt::AlignTop,
+     HiddenAtStart},
     {"lblWarning",
-     "Warning: this program is protected by copyright law. Copying or distributing it, or any "
-     "part of it, without the owner's permission is not allowed.",
+     QT_TRANSLATE_NOOP("frmSplash",
+                       "Warning: this program is protected by copyright law. Copying or "
+                       "distributing it, or any part of it, without the owner's permission is "
+                       "not allowed."),
      120, 2850, 4215, 1155, "Arial", 8.25, false, false, TopLeft, Wraps},
-    {"lblCompany", "Made by the Tintora team", 4680, 3480, 2295, 255, "Arial", 8.25, false, false,
-     TopLeft, Plain},
-    {"lblCopyright", "Copyright 2026 Tintora Studio Works", 4200, 3720, 2775, 255, "Arial", 8.25,
-     false, false, TopLeft, Plain},
+    {"lblCompany", QT_TRANSLATE_NOOP("frmSplash", "Made by the Tintora team"), 4680, 3480, 2295,
+     255, "Arial", 8.25, false, false, TopLeft, Plain},
+    {"lblCopyright", QT_TRANSLATE_NOOP("frmSplash", "Copyright 2026 Tintora Studio Works"), 4200,
+     3720, 2775, 255, "Arial", 8.25, false, false, TopLeft, Plain},
 };
 
 QLabel* makeLabel(QWidget* parent, const LabelDesign& d) {
-    auto* label = new QLabel(QString::fromUtf8(d.text), parent);
+    // The company's and the product's names are the same in every language.
+    auto* label = new QLabel(frmSplash::tr(d.text), parent);
     label->setObjectName(QLatin1String(d.name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
@@ -124,9 +129,9 @@ void frmSplash::buildLabels(QWidget* frame) {
 void frmSplash::Form_Load() {
     Procedure proc(QStringLiteral("frmSplash.Form_Load"));
     proc.step([&] {
-        lblVersion->setText(QStringLiteral("Version ") + formatVersion(tintora::VersionMajor,
-                                                                       tintora::VersionMinor,
-                                                                       tintora::VersionRevision));
+        lblVersion->setText(tr("Version %1")
+                                .arg(formatVersion(tintora::VersionMajor, tintora::VersionMinor,
+                                                   tintora::VersionRevision)));
     });
     proc.step([&] { subSetupGlobals(); });
     proc.step([&] { subSetupFolders(); });
@@ -188,7 +193,7 @@ void frmSplash::Timer1_Timer() {
     proc.step([&] { Q_EMIT themesListed(captions); });
 
     // A label shows "&&" as it stands; the caption means one ampersand.
-    proc.step([&] { lblThemeStatus->setText(QStringLiteral("File copy & extraction complete.")); });
+    proc.step([&] { lblThemeStatus->setText(tr("File copy & extraction complete.")); });
     proc.step([&] { Timer2->start(); });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -59,11 +61,11 @@ struct ThemeElement {
     std::string_view key;                // section name in the scheme file
     std::array<Attribute, 6> attributes; // in file order; the first attributeCount count
     int attributeCount;
-    int imageSlot; // SchemeImages, or NoSlot
-    int colorSlot; // SchemeColors, or NoSlot
-    int fontSlot;  // SchemeFonts, or NoSlot
-    int editorRow; // row of the editor panel, or NoSlot
-    std::string_view rowCaption;
+    int imageSlot;               // SchemeImages, or NoSlot
+    int colorSlot;               // SchemeColors, or NoSlot
+    int fontSlot;                // SchemeFonts, or NoSlot
+    int editorRow;               // row of the editor panel, or NoSlot
+    std::string_view rowCaption; // English; the desktop shows it translated
 
     constexpr bool has(Attribute a) const {
         for (int i = 0; i < attributeCount; ++i)
@@ -85,20 +87,32 @@ inline constexpr std::array<Attribute, 6> ImageOnly{A::Image};
 
 // The one element table: readers, writer, report, preview and editor all use it.
 inline constexpr std::array<ThemeElement, ElementCount> ThemeElements{{
-    {Element::BACKGROUND, "BACKGROUND", detail::ImageColor, 2, 0, 0, NoSlot, 0, "Background"},
-    {Element::BANNER, "BANNER", detail::ImageText, 6, 1, 0, 0, 1, "Banner Text"},
-    {Element::BODY, "BODY", detail::Text, 5, NoSlot, 1, 1, 2, "Body"},
-    {Element::HEADING1, "HEADING1", detail::Text, 5, NoSlot, 2, 2, 3, "Heading 1"},
-    {Element::HEADING2, "HEADING2", detail::Text, 5, NoSlot, 3, 3, 4, "Heading 2"},
-    {Element::HEADING3, "HEADING3", detail::Text, 5, NoSlot, 4, 4, 5, "Heading 3"},
-    {Element::HEADING4, "HEADING4", detail::Text, 5, NoSlot, 5, 5, 6, "Heading 4"},
-    {Element::HEADING5, "HEADING5", detail::Text, 5, NoSlot, 6, 6, 7, "Heading 5"},
-    {Element::HEADING6, "HEADING6", detail::Text, 5, NoSlot, 7, 7, 8, "Heading 6"},
-    {Element::REGULARLINK, "REGULARLINK", detail::Text, 5, NoSlot, 8, 8, 9, "Hyperlink"},
+    {Element::BACKGROUND, "BACKGROUND", detail::ImageColor, 2, 0, 0, NoSlot, 0,
+     QT_TRANSLATE_NOOP("ThemeElement", "Background")},
+    {Element::BANNER, "BANNER", detail::ImageText, 6, 1, 0, 0, 1,
+     QT_TRANSLATE_NOOP("ThemeElement", "Banner Text")},
+    {Element::BODY, "BODY", detail::Text, 5, NoSlot, 1, 1, 2,
+     QT_TRANSLATE_NOOP("ThemeElement", "Body")},
+    {Element::HEADING1, "HEADING1", detail::Text, 5, NoSlot, 2, 2, 3,
+     QT_TRANSLATE_NOOP("ThemeElement", "Heading 1")},
+    {Element::HEADING2, "HEADING2", detail::Text, 5, NoSlot, 3, 3, 4,
+     QT_TRANSLATE_NOOP("ThemeElement", "Heading 2")},
+    {Element::HEADING3, "HEADING3", detail::Text, 5, NoSlot, 4, 4, 5,
+     QT_TRANSLATE_NOOP("ThemeElement", "Heading 3")},
+    {Element::HEADING4, "HEADING4", detail::Text, 5, NoSlot, 5, 5, 6,
+     QT_TRANSLATE_NOOP("ThemeElement", "Heading 4")},
+    {Element::HEADING5, "HEADING5", detail::Text, 5, NoSlot, 6, 6, 7,
+     QT_TRANSLATE_NOOP("ThemeElement", "Heading 5")},
+    {Element::HEADING6, "HEADING6", detail::Text, 5, NoSlot, 7, 7, 8,
+     QT_TRANSLATE_NOOP("ThemeElement", "Heading 6")},
+    {Element::REGULARLINK, "REGULARLINK", detail::Text, 5, NoSlot, 8, 8, 9,
+     QT_TRANSLATE_NOOP("ThemeElement", "Hyperlink")},
     {Element::VISITEDLINK, "VISITEDLINK", detail::Text, 5, NoSlot, 9, 9, 10,
-     "Hyperlink (Followed)"},
-    {Element::ACTIVELINK, "ACTIVELINK", detail::Text, 5, NoSlot, 10, 10, 11, "Hyperlink (Active)"},
-    {Element::NAVBUTTONS, "NAVBUTTONS", detail::Text, 5, NoSlot, 11, 11, 12, "Navigation Text"},
+     QT_TRANSLATE_NOOP("ThemeElement", "Hyperlink (Followed)")},
+    {Element::ACTIVELINK, "ACTIVELINK", detail::Text, 5, NoSlot, 10, 10, 11,
+     QT_TRANSLATE_NOOP("ThemeElement", "Hyperlink (Active)")},
+    {Element::NAVBUTTONS, "NAVBUTTONS", detail::Text, 5, NoSlot, 11, 11, 12,
+     QT_TRANSLATE_NOOP("ThemeElement", "Navigation Text")},
     {Element::GLOBALBUTTONS, "GLOBALBUTTONS", detail::ImageText, 6, 16, 12, 12, NoSlot, ""},
     {Element::HORIZNAVBTNNORM, "HORIZNAVBTNNORM", detail::ImageOnly, 1, 2, NoSlot, NoSlot, NoSlot,
      ""},

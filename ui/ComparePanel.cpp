@@ -1,8 +1,10 @@
 #include "ui/ComparePanel.h"
 
 #include "document/SchemeDocument.h"
+#include "ui/ShownNames.h"
 #include "widgets/WindowUtil.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,31 +17,6 @@
 namespace {
 
 enum Column { ElementColumn, AttributeColumn, ThenColumn, NowColumn };
-
-// The elements without an editor row, named after what the preview shows of them.
-struct ElementCaption {
-    Element element;
-    const char* caption;
-};
-constexpr ElementCaption PictureCaptions[] = {
-    {Element::GLOBALBUTTONS, "Global Navigation Buttons"},
-    {Element::HORIZNAVBTNNORM, "Horizontal Navigation Button"},
-    {Element::HORIZNAVBTNPUSH, "Horizontal Navigation Button (Pressed)"},
-    {Element::BULLETLIST1, "Bullet 1"},
-    {Element::BULLETLIST2, "Bullet 2"},
-    {Element::BULLETLIST3, "Bullet 3"},
-    {Element::HORIZRULE, "Horizontal Rule"},
-    {Element::BTNBACKNORM, "Quick Link Back"},
-    {Element::BTNHOMENORM, "Quick Link Home"},
-    {Element::BTNUPNORM, "Quick Link Up"},
-    {Element::BTNNEXTNORM, "Quick Link Next"},
-    {Element::BTNBACKPUSH, "Selected Quick Link Back"},
-    {Element::BTNHOMEPUSH, "Selected Quick Link Home"},
-    {Element::BTNUPPUSH, "Selected Quick Link Up"},
-    {Element::BTNEXTPUSH, "Selected Quick Link Next"},
-    {Element::VIRTNAVBTNNORM, "Vertical Navigation Button"},
-    {Element::VIRTNAVBTNPUSH, "Vertical Navigation Button (Pressed)"},
-};
 
 bool isColor(Attribute attribute) {
     return attribute == Attribute::Color || attribute == Attribute::BackColor ||
@@ -69,13 +46,17 @@ void showValue(QTreeWidgetItem* item, int column, Attribute attribute, const QSt
     } else if (attribute == Attribute::Image) {
         shown = QFileInfo(value).fileName();
     } else if (attribute == Attribute::FontStyle) {
-        static const char* const Styles[] = {"Regular", "Italic", "Bold", "Bold italic"};
+        static const char* const Styles[] = {QT_TRANSLATE_NOOP("ComparePanel", "Regular"),
+                                             QT_TRANSLATE_NOOP("ComparePanel", "Italic"),
+                                             QT_TRANSLATE_NOOP("ComparePanel", "Bold"),
+                                             QT_TRANSLATE_NOOP("ComparePanel", "Bold italic")};
         bool number = false;
         const int code = value.trimmed().toInt(&number);
         if (number && code >= 0 && code <= 3)
-            shown = QString::fromLatin1(Styles[code]);
+            shown = QCoreApplication::translate("ComparePanel", Styles[code]);
     }
-    item->setText(column, value.isEmpty() ? QStringLiteral("(none)") : shown);
+    item->setText(column,
+                  value.isEmpty() ? QCoreApplication::translate("ComparePanel", "(none)") : shown);
     item->setToolTip(column, value);
 }
 
@@ -91,19 +72,18 @@ ComparePanel::ComparePanel(SchemeDocument& document, QWidget* parent)
 
     lstCompare = new QTreeWidget(this);
     lstCompare->setObjectName(QStringLiteral("lstCompare"));
-    lstCompare->setHeaderLabels({QStringLiteral("Element"), QStringLiteral("Attribute"),
-                                 QStringLiteral("Then"), QStringLiteral("Now")});
+    lstCompare->setHeaderLabels({tr("Element"), tr("Attribute"), tr("Then"), tr("Now")});
     lstCompare->setRootIsDecorated(false);
     lstCompare->setUniformRowHeights(true);
     lstCompare->setAlternatingRowColors(true);
     lstCompare->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    lstCompare->setToolTip(QStringLiteral("Double-click a line to take its value back."));
+    lstCompare->setToolTip(tr("Double-click a line to take its value back."));
     connect(lstCompare, &QTreeWidget::itemDoubleClicked, this, &ComparePanel::lineDoubleClicked);
 
-    cmdCompareBase = new QPushButton(QStringLiteral("Compare with &Loaded"), this);
+    cmdCompareBase = new QPushButton(tr("Compare with &Loaded"), this);
     cmdCompareBase->setObjectName(QStringLiteral("cmdCompareBase"));
     connect(cmdCompareBase, &QPushButton::clicked, this, &ComparePanel::compareWithBase);
-    cmdCompareFile = new QPushButton(QStringLiteral("Compare with &File..."), this);
+    cmdCompareFile = new QPushButton(tr("Compare with &File..."), this);
     cmdCompareFile->setObjectName(QStringLiteral("cmdCompareFile"));
     connect(cmdCompareFile, &QPushButton::clicked, this, &ComparePanel::otherFileWanted);
 
@@ -125,31 +105,45 @@ ComparePanel::ComparePanel(SchemeDocument& document, QWidget* parent)
 }
 
 QString ComparePanel::elementCaption(const ThemeElement& element) {
-    if (!element.rowCaption.empty())
-        return QString::fromLatin1(element.rowCaption.data(),
-                                   static_cast<qsizetype>(element.rowCaption.size()));
-    for (const ElementCaption& named : PictureCaptions)
-        if (named.element == element.element)
-            return QString::fromLatin1(named.caption);
-    return QString::fromLatin1(element.key.data(), static_cast<qsizetype>(element.key.size()));
+    return ::elementCaption(element);
 }
 
 QString ComparePanel::attributeCaption(Attribute attribute) {
     switch (attribute) {
     case Attribute::Image:
-        return QStringLiteral("Picture");
+        return tr("Picture");
     case Attribute::Color:
-        return QStringLiteral("Colour");
+        return tr("Colour");
     case Attribute::Font:
-        return QStringLiteral("Font");
+        return tr("Font");
     case Attribute::FontSize:
-        return QStringLiteral("Font size");
+        return tr("Font size");
     case Attribute::FontStyle:
-        return QStringLiteral("Font style");
+        return tr("Font style");
     case Attribute::BackColor:
-        return QStringLiteral("Background colour");
+        return tr("Background colour");
     case Attribute::ForeColor:
-        return QStringLiteral("Text colour");
+        return tr("Text colour");
+    }
+    return {};
+}
+
+QString ComparePanel::attributeInName(Attribute attribute) {
+    switch (attribute) {
+    case Attribute::Image:
+        return tr("picture");
+    case Attribute::Color:
+        return tr("colour");
+    case Attribute::Font:
+        return tr("font");
+    case Attribute::FontSize:
+        return tr("font size");
+    case Attribute::FontStyle:
+        return tr("font style");
+    case Attribute::BackColor:
+        return tr("background colour");
+    case Attribute::ForeColor:
+        return tr("text colour");
     }
     return {};
 }
@@ -197,12 +191,11 @@ void ComparePanel::refresh() {
 
     const QString with = other_ ? otherName_ : document_.baseName();
     const qsizetype count = listed_.size();
-    const QString found = count == 0   ? QStringLiteral("no differences")
-                          : count == 1 ? QStringLiteral("1 difference")
-                                       : QStringLiteral("%1 differences").arg(count);
-    lblCompareWith->setText(with.isEmpty()
-                                ? QStringLiteral("Nothing loaded yet.")
-                                : QStringLiteral("Compared with %1: %2.").arg(with, found));
+    const QString found = count == 0   ? tr("no differences")
+                          : count == 1 ? tr("1 difference")
+                                       : tr("%1 differences").arg(count);
+    lblCompareWith->setText(with.isEmpty() ? tr("Nothing loaded yet.")
+                                           : tr("Compared with %1: %2.").arg(with, found));
     cmdCompareBase->setEnabled(other_.has_value());
 }
 
@@ -217,11 +210,10 @@ void ComparePanel::lineDoubleClicked(QTreeWidgetItem* item) {
 }
 
 void ComparePanel::takeValue(const SchemeDifference& d) {
-    const QString what =
-        elementCaption(*d.element) + QLatin1Char(' ') + attributeCaption(d.attribute).toLower();
+    //: An element and one of its attributes in a step of the history: "Heading 2 text colour".
+    const QString what = tr("%1 %2").arg(elementCaption(*d.element), attributeInName(d.attribute));
     ColorScheme changed = document_.scheme();
     copyAttribute(changed, compared(), *d.element, d.attribute);
-    document_.apply(other_ ? what + QStringLiteral(" from ") + otherName_
-                           : QStringLiteral("Revert ") + what,
+    document_.apply(other_ ? tr("%1 from %2").arg(what, otherName_) : tr("Revert %1").arg(what),
                     changed);
 }

@@ -37,6 +37,8 @@ public:
     // How the panel names an element and an attribute ("Heading 2", "Text colour").
     static QString elementCaption(const ThemeElement& element);
     static QString attributeCaption(Attribute attribute);
+    // The attribute inside a step's name, after its element ("text colour").
+    static QString attributeInName(Attribute attribute);
 
 Q_SIGNALS:
     // The user asked to compare with another scheme file.

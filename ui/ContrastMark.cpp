@@ -1,6 +1,9 @@
 #include "ui/ContrastMark.h"
 
 #include "contrast/AuditFormat.h"
+#include "ui/ShownNames.h"
+
+#include <QCoreApplication>
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,8 +17,7 @@ const QColor PassColour(0x1B, 0x7F, 0x3B);
 const QColor FailColour(0xC6, 0x28, 0x28);
 
 QString caption(Element element) {
-    const std::string_view text = themeElement(element).rowCaption;
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return elementCaption(themeElement(element));
 }
 
 QString ratioNeeded(double required) {
@@ -23,29 +25,38 @@ QString ratioNeeded(double required) {
 }
 
 QString sizeLine(const TextFont& font) {
-    const QString rule = QStringLiteral("large text is at least 18 pt, or 14 pt bold");
+    const QString rule =
+        QCoreApplication::translate("ContrastMark", "large text is at least 18 pt, or 14 pt bold");
     if (!font.points)
-        return QStringLiteral("Judged as normal text: its size is none the preview draws (") +
-               rule + QLatin1Char(')');
-    QString line = QString::number(static_cast<double>(*font.points)) + QStringLiteral(" pt");
+        return QCoreApplication::translate(
+                   "ContrastMark", "Judged as normal text: its size is none the preview draws (%1)")
+            .arg(rule);
+    QString line = QCoreApplication::translate("ContrastMark", "%1 pt")
+                       .arg(QString::number(static_cast<double>(*font.points)));
     if (!font.bold)
-        line += QStringLiteral(", judged as not bold (its style code is none the preview draws)");
+        line += QCoreApplication::translate(
+            "ContrastMark", ", judged as not bold (its style code is none the preview draws)");
     else
-        line += *font.bold ? QStringLiteral(" bold") : QStringLiteral(", not bold");
-    line += font.large ? QStringLiteral(": large text (") : QStringLiteral(": normal text (");
-    return line + rule + QLatin1Char(')');
+        line += *font.bold ? QCoreApplication::translate("ContrastMark", " bold")
+                           : QCoreApplication::translate("ContrastMark", ", not bold");
+    line += (font.large ? QCoreApplication::translate("ContrastMark", ": large text (%1)")
+                        : QCoreApplication::translate("ContrastMark", ": normal text (%1)"))
+                .arg(rule);
+    return line;
 }
 
 QString adviceLine(const ContrastCheck& advice, Element row) {
     if (advice.kind == CheckKind::LinkAgainstBody)
-        return QStringLiteral("Advice: %1:1 against the body text %2; a link told apart by "
-                              "colour alone needs %3")
+        return QCoreApplication::translate(
+                   "ContrastMark",
+                   "Advice: %1:1 against the body text %2; a link told apart by colour alone "
+                   "needs %3")
             .arg(shownRatio(advice), colorHex(advice.background), ratioNeeded(advice.required));
     const bool first = advice.element == row;
     const Element other = first ? advice.other : advice.element;
     const qint32 otherColour = first ? advice.background : advice.foreground;
-    return QStringLiteral("Advice: with %1 this looks like %2 (%3)")
-        .arg(deficiencyName(advice.deficiency), caption(other), colorHex(otherColour));
+    return QCoreApplication::translate("ContrastMark", "Advice: with %1 this looks like %2 (%3)")
+        .arg(deficiencyCaption(advice.deficiency), caption(other), colorHex(otherColour));
 }
 
 } // namespace
@@ -53,17 +64,19 @@ QString adviceLine(const ContrastCheck& advice, Element row) {
 QString contrastToolTip(const ContrastCheck& check, std::span<const ContrastCheck> advice,
                         ContrastLevel level) {
     QStringList lines;
-    lines << QStringLiteral("%1: %2 %3")
-                 .arg(caption(check.element),
-                      check.pass ? QStringLiteral("passes") : QStringLiteral("fails"),
-                      contrastLevelText(level));
-    lines << QStringLiteral("%1:1, needs %2").arg(shownRatio(check), ratioNeeded(check.required));
+    lines << (check.pass ? QCoreApplication::translate("ContrastMark", "%1: passes %2")
+                         : QCoreApplication::translate("ContrastMark", "%1: fails %2"))
+                 .arg(caption(check.element), contrastLevelText(level));
+    lines << QCoreApplication::translate("ContrastMark", "%1:1, needs %2")
+                 .arg(shownRatio(check), ratioNeeded(check.required));
     if (check.overPicture)
-        lines << QStringLiteral("Text %1 over a picture").arg(colorHex(check.foreground))
-              << QStringLiteral("95 % of the pixels behind it reach %1:1 (%2); the worst %3:1")
+        lines << QCoreApplication::translate("ContrastMark", "Text %1 over a picture")
+                     .arg(colorHex(check.foreground))
+              << QCoreApplication::translate(
+                     "ContrastMark", "95 % of the pixels behind it reach %1:1 (%2); the worst %3:1")
                      .arg(shownRatio(check), colorHex(check.background), ratioText(check.lowest));
     else
-        lines << QStringLiteral("Text %1 on %2")
+        lines << QCoreApplication::translate("ContrastMark", "Text %1 on %2")
                      .arg(colorHex(check.foreground), colorHex(check.background));
     lines << sizeLine(check.font);
     for (const ContrastCheck& a : advice)
@@ -87,9 +100,8 @@ void ContrastMark::showCheck(const ContrastCheck& check, std::span<const Contras
                check.pass ? QPalette().color(QPalette::WindowText) : FailColour);
     setPalette(p);
     setToolTip(contrastToolTip(check, advice, level));
-    setAccessibleName(text() +
-                      (check.pass ? QStringLiteral(", passes ") : QStringLiteral(", fails ")) +
-                      contrastLevelText(level));
+    setAccessibleName((check.pass ? tr("%1, passes %2") : tr("%1, fails %2"))
+                          .arg(text(), contrastLevelText(level)));
     update();
 }
 

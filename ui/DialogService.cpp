@@ -6,6 +6,7 @@
 #include "widgets/WindowUtil.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -112,8 +113,9 @@ QtDialogService::QtDialogService(QWidget* parent) : parent_(parent) {}
 
 DialogService::SaveAnswer QtDialogService::askSaveChanges(const QString& documentName) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("TNA"),
-                    QStringLiteral("The colour scheme has been changed.\n"
-                                   "Do you want to save the changes to %1?")
+                    QCoreApplication::translate("DialogService",
+                                                "The colour scheme has been changed.\n"
+                                                "Do you want to save the changes to %1?")
                         .arg(documentName),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Save);

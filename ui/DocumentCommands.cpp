@@ -22,24 +22,24 @@ constexpr float ComparePanelWidth = 5700;
 } // namespace
 
 void frmMain::buildEditMenu() {
-    QMenu* mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     // The history's own actions: their texts name the step ("Undo Heading 2 colour")
     // and they are enabled while there is a step to undo or redo.
-    QAction* undo = document_.undoStack().createUndoAction(this, QStringLiteral("&Undo"));
+    QAction* undo = document_.undoStack().createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("mnuEditUndo"));
     undo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z"))});
-    QAction* redo = document_.undoStack().createRedoAction(this, QStringLiteral("&Redo"));
+    QAction* redo = document_.undoStack().createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     mnuEdit->addAction(undo);
     mnuEdit->addAction(redo);
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSep1"));
-    mnuEditRevertRow = mnuEdit->addAction(QStringLiteral("Revert &Row"));
+    mnuEditRevertRow = mnuEdit->addAction(tr("Revert &Row"));
     mnuEditRevertRow->setObjectName(QStringLiteral("mnuEditRevertRow"));
     connect(mnuEditRevertRow, &QAction::triggered, this, &frmMain::mnuEditRevertRow_Click);
-    mnuEditRevertAll = mnuEdit->addAction(QStringLiteral("Revert &All"));
+    mnuEditRevertAll = mnuEdit->addAction(tr("Revert &All"));
     mnuEditRevertAll->setObjectName(QStringLiteral("mnuEditRevertAll"));
     connect(mnuEditRevertAll, &QAction::triggered, this, &frmMain::mnuEditRevertAll_Click);
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSep2"));
@@ -51,20 +51,20 @@ void frmMain::buildEditMenu() {
 }
 
 void frmMain::buildViewMenu() {
-    QMenu* mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     QAction* compare = dockCompare->toggleViewAction();
-    compare->setText(QStringLiteral("&Compare"));
+    compare->setText(tr("&Compare"));
     compare->setObjectName(QStringLiteral("mnuViewCompare"));
     mnuView->addAction(compare);
-    QAction* compareFile = mnuView->addAction(QStringLiteral("Compare with &File..."));
+    QAction* compareFile = mnuView->addAction(tr("Compare with &File..."));
     compareFile->setObjectName(QStringLiteral("mnuViewCompareFile"));
     connect(compareFile, &QAction::triggered, this, &frmMain::mnuViewCompareFile_Click);
     buildAccessibilityMenus(mnuView);
 }
 
 void frmMain::buildComparePanel() {
-    dockCompare = new QDockWidget(QStringLiteral("Compare"), this);
+    dockCompare = new QDockWidget(tr("Compare"), this);
     dockCompare->setObjectName(QStringLiteral("dockCompare"));
     dockCompare->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     comparePanel = new ComparePanel(document_, dockCompare);
@@ -123,14 +123,14 @@ void frmMain::mnuEditRevertRow_Click() {
     ColorScheme reverted = document_.scheme();
     for (const SchemeDifference& d : differences)
         copyAttribute(reverted, document_.base(), *row, d.attribute);
-    document_.apply(QStringLiteral("Revert ") + ComparePanel::elementCaption(*row), reverted);
+    document_.apply(tr("Revert %1").arg(ComparePanel::elementCaption(*row)), reverted);
 }
 
 void frmMain::mnuEditRevertAll_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuEditRevertAll_Click"));
     if (schemeDifferences(document_.base(), document_.scheme()).isEmpty())
         return;
-    document_.apply(QStringLiteral("Revert All"), document_.base());
+    document_.apply(tr("Revert All"), document_.base());
 }
 
 void frmMain::mnuViewCompareFile_Click() {

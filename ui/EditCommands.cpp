@@ -6,6 +6,7 @@
 #include "framework/Procedure.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
+#include "ui/ShownNames.h"
 
 namespace {
 constexpr int ColorDialogFlags = 3; // start from the given colour, custom part open
@@ -35,8 +36,7 @@ QString rowName(int index) {
     const ThemeElement* element = elementForRow(index);
     if (!element)
         return {};
-    return QString::fromLatin1(element->rowCaption.data(),
-                               static_cast<qsizetype>(element->rowCaption.size()));
+    return elementCaption(*element);
 }
 } // namespace
 
@@ -51,8 +51,7 @@ void frmMain::editPageBackground(Procedure& proc, qint32 color, const QString& s
 void frmMain::editTextColor(Procedure& proc, int row, qint32 color) {
     ColorScheme changed = document_.scheme();
     proc.step([&] { changed.color(ColorAttr::Fore, colorSlotOfRow(row)) = color; });
-    document_.apply(rowName(row) + QStringLiteral(" colour"), changed,
-                    SchemeDocument::Redraw::Preview);
+    document_.apply(tr("%1 colour").arg(rowName(row)), changed, SchemeDocument::Redraw::Preview);
 }
 
 void frmMain::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
@@ -98,8 +97,7 @@ void frmMain::lblBGColorSelect_Click(int index) {
     // Whichever row it was chosen in, a background colour is the page background;
     // the row's own element keeps its BackColor.
     editPageBackground(proc, *chosen,
-                       everyRow ? QStringLiteral("Copy Background")
-                                : rowName(0) + QStringLiteral(" colour"));
+                       everyRow ? tr("Copy Background") : tr("%1 colour").arg(rowName(0)));
 }
 
 void frmMain::lblFGColorSelect_Click(int index) {
@@ -138,7 +136,7 @@ void frmMain::cmdFontSelect_Click(int index) {
         SchemeValue::text(ProperCase(cdbMain_->FontName)), SchemeValue::single(cdbMain_->FontSize),
         SchemeValue::integer(styleCode(cdbMain_->FontBold, cdbMain_->FontItalic))};
     if (editor->takeCopyFontToEveryRow())
-        editFont(proc, 1, EditorRowCount - 1, chosen, QStringLiteral("Copy FontName"));
+        editFont(proc, 1, EditorRowCount - 1, chosen, tr("Copy FontName"));
     else
-        editFont(proc, index, index, chosen, rowName(index) + QStringLiteral(" font"));
+        editFont(proc, index, index, chosen, tr("%1 font").arg(rowName(index)));
 }

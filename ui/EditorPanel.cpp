@@ -5,6 +5,7 @@
 #include "ui/ColorSwatch.h"
 #include "ui/ContrastMark.h"
 #include "ui/SchemeFont.h"
+#include "ui/ShownNames.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
@@ -51,10 +52,13 @@ struct CheckBoxDesign {
 
 // Check1, chkUseSame(0), chkUseSame(1) and chkTransLabels.
 constexpr CheckBoxDesign CheckBoxes[] = {
-    {"Check1", "Show Bckgnd Image", 2520, 240, 1815, 255, false},
-    {"chkUseSame_0", "Copy FontName", 2640, 4920, 1455, 255, false},
-    {"chkUseSame_1", "Copy Background", 720, 5040, 1575, 255, false},
-    {"chkTransLabels", "Transparant Labels", 2640, 5160, 1695, 255, true},
+    {"Check1", QT_TRANSLATE_NOOP("EditorPanel", "Show Bckgnd Image"), 2520, 240, 1815, 255, false},
+    {"chkUseSame_0", QT_TRANSLATE_NOOP("EditorPanel", "Copy FontName"), 2640, 4920, 1455, 255,
+     false},
+    {"chkUseSame_1", QT_TRANSLATE_NOOP("EditorPanel", "Copy Background"), 720, 5040, 1575, 255,
+     false},
+    {"chkTransLabels", QT_TRANSLATE_NOOP("EditorPanel", "Transparant Labels"), 2640, 5160, 1695,
+     255, true},
 };
 } // namespace
 
@@ -94,11 +98,13 @@ void EditorPanel::setReadingTabOrder() {
 
 void EditorPanel::buildTitles() {
     const QFont titleFont = designFont(WindowFontName, WindowFontSize, true, false, true);
-    const std::array<const char*, 3> titles{"ITEM NAME", "FONT", "RATIO"};
+    const std::array<const char*, 3> titles{QT_TRANSLATE_NOOP("EditorPanel", "ITEM NAME"),
+                                            QT_TRANSLATE_NOOP("EditorPanel", "FONT"),
+                                            QT_TRANSLATE_NOOP("EditorPanel", "RATIO")};
     const std::array<float, 3> titleLefts{240, 2520, ContrastLeft};
     const std::array<float, 3> titleWidths{1455, 1455, ContrastWidth};
     for (std::size_t i = 0; i < titles.size(); ++i) {
-        auto* label = new QLabel(QString::fromLatin1(titles[i]), this);
+        auto* label = new QLabel(tr(titles[i]), this);
         label->setObjectName(indexedName("lblTitle", static_cast<int>(i)));
         label->setTextFormat(Qt::PlainText);
         label->setGeometry(twipsRect(titleLefts[i], 0, titleWidths[i], 255));
@@ -124,9 +130,7 @@ void EditorPanel::buildTitles() {
 void EditorPanel::buildRow(int row) {
     Row& r = rows_[static_cast<std::size_t>(row)];
     const ThemeElement* element = elementForRow(row);
-    r.name = new QLabel(QString::fromLatin1(element->rowCaption.data(),
-                                            static_cast<qsizetype>(element->rowCaption.size())),
-                        this);
+    r.name = new QLabel(elementCaption(*element), this);
     r.name->setObjectName(indexedName("lblItemName", row));
     r.name->setTextFormat(Qt::PlainText);
     r.name->setGeometry(twipsRect(0, rowTop(row, 360), 1455, 255));
@@ -209,7 +213,7 @@ void EditorPanel::buildUnusedFontButton() {
 
 void EditorPanel::buildCheckBoxes() {
     for (const CheckBoxDesign& d : CheckBoxes) {
-        auto* box = new QCheckBox(QString::fromLatin1(d.text), this);
+        auto* box = new QCheckBox(tr(d.text), this);
         box->setObjectName(QLatin1String(d.name));
         box->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
         box->setChecked(d.checked);

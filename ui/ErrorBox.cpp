@@ -28,7 +28,8 @@ ErrorPrompt::Answer showRuntimeErrorBox(const QString& message) {
     QString text = message;
     // Carriage returns alone break lines in the classic box; Qt needs line feeds.
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    RuntimeErrorBox box(QMessageBox::Critical, QStringLiteral("RUNTIME ERROR"), text,
+    RuntimeErrorBox box(QMessageBox::Critical,
+                        QCoreApplication::translate("ErrorBox", "RUNTIME ERROR"), text,
                         QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
                         QApplication::activeWindow());
     box.setObjectName(QStringLiteral("runtimeErrorBox"));

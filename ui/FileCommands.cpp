@@ -10,10 +10,8 @@
 #include <QFileInfo>
 
 namespace {
-const QString SchemeFilter = QStringLiteral("All Files (*.*)|*.*|Tintora Scheme (*.tna)|*.tna");
 constexpr int SchemeFilterIndex = 2;
 const QString SchemeExtension = QStringLiteral("tna");
-const QString Untitled = QStringLiteral("Untitled");
 
 // A file name without its folder and without its last extension. A name that is
 // all extension (".tna") stays whole, so the caption never loses the name.
@@ -50,7 +48,8 @@ bool frmMain::saveToSchemeFile() {
 
 void frmMain::prepareSchemeFileDialog(Procedure& proc) {
     proc.step([&] {
-        cdbMain_->Filter = SchemeFilter;
+        cdbMain_->Filter = tr("All Files (*.*)") + QStringLiteral("|*.*|") +
+                           tr("Tintora Scheme (*.tna)") + QStringLiteral("|*.tna");
         cdbMain_->FilterIndex = SchemeFilterIndex;
         cdbMain_->DefaultExt = SchemeExtension;
     });
@@ -66,7 +65,7 @@ void frmMain::mnuFileSaveAs_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
     const bool firstFile = !document_.hasFile();
     prepareSchemeFileDialog(proc);
-    proc.step([&] { cdbMain_->FileName = firstFile ? Untitled : document_.fileName(); });
+    proc.step([&] { cdbMain_->FileName = firstFile ? tr("Untitled") : document_.fileName(); });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
 

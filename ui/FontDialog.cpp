@@ -2,6 +2,7 @@
 
 #include "theme/DrawnFont.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -135,7 +136,8 @@ bool runFontDialog(QWidget* parent, FontChoice& choice) {
 
     // A family this machine lacks is shown by its name; the lists show a stand-in.
     if (!family.isEmpty() && !QFontDatabase::hasFamily(family) && parts.familyEdit)
-        parts.familyEdit->setText(family + QStringLiteral(" (not installed)"));
+        parts.familyEdit->setText(
+            QCoreApplication::translate("FontDialog", "%1 (not installed)").arg(family));
     selectStyle(parts, currentFamily(parts, dialog), choice.bold, choice.italic);
     showSize(parts, choice.size);
 

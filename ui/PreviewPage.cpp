@@ -38,7 +38,7 @@ void centreHorizontally(PreviewItem* label, const PreviewItem* picture) {
 } // namespace
 
 QString missingPicturesMessage(const QStringList& pictures) {
-    QString message = QStringLiteral("This theme didn't load correctly");
+    QString message = PreviewPage::tr("This theme didn't load correctly");
     message += QLatin1Char('\n');
     for (const QString& line : pictures)
         message += QLatin1Char('\n') + line;
@@ -67,9 +67,9 @@ void PreviewPage::setPageColor(int color) {
 void PreviewPage::noteUnloaded(const QString& path, PreviewPictures::Status status) {
     QString line = path;
     if (status == PreviewPictures::Status::Unreadable)
-        line += QStringLiteral(" (not a picture that can be read)");
+        line += tr(" (not a picture that can be read)");
     else if (status == PreviewPictures::Status::TooLarge)
-        line += QStringLiteral(" (too large to show)");
+        line += tr(" (too large to show)");
     if (!unloaded_.contains(line))
         unloaded_.append(line);
 }

@@ -117,19 +117,24 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     static constexpr MenuCommand FileCommands[] = {
-        {"mnuFileOpen", "&Open", "Ctrl+O", &frmMain::mnuFileOpen_Click},
-        {"mnuFileSave", "&Save", "Ctrl+S", &frmMain::mnuFileSave_Click},
-        {"mnuFileSaveAs", "Save &As", "Ctrl+A", &frmMain::mnuFileSaveAs_Click},
+        {"mnuFileOpen", QT_TRANSLATE_NOOP("frmMain", "&Open"), "Ctrl+O",
+         &frmMain::mnuFileOpen_Click},
+        {"mnuFileSave", QT_TRANSLATE_NOOP("frmMain", "&Save"), "Ctrl+S",
+         &frmMain::mnuFileSave_Click},
+        {"mnuFileSaveAs", QT_TRANSLATE_NOOP("frmMain", "Save &As"), "Ctrl+A",
+         &frmMain::mnuFileSaveAs_Click},
         {"mnuFileSep1", "-", "", nullptr},
-        {"mnuFilePrint", "&Print", "Ctrl+P", &frmMain::mnuFilePrint_Click},
-        {"mnuFileQuit", "&Quit", "Ctrl+Q", &frmMain::mnuFileQuit_Click},
+        {"mnuFilePrint", QT_TRANSLATE_NOOP("frmMain", "&Print"), "Ctrl+P",
+         &frmMain::mnuFilePrint_Click},
+        {"mnuFileQuit", QT_TRANSLATE_NOOP("frmMain", "&Quit"), "Ctrl+Q",
+         &frmMain::mnuFileQuit_Click},
     };
     for (const MenuCommand& command : FileCommands) {
-        QAction* action = command.handler ? mnuFile->addAction(QString::fromLatin1(command.text))
-                                          : mnuFile->addSeparator();
+        QAction* action =
+            command.handler ? mnuFile->addAction(tr(command.text)) : mnuFile->addSeparator();
         action->setObjectName(QLatin1String(command.name));
         if (!command.handler)
             continue;
@@ -156,7 +161,7 @@ void frmMain::buildMenus() {
     buildEditMenu();
     buildViewMenu();
 
-    mnuThemes = menuBar()->addMenu(QStringLiteral("&Themes"));
+    mnuThemes = menuBar()->addMenu(tr("&Themes"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     addThemesItem(QStringLiteral("Default"));
     mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
@@ -405,8 +410,8 @@ bool frmMain::maybeSave() {
     Procedure proc(QStringLiteral("frmMain.maybeSave"));
     if (!document_.isChanged())
         return true;
-    const QString name = document_.fileName().isEmpty() ? QStringLiteral("Untitled")
-                                                        : fileTitleOf(document_.fileName());
+    const QString name =
+        document_.fileName().isEmpty() ? tr("Untitled") : fileTitleOf(document_.fileName());
     switch (cdbMain_->askSaveChanges(name)) {
     case DialogService::SaveAnswer::Save:
         mnuFileSave_Click();

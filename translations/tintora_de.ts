@@ -1,0 +1,887 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_GB">
+<context>
+    <name>ComparePanel</name>
+    <message>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Bold italic</source>
+        <translation>Fett kursiv</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keins)</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation>Eigenschaft</translation>
+    </message>
+    <message>
+        <source>Then</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Double-click a line to take its value back.</source>
+        <translation>Ein Doppelklick auf eine Zeile holt ihren früheren Wert zurück.</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;Loaded</source>
+        <translation>Mit &amp;Geladenem vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Mit &amp;Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>Font style</source>
+        <translation>Schriftstil</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message>
+        <source>font style</source>
+        <translation>Schriftstil</translation>
+    </message>
+    <message>
+        <source>background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>text colour</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>no differences</source>
+        <translation>keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>Nothing loaded yet.</source>
+        <translation>Noch nichts geladen.</translation>
+    </message>
+    <message>
+        <source>Compared with %1: %2.</source>
+        <translation>Verglichen mit %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>An element and one of its attributes in a step of the history: &quot;Heading 2 text colour&quot;.</extracomment>
+        <translation>%2 von %1</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 aus %2</translation>
+    </message>
+    <message>
+        <source>Revert %1</source>
+        <translation>%1 zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ContrastMark</name>
+    <message>
+        <source>large text is at least 18 pt, or 14 pt bold</source>
+        <translation>großer Text hat mindestens 18 pt oder 14 pt fett</translation>
+    </message>
+    <message>
+        <source>Judged as normal text: its size is none the preview draws (%1)</source>
+        <translation>Als normaler Text bewertet: Diese Größe zeichnet die Vorschau nicht (%1)</translation>
+    </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>, judged as not bold (its style code is none the preview draws)</source>
+        <translation>, als nicht fett bewertet (diesen Stilcode zeichnet die Vorschau nicht)</translation>
+    </message>
+    <message>
+        <source> bold</source>
+        <translation> fett</translation>
+    </message>
+    <message>
+        <source>, not bold</source>
+        <translation>, nicht fett</translation>
+    </message>
+    <message>
+        <source>: large text (%1)</source>
+        <translation>: großer Text (%1)</translation>
+    </message>
+    <message>
+        <source>: normal text (%1)</source>
+        <translation>: normaler Text (%1)</translation>
+    </message>
+    <message>
+        <source>Advice: %1:1 against the body text %2; a link told apart by colour alone needs %3</source>
+        <translation>Hinweis: %1:1 gegenüber dem Fließtext %2; ein Link, der sich nur durch die Farbe abhebt, braucht %3</translation>
+    </message>
+    <message>
+        <source>Advice: with %1 this looks like %2 (%3)</source>
+        <translation>Hinweis: Bei %1 sieht das aus wie %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: passes %2</source>
+        <translation>%1: erfüllt %2</translation>
+    </message>
+    <message>
+        <source>%1: fails %2</source>
+        <translation>%1: verfehlt %2</translation>
+    </message>
+    <message>
+        <source>%1:1, needs %2</source>
+        <translation>%1:1, nötig sind %2</translation>
+    </message>
+    <message>
+        <source>Text %1 over a picture</source>
+        <translation>Text %1 über einem Bild</translation>
+    </message>
+    <message>
+        <source>95 % of the pixels behind it reach %1:1 (%2); the worst %3:1</source>
+        <translation>95 % der Pixel dahinter erreichen %1:1 (%2); die ungünstigsten %3:1</translation>
+    </message>
+    <message>
+        <source>Text %1 on %2</source>
+        <translation>Text %1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1, passes %2</source>
+        <translation>%1, erfüllt %2</translation>
+    </message>
+    <message>
+        <source>%1, fails %2</source>
+        <translation>%1, verfehlt %2</translation>
+    </message>
+</context>
+<context>
+    <name>Deficiency</name>
+    <message>
+        <source>normal</source>
+        <translation>normalem Farbsehen</translation>
+    </message>
+    <message>
+        <source>protanopia</source>
+        <translation>Protanopie</translation>
+    </message>
+    <message>
+        <source>deuteranopia</source>
+        <translation>Deuteranopie</translation>
+    </message>
+    <message>
+        <source>tritanopia</source>
+        <translation>Tritanopie</translation>
+    </message>
+    <message>
+        <source>achromatopsia</source>
+        <translation>Achromatopsie</translation>
+    </message>
+</context>
+<context>
+    <name>DialogService</name>
+    <message>
+        <source>The colour scheme has been changed.
+Do you want to save the changes to %1?</source>
+        <translation>Das Farbschema wurde geändert.
+Möchten Sie die Änderungen in %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>EditorPanel</name>
+    <message>
+        <source>Show Bckgnd Image</source>
+        <translation>Hintergrundbild zeigen</translation>
+    </message>
+    <message>
+        <source>Copy FontName</source>
+        <translation>Schrift für alle</translation>
+    </message>
+    <message>
+        <source>Copy Background</source>
+        <translation>Hintergrund für alle</translation>
+    </message>
+    <message>
+        <source>Transparant Labels</source>
+        <translation>Transparente Labels</translation>
+    </message>
+    <message>
+        <source>ITEM NAME</source>
+        <translation>ELEMENT</translation>
+    </message>
+    <message>
+        <source>FONT</source>
+        <translation>SCHRIFT</translation>
+    </message>
+    <message>
+        <source>RATIO</source>
+        <translation>KONTRAST</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorBox</name>
+    <message>
+        <source>RUNTIME ERROR</source>
+        <translation>LAUFZEITFEHLER</translation>
+    </message>
+</context>
+<context>
+    <name>FontDialog</name>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation>%1 (nicht installiert)</translation>
+    </message>
+</context>
+<context>
+    <name>PackageUnpacker</name>
+    <message>
+        <source>an entry has no name</source>
+        <translation>ein Eintrag hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has an absolute name</source>
+        <translation>der Eintrag „%1“ hat einen absoluten Namen</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; points outside its folder</source>
+        <translation>der Eintrag „%1“ zeigt aus seinem Ordner hinaus</translation>
+    </message>
+    <message>
+        <source>it holds no files</source>
+        <translation>es enthält keine Dateien</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>it is not a theme package</source>
+        <translation>es ist kein Theme-Paket</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 entries</source>
+        <translation>es enthält mehr als %1 Einträge</translation>
+    </message>
+    <message>
+        <source>it is damaged or not in a format this program reads (%1)</source>
+        <translation>es ist beschädigt oder in einem Format, das dieses Programm nicht liest (%1)</translation>
+    </message>
+    <message>
+        <source>unknown archive error</source>
+        <translation>unbekannter Archivfehler</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is a link</source>
+        <translation>der Eintrag „%1“ ist eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; is not an ordinary file</source>
+        <translation>der Eintrag „%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; has no file name</source>
+        <translation>der Eintrag „%1“ hat keinen Dateinamen</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1</source>
+        <translation>entpackt ergibt es mehr als %1</translation>
+    </message>
+    <message>
+        <source>the entry &quot;%1&quot; clashes with another entry</source>
+        <translation>der Eintrag „%1“ kollidiert mit einem anderen Eintrag</translation>
+    </message>
+    <message>
+        <source>the folder for &quot;%1&quot; cannot be made</source>
+        <translation>der Ordner für „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written (%2)</source>
+        <translation>„%1“ kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>its working folder is missing</source>
+        <translation>sein Arbeitsordner fehlt</translation>
+    </message>
+    <message>
+        <source>the archive library (libarchive) cannot be loaded</source>
+        <translation>die Archivbibliothek (libarchive) kann nicht geladen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPage</name>
+    <message>
+        <source>This theme didn&apos;t load correctly</source>
+        <translation>Dieses Theme wurde nicht vollständig geladen</translation>
+    </message>
+    <message>
+        <source> (not a picture that can be read)</source>
+        <translation> (kein lesbares Bild)</translation>
+    </message>
+    <message>
+        <source> (too large to show)</source>
+        <translation> (zu groß zum Anzeigen)</translation>
+    </message>
+    <message>
+        <source>Banner</source>
+        <translation>Banner</translation>
+    </message>
+    <message>
+        <source>Horizontal Navigation</source>
+        <translation>Horizontale Navigation</translation>
+    </message>
+    <message>
+        <source>Bullet List</source>
+        <translation>Aufzählung</translation>
+    </message>
+    <message>
+        <source>Horizontal Rule</source>
+        <translation>Horizontale Linie</translation>
+    </message>
+    <message>
+        <source>Quick Hyperlinks</source>
+        <translation>Schnelllinks</translation>
+    </message>
+    <message>
+        <source>Selected Quick Hyperlinks</source>
+        <translation>Ausgewählte Schnelllinks</translation>
+    </message>
+    <message>
+        <source>Global Navigation Buttons</source>
+        <translation>Globale Navigationsschaltflächen</translation>
+    </message>
+    <message>
+        <source>Vertical Navigation</source>
+        <translation>Vertikale Navigation</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Button</translation>
+    </message>
+    <message>
+        <source>Bullet 1</source>
+        <translation>Punkt 1</translation>
+    </message>
+    <message>
+        <source>Bullet 2</source>
+        <translation>Punkt 2</translation>
+    </message>
+    <message>
+        <source>Bullet 3</source>
+        <translation>Punkt 3</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Heading 1 Style</source>
+        <translation>Stil Überschrift 1</translation>
+    </message>
+    <message>
+        <source>Heading 2 Style</source>
+        <translation>Stil Überschrift 2</translation>
+    </message>
+    <message>
+        <source>Heading 3 Style</source>
+        <translation>Stil Überschrift 3</translation>
+    </message>
+    <message>
+        <source>Heading 4 Style</source>
+        <translation>Stil Überschrift 4</translation>
+    </message>
+    <message>
+        <source>Heading 5 Style</source>
+        <translation>Stil Überschrift 5</translation>
+    </message>
+    <message>
+        <source>Heading 6 Style</source>
+        <translation>Stil Überschrift 6</translation>
+    </message>
+    <message>
+        <source>Regular Text Sample</source>
+        <translation>Beispiel für normalen Text</translation>
+    </message>
+    <message>
+        <source>Regular Hyperlink</source>
+        <translation>Normaler Hyperlink</translation>
+    </message>
+    <message>
+        <source>Followed Hyperlink</source>
+        <translation>Besuchter Hyperlink</translation>
+    </message>
+    <message>
+        <source>Active Hyperlink</source>
+        <translation>Aktiver Hyperlink</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Encountered Err#%1 - %2</source>
+        <translation>Fehler Nr. %1 aufgetreten - %2</translation>
+    </message>
+    <message>
+        <source>Routine: %1</source>
+        <translation>Routine: %1</translation>
+    </message>
+    <message>
+        <source>Task: %1</source>
+        <translation>Aufgabe: %1</translation>
+    </message>
+    <message>
+        <source>A graphics file is missing. The Theme may not look right.</source>
+        <translation>Eine Grafikdatei fehlt. Das Theme sieht möglicherweise nicht richtig aus.</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Bad file name or number</source>
+        <translation>Dateiname oder -nummer falsch</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Device I/O error</source>
+        <translation>Ein-/Ausgabefehler des Geräts</translation>
+    </message>
+    <message>
+        <source>File already exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Input past end of file</source>
+        <translation>Einlesen hinter Dateiende</translation>
+    </message>
+    <message>
+        <source>Too many files</source>
+        <translation>Zu viele Dateien</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Unzulässiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>Cancel was selected.</source>
+        <translation>Abbrechen wurde gewählt.</translation>
+    </message>
+    <message>
+        <source>File too large (more than %1 MiB)</source>
+        <translation>Datei zu groß (mehr als %1 MiB)</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
+    </message>
+    <message>
+        <source>Attempting to open a file not created by the Tintora software.</source>
+        <translation>Es wurde versucht, eine Datei zu öffnen, die nicht mit der Tintora-Software erstellt wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeDocument</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>the theme %1</source>
+        <translation>dem Theme %1</translation>
+    </message>
+    <message>
+        <source>Theme %1</source>
+        <translation>Theme %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SchemeFile</name>
+    <message>
+        <source>%1 is not a Tintora scheme file: no section was recognised.</source>
+        <translation>%1 ist keine Tintora-Schemadatei: Es wurde kein Abschnitt erkannt.</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeElement</name>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Banner Text</source>
+        <translation>Bannertext</translation>
+    </message>
+    <message>
+        <source>Body</source>
+        <translation>Fließtext</translation>
+    </message>
+    <message>
+        <source>Heading 1</source>
+        <translation>Überschrift 1</translation>
+    </message>
+    <message>
+        <source>Heading 2</source>
+        <translation>Überschrift 2</translation>
+    </message>
+    <message>
+        <source>Heading 3</source>
+        <translation>Überschrift 3</translation>
+    </message>
+    <message>
+        <source>Heading 4</source>
+        <translation>Überschrift 4</translation>
+    </message>
+    <message>
+        <source>Heading 5</source>
+        <translation>Überschrift 5</translation>
+    </message>
+    <message>
+        <source>Heading 6</source>
+        <translation>Überschrift 6</translation>
+    </message>
+    <message>
+        <source>Hyperlink</source>
+        <translation>Hyperlink</translation>
+    </message>
+    <message>
+        <source>Hyperlink (Followed)</source>
+        <translation>Hyperlink (besucht)</translation>
+    </message>
+    <message>
+        <source>Hyperlink (Active)</source>
+        <translation>Hyperlink (aktiv)</translation>
+    </message>
+    <message>
+        <source>Navigation Text</source>
+        <translation>Navigationstext</translation>
+    </message>
+    <message>
+        <source>Global Navigation Buttons</source>
+        <translation>Globale Navigationsschaltflächen</translation>
+    </message>
+    <message>
+        <source>Horizontal Navigation Button</source>
+        <translation>Horizontale Navigationsschaltfläche</translation>
+    </message>
+    <message>
+        <source>Horizontal Navigation Button (Pressed)</source>
+        <translation>Horizontale Navigationsschaltfläche (gedrückt)</translation>
+    </message>
+    <message>
+        <source>Bullet 1</source>
+        <translation>Aufzählungszeichen 1</translation>
+    </message>
+    <message>
+        <source>Bullet 2</source>
+        <translation>Aufzählungszeichen 2</translation>
+    </message>
+    <message>
+        <source>Bullet 3</source>
+        <translation>Aufzählungszeichen 3</translation>
+    </message>
+    <message>
+        <source>Horizontal Rule</source>
+        <translation>Horizontale Linie</translation>
+    </message>
+    <message>
+        <source>Quick Link Back</source>
+        <translation>Schnelllink Zurück</translation>
+    </message>
+    <message>
+        <source>Quick Link Home</source>
+        <translation>Schnelllink Start</translation>
+    </message>
+    <message>
+        <source>Quick Link Up</source>
+        <translation>Schnelllink Hoch</translation>
+    </message>
+    <message>
+        <source>Quick Link Next</source>
+        <translation>Schnelllink Weiter</translation>
+    </message>
+    <message>
+        <source>Selected Quick Link Back</source>
+        <translation>Ausgewählter Schnelllink Zurück</translation>
+    </message>
+    <message>
+        <source>Selected Quick Link Home</source>
+        <translation>Ausgewählter Schnelllink Start</translation>
+    </message>
+    <message>
+        <source>Selected Quick Link Up</source>
+        <translation>Ausgewählter Schnelllink Hoch</translation>
+    </message>
+    <message>
+        <source>Selected Quick Link Next</source>
+        <translation>Ausgewählter Schnelllink Weiter</translation>
+    </message>
+    <message>
+        <source>Vertical Navigation Button</source>
+        <translation>Vertikale Navigationsschaltfläche</translation>
+    </message>
+    <message>
+        <source>Vertical Navigation Button (Pressed)</source>
+        <translation>Vertikale Navigationsschaltfläche (gedrückt)</translation>
+    </message>
+</context>
+<context>
+    <name>ThemeInstaller</name>
+    <message>
+        <source>These folders are not offered as themes, because their names hold control characters (such as a line end) that a scheme file cannot keep:</source>
+        <translation>Diese Ordner werden nicht als Themes angeboten, weil ihre Namen Steuerzeichen enthalten (etwa ein Zeilenende), die eine Schemadatei nicht aufnehmen kann:</translation>
+    </message>
+    <message>
+        <source>The theme package &quot;%1&quot; could not be unpacked: %2.
+
+The theme %3 was not installed; it will be tried again at the next start.</source>
+        <translation>Das Theme-Paket „%1“ konnte nicht entpackt werden: %2.
+
+Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versucht.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig:</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen:</translation>
+    </message>
+    <message>
+        <source>Revert &amp;Row</source>
+        <translation>&amp;Zeile zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert &amp;All</source>
+        <translation>&amp;Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Mit &amp;Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>Revert %1</source>
+        <translation>%1 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert All</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation>Farbe von %1</translation>
+    </message>
+    <message>
+        <source>Copy Background</source>
+        <translation>Hintergrund für alle</translation>
+    </message>
+    <message>
+        <source>Copy FontName</source>
+        <translation>Schrift für alle</translation>
+    </message>
+    <message>
+        <source>%1 font</source>
+        <translation>Schrift von %1</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Tintora Scheme (*.tna)</source>
+        <translation>Tintora-Schema (*.tna)</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Themes</source>
+        <translation>&amp;Themes</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Copying and extracting theme files. Just a few moments.</source>
+        <translation>Themes werden kopiert und entpackt. Einen Moment bitte.</translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. Copying or distributing it, or any part of it, without the owner&apos;s permission is not allowed.</source>
+        <translation>Warnung: Dieses Programm ist urheberrechtlich geschützt. Es ganz oder teilweise ohne Erlaubnis des Rechteinhabers zu kopieren oder weiterzugeben, ist nicht gestattet.</translation>
+    </message>
+    <message>
+        <source>Made by the Tintora team</source>
+        <translation>Erstellt vom Tintora-Team</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 Tintora Studio Works</source>
+        <translation>Copyright 2026 Tintora Studio Works</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>File copy &amp; extraction complete.</source>
+        <translation>Kopieren &amp; Entpacken abgeschlossen.</translation>
+    </message>
+</context>
+</TS>
