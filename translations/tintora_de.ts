@@ -758,11 +758,11 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig:</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen:</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>Revert &amp;Row</source>
@@ -851,6 +851,14 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     <message>
         <source>&amp;Themes</source>
         <translation>&amp;Themes</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <QUndoStack>
 
 namespace {
 // The Compare panel's width: room for an element's name, an attribute and two values.
@@ -33,6 +34,19 @@ void frmMain::buildEditMenu() {
     redo->setObjectName(QStringLiteral("mnuEditRedo"));
     redo->setShortcuts(
         {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    // The history words its actions "prefix step"; a language may need another order or
+    // a colon, and no colon when there is no step.
+    const QUndoStack& stack = document_.undoStack();
+    const auto nameUndo = [undo](const QString& step) {
+        undo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(step));
+    };
+    const auto nameRedo = [redo](const QString& step) {
+        redo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(step));
+    };
+    connect(&stack, &QUndoStack::undoTextChanged, undo, nameUndo);
+    connect(&stack, &QUndoStack::redoTextChanged, redo, nameRedo);
+    nameUndo(stack.undoText());
+    nameRedo(stack.redoText());
     mnuEdit->addAction(undo);
     mnuEdit->addAction(redo);
     mnuEdit->addSeparator()->setObjectName(QStringLiteral("mnuEditSep1"));

@@ -12,7 +12,8 @@ struct ElementCaption {
 constexpr ElementCaption PictureCaptions[] = {
     {Element::GLOBALBUTTONS, QT_TRANSLATE_NOOP("ThemeElement", "Global Navigation Buttons")},
     {Element::HORIZNAVBTNNORM, QT_TRANSLATE_NOOP("ThemeElement", "Horizontal Navigation Button")},
-    {Element::HORIZNAVBTNPUSH, QT_TRANSLATE_NOOP("ThemeElement", "Horizontal Navigation Button (Pressed)")},
+    {Element::HORIZNAVBTNPUSH,
+     QT_TRANSLATE_NOOP("ThemeElement", "Horizontal Navigation Button (Pressed)")},
     {Element::BULLETLIST1, QT_TRANSLATE_NOOP("ThemeElement", "Bullet 1")},
     {Element::BULLETLIST2, QT_TRANSLATE_NOOP("ThemeElement", "Bullet 2")},
     {Element::BULLETLIST3, QT_TRANSLATE_NOOP("ThemeElement", "Bullet 3")},
@@ -26,11 +27,13 @@ constexpr ElementCaption PictureCaptions[] = {
     {Element::BTNUPPUSH, QT_TRANSLATE_NOOP("ThemeElement", "Selected Quick Link Up")},
     {Element::BTNEXTPUSH, QT_TRANSLATE_NOOP("ThemeElement", "Selected Quick Link Next")},
     {Element::VIRTNAVBTNNORM, QT_TRANSLATE_NOOP("ThemeElement", "Vertical Navigation Button")},
-    {Element::VIRTNAVBTNPUSH, QT_TRANSLATE_NOOP("ThemeElement", "Vertical Navigation Button (Pressed)")},
+    {Element::VIRTNAVBTNPUSH,
+     QT_TRANSLATE_NOOP("ThemeElement", "Vertical Navigation Button (Pressed)")},
 };
 
 QString translated(std::string_view text) {
-    return QCoreApplication::translate("ThemeElement", QByteArray(text.data(), static_cast<qsizetype>(text.size())).constData());
+    return QCoreApplication::translate(
+        "ThemeElement", QByteArray(text.data(), static_cast<qsizetype>(text.size())).constData());
 }
 
 } // namespace
@@ -45,5 +48,6 @@ QString elementCaption(const ThemeElement& element) {
 }
 
 QString deficiencyCaption(Deficiency deficiency) {
-    return QCoreApplication::translate("Deficiency", deficiencyName(deficiency).toLatin1().constData());
+    return QCoreApplication::translate("Deficiency",
+                                       deficiencyName(deficiency).toLatin1().constData());
 }

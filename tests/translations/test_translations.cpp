@@ -89,8 +89,14 @@ private Q_SLOTS:
         QCOMPARE(actionText(main, "mnuFileOpen"), QStringLiteral("Ö&ffnen"));
         QCOMPARE(actionText(main, "mnuFileSaveAs"), QStringLiteral("Speichern &unter"));
         QCOMPARE(actionText(main, "mnuEditRevertAll"), QStringLiteral("&Alles zurücksetzen"));
-        QCOMPARE(control<QCheckBox>(main, "Check1")->text(), QStringLiteral("Hintergrundbild zeigen"));
+        QCOMPARE(control<QCheckBox>(main, "Check1")->text(),
+                 QStringLiteral("Hintergrundbild zeigen"));
         QCOMPARE(control<QLabel>(main, "lblItemName_3")->text(), QStringLiteral("Überschrift 1"));
+        // Undo names its step after a colon, and has none while there is no step.
+        QCOMPARE(actionText(main, "mnuEditUndo"), QStringLiteral("&Rückgängig"));
+        main.document().apply(QStringLiteral("Farbe von Überschrift 1"), main.scheme());
+        QCOMPARE(actionText(main, "mnuEditUndo"),
+                 QStringLiteral("&Rückgängig: Farbe von Überschrift 1"));
         // A theme's name is the key of its menu item, the same in every language.
         QCOMPARE(main.themesItemCaption(0), QStringLiteral("Default"));
         QCOMPARE(actionText(main, "mnuThemesItem_0"), QStringLiteral("Default"));
@@ -99,7 +105,7 @@ private Q_SLOTS:
         QString name;
         main.UpdateFormCaption(name);
         QCOMPARE(name, QStringLiteral("Untitled"));
-        QCOMPARE(main.windowTitle(), QStringLiteral("TNA: Unbenannt"));
+        QCOMPARE(main.windowTitle(), QStringLiteral("TNA: Unbenannt *"));
     }
 
     // The program's message and Qt's own buttons in the same box, both German.
@@ -108,8 +114,10 @@ private Q_SLOTS:
         const SaveQuestion shown = askSaveChanges(QStringLiteral("blau.tna"));
         QCOMPARE(shown.text, QStringLiteral("Das Farbschema wurde geändert.\n"
                                             "Möchten Sie die Änderungen in blau.tna speichern?"));
-        QVERIFY2(shown.buttons.contains(QStringLiteral("Speichern")), qPrintable(shown.buttons.join('|')));
-        QVERIFY2(shown.buttons.contains(QStringLiteral("Abbrechen")), qPrintable(shown.buttons.join('|')));
+        QVERIFY2(shown.buttons.contains(QStringLiteral("Speichern")),
+                 qPrintable(shown.buttons.join('|')));
+        QVERIFY2(shown.buttons.contains(QStringLiteral("Abbrechen")),
+                 qPrintable(shown.buttons.join('|')));
     }
 
     // The error box's words are translated; the routine and the task, trace names, are not.
@@ -150,19 +158,23 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         frmMain main;
-        QCOMPARE(menuTitles(main).first(),
-                 expected == QLatin1String("de") ? QStringLiteral("&Datei") : QStringLiteral("&File"));
+        QCOMPARE(menuTitles(main).first(), expected == QLatin1String("de")
+                                               ? QStringLiteral("&Datei")
+                                               : QStringLiteral("&File"));
     }
 
     // tintora-cli speaks English whatever the environment's language.
     void commandLineStaysEnglish() {
         TestWorld world;
-        const ProgramRun run = runProgram(
-            QStringLiteral(TINTORA_CLI_PATH), world.path(QStringLiteral(".")),
-            {QStringLiteral("scheme"), QStringLiteral("--from"), world.path(QStringLiteral("none.tna"))},
-            {}, {{QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8")},
-                 {QStringLiteral("LANGUAGE"), QStringLiteral("de")}});
-        QVERIFY2(run.err.contains("File not found (error 53) while Open file: "), run.err.constData());
+        const ProgramRun run =
+            runProgram(QStringLiteral(TINTORA_CLI_PATH), world.path(QStringLiteral(".")),
+                       {QStringLiteral("scheme"), QStringLiteral("--from"),
+                        world.path(QStringLiteral("none.tna"))},
+                       {},
+                       {{QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8")},
+                        {QStringLiteral("LANGUAGE"), QStringLiteral("de")}});
+        QVERIFY2(run.err.contains("File not found (error 53) while Open file: "),
+                 run.err.constData());
     }
 };
 
