@@ -32,6 +32,9 @@ QTranslator* loaded(const QLocale& locale, const QString& name, const QString& f
 bool loadTranslations(const QLocale& locale) {
     drop(qtTranslator);
     drop(ownTranslator);
+    // LANG=C asks for the program's own texts, whatever LANGUAGE lists, as with gettext.
+    if (locale.language() == QLocale::C)
+        return false;
     qtTranslator = loaded(locale, QStringLiteral("qtbase"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     ownTranslator = loaded(locale, QStringLiteral("tintora"), QStringLiteral(":/translations"));
