@@ -30,7 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps' sight.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libarchive13")
 # The faces the Windows font names of the window and the themes are mapped to
-# (Liberation Sans Narrow is only in the first).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
+# (Liberation Sans Narrow is only in the first), and Qt's own translations, which
+# word the dialogs' buttons in the user's language. The program's translations are
+# built into it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 
 include(CPack)
