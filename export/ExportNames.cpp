@@ -1,5 +1,7 @@
 #include "export/ExportNames.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isControl(QChar c) {
@@ -20,23 +22,31 @@ bool containsIgnoringCase(const QStringList& list, const QString& name) {
 
 } // namespace
 
+// The reasons are in the user's language where a translation is loaded (the desktop);
+// the command line loads none and stays English.
 QString themeNameProblem(const QString& name) {
     if (name.isEmpty())
-        return QStringLiteral("a theme name cannot be empty");
+        return QCoreApplication::translate("ExportNames", "a theme name cannot be empty");
     if (name.trimmed() != name)
-        return QStringLiteral("a theme name cannot begin or end with a blank");
+        return QCoreApplication::translate("ExportNames",
+                                           "a theme name cannot begin or end with a blank");
     for (const QChar c : name) {
         if (isControl(c))
-            return QStringLiteral("a theme name cannot hold control characters");
+            return QCoreApplication::translate("ExportNames",
+                                               "a theme name cannot hold control characters");
         if (RefusedCharacters.contains(c))
-            return QStringLiteral("a theme name cannot hold \"%1\"").arg(c);
+            return QCoreApplication::translate("ExportNames", "a theme name cannot hold \"%1\"")
+                .arg(c);
     }
     if (name == QLatin1String("Default"))
-        return QStringLiteral("\"Default\" is the Themes menu's name for the theme Studio");
+        return QCoreApplication::translate(
+            "ExportNames", "\"Default\" is the Themes menu's name for the theme Studio");
     if (name == QLatin1String("-"))
-        return QStringLiteral("\"-\" is the Themes menu's separator");
+        return QCoreApplication::translate("ExportNames", "\"-\" is the Themes menu's separator");
     if (name.toUtf8().size() > MaxNameBytes)
-        return QStringLiteral("a theme name can be at most %1 bytes long").arg(MaxNameBytes);
+        return QCoreApplication::translate("ExportNames",
+                                           "a theme name can be at most %1 bytes long")
+            .arg(MaxNameBytes);
     return {};
 }
 

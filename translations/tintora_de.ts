@@ -278,12 +278,47 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <source>RATIO</source>
         <translation>KONTRAST</translation>
     </message>
+    <message>
+        <source>Make It Pass</source>
+        <translation>Kontrast herstellen</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
     <message>
         <source>RUNTIME ERROR</source>
         <translation>LAUFZEITFEHLER</translation>
+    </message>
+</context>
+<context>
+    <name>ExportNames</name>
+    <message>
+        <source>a theme name cannot be empty</source>
+        <translation>ein Theme-Name darf nicht leer sein</translation>
+    </message>
+    <message>
+        <source>a theme name cannot begin or end with a blank</source>
+        <translation>ein Theme-Name darf nicht mit einem Leerzeichen beginnen oder enden</translation>
+    </message>
+    <message>
+        <source>a theme name cannot hold control characters</source>
+        <translation>ein Theme-Name darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>a theme name cannot hold &quot;%1&quot;</source>
+        <translation>ein Theme-Name darf kein „%1“ enthalten</translation>
+    </message>
+    <message>
+        <source>&quot;Default&quot; is the Themes menu&apos;s name for the theme Studio</source>
+        <translation>„Default“ ist der Name, den das Menü „Themes“ dem Theme Studio gibt</translation>
+    </message>
+    <message>
+        <source>&quot;-&quot; is the Themes menu&apos;s separator</source>
+        <translation>„-“ ist die Trennlinie des Menüs „Themes“</translation>
+    </message>
+    <message>
+        <source>a theme name can be at most %1 bytes long</source>
+        <translation>ein Theme-Name darf höchstens %1 Bytes lang sein</translation>
     </message>
 </context>
 <context>
@@ -859,6 +894,162 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;AA</source>
+        <translation>&amp;AA</translation>
+    </message>
+    <message>
+        <source>AA&amp;A</source>
+        <translation>AA&amp;A</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Protanopia</source>
+        <translation>&amp;Protanopie</translation>
+    </message>
+    <message>
+        <source>Simulating protanopia</source>
+        <translation>Simulation: Protanopie</translation>
+    </message>
+    <message>
+        <source>&amp;Deuteranopia</source>
+        <translation>&amp;Deuteranopie</translation>
+    </message>
+    <message>
+        <source>Simulating deuteranopia</source>
+        <translation>Simulation: Deuteranopie</translation>
+    </message>
+    <message>
+        <source>&amp;Tritanopia</source>
+        <translation>&amp;Tritanopie</translation>
+    </message>
+    <message>
+        <source>Simulating tritanopia</source>
+        <translation>Simulation: Tritanopie</translation>
+    </message>
+    <message>
+        <source>&amp;Achromatopsia</source>
+        <translation>&amp;Achromatopsie</translation>
+    </message>
+    <message>
+        <source>Simulating achromatopsia</source>
+        <translation>Simulation: Achromatopsie</translation>
+    </message>
+    <message>
+        <source>Contrast &amp;Level</source>
+        <translation>Kontrast&amp;stufe</translation>
+    </message>
+    <message>
+        <source>&amp;Simulate</source>
+        <translation>S&amp;imulieren</translation>
+    </message>
+    <message>
+        <source>%1 passes %2 already.</source>
+        <translation>%1 erfüllt %2 bereits.</translation>
+    </message>
+    <message>
+        <source>No text colour can make %1 pass %2 over what lies behind it, not even black or white.
+
+Nothing was changed.</source>
+        <translation>Keine Textfarbe lässt %1 vor dem, was dahinter liegt, %2 erfüllen, nicht einmal Schwarz oder Weiß.
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Make %1 pass</source>
+        <translation>Kontrast für %1 herstellen</translation>
+    </message>
+    <message>
+        <source>Make All Pass</source>
+        <translation>Überall Kontrast herstellen</translation>
+    </message>
+    <message>
+        <source>No text colour can make these rows pass %1 over what lies behind them; they were left as they are:
+
+%2
+
+The other rows pass now.</source>
+        <translation>Keine Textfarbe lässt diese Zeilen vor dem, was dahinter liegt, %1 erfüllen; sie blieben, wie sie waren:
+
+%2
+
+Die übrigen Zeilen erfüllen die Stufe jetzt.</translation>
+    </message>
+    <message>
+        <source>No text colour can make these rows pass %1 over what lies behind them:
+
+%2
+
+Nothing was changed.</source>
+        <translation>Keine Textfarbe lässt diese Zeilen vor dem, was dahinter liegt, %1 erfüllen:
+
+%2
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Every text row passes %1 already.</source>
+        <translation>Alle Textzeilen erfüllen %1 bereits.</translation>
+    </message>
+    <message>
+        <source>Make All &amp;Pass</source>
+        <translation>Überall &amp;Kontrast herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Export Theme...</source>
+        <translation>Theme &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSS...</source>
+        <translation>&amp;CSS exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSS...</source>
+        <translation>CSS &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export Theme</source>
+        <translation>Theme exportieren</translation>
+    </message>
+    <message>
+        <source>Name of the new theme:</source>
+        <translation>Name des neuen Themes:</translation>
+    </message>
+    <message>
+        <source>The theme cannot be named &quot;%1&quot;: %2.</source>
+        <translation>Das Theme kann nicht „%1“ heißen: %2.</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; exists already.
+
+Do you want to replace it?</source>
+        <translation>Das Theme „%1“ gibt es bereits.
+
+Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <source>Style Sheet (*.css)|*.css|All Files (*.*)|*.*</source>
+        <translation>Stylesheet (*.css)|*.css|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tintora colour scheme: none of its &quot;:root&quot; rules sets a --tintora- property.
+
+Nothing was changed.</source>
+        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner „:root“-Regeln setzt eine --tintora-Eigenschaft.
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The scheme has the values of %1 already; nothing was changed.</source>
+        <translation>Das Schema hat die Werte aus %1 bereits; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
     </message>
 </context>
 <context>
