@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_GB">
 <context>
+    <name>ColorSwatch</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2. Click, or press Space, to choose another colour.</source>
+        <translation>%1: %2. Zum Ändern klicken oder die Leertaste drücken.</translation>
+    </message>
+</context>
+<context>
     <name>ComparePanel</name>
     <message>
         <source>Regular</source>
@@ -282,6 +293,66 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <source>Make It Pass</source>
         <translation>Kontrast herstellen</translation>
     </message>
+    <message>
+        <source>Shows the theme&apos;s background picture behind the preview page.</source>
+        <translation>Zeigt das Hintergrundbild des Themes hinter der Vorschauseite.</translation>
+    </message>
+    <message>
+        <source>The next font chosen goes to every row.</source>
+        <translation>Die nächste gewählte Schrift gilt für alle Zeilen.</translation>
+    </message>
+    <message>
+        <source>A background colour chosen goes to every row.</source>
+        <translation>Eine gewählte Hintergrundfarbe gilt für alle Zeilen.</translation>
+    </message>
+    <message>
+        <source>Lets the pictures show through the banner, navigation and quick-link labels.</source>
+        <translation>Lässt die Bilder durch die Beschriftungen von Banner, Navigation und Schnelllinks scheinen.</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>HGR.</translation>
+    </message>
+    <message>
+        <source>%1 colour</source>
+        <translation>Farbe von %1</translation>
+    </message>
+    <message>
+        <source>%1 background colour</source>
+        <translation>Hintergrundfarbe von %1</translation>
+    </message>
+    <message>
+        <source>Opens the colour dialog to choose the background colour of %1.</source>
+        <translation>Öffnet den Farbdialog, um die Hintergrundfarbe von %1 zu wählen.</translation>
+    </message>
+    <message>
+        <source>%1 text colour</source>
+        <translation>Textfarbe von %1</translation>
+    </message>
+    <message>
+        <source>Opens the colour dialog to choose the text colour of %1.</source>
+        <translation>Öffnet den Farbdialog, um die Textfarbe von %1 zu wählen.</translation>
+    </message>
+    <message>
+        <source>Opens the font dialog to choose the font of %1.</source>
+        <translation>Öffnet den Schriftdialog, um die Schrift von %1 zu wählen.</translation>
+    </message>
+    <message>
+        <source>%1 %2 pt</source>
+        <translation>%1 %2 pt</translation>
+    </message>
+    <message>
+        <source>%1 font, %2</source>
+        <translation>Schrift von %1, %2</translation>
+    </message>
+    <message>
+        <source>%1 font: %2. Click to choose another font.</source>
+        <translation>Schrift von %1: %2. Zum Ändern klicken.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -326,6 +397,45 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     <message>
         <source>%1 (not installed)</source>
         <translation>%1 (nicht installiert)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialogs</name>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>not loaded yet (it is loaded when a theme package is installed)</source>
+        <translation>noch nicht geladen (wird geladen, sobald ein Theme-Paket installiert wird)</translation>
+    </message>
+    <message>
+        <source>About Tintora</source>
+        <translation>Über Tintora</translation>
+    </message>
+    <message>
+        <source>Designs the colour scheme of a web-site theme.</source>
+        <translation>Gestaltet das Farbschema eines Website-Themes.</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later (GNU General Public License, version 3 or any later version).</source>
+        <translation>Lizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder jede spätere Version).</translation>
+    </message>
+    <message>
+        <source>Runs with:</source>
+        <translation>Läuft mit:</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1160,38 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Import %1</source>
         <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About Tintora</source>
+        <translation>&amp;Über Tintora</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 (no longer there)</source>
+        <translation>%1 (nicht mehr vorhanden)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Menü &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Refresh the editor and the preview</source>
+        <translation>Editor und Vorschau neu anzeigen</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,6 @@
 #endif
 
 namespace {
-QString translated(const char* text) {
-    return QCoreApplication::translate("HelpDialogs", text);
-}
-
 // A menu text as read out: without its mnemonic marks and trailing dots.
 QString plainText(QString text) {
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
@@ -86,13 +82,14 @@ QList<ShortcutRow> shortcutRows(const QMainWindow& window) {
 QDialog* makeShortcutsDialog(QWidget* parent, const QList<ShortcutRow>& rows) {
     auto* dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("dlgShortcuts"));
-    dialog->setWindowTitle(translated("Keyboard Shortcuts"));
+    dialog->setWindowTitle(QCoreApplication::translate("HelpDialogs", "Keyboard Shortcuts"));
     auto* list = new QTreeWidget(dialog);
     list->setObjectName(QStringLiteral("lstShortcuts"));
     list->setRootIsDecorated(false);
     list->setWordWrap(true);
-    list->setHeaderLabels({translated("Command"), translated("Keys")});
-    list->setAccessibleName(translated("Keyboard shortcuts"));
+    list->setHeaderLabels({QCoreApplication::translate("HelpDialogs", "Command"),
+                           QCoreApplication::translate("HelpDialogs", "Keys")});
+    list->setAccessibleName(QCoreApplication::translate("HelpDialogs", "Keyboard shortcuts"));
     for (const ShortcutRow& row : rows)
         new QTreeWidgetItem(list, {row.command, row.keys});
     list->resizeColumnToContents(0);
@@ -113,8 +110,9 @@ QList<LibraryVersion> libraryVersions() {
     };
     const QString archive = loadedArchiveVersion();
     libraries.append({QStringLiteral("libarchive"),
-                      archive.isEmpty() ? translated("not loaded yet (it is loaded when a "
-                                                     "theme package is installed)")
+                      archive.isEmpty() ? QCoreApplication::translate(
+                                              "HelpDialogs", "not loaded yet (it is loaded when a "
+                                                             "theme package is installed)")
                                         : archive});
     return libraries;
 }
@@ -122,7 +120,7 @@ QList<LibraryVersion> libraryVersions() {
 QDialog* makeAboutDialog(QWidget* parent) {
     auto* dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("dlgAbout"));
-    dialog->setWindowTitle(translated("About Tintora"));
+    dialog->setWindowTitle(QCoreApplication::translate("HelpDialogs", "About Tintora"));
     const QString version = QStringLiteral("%1.%2.%3")
                                 .arg(tintora::VersionMajor)
                                 .arg(tintora::VersionMinor)
@@ -136,14 +134,18 @@ QDialog* makeAboutDialog(QWidget* parent) {
     text->setTextFormat(Qt::RichText);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setWordWrap(true);
-    text->setText(
-        QStringLiteral("<h3>Tintora %1</h3><p>%2</p><p>%3</p><p>%4</p><ul>%5</ul>")
-            .arg(version.toHtmlEscaped(),
-                 translated("Designs the colour scheme of a web-site theme.").toHtmlEscaped(),
-                 translated("Licence: GPL-3.0-or-later (GNU General Public License, version 3 "
-                            "or any later version).")
-                     .toHtmlEscaped(),
-                 translated("Runs with:").toHtmlEscaped(), libraries));
+    text->setText(QStringLiteral("<h3>Tintora %1</h3><p>%2</p><p>%3</p><p>%4</p><ul>%5</ul>")
+                      .arg(version.toHtmlEscaped(),
+                           QCoreApplication::translate(
+                               "HelpDialogs", "Designs the colour scheme of a web-site theme.")
+                               .toHtmlEscaped(),
+                           QCoreApplication::translate(
+                               "HelpDialogs",
+                               "Licence: GPL-3.0-or-later (GNU General Public License, version 3 "
+                               "or any later version).")
+                               .toHtmlEscaped(),
+                           QCoreApplication::translate("HelpDialogs", "Runs with:").toHtmlEscaped(),
+                           libraries));
     auto* icon = new QLabel(dialog);
     icon->setPixmap(productIcon().pixmap(64, 64));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
