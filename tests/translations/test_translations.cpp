@@ -85,7 +85,8 @@ private Q_SLOTS:
         world.setUpGlobals();
         QVERIFY(loadTranslations(German));
         frmMain main;
-        QCOMPARE(menuTitles(main), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Themes"}));
+        QCOMPARE(menuTitles(main),
+                 (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Themes", "&Hilfe"}));
         QCOMPARE(actionText(main, "mnuFileOpen"), QStringLiteral("Ö&ffnen"));
         QCOMPARE(actionText(main, "mnuFileSaveAs"), QStringLiteral("Speichern &unter"));
         QCOMPARE(actionText(main, "mnuEditRevertAll"), QStringLiteral("&Alles zurücksetzen"));
@@ -140,7 +141,7 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         frmMain main;
-        QCOMPARE(menuTitles(main), (QStringList{"&File", "&Edit", "&View", "&Themes"}));
+        QCOMPARE(menuTitles(main), (QStringList{"&File", "&Edit", "&View", "&Themes", "&Help"}));
         const SaveQuestion shown = askSaveChanges(QStringLiteral("blue.tna"));
         QCOMPARE(shown.text, QStringLiteral("The colour scheme has been changed.\n"
                                             "Do you want to save the changes to blue.tna?"));
