@@ -154,6 +154,22 @@ void EditorPanel::buildRow(int row) {
     if (row == 0)
         return;
 
+    buildTextSwatch(row, caption);
+    buildFontButton(row, caption);
+    // Tabbing to a row's swatch or font button moves to that row too.
+    r.font->installEventFilter(this);
+    r.text->installEventFilter(this);
+    r.background->installEventFilter(this);
+
+    r.contrast = new ContrastMark(this);
+    r.contrast->setObjectName(indexedName("lblContrast", row));
+    r.contrast->setGeometry(twipsRect(ContrastLeft, rowTop(row, 240), ContrastWidth, 375));
+
+    buildRowMenu(row);
+}
+
+void EditorPanel::buildTextSwatch(int row, const QString& caption) {
+    Row& r = rows_[static_cast<std::size_t>(row)];
     r.text = new ColorSwatch(this);
     r.text->setObjectName(indexedName("lblFGColorSelect", row));
     r.text->setGeometry(twipsRect(1560, rowTop(row, 240), 375, 375));
@@ -165,7 +181,10 @@ void EditorPanel::buildRow(int row) {
         setCurrentRow(row);
         Q_EMIT fgColorClicked(row);
     });
+}
 
+void EditorPanel::buildFontButton(int row, const QString& caption) {
+    Row& r = rows_[static_cast<std::size_t>(row)];
     r.font = new QPushButton(WindowFontName, this);
     r.font->setObjectName(indexedName("cmdFontSelect", row));
     r.font->setGeometry(twipsRect(2400, rowTop(row, 240), 2175, 375));
@@ -177,15 +196,10 @@ void EditorPanel::buildRow(int row) {
     });
     r.font->setAccessibleDescription(
         tr("Opens the font dialog to choose the font of %1.").arg(caption));
-    // Tabbing to a row's swatch or font button moves to that row too.
-    r.font->installEventFilter(this);
-    r.text->installEventFilter(this);
-    r.background->installEventFilter(this);
+}
 
-    r.contrast = new ContrastMark(this);
-    r.contrast->setObjectName(indexedName("lblContrast", row));
-    r.contrast->setGeometry(twipsRect(ContrastLeft, rowTop(row, 240), ContrastWidth, 375));
-
+void EditorPanel::buildRowMenu(int row) {
+    const Row& r = rows_[static_cast<std::size_t>(row)];
     // Wherever the user right-clicks in a text row, its menu offers to make it pass.
     auto* makeItPass = new QAction(tr("Make It Pass"), this);
     makeItPass->setObjectName(indexedName("actMakeItPass", row));

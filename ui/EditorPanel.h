@@ -101,6 +101,10 @@ private:
 
     void buildTitles();
     void buildRow(int row);
+    void buildTextSwatch(int row, const QString& caption);
+    void buildFontButton(int row, const QString& caption);
+    // The context menu of a text row's every part.
+    void buildRowMenu(int row);
     void buildUnusedFontButton();
     void buildCheckBoxes();
     void setReadingTabOrder();
