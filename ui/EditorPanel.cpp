@@ -130,7 +130,10 @@ void EditorPanel::buildTitles() {
 void EditorPanel::buildRow(int row) {
     Row& r = rows_[static_cast<std::size_t>(row)];
     const ThemeElement* element = elementForRow(row);
-    r.name = new QLabel(elementCaption(*element), this);
+    // The row's name as the window shows it, in the user's language, also in the names
+    // a screen reader reads out.
+    const QString caption = elementCaption(*element);
+    r.name = new QLabel(caption, this);
     r.name->setObjectName(indexedName("lblItemName", row));
     r.name->setTextFormat(Qt::PlainText);
     r.name->setGeometry(twipsRect(0, rowTop(row, 360), 1455, 255));
@@ -139,8 +142,6 @@ void EditorPanel::buildRow(int row) {
     r.background = new ColorSwatch(this);
     r.background->setObjectName(indexedName("lblBGColorSelect", row));
     r.background->setGeometry(twipsRect(1920, rowTop(row, 240), 375, 375));
-    const QString caption = QString::fromLatin1(element->rowCaption.data(),
-                                                static_cast<qsizetype>(element->rowCaption.size()));
     r.background->setCaption(row == 0 ? tr("%1 colour").arg(caption)
                                       : tr("%1 background colour").arg(caption));
     r.background->setAccessibleDescription(
