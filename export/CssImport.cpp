@@ -245,18 +245,8 @@ QString readSheet(const QString& path) {
     openRegularFile(file, path, MaxTextFileSize);
     constexpr qint64 Chunk = 64 * 1024;
     QByteArray bytes;
-    for (;;) {
-        const qsizetype old = bytes.size();
-        bytes.resize(old + Chunk);
-        errno = 0;
-        const qint64 got = file.read(bytes.data() + old, Chunk);
-        const int code = errno;
-        bytes.resize(old + qMax<qint64>(got, 0));
-        // A failed read is a file error, never the end of the sheet.
-        if (got < 0)
-            raiseFileError(path, false, code == 0 ? EIO : code);
-        if (got == 0)
-            break;
+    // A failed read is a file error, never the end of the sheet.
+    while (appendRead(file, bytes, Chunk, path) > 0) {
         if (bytes.size() > MaxTextFileSize)
             raiseError(Err::FileTooLarge);
     }

@@ -107,6 +107,18 @@ void raiseFileError(const QString& path, bool writing, int systemError) {
     }
 }
 
+qint64 appendRead(QFile& file, QByteArray& bytes, qint64 want, const QString& path) {
+    const qsizetype old = bytes.size();
+    bytes.resize(old + want);
+    errno = 0;
+    const qint64 got = file.read(bytes.data() + old, want);
+    const int code = errno;
+    bytes.resize(old + qMax<qint64>(got, 0));
+    if (got < 0)
+        raiseFileError(path, false, code == 0 ? EIO : code);
+    return got;
+}
+
 void openRegularFile(QFile& file, const QString& path, qint64 maxSize) {
     file.close();
     if (path.isEmpty())

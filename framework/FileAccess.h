@@ -16,6 +16,11 @@ inline constexpr qint64 MaxTextFileSize = qint64(16) * 1024 * 1024;
 // opened for reading. The file is opened through its handle, so `file` keeps no name.
 void openRegularFile(QFile& file, const QString& path, qint64 maxSize = -1);
 
+// Appends up to `want` bytes read from `file` (opened from `path`) to `bytes` and
+// returns how many came: 0 only at the end of the file. A failed read raises the file
+// error of `path`: it is never taken for the end of the file.
+qint64 appendRead(QFile& file, QByteArray& bytes, qint64 want, const QString& path);
+
 // Writes `bytes` to `path` as the scheme writer does: an ordinary file (or a new one)
 // is replaced in one piece, so a failure leaves any old file as it was; a device or
 // pipe is written in place, since replacing it would destroy it. A failure raises

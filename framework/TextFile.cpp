@@ -75,17 +75,10 @@ bool TextLineReader::fill() {
     const qint64 left = file_.size() - file_.pos();
     const bool sized = !file_.isSequential() && left > 0 && left < ChunkSize;
     const qint64 want = sized ? left + 1 : ChunkSize;
-    const qsizetype old = buffer_.size();
-    buffer_.resize(old + want);
-    errno = 0;
-    const qint64 got = file_.read(buffer_.data() + old, want);
-    const int code = errno;
-    buffer_.resize(old + qMax<qint64>(got, 0));
     // A failed read is an error wherever it happens, never the end of the file (a
     // file whose size is not known, as some system files show 0, looks as if it had
     // ended). A Retry reads again.
-    if (got < 0)
-        raiseFileError(path_, false, code == 0 ? EIO : code);
+    const qint64 got = appendRead(file_, buffer_, want, path_);
     if (got == 0) {
         eof_ = true;
         return false;
