@@ -6,6 +6,7 @@
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
+#include "theme/ThemeReaders.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,105 +77,74 @@ public:
     // "url(NAME)" for the element's picture; nothing when it has none, as an empty
     // name would make the readers name the theme folder itself as the picture.
     void image(Declarations& out, const QString& property, Element e) const {
-        const QString name = pictures_.nameFor(slotOf(e, &ThemeElement::imageSlot));
-        if (!name.isEmpty())
-            out.append({property, QStringLiteral("url(") + name + QLatin1Char(')')});
+        imageAt(out, property, slotOf(e, &ThemeElement::imageSlot));
     }
     void fore(Declarations& out, Element e) const {
-        out.append({QStringLiteral("color"),
-                    rgbText(scheme_.color(ColorAttr::Fore, slotOf(e, &ThemeElement::colorSlot)))});
+        colorAt(out, QStringLiteral("color"), ColorAttr::Fore, slotOf(e, &ThemeElement::colorSlot));
     }
-    void back(Declarations& out, Element e) const {
-        out.append({QStringLiteral("background-color"),
-                    rgbText(scheme_.color(ColorAttr::Back, slotOf(e, &ThemeElement::colorSlot)))});
-    }
-    // The family and, when the element has one, its size in points: an empty size
-    // cannot be declared, since the size rule takes no empty value.
+    // The family and, when the element has one, its size in points.
     void font(Declarations& out, Element e) const {
         const int slot = slotOf(e, &ThemeElement::fontSlot);
-        out.append({QStringLiteral("font-family"),
-                    plainValue(scheme_.font(FontAttr::Face, slot).toText())});
-        const QString size = plainValue(scheme_.font(FontAttr::Size, slot).toText());
-        if (!size.isEmpty())
-            out.append({QStringLiteral("font-size"), size + QStringLiteral("pt")});
+        faceAt(out, QStringLiteral("font-family"), slot);
+        sizeAt(out, QStringLiteral("font-size"), slot);
+    }
+    // One row of a reader's table, from the first slot it fills.
+    void declare(Declarations& out, const Declaration& d) const {
+        const QString property = QString::fromUtf16(d.property.data(), d.property.size());
+        switch (d.store) {
+        case Store::Image:
+            imageAt(out, property, d.first);
+            break;
+        case Store::Face:
+            faceAt(out, property, d.first);
+            break;
+        case Store::Size:
+            sizeAt(out, property, d.first);
+            break;
+        case Store::Fore:
+            colorAt(out, property, ColorAttr::Fore, d.first);
+            break;
+        case Store::Back:
+            colorAt(out, property, ColorAttr::Back, d.first);
+            break;
+        }
     }
 
 private:
+    void imageAt(Declarations& out, const QString& property, int slot) const {
+        const QString name = pictures_.nameFor(slot);
+        if (!name.isEmpty())
+            out.append({property, QStringLiteral("url(") + name + QLatin1Char(')')});
+    }
+    void colorAt(Declarations& out, const QString& property, int attr, int slot) const {
+        out.append({property, rgbText(scheme_.color(attr, slot))});
+    }
+    void faceAt(Declarations& out, const QString& property, int slot) const {
+        out.append({property, plainValue(scheme_.font(FontAttr::Face, slot).toText())});
+    }
+    // An empty size cannot be declared, since the size rule takes no empty value.
+    void sizeAt(Declarations& out, const QString& property, int slot) const {
+        const QString size = plainValue(scheme_.font(FontAttr::Size, slot).toText());
+        if (!size.isEmpty())
+            out.append({property, size + QStringLiteral("pt")});
+    }
+
     const ColorScheme& scheme_;
     const PicturePlan& pictures_;
 };
 
-QByteArray colorSheet(const ColorScheme& scheme, const SheetValues& v) {
+// A sheet that one of the declaration readers reads, written from its own table:
+// every section in the reader's order with the declarations it takes.
+QByteArray declarationSheet(const DeclarationSheet& rules, const SheetValues& v) {
     Sheet sheet;
-    Declarations body;
-    v.fore(body, Element::BODY);
-    // The page background: every text element's background comes from this one.
-    body.append({QStringLiteral("background-color"), rgbText(scheme.pageBackground())});
-    sheet.rule(QStringLiteral("body"), body);
-    const std::array<std::pair<const char*, Element>, 6> headings{
-        {{"h1", Element::HEADING1},
-         {"h2, marquee", Element::HEADING2},
-         {"h3", Element::HEADING3},
-         {"h4", Element::HEADING4},
-         {"h5", Element::HEADING5},
-         {"h6", Element::HEADING6}}};
-    for (const auto& [selector, element] : headings) {
+    for (std::size_t section = 0; section < rules.selectors.size(); ++section) {
         Declarations d;
-        v.fore(d, element);
-        sheet.rule(QString::fromLatin1(selector), d);
+        for (const Declaration& row : rules.table)
+            if (row.section == static_cast<int>(section))
+                v.declare(d, row);
+        const std::u16string_view selector = rules.selectors[section];
+        sheet.rule(QString::fromUtf16(selector.data(), static_cast<qsizetype>(selector.size())), d);
     }
-    // After "body", so that its background wins over the body's for the buttons.
-    Declarations button;
-    v.fore(button, Element::NAVBUTTONS);
-    v.back(button, Element::NAVBUTTONS);
-    sheet.rule(QStringLiteral("BUTTON"), button);
-    const std::array<std::pair<const char*, Element>, 3> links{{{"a:link", Element::REGULARLINK},
-                                                                {"a:visited", Element::VISITEDLINK},
-                                                                {"a:active", Element::ACTIVELINK}}};
-    for (const auto& [selector, element] : links) {
-        Declarations d;
-        v.fore(d, element);
-        sheet.rule(QString::fromLatin1(selector), d);
-    }
-    return sheet.bytes();
-}
-
-QByteArray graph0Sheet(const SheetValues& v) {
-    Declarations d;
-    v.image(d, QStringLiteral("nav-banner-image"), Element::BANNER);
-    v.image(d, QStringLiteral("separator-image"), Element::HORIZRULE);
-    v.image(d, QStringLiteral("list-image-1"), Element::BULLETLIST1);
-    v.image(d, QStringLiteral("list-image-2"), Element::BULLETLIST2);
-    v.image(d, QStringLiteral("list-image-3"), Element::BULLETLIST3);
-    v.image(d, QStringLiteral("navbutton-prev-normal"), Element::BTNBACKNORM);
-    v.image(d, QStringLiteral("navbutton-home-normal"), Element::BTNHOMENORM);
-    v.image(d, QStringLiteral("navbutton-up-normal"), Element::BTNUPNORM);
-    v.image(d, QStringLiteral("navbutton-next-normal"), Element::BTNNEXTNORM);
-    v.image(d, QStringLiteral("navbutton-horiz-normal"), Element::HORIZNAVBTNNORM);
-    v.image(d, QStringLiteral("navbutton-horiz-pushed"), Element::HORIZNAVBTNPUSH);
-    v.image(d, QStringLiteral("navbutton-vert-normal"), Element::VIRTNAVBTNNORM);
-    v.image(d, QStringLiteral("navbutton-vert-pushed"), Element::VIRTNAVBTNPUSH);
-    Sheet sheet;
-    sheet.rule(QStringLiteral(".mstheme"), d);
-    return sheet.bytes();
-}
-
-QByteArray graph1Sheet(const SheetValues& v) {
-    Sheet sheet;
-    Declarations pushed;
-    v.image(pushed, QStringLiteral("navbutton-prev-hovered"), Element::BTNBACKPUSH);
-    v.image(pushed, QStringLiteral("navbutton-home-hovered"), Element::BTNHOMEPUSH);
-    v.image(pushed, QStringLiteral("navbutton-up-hovered"), Element::BTNUPPUSH);
-    v.image(pushed, QStringLiteral("navbutton-next-hovered"), Element::BTNEXTPUSH);
-    sheet.rule(QStringLiteral(".mstheme"), pushed);
-    Declarations banner;
-    v.fore(banner, Element::BANNER);
-    v.font(banner, Element::BANNER);
-    sheet.rule(QStringLiteral(".mstheme-bannertxt"), banner);
-    Declarations nav;
-    v.fore(nav, Element::NAVBUTTONS);
-    v.font(nav, Element::NAVBUTTONS);
-    sheet.rule(QStringLiteral(".mstheme-navtxthome"), nav);
     return sheet.bytes();
 }
 
@@ -254,8 +224,9 @@ QStringList themeSheetNames() {
 
 ThemeSheets themeSheets(const ColorScheme& scheme, const PicturePlan& pictures) {
     const SheetValues values(scheme, pictures);
-    return {themeSheet(values), colorSheet(scheme, values), graph0Sheet(values),
-            graph1Sheet(values)};
+    return {themeSheet(values), declarationSheet(colorSheetTable(), values),
+            declarationSheet(graph0SheetTable(), values),
+            declarationSheet(graph1SheetTable(), values)};
 }
 
 bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& themesDir,

@@ -152,3 +152,15 @@ void LoadGraph1(ColorScheme& scheme, const QString& themesDir, const QString& ca
     readSheet(scheme, themesDir, caption,
               {"frmMain.LoadGraph1", "graph1.css", Graph1Selectors, Graph1Table, true, true});
 }
+
+DeclarationSheet colorSheetTable() {
+    return {ColorSelectors, ColorTable};
+}
+
+DeclarationSheet graph0SheetTable() {
+    return {Graph0Selectors, Graph0Table};
+}
+
+DeclarationSheet graph1SheetTable() {
+    return {Graph1Selectors, Graph1Table};
+}

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "theme/StyleSheetInput.h"
+
 #include <QString>
+
+#include <span>
+#include <string_view>
 
 struct ColorScheme;
 
@@ -20,3 +25,14 @@ void LoadColors(ColorScheme& scheme, const QString& themesDir, const QString& ca
 void LoadGraph0(ColorScheme& scheme, const QString& themesDir, const QString& caption);
 // graph1.css: the pressed quick-link pictures and the banner and navigation text style.
 void LoadGraph1(ColorScheme& scheme, const QString& themesDir, const QString& caption);
+
+// A declaration sheet (color1.css, graph0.css, graph1.css) as its reader reads it: the
+// selectors in order and the declarations each section holds. Theme export writes
+// those sheets from the same tables, so what it writes is what the readers read.
+struct DeclarationSheet {
+    std::span<const std::u16string_view> selectors;
+    std::span<const Declaration> table;
+};
+DeclarationSheet colorSheetTable();
+DeclarationSheet graph0SheetTable();
+DeclarationSheet graph1SheetTable();
