@@ -2,9 +2,9 @@
 #include "framework/Procedure.h"
 #include "framework/Version.h"
 #include "scheme/SchemeFile.h"
-#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
+#include "support/UnusualFiles.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -6,8 +6,8 @@
 #include "export/PicturePlan.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
-#include "support/SpecialFiles.h"
 #include "support/ThemeFixtures.h"
+#include "support/UnusualFiles.h"
 
 #include <QDir>
 #include <QTest>

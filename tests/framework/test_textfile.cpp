@@ -1,7 +1,7 @@
 #include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
-#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
+#include "support/UnusualFiles.h"
 
 #include <QTest>
 

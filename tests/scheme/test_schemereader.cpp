@@ -4,8 +4,8 @@
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "scheme/SchemeFile.h"
-#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
+#include "support/UnusualFiles.h"
 
 #include <QDir>
 #include <QTest>

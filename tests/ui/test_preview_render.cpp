@@ -1,7 +1,7 @@
 #include "PreviewFixture.h"
 #include "support/Controls.h"
-#include "support/SpecialFiles.h"
 #include "support/TestSupport.h"
+#include "support/UnusualFiles.h"
 
 #include "contrast/AuditFormat.h"
 #include "framework/Procedure.h"

@@ -1,4 +1,4 @@
-#include "support/SpecialFiles.h"
+#include "support/UnusualFiles.h"
 
 #include "framework/ErrorHandler.h"
 
