@@ -6,10 +6,10 @@
 #include "contrast/ContrastAudit.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
-#include "ui/ComparePanel.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewBackdrops.h"
 #include "ui/PreviewPage.h"
+#include "ui/ShownNames.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -60,7 +60,7 @@ const SimulationChoice& simulationChoice(Deficiency deficiency) {
 
 QString rowCaption(int row) {
     const ThemeElement* element = elementForRow(row);
-    return element ? ComparePanel::elementCaption(*element) : QString();
+    return element ? elementCaption(*element) : QString();
 }
 
 } // namespace

@@ -104,10 +104,6 @@ ComparePanel::ComparePanel(SchemeDocument& document, QWidget* parent)
     refresh();
 }
 
-QString ComparePanel::elementCaption(const ThemeElement& element) {
-    return ::elementCaption(element);
-}
-
 QString ComparePanel::attributeCaption(Attribute attribute) {
     switch (attribute) {
     case Attribute::Image:

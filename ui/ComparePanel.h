@@ -34,8 +34,8 @@ public:
     // What the panel lists, in file order.
     const QList<SchemeDifference>& differences() const { return listed_; }
 
-    // How the panel names an element and an attribute ("Heading 2", "Text colour").
-    static QString elementCaption(const ThemeElement& element);
+    // How the panel names an attribute ("Text colour"); elements are named as the
+    // window names them (elementCaption).
     static QString attributeCaption(Attribute attribute);
     // The attribute inside a step's name, after its element ("text colour").
     static QString attributeInName(Attribute attribute);

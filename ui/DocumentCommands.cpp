@@ -7,6 +7,7 @@
 #include "ui/ComparePanel.h"
 #include "ui/DialogService.h"
 #include "ui/EditorPanel.h"
+#include "ui/ShownNames.h"
 #include "widgets/Twips.h"
 
 #include <QAction>
@@ -137,7 +138,7 @@ void frmMain::mnuEditRevertRow_Click() {
     ColorScheme reverted = document_.scheme();
     for (const SchemeDifference& d : differences)
         copyAttribute(reverted, document_.base(), *row, d.attribute);
-    document_.apply(tr("Revert %1").arg(ComparePanel::elementCaption(*row)), reverted);
+    document_.apply(tr("Revert %1").arg(elementCaption(*row)), reverted);
 }
 
 void frmMain::mnuEditRevertAll_Click() {

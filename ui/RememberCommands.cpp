@@ -154,10 +154,8 @@ void frmMain::rememberPosition() {
 }
 
 void frmMain::dragEnterEvent(QDragEnterEvent* event) {
-    if (draggedSchemeFile(event->mimeData()).isEmpty())
-        event->ignore();
-    else
-        event->acceptProposedAction();
+    // Accepted or refused by the same rule as every later move of the drag.
+    dragMoveEvent(event);
 }
 
 void frmMain::dragMoveEvent(QDragMoveEvent* event) {
