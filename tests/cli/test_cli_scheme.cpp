@@ -5,6 +5,7 @@
 #include "scheme/SchemeFile.h"
 #include "scheme/SchemeReport.h"
 #include "support/TestSupport.h"
+#include "support/ThemeFixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -375,10 +376,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         TestWorld world;
         writeScheme(world, "blue.tna", populatedScheme());
-        const QString source = qEnvironmentVariable("TINTORA_SOURCE_DIR") + "/data/Themes/Studio";
-        QDir().mkpath(world.path("data/Themes/Blue"));
-        for (const QString& file : QDir(source).entryList(QDir::Files))
-            QFile::copy(source + "/" + file, world.path("data/Themes/Blue/") + file);
+        QVERIFY(copyStudioTheme(world.path("data/Themes"), "Blue"));
         const QString home = world.path("home");
         QDir().mkpath(home);
         args.replaceInStrings(QStringLiteral("@"), world.dir.path());

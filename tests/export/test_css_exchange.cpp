@@ -215,14 +215,7 @@ private Q_SLOTS:
         QFETCH(int, error);
         TestWorld world;
         const QString path = world.path("odd.css");
-        if (kind == QLatin1String("pipe"))
-            QVERIFY(makePipe(path));
-        else if (kind == QLatin1String("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-        else if (kind == QLatin1String("large"))
-            QVERIFY(makeSparseFile(path, MaxTextFileSize + 1));
-        else
-            QVERIFY(makeFailingReadLink(path));
+        QVERIFY(makeUnreadableFile(kind, path));
         std::optional<ColorScheme> imported;
         QVERIFY2(returnsAtOnce([&] { imported = importIt(path, sentinelScheme()); }, path),
                  "opening a pipe waited for a writer");

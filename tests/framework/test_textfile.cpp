@@ -103,12 +103,11 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         TestWorld world;
         const QString path = world.path("sheet.css");
-        if (kind == QLatin1String("pipe"))
-            QVERIFY(makePipe(path));
-        else if (kind == QLatin1String("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-        else if (!makeFullDevice(path))
+        if (!makeUnreadableFile(kind, path)) {
+            // Only root may make device nodes.
+            QVERIFY(kind == QLatin1String("device"));
             QSKIP("device nodes cannot be made here");
+        }
         int number = 0;
         TextLineReader reader;
         QVERIFY2(returnsAtOnce([&] { number = errorOf([&] { reader.open(path); }); }, path),

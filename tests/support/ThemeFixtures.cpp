@@ -64,6 +64,18 @@ QString bundledDataFolder() {
     return QStringLiteral(TINTORA_BUILD_DATA_DIR);
 }
 
+bool copyStudioTheme(const QString& themesDir, const QString& name) {
+    const QDir studio(bundledDataFolder() + QStringLiteral("/Themes/Studio"));
+    const QString target = themesDir + QLatin1Char('/') + name;
+    if (!QDir().mkpath(target))
+        return false;
+    const QStringList files = studio.entryList(QDir::Files);
+    for (const QString& file : files)
+        if (!QFile::copy(studio.filePath(file), target + QLatin1Char('/') + file))
+            return false;
+    return !files.isEmpty();
+}
+
 ColorScheme studioScheme() {
     ColorScheme scheme;
     scheme.fillFontSizeTable();

@@ -11,6 +11,10 @@
 // The bundled data folder of the source tree (its Themes/Studio is the Default theme).
 QString bundledDataFolder();
 
+// Copies the bundled Studio theme's files into the theme folder `themesDir`/`name`,
+// made when missing. False when a file could not be copied.
+bool copyStudioTheme(const QString& themesDir, const QString& name = QStringLiteral("Studio"));
+
 // The scheme after choosing the bundled Studio theme on a freshly loaded window.
 ColorScheme studioScheme();
 

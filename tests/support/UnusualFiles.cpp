@@ -1,6 +1,7 @@
 #include "support/UnusualFiles.h"
 
 #include "framework/ErrorHandler.h"
+#include "framework/FileAccess.h"
 
 #include <QFile>
 
@@ -45,5 +46,19 @@ bool returnsAtOnce(const std::function<void()>& action, const QString& pipe) {
     if (fd >= 0)
         ::close(fd);
     done.wait();
+    return false;
+}
+
+bool makeUnreadableFile(const QString& kind, const QString& path) {
+    if (kind == QLatin1String("pipe"))
+        return makePipe(path);
+    if (kind == QLatin1String("zero"))
+        return QFile::link(QStringLiteral("/dev/zero"), path);
+    if (kind == QLatin1String("device"))
+        return makeFullDevice(path);
+    if (kind == QLatin1String("large"))
+        return makeSparseFile(path, MaxTextFileSize + 1);
+    if (kind == QLatin1String("failing"))
+        return makeFailingReadLink(path);
     return false;
 }

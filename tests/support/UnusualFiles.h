@@ -21,6 +21,12 @@ bool makeFailingReadLink(const QString& path);
 // An ordinary file of `size` bytes without a line end, made without writing them.
 bool makeSparseFile(const QString& path, qint64 size);
 
+// One file at `path` that no reader may take as an ordinary text file, of the kind
+// a test row names: "pipe", "zero" (a link to the endless /dev/zero), "device" (as
+// makeFullDevice), "large" (an ordinary file one byte over the text size limit) or
+// "failing" (as makeFailingReadLink). False when it cannot be made here.
+bool makeUnreadableFile(const QString& kind, const QString& path);
+
 // Runs `action` on another thread, under the calling thread's error prompt, and
 // waits for it a few seconds. When it does not return, it is taken to be stuck opening the pipe at
 // `pipe` for reading, which is then opened for writing to release it; the answer is false.

@@ -448,14 +448,7 @@ private Q_SLOTS:
         write(QStringLiteral("Odd"), QStringLiteral("color1.css"),
               QStringList{"h1", "\tcolor: red;"});
         const QString path = folder(QStringLiteral("Odd")) + QStringLiteral("/theme.css");
-        if (kind == QLatin1String("pipe"))
-            QVERIFY(makePipe(path));
-        else if (kind == QLatin1String("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-        else if (kind == QLatin1String("large"))
-            QVERIFY(makeSparseFile(path, MaxTextFileSize + 1));
-        else
-            QVERIFY(makeFailingReadLink(path));
+        QVERIFY(makeUnreadableFile(kind, path));
         const QString themes = world->themesDir();
         QVERIFY(returnsAtOnce([&] { chooseTheme(scheme, themes, QStringLiteral("Odd")); }, path));
         QCOMPARE(errorsNumbered(error), 1);

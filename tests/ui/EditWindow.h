@@ -3,6 +3,7 @@
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
+#include "support/ThemeFixtures.h"
 #include "theme/ColorScheme.h"
 #include "ui/frmMain.h"
 
@@ -21,11 +22,8 @@ struct EditWindow {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         main.setDialogService(std::move(scripted));
-        const QDir source(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
-                          QStringLiteral("/data/Themes/Studio"));
-        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
-        for (const QString& file : source.entryList(QDir::Files))
-            QFile::copy(source.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
+        if (!copyStudioTheme(world.path(QStringLiteral("Themes"))))
+            qWarning("the Studio theme could not be copied");
         main.mnuThemesItem_Click(0);
         main.show();
         // Keys go to the active window, as the user's do (F5 is a window shortcut).

@@ -26,6 +26,17 @@ const QStringList RowCaptions{QStringLiteral("Background"),
                               QStringLiteral("Hyperlink (Active)"),
                               QStringLiteral("Navigation Text")};
 
+// The panel on a window on the screen, where clicks reach it.
+struct ShownPanel {
+    QWidget client;
+    EditorPanel panel{&client};
+
+    ShownPanel() {
+        client.resize(400, 400);
+        client.show();
+    }
+};
+
 // A scheme with a face and size in every editor font slot.
 ColorScheme namedScheme() {
     ColorScheme scheme;
@@ -187,11 +198,9 @@ private Q_SLOTS:
 
     void clicksNameTheirRowAndLoadingEmitsNothing() {
         TestWorld world;
-        QWidget client;
-        EditorPanel panel(&client);
-        client.resize(400, 400);
-        client.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        ShownPanel shown;
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.client));
+        EditorPanel& panel = shown.panel;
         QSignalSpy bg(&panel, &EditorPanel::bgColorClicked);
         QSignalSpy fg(&panel, &EditorPanel::fgColorClicked);
         QSignalSpy font(&panel, &EditorPanel::fontClicked);
@@ -215,11 +224,9 @@ private Q_SLOTS:
 
     void previewOptionClicksCarryTheNewState() {
         TestWorld world;
-        QWidget client;
-        EditorPanel panel(&client);
-        client.resize(400, 400);
-        client.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        ShownPanel shown;
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.client));
+        EditorPanel& panel = shown.panel;
         QSignalSpy picture(&panel, &EditorPanel::backgroundPictureClicked);
         QSignalSpy transparent(&panel, &EditorPanel::transparentLabelsClicked);
         auto* Check1 = control<QCheckBox>(panel, "Check1");

@@ -1,6 +1,7 @@
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
+#include "support/ThemeFixtures.h"
 #include "ui/ColorSwatch.h"
 #include "ui/EditorPanel.h"
 #include "ui/PreviewItem.h"
@@ -44,12 +45,7 @@ struct Window {
     }
 
     static void installTheme(TestWorld& world, const QString& name) {
-        const QDir source(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
-                          QStringLiteral("/data/Themes/Studio"));
-        QDir().mkpath(world.path(QStringLiteral("Themes/") + name));
-        for (const QString& file : source.entryList(QDir::Files))
-            QFile::copy(source.filePath(file),
-                        world.path(QStringLiteral("Themes/%1/%2").arg(name, file)));
+        QVERIFY(copyStudioTheme(world.path(QStringLiteral("Themes")), name));
     }
 
     QAction* action(const char* name) const { return control<QAction>(main, name); }

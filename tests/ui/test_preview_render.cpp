@@ -1,6 +1,7 @@
 #include "PreviewFixture.h"
 #include "support/Controls.h"
 #include "support/TestSupport.h"
+#include "support/ThemeFixtures.h"
 #include "support/UnusualFiles.h"
 
 #include "contrast/AuditFormat.h"
@@ -152,12 +153,7 @@ private Q_SLOTS:
     void renderEqualsTheMainWindowsPreview() {
         TestWorld world;
         world.setUpGlobals();
-        const QDir studio(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
-                          QStringLiteral("/data/Themes/Studio"));
-        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
-        for (const QString& file : studio.entryList(QDir::Files))
-            QVERIFY(QFile::copy(studio.filePath(file),
-                                world.path(QStringLiteral("Themes/Studio/") + file)));
+        QVERIFY(copyStudioTheme(world.path(QStringLiteral("Themes"))));
 
         frmMain window;
         window.mnuThemesItem_Click(0);

@@ -1,3 +1,4 @@
+#include "EditWindow.h"
 #include "contrast/ContrastAudit.h"
 #include "scheme/SchemeReport.h"
 #include "support/Controls.h"
@@ -346,18 +347,9 @@ private Q_SLOTS:
     void mainWindowPrintsContrastAtChosenLevel() {
         TestWorld world;
         world.setUpGlobals();
-        const QDir studio(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
-                          QStringLiteral("/data/Themes/Studio"));
-        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
-        for (const QString& file : studio.entryList(QDir::Files))
-            QFile::copy(studio.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
-        frmMain window;
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        ScriptedDialogs& cdbMain = *scripted;
-        window.setDialogService(std::move(scripted));
-        window.mnuThemesItem_Click(0);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        EditWindow w(world);
+        frmMain& window = w.main;
+        ScriptedDialogs& cdbMain = *w.dialogs;
         const QString pdf = world.path(QStringLiteral("aaa.pdf"));
         cdbMain.printer().setOutputFileName(pdf);
         cdbMain.answerPrinter(1);
@@ -378,18 +370,9 @@ private Q_SLOTS:
     void mainWindowPrintsReportAndPicture() {
         TestWorld world;
         world.setUpGlobals();
-        const QDir studio(qEnvironmentVariable("TINTORA_SOURCE_DIR") +
-                          QStringLiteral("/data/Themes/Studio"));
-        QDir().mkpath(world.path(QStringLiteral("Themes/Studio")));
-        for (const QString& file : studio.entryList(QDir::Files))
-            QFile::copy(studio.filePath(file), world.path(QStringLiteral("Themes/Studio/") + file));
-        frmMain window;
-        auto scripted = std::make_unique<ScriptedDialogs>();
-        ScriptedDialogs& cdbMain = *scripted;
-        window.setDialogService(std::move(scripted));
-        window.mnuThemesItem_Click(0);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        EditWindow w(world);
+        frmMain& window = w.main;
+        ScriptedDialogs& cdbMain = *w.dialogs;
         const QSize size = window.size();
         const QString pdf = world.path(QStringLiteral("main.pdf"));
         cdbMain.printer().setOutputFileName(pdf);
