@@ -103,12 +103,29 @@ bool TextLineReader::atEnd() {
     return !fill();
 }
 
+// The first CR (or LF, where a bare LF ends a line) at or after `from`, or -1.
+qsizetype TextLineReader::findLineEnd(qsizetype from) const {
+    if (bareLf_ == BareLf::IsText)
+        return buffer_.indexOf('\r', from);
+    const char* data = buffer_.constData();
+    for (qsizetype i = from; i < buffer_.size(); ++i)
+        if (data[i] == '\r' || data[i] == '\n')
+            return i;
+    return -1;
+}
+
 QString TextLineReader::readLine() {
     if (!file_.isOpen())
         raiseError(Err::BadFileName);
     scanned_ = qMax(scanned_, start_);
     for (;;) {
-        qsizetype cr = buffer_.indexOf('\r', scanned_);
+        qsizetype cr = findLineEnd(scanned_);
+        if (cr >= 0 && buffer_[cr] == '\n') {
+            const QString line =
+                decodeText(QByteArray::fromRawData(buffer_.constData() + start_, cr - start_));
+            start_ = scanned_ = cr + 1;
+            return line;
+        }
         if (cr >= 0) {
             // A LF right after the CR belongs to this line end; it may still be unread.
             if (cr + 1 == buffer_.size()) {

@@ -7,13 +7,16 @@
 #include <QString>
 
 // Sequential text input as the program's files need it: a line ends at CR or at
-// CR LF, a bare LF does not end a line, the last line needs no line end, and an
-// empty file has no lines. Each line is taken as UTF-8, or as Windows-1252 when it
+// CR LF, a bare LF ends one only where the reader is made to take it (scheme files,
+// which version control may hand back with LF line ends), the last line needs no
+// line end, and an empty file has no lines. Each line is taken as UTF-8, or as Windows-1252 when it
 // is not valid UTF-8. Only an ordinary file of at most MaxTextFileSize bytes is
 // read, so memory stays bounded whatever the file holds.
 class TextLineReader {
 public:
-    TextLineReader() = default;
+    enum class BareLf { IsText, EndsLine };
+
+    explicit TextLineReader(BareLf bareLf = BareLf::IsText) : bareLf_(bareLf) {}
     TextLineReader(const TextLineReader&) = delete;
     TextLineReader& operator=(const TextLineReader&) = delete;
 
@@ -30,14 +33,16 @@ public:
 
 private:
     bool fill();
+    qsizetype findLineEnd(qsizetype from) const;
 
     QFile file_;
     QString path_; // a file opened through its handle keeps no name of its own
     QByteArray buffer_;
     qsizetype start_ = 0;   // where the unread part of buffer_ begins
-    qsizetype scanned_ = 0; // buffer_ holds no CR between start_ and here
+    qsizetype scanned_ = 0; // buffer_ holds no line end between start_ and here
     qint64 read_ = 0;       // bytes read from the file so far
     bool eof_ = false;
+    BareLf bareLf_;
 };
 
 // The text without leading and trailing spaces. Tabs stay: the files' rules tell a

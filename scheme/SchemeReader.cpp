@@ -151,7 +151,8 @@ QString notASchemeFileMessage(const QString& name) {
 SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QString& path,
                               const QString& shownName) {
     proc.Task = QStringLiteral("Open file: ") + (shownName.isEmpty() ? path : shownName);
-    TextLineReader reader;
+    // Version control on Linux may turn the CR LF that Save writes into LF alone.
+    TextLineReader reader(TextLineReader::BareLf::EndsLine);
     ReaderState state;
     // A file that cannot be opened has nothing to read; after Ignore the command
     // ends here rather than reading from a file that is not open.

@@ -18,8 +18,9 @@ template <class Action> int errorOf(Action&& action) {
     return 0;
 }
 
-QStringList readAll(const QString& path) {
-    TextLineReader reader;
+QStringList readAll(const QString& path,
+                    TextLineReader::BareLf bareLf = TextLineReader::BareLf::IsText) {
+    TextLineReader reader(bareLf);
     reader.open(path);
     QStringList lines;
     while (!reader.atEnd())
@@ -49,6 +50,24 @@ private Q_SLOTS:
         TestWorld world;
         writeFile(world.path("f.txt"), bytes);
         QCOMPARE(readAll(world.path("f.txt")), lines);
+    }
+
+    void bareLfEndsLine_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("lf only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("crlf stays one line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("mixed ends")
+            << QByteArray("a\nb\r\nc\rd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("empty lf lines") << QByteArray("\n\n") << QStringList{"", ""};
+        QTest::newRow("lf cr is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    }
+    void bareLfEndsLine() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        TestWorld world;
+        writeFile(world.path("f.txt"), bytes);
+        QCOMPARE(readAll(world.path("f.txt"), TextLineReader::BareLf::EndsLine), lines);
     }
 
     void crLfSplitAcrossReadChunks() {

@@ -146,10 +146,14 @@ private Q_SLOTS:
             << "BACKGROUND"
             << "Color"
             << "200";
-        QTest::newRow("bare LF file is one line and loads nothing")
+        QTest::newRow("LF line ends, as version control writes them")
             << QByteArray("BODY\n{\n\tFont: Verdana\n}\n") << "BODY"
             << "Font"
-            << "old";
+            << "Verdana";
+        QTest::newRow("LF and CR LF mixed")
+            << QByteArray("BODY\r\n{\n\tFontSize: 12\r\n}\n") << "BODY"
+            << "FontSize"
+            << "12";
         QTest::newRow("CR alone ends lines")
             << QByteArray("BODY\r{\r\tFont: Verdana\r}\r") << "BODY"
             << "Font"
@@ -346,7 +350,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("sections");
         const QByteArray body = "BODY\r\n{\r\n\tForeColor: 255\r\n}\r\n";
         QTest::newRow("empty") << QByteArray() << 0;
-        QTest::newRow("bare line feeds") << QByteArray(body).replace("\r\n", "\n") << 0;
+        QTest::newRow("LF line ends") << QByteArray(body).replace("\r\n", "\n") << 1;
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe", 18) << 0;
         QTest::newRow("headers with blanks only")
             << QByteArray(" BODY\r\n{\r\n\tForeColor: 255\r\n}") << 0;

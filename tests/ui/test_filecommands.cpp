@@ -139,7 +139,8 @@ private Q_SLOTS:
     void fileWithoutASchemeIsRefused_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty") << QByteArray();
-        QTest::newRow("bare line feeds") << QByteArray("BODY\n{\n\tForeColor: 255\n}\n");
+        QTest::newRow("text with LF line ends")
+            << QByteArray("Dear BODY,\n{\n\tForeColor: 255\n}\n");
         QTest::newRow("binary") << QByteArray("GIF89a\x01\0\x01\0\x80\0\0\xff\xff\xff\0\0\0!", 20);
     }
     void fileWithoutASchemeIsRefused() {
