@@ -360,6 +360,18 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <source>RUNTIME ERROR</source>
         <translation>LAUFZEITFEHLER</translation>
     </message>
+    <message>
+        <source>Abort</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
 </context>
 <context>
     <name>ExportNames</name>
@@ -1205,8 +1217,8 @@ Es wurde nichts geändert.</translation>
         <translation>Themes werden kopiert und entpackt. Einen Moment bitte.</translation>
     </message>
     <message>
-        <source>Warning: this program is protected by copyright law. Copying or distributing it, or any part of it, without the owner&apos;s permission is not allowed.</source>
-        <translation>Warnung: Dieses Programm ist urheberrechtlich geschützt. Es ganz oder teilweise ohne Erlaubnis des Rechteinhabers zu kopieren oder weiterzugeben, ist nicht gestattet.</translation>
+        <source>Tintora is free software under the GNU General Public License, version 3 or later: you may copy, change and share it on its terms. It comes with no warranty.</source>
+        <translation>Tintora ist freie Software unter der GNU General Public License, Version 3 oder später: Sie dürfen es zu deren Bedingungen kopieren, ändern und weitergeben. Es gibt keine Gewährleistung.</translation>
     </message>
     <message>
         <source>Made by the Tintora team</source>

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -35,6 +36,11 @@ ErrorPrompt::Answer showRuntimeErrorBox(const QString& message) {
     box.setObjectName(QStringLiteral("runtimeErrorBox"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Retry);
+    // Qt's own words for these buttons mislead: German gives Abort as "Abbrechen",
+    // which reads as Cancel, yet the button ends the program.
+    box.button(QMessageBox::Abort)->setText(QCoreApplication::translate("ErrorBox", "Abort"));
+    box.button(QMessageBox::Retry)->setText(QCoreApplication::translate("ErrorBox", "Retry"));
+    box.button(QMessageBox::Ignore)->setText(QCoreApplication::translate("ErrorBox", "Ignore"));
     switch (box.exec()) {
     case QMessageBox::Abort:
         return ErrorPrompt::Answer::Abort;

@@ -134,6 +134,35 @@ private Q_SLOTS:
                                          "möglicherweise nicht richtig aus."));
     }
 
+    // The error box's buttons say what they do in every language: Abort ends the
+    // program, and must never read as Cancel.
+    void runtimeErrorBoxButtons_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                 << QStringList{"Abort", "Retry", "Ignore"};
+        QTest::newRow("German") << German
+                                << QStringList{"Programm beenden", "Wiederholen", "Ignorieren"};
+    }
+    void runtimeErrorBoxButtons() {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, buttons);
+        loadTranslations(locale);
+        QtErrorPrompt prompt;
+        QStringList shown;
+        ModalSteps steps;
+        steps
+            .then<QMessageBox>([&](QMessageBox* box) {
+                for (const auto which :
+                     {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore})
+                    shown << box->button(which)->text();
+                box->button(QMessageBox::Ignore)->click();
+            })
+            .start();
+        QCOMPARE(prompt.askRuntimeError(QStringLiteral("error")), ErrorPrompt::Answer::Ignore);
+        QCOMPARE(shown, buttons);
+    }
+
     // Loading another language replaces the German one instead of stacking on it.
     void backToEnglish() {
         QVERIFY(loadTranslations(German));
