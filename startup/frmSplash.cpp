@@ -49,9 +49,9 @@ constexpr LabelDesign Labels[] = {
      HiddenAtStart},
     {"lblWarning",
      QT_TRANSLATE_NOOP("frmSplash",
-                       "Warning: this program is protected by copyright law. Copying or "
-                       "distributing it, or any part of it, without the owner's permission is "
-                       "not allowed."),
+                       "Tintora is free software under the GNU General Public License, "
+                       "version 3 or later: you may copy, change and share it on its terms. "
+                       "It comes with no warranty."),
      120, 2850, 4215, 1155, "Arial", 8.25, false, false, TopLeft, Wraps},
     {"lblCompany", QT_TRANSLATE_NOOP("frmSplash", "Made by the Tintora team"), 4680, 3480, 2295,
      255, "Arial", 8.25, false, false, TopLeft, Plain},

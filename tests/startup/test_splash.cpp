@@ -90,6 +90,13 @@ private Q_SLOTS:
         auto* maker = control<QLabel>(splash, "lblCompanyProduct");
         QVERIFY(fits(maker));
         QCOMPARE(maker->x(), twipsToPixels(1440));
+        // The notice states the licence About names, whole within its box.
+        auto* notice = control<QLabel>(splash, "lblWarning");
+        QVERIFY(notice->text().contains(QStringLiteral("GNU General Public License")));
+        const QRect needed = QFontMetrics(notice->font())
+                                 .boundingRect(QRect(0, 0, notice->width(), 10000),
+                                               Qt::TextWordWrap, notice->text());
+        QVERIFY2(needed.height() <= notice->height(), qPrintable(QString::number(needed.height())));
 
         // Timer1: main window loaded but not shown; status caption with one ampersand.
         QTRY_VERIFY_WITH_TIMEOUT(Timer2->isActive(), 3000);
