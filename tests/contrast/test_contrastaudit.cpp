@@ -1,6 +1,8 @@
 #include "ContrastFixtures.h"
 #include "contrast/AuditFormat.h"
+#include "contrast/ColorSpace.h"
 #include "contrast/ContrastAudit.h"
+#include "contrast/MakeAllPass.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,6 +34,14 @@ const ContrastCheck& checkOf(const ContrastAudit& audit, CheckKind kind, Element
 
 void setText(ColorScheme& s, Element e, const char* hex) {
     s.color(ColorAttr::Fore, themeElement(e).colorSlot) = hexColor(QLatin1String(hex));
+}
+
+qint32 textOf(const ColorScheme& s, Element e) {
+    return s.color(ColorAttr::Fore, themeElement(e).colorSlot);
+}
+
+double lightnessOf(const ColorScheme& s, Element e) {
+    return toOkLab(toLinear(textOf(s, e))).L;
 }
 
 void setFont(ColorScheme& s, Element e, const SchemeValue& size, const SchemeValue& style) {
@@ -261,6 +271,58 @@ private Q_SLOTS:
         s.color(ColorAttr::Fore, themeElement(Element::BODY).colorSlot) = fix.color;
         QVERIFY(checkRow(s, PlainBackdrops(), ContrastLevel::AAA, Element::BODY).pass);
         QCOMPARE(auditExitStatus(auditScheme(s, PlainBackdrops(), ContrastLevel::AAA)), 0);
+    }
+
+    // On a dark page every row below is too dark. Each failing row taken alone would
+    // stop at the same just-passing lightness; Make All Pass keeps them apart in their
+    // order, and the active link no closer to the body text than it was.
+    void makeAllPassKeepsTheHierarchy() {
+        ColorScheme s = plainPage();
+        s.pageBackground() = hexColor("#1E1E1E");
+        const std::vector<std::pair<Element, const char*>> rows = {
+            {Element::BODY, "#303030"},        {Element::HEADING3, "#383838"},
+            {Element::HEADING2, "#404040"},    {Element::HEADING1, "#484848"},
+            {Element::VISITEDLINK, "#604080"}, {Element::REGULARLINK, "#3050A0"},
+            {Element::ACTIVELINK, "#6A5ACD"}};
+        for (const auto& [element, hex] : rows)
+            setText(s, element, hex);
+        const auto advice = [](const ColorScheme& scheme, Element link) {
+            return contrastRatio(textOf(scheme, link), textOf(scheme, Element::BODY));
+        };
+
+        const AllPassResult made = makeAllPass(s, PlainBackdrops(), ContrastLevel::AA);
+        QVERIFY(made.impossible.empty());
+        QVERIFY(made.orderNotKept.empty());
+        QVERIFY(made.linksCloser.empty());
+        QVERIFY(auditScheme(made.scheme, PlainBackdrops(), ContrastLevel::AA).passes());
+        for (size_t i = 1; i < rows.size(); ++i)
+            QVERIFY2(lightnessOf(made.scheme, rows[i - 1].first) <
+                         lightnessOf(made.scheme, rows[i].first),
+                     themeElement(rows[i].first).key.data());
+        for (const Element link : {Element::REGULARLINK, Element::VISITEDLINK, Element::ACTIVELINK})
+            QVERIFY(advice(made.scheme, link) >= std::min(advice(s, link), 3.0));
+    }
+
+    // A link that already passes is not Make All Pass's to move; when the body text
+    // comes closer to it, the result says so.
+    void makeAllPassNamesALinkItBroughtCloser() {
+        ColorScheme s = plainPage();
+        setText(s, Element::BODY, "#999999");
+        setText(s, Element::REGULARLINK, "#595959");
+        const AllPassResult made = makeAllPass(s, PlainBackdrops(), ContrastLevel::AA);
+        QCOMPARE(made.changed, std::vector<Element>{Element::BODY});
+        QCOMPARE(made.linksCloser, std::vector<Element>{Element::REGULARLINK});
+        QCOMPARE(textOf(made.scheme, Element::REGULARLINK), hexColor("#595959"));
+    }
+
+    // Over a mid-grey page no text colour reaches AAA: nothing changes, every row is named.
+    void makeAllPassOverAMidGreyPage() {
+        ColorScheme s = plainPage();
+        s.pageBackground() = hexColor("#777777");
+        const AllPassResult made = makeAllPass(s, PlainBackdrops(), ContrastLevel::AAA);
+        QVERIFY(made.changed.empty());
+        QCOMPARE(made.impossible.size(), size_t(EditorRowCount - 1));
+        QCOMPARE(textOf(made.scheme, Element::BODY), textOf(s, Element::BODY));
     }
 };
 
