@@ -33,6 +33,7 @@ bool writeSchemeFile(Procedure& proc, const ColorScheme& scheme, const FileInfor
 struct SchemeFileRead {
     bool complete = false; // opened and read to its end
     int sections = 0;      // header lines that opened a section of the format
+    QString themeName;     // the theme FILE INFORMATION names, where it names one
 };
 
 // Reads a scheme file into `scheme` as Open does, inside the caller's trap, with the

@@ -30,7 +30,8 @@ AttributeLine splitAttributeLine(QStringView line) {
 struct ReaderState {
     const ThemeElement* element = nullptr;
     bool fileInformation = false;
-    int sections = 0; // sections opened so far, kept across "}" lines
+    int sections = 0;  // sections opened so far, kept across "}" lines
+    QString themeName; // FILE INFORMATION's Theme line
 };
 
 // The longest section name, FILE INFORMATION; longer lines are never headers.
@@ -132,6 +133,8 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
             storeAttribute(scheme, *state.element, attribute, split.value);
     } else if (state.fileInformation) {
         const AttributeLine split = splitAttributeLine(line);
+        if (split.key == QLatin1String("\tTheme"))
+            state.themeName = split.value.toString();
         if (split.key == QLatin1String("\tApplication Name") &&
             split.value != QLatin1String(ApplicationName))
             raiseError(ForeignFileError,
@@ -168,7 +171,7 @@ SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QStrin
                 if (!atEnd)
                     line = reader.readLine();
             }))
-            return {false, state.sections};
+            return {false, state.sections, state.themeName};
         if (atEnd)
             break;
         // Retry runs the line again (a foreign file's check shows the same message);
@@ -176,5 +179,5 @@ SchemeFileRead readSchemeFile(Procedure& proc, ColorScheme& scheme, const QStrin
         proc.step([&] { applyLine(state, scheme, line); });
     }
     reader.close();
-    return {true, state.sections};
+    return {true, state.sections, state.themeName};
 }

@@ -3,6 +3,7 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
+#include "scheme/PictureRelocation.h"
 #include "scheme/SchemeFile.h"
 #include "support/TestSupport.h"
 #include "support/UnusualFiles.h"
@@ -343,6 +344,57 @@ private Q_SLOTS:
         ColorScheme s = sentinelScheme();
         QVERIFY(readInto(s, world.path("f.tna")));
         QCOMPARE(world.prompt.messages.size(), raises ? 1 : 0);
+    }
+
+    void themeNameOfTheFileIsReported() {
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path("f.tna"), "FILE INFORMATION\n{\n\tTheme: Blue Sky\n}\nBODY\n{\n}\n");
+        ColorScheme s = sentinelScheme();
+        Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
+        QCOMPARE(readSchemeFile(proc, s, world.path("f.tna")).themeName,
+                 QStringLiteral("Blue Sky"));
+        QCOMPARE(s.ThemeName, QStringLiteral("Kept"));
+    }
+
+    // A scheme file that travelled: its pictures are found beside it first, then in
+    // its theme's folder; what is nowhere is named once.
+    void picturesThatMovedAreFound() {
+        TestWorld world;
+        const QString themes = world.themesDir();
+        QDir().mkpath(world.path("copied"));
+        QDir().mkpath(themes + "/Blue");
+        for (const char* file : {"copied/banner.gif", "copied/bullet.gif", "copied/scheme.tna"})
+            writeFile(world.path(file), "x");
+        for (const char* file : {"/Blue/bullet.gif", "/Blue/rule.gif"})
+            writeFile(themes + file, "x");
+        const QString here = world.path("copied/banner.gif");
+        ColorScheme s;
+        const auto image = [&s](Element e) -> QString& {
+            return s.image(themeElement(e).imageSlot);
+        };
+        image(Element::BANNER) = here;                              // exists: kept
+        image(Element::BULLETLIST1) = "/elsewhere/Blue/bullet.gif"; // beside the file
+        image(Element::HORIZRULE) = "C:\\Themes\\Blue\\rule.gif";   // in the theme
+        image(Element::BACKGROUND) = "/elsewhere/gone.gif";         // nowhere
+        image(Element::BULLETLIST2) = "/elsewhere/gone.gif";        // named once
+        image(Element::BULLETLIST3) = "";                           // no picture
+
+        const PicturesRelocated moved =
+            relocatePictures(s, world.path("copied/scheme.tna"), "Blue", {themes});
+        QCOMPARE(moved.foundElsewhere, 2);
+        QCOMPARE(moved.missing, QStringList{"/elsewhere/gone.gif"});
+        QCOMPARE(image(Element::BANNER), here);
+        QCOMPARE(image(Element::BULLETLIST1), world.path("copied/bullet.gif"));
+        QCOMPARE(image(Element::HORIZRULE), themes + "/Blue/rule.gif");
+        QCOMPARE(image(Element::BULLETLIST3), QString());
+
+        // A theme name is a folder inside the Themes folder, never a way out of it.
+        ColorScheme out;
+        out.image(themeElement(Element::HORIZRULE).imageSlot) = "/x/rule.gif";
+        QCOMPARE(relocatePictures(out, world.path("copied/scheme.tna"), "../Themes/Blue", {themes})
+                     .foundElsewhere,
+                 0);
     }
 
     void sectionsRecognisedAreCounted_data() {
