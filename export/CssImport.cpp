@@ -1,5 +1,7 @@
 #include "export/CssImport.h"
 
+#include "theme/DrawnFont.h"
+
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "framework/FileAccess.h"
@@ -7,6 +9,7 @@
 #include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
 #include "theme/ColorScheme.h"
+#include "theme/DrawnFont.h"
 
 #include <QDir>
 #include <QFile>
@@ -223,7 +226,9 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
     }
     case Attribute::FontSize: {
         const std::optional<SchemeValue> size = cssvalue::readSize(value);
-        if (!size)
+        // A size the preview cannot draw would fail every redraw after it; it is
+        // reported here, once, with its line, and the scheme keeps its own.
+        if (!size || (!size->isEmpty() && !drawnPointSize(*size)))
             raiseError(Err::InvalidPropertyValue);
         scheme.font(FontAttr::Size, e.fontSlot) = *size;
         return;
