@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
+#include <limits>
 
 namespace cssvalue {
 
@@ -90,13 +90,6 @@ QString lowerWords(QStringView text) {
     return text.toString().simplified().toLower();
 }
 
-int component(double value) {
-    const double rounded = std::nearbyint(value);
-    if (!(rounded > 0))
-        return 0;
-    return rounded > 255 ? 255 : static_cast<int>(rounded);
-}
-
 std::optional<qint32> rgbFunction(QStringView text) {
     if (!text.startsWith(QLatin1String("rgb("), Qt::CaseInsensitive) ||
         !text.endsWith(QLatin1Char(')')))
@@ -110,7 +103,7 @@ std::optional<qint32> rgbFunction(QStringView text) {
         const double value = parts[i].trimmed().toDouble(&ok);
         if (!ok)
             return std::nullopt;
-        rgb[i] = component(value);
+        rgb[i] = css::colorComponent(value);
     }
     return rgb[0] + 256 * rgb[1] + 65536 * rgb[2];
 }

@@ -70,8 +70,7 @@ QString imageName(QStringView line) {
     return midText(line, open + 1, close - open - 1).toString();
 }
 
-namespace {
-int component(double value) {
+int colorComponent(double value) {
     // Components beyond 0..255 count as the nearest end, as CSS clamps them; a
     // negative component would otherwise borrow from the next colour.
     const double rounded = std::nearbyint(value);
@@ -80,6 +79,7 @@ int component(double value) {
     return rounded > 255 ? 255 : static_cast<int>(rounded);
 }
 
+namespace {
 int hexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
@@ -103,9 +103,9 @@ std::optional<qint32> colorValue(QStringView line) {
     const qsizetype close = inStr(1, line, u")");
     const qsizetype comma1 = inStr(1, line, u",");
     const qsizetype comma2 = inStr(comma1 + 1, line, u",");
-    const int red = component(leadingNumber(midText(line, open + 1, comma1 - open - 1)));
-    const int green = component(leadingNumber(midText(line, comma1 + 1, comma2 - comma1 - 1)));
-    const int blue = component(leadingNumber(midText(line, comma2 + 1, close - comma2)));
+    const int red = colorComponent(leadingNumber(midText(line, open + 1, comma1 - open - 1)));
+    const int green = colorComponent(leadingNumber(midText(line, comma1 + 1, comma2 - comma1 - 1)));
+    const int blue = colorComponent(leadingNumber(midText(line, comma2 + 1, close - comma2)));
     return rgbValue(red, green, blue);
 }
 

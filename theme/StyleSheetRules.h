@@ -53,6 +53,10 @@ QString imageName(QStringView line);
 // error 5.
 std::optional<qint32> colorValue(QStringView line);
 
+// One component of rgb(r, g, b): rounded to the nearest whole number and clamped to
+// 0..255; a value that is not a number counts as 0.
+int colorComponent(double value);
+
 // A colour word: a CSS colour name (any letter case), #rgb or #rrggbb.
 std::optional<qint32> colorWord(QStringView word);
 

@@ -219,6 +219,25 @@ private Q_SLOTS:
             QCOMPARE(*got, value);
     }
 
+    // Both rgb() readers, the theme's and the style sheet import's, clamp through it.
+    void colourComponent_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("component");
+        QTest::newRow("inside") << 127.0 << 127;
+        QTest::newRow("half to even") << 254.5 << 254;
+        QTest::newRow("just below the top") << 255.4 << 255;
+        QTest::newRow("above") << 256.0 << 255;
+        QTest::newRow("negative") << -0.6 << 0;
+        QTest::newRow("infinite") << qInf() << 255;
+        QTest::newRow("minus infinite") << -qInf() << 0;
+        QTest::newRow("not a number") << qQNaN() << 0;
+    }
+    void colourComponent() {
+        QFETCH(double, value);
+        QFETCH(int, component);
+        QCOMPARE(css::colorComponent(value), component);
+    }
+
     void namedColoursMatchTheCssTable() {
         // Qt's own table of SVG colour names is the same list without "rebeccapurple";
         // every name there must give the same colour here.
