@@ -2,11 +2,13 @@
 
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
+#include "export/ExamplePage.h"
 #include "export/PicturePlan.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
+#include "theme/DrawnFont.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,27 +59,47 @@ QString genericFamily(const QString& face) {
     return QStringLiteral("sans-serif");
 }
 
+bool sizeFits(const QString& size) {
+    return cssvalue::isPointSize(size) && !size.startsWith(QLatin1Char('-'));
+}
+
+// The family and size declarations of an element's font, each only when CSS can use
+// the value.
+QStringList familyAndSize(const ColorScheme& scheme, Element element) {
+    const int slot = themeElement(element).fontSlot;
+    const QString face = scheme.font(FontAttr::Face, slot).toText();
+    QStringList declarations;
+    if (!face.isEmpty())
+        declarations << QStringLiteral("font-family: ") + var(element, Attribute::Font) +
+                            QStringLiteral(", ") + genericFamily(face);
+    if (sizeFits(scheme.font(FontAttr::Size, slot).toText()))
+        declarations << QStringLiteral("font-size: ") + var(element, Attribute::FontSize);
+    return declarations;
+}
+
+QStringList slantAndWeight(DrawnStyle style) {
+    return {QStringLiteral("font-style: ") +
+                (style.italic ? QStringLiteral("italic") : QStringLiteral("normal")),
+            QStringLiteral("font-weight: ") +
+                (style.bold ? QStringLiteral("bold") : QStringLiteral("normal"))};
+}
+
 // The font declarations of an element's rule. The "font" shorthand carries the style
 // too, but only holds when every part is a value it takes; otherwise the family and
-// size are given on their own.
+// size are given on their own and the style as the preview draws it (regular for a
+// style it cannot draw, where a browser would keep a heading bold).
 QStringList fontDeclarations(const ColorScheme& scheme, Element element) {
     const int slot = themeElement(element).fontSlot;
     const QString face = scheme.font(FontAttr::Face, slot).toText();
-    const QString size = scheme.font(FontAttr::Size, slot).toText();
     const QString style = scheme.font(FontAttr::Style, slot).toText();
-    const bool sizeFits = cssvalue::isPointSize(size) && !size.startsWith(QLatin1Char('-'));
-    const QString family =
-        var(element, Attribute::Font) + QStringLiteral(", ") + genericFamily(face);
-    if (!face.isEmpty() && sizeFits && (style.isEmpty() || cssvalue::isStyleCode(style)))
-        return {QStringLiteral("font: %1 %2 %3")
-                    .arg(var(element, Attribute::FontStyle), var(element, Attribute::FontSize),
-                         family)};
-    QStringList declarations;
-    if (!face.isEmpty())
-        declarations << QStringLiteral("font-family: ") + family;
-    if (sizeFits)
-        declarations << QStringLiteral("font-size: ") + var(element, Attribute::FontSize);
-    return declarations;
+    if (!face.isEmpty() && sizeFits(scheme.font(FontAttr::Size, slot).toText()) &&
+        (style.isEmpty() || cssvalue::isStyleCode(style)))
+        return {
+            QStringLiteral("font: %1 %2 %3")
+                .arg(var(element, Attribute::FontStyle), var(element, Attribute::FontSize),
+                     var(element, Attribute::Font) + QStringLiteral(", ") + genericFamily(face))};
+    return familyAndSize(scheme, element) +
+           slantAndWeight(drawnStyle(scheme.font(FontAttr::Style, slot)).value_or(DrawnStyle{}));
 }
 
 QString rule(const QString& selector, const QStringList& declarations) {
@@ -87,12 +109,16 @@ QString rule(const QString& selector, const QStringList& declarations) {
     return text + QStringLiteral("}\n");
 }
 
-// A text element's rule: its colours and its font.
-QString textRule(const ColorScheme& scheme, const QString& selector, Element element) {
-    QStringList d{QStringLiteral("color: ") + var(element, Attribute::ForeColor),
-                  QStringLiteral("background-color: ") + var(element, Attribute::BackColor)};
+QString selectorList(const QStringList& selectors) {
+    return selectors.join(QStringLiteral(",\n"));
+}
+
+// A text element's rule: its colour and its font. The preview draws these texts on
+// the page without a background of their own, so the rule gives them none either.
+QString textRule(const ColorScheme& scheme, const QStringList& selectors, Element element) {
+    QStringList d{QStringLiteral("color: ") + var(element, Attribute::ForeColor)};
     d += fontDeclarations(scheme, element);
-    return rule(selector, d);
+    return rule(selectorList(selectors), d);
 }
 
 // A comment cannot hold its own end.
@@ -103,70 +129,153 @@ QString commentText(const QString& text) {
     return out.replace(QLatin1String("*/"), QLatin1String("* /"));
 }
 
+// Whether the preview paints a label on the button in its element's colour while the
+// labels over pictures are opaque: always, never, or only in the normal state (the
+// quick links, whose selected row stays transparent).
+enum class OpaqueLabel { Always, Never, NormalOnly };
+
 struct PictureButton {
     const char* selector; // the class
     Element normal;
     Element pushed; // the picture of the current or pointed-at state, or the same
     Element text;   // whose colour and font the text takes
+    OpaqueLabel opaque;
 };
 
 constexpr std::array<PictureButton, 8> Buttons{{
-    {".tintora-banner", Element::BANNER, Element::BANNER, Element::BANNER},
-    {".tintora-nav", Element::HORIZNAVBTNNORM, Element::HORIZNAVBTNPUSH, Element::NAVBUTTONS},
-    {".tintora-vnav", Element::VIRTNAVBTNNORM, Element::VIRTNAVBTNPUSH, Element::NAVBUTTONS},
-    {".tintora-global", Element::GLOBALBUTTONS, Element::GLOBALBUTTONS, Element::GLOBALBUTTONS},
-    {".tintora-back", Element::BTNBACKNORM, Element::BTNBACKPUSH, Element::NAVBUTTONS},
-    {".tintora-home", Element::BTNHOMENORM, Element::BTNHOMEPUSH, Element::NAVBUTTONS},
-    {".tintora-up", Element::BTNUPNORM, Element::BTNUPPUSH, Element::NAVBUTTONS},
-    {".tintora-next", Element::BTNNEXTNORM, Element::BTNEXTPUSH, Element::NAVBUTTONS},
+    {".tintora-banner", Element::BANNER, Element::BANNER, Element::BANNER, OpaqueLabel::Always},
+    {".tintora-nav", Element::HORIZNAVBTNNORM, Element::HORIZNAVBTNPUSH, Element::NAVBUTTONS,
+     OpaqueLabel::Always},
+    {".tintora-vnav", Element::VIRTNAVBTNNORM, Element::VIRTNAVBTNPUSH, Element::NAVBUTTONS,
+     OpaqueLabel::Never},
+    {".tintora-global", Element::GLOBALBUTTONS, Element::GLOBALBUTTONS, Element::GLOBALBUTTONS,
+     OpaqueLabel::Never},
+    {".tintora-back", Element::BTNBACKNORM, Element::BTNBACKPUSH, Element::NAVBUTTONS,
+     OpaqueLabel::NormalOnly},
+    {".tintora-home", Element::BTNHOMENORM, Element::BTNHOMEPUSH, Element::NAVBUTTONS,
+     OpaqueLabel::NormalOnly},
+    {".tintora-up", Element::BTNUPNORM, Element::BTNUPPUSH, Element::NAVBUTTONS,
+     OpaqueLabel::NormalOnly},
+    {".tintora-next", Element::BTNNEXTNORM, Element::BTNEXTPUSH, Element::NAVBUTTONS,
+     OpaqueLabel::NormalOnly},
 }};
 
-QString buttonRules(const ColorScheme& scheme) {
-    QStringList all;
-    QStringList texts;
-    for (const PictureButton& b : Buttons) {
-        all << QString::fromLatin1(b.selector);
-        texts << QString::fromLatin1(b.selector) + QStringLiteral(" > *");
-    }
+QStringList eachButton(const char* suffix) {
+    QStringList selectors;
+    for (const PictureButton& b : Buttons)
+        selectors << QString::fromLatin1(b.selector) + QLatin1String(suffix);
+    return selectors;
+}
+
+// The rules every picture button shares. The hidden ::before holds the picture only to
+// give the button the picture's size; the picture shows as the button's background,
+// where a browser's contrast checks see it behind the text. The text lies in the same
+// grid cell, as wide as the picture and centred on it, as the preview's label is.
+QString buttonLayoutRules() {
     QString text = QStringLiteral(
         "\n/* Pictures with text on them: the element takes its picture's size and the text\n"
         "   inside it is centred on the picture, e.g.\n"
         "   <a class=\"tintora-nav\" href=\"/\"><span>Home</span></a> */\n");
-    text += rule(all.join(QStringLiteral(",\n")),
-                 {QStringLiteral("position: relative"), QStringLiteral("display: inline-block"),
-                  QStringLiteral("vertical-align: top"), QStringLiteral("text-decoration: none")});
-    QStringList before;
-    for (const QString& s : all)
-        before << s + QStringLiteral("::before");
-    text += rule(before.join(QStringLiteral(",\n")), {QStringLiteral("display: block")});
-    text +=
-        rule(texts.join(QStringLiteral(",\n")),
-             {QStringLiteral("position: absolute"), QStringLiteral("inset: 0"),
-              QStringLiteral("display: flex"), QStringLiteral("align-items: center"),
-              QStringLiteral("justify-content: center"), QStringLiteral("white-space: nowrap")});
+    text += rule(selectorList(eachButton("")),
+                 {QStringLiteral("display: inline-grid"), QStringLiteral("vertical-align: top"),
+                  QStringLiteral("text-decoration: none"),
+                  QStringLiteral("background: transparent no-repeat 0 0 / 100% 100%")});
+    text += rule(selectorList(eachButton("::before")),
+                 {QStringLiteral("grid-area: 1 / 1"), QStringLiteral("visibility: hidden"),
+                  QStringLiteral("font-size: 0"), QStringLiteral("line-height: 0")});
+    text += rule(selectorList(eachButton(" > *")),
+                 {QStringLiteral("grid-area: 1 / 1"), QStringLiteral("align-self: center"),
+                  QStringLiteral("text-align: center"), QStringLiteral("white-space: nowrap")});
+    return text;
+}
+
+QString buttonRules(const ColorScheme& scheme, CssPageOptions options) {
+    QString text = buttonLayoutRules();
     for (const PictureButton& b : Buttons) {
         const QString selector = QString::fromLatin1(b.selector);
-        // Buttons are often links: their own colour and font win over the links'.
+        // Buttons are often links: their own colour and font win over the links'. The
+        // preview keeps the global buttons' text regular whatever their style says.
         QStringList d{QStringLiteral("color: ") + var(b.text, Attribute::ForeColor),
-                      QStringLiteral("background-color: transparent")};
-        d += fontDeclarations(scheme, b.text);
-        text += rule(selector + QStringLiteral(",\n") + selector + QStringLiteral(":link,\n") +
-                         selector + QStringLiteral(":visited,\n") + selector +
-                         QStringLiteral(":active"),
+                      QStringLiteral("background-image: ") + var(b.normal, Attribute::Image)};
+        d += b.text == Element::GLOBALBUTTONS
+                 ? familyAndSize(scheme, b.text) + slantAndWeight(DrawnStyle{})
+                 : fontDeclarations(scheme, b.text);
+        text += rule(selectorList({selector, selector + QStringLiteral(":link"),
+                                   selector + QStringLiteral(":visited"),
+                                   selector + QStringLiteral(":active")}),
                      d);
         text += rule(selector + QStringLiteral("::before"),
                      {QStringLiteral("content: ") + var(b.normal, Attribute::Image)});
-        if (b.pushed != b.normal)
-            text += rule(selector + QStringLiteral(".tintora-current::before,\n") + selector +
-                             QStringLiteral(":hover::before"),
+        if (b.pushed != b.normal) {
+            const QStringList pushed{selector + QStringLiteral(".tintora-current"),
+                                     selector + QStringLiteral(":hover")};
+            text += rule(selectorList(pushed),
+                         {QStringLiteral("background-image: ") + var(b.pushed, Attribute::Image)});
+            text += rule(selectorList({pushed[0] + QStringLiteral("::before"),
+                                       pushed[1] + QStringLiteral("::before")}),
                          {QStringLiteral("content: ") + var(b.pushed, Attribute::Image)});
+        }
+        if (options.opaqueLabels && b.opaque != OpaqueLabel::Never) {
+            const QString button = b.opaque == OpaqueLabel::NormalOnly
+                                       ? selector + QStringLiteral(":not(.tintora-current)")
+                                       : selector;
+            text += rule(button + QStringLiteral(" > *"), {QStringLiteral("background-color: ") +
+                                                           var(b.text, Attribute::BackColor)});
+        }
     }
+    return text;
+}
+
+// The page: its colour, and its picture stretched over it while the preview shows it.
+QString pageRule(const ColorScheme& scheme, CssPageOptions options) {
+    QStringList d{QStringLiteral("background-color: ") +
+                  var(Element::BACKGROUND, Attribute::Color)};
+    if (options.showBackground)
+        d << QStringLiteral("background-image: ") + var(Element::BACKGROUND, Attribute::Image)
+          << QStringLiteral("background-repeat: no-repeat")
+          << QStringLiteral("background-size: 100% 100%");
+    else
+        d << QStringLiteral("background-image: none");
+    d << QStringLiteral("color: ") + var(Element::BODY, Attribute::ForeColor);
+    d += fontDeclarations(scheme, Element::BODY);
+    return rule(QStringLiteral("body"), d);
+}
+
+QString textRules(const ColorScheme& scheme) {
+    QString text;
+    for (int level = 1; level <= 6; ++level)
+        text += textRule(scheme, {QStringLiteral("h%1").arg(level)},
+                         static_cast<Element>(static_cast<int>(Element::HEADING1) + level - 1));
+    // The classes show a state on a page, as the preview shows all three at once.
+    text += textRule(scheme, {QStringLiteral("a:link")}, Element::REGULARLINK);
+    text += textRule(scheme, {QStringLiteral("a:visited"), QStringLiteral("a.tintora-visited")},
+                     Element::VISITEDLINK);
+    text += textRule(scheme, {QStringLiteral("a:active"), QStringLiteral("a.tintora-active")},
+                     Element::ACTIVELINK);
+    return text;
+}
+
+QString listAndRuleRules() {
+    QString text;
+    text += rule(QStringLiteral("ul"), {QStringLiteral("list-style-image: ") +
+                                        var(Element::BULLETLIST1, Attribute::Image)});
+    text += rule(QStringLiteral("ul ul"), {QStringLiteral("list-style-image: ") +
+                                           var(Element::BULLETLIST2, Attribute::Image)});
+    text += rule(QStringLiteral("ul ul ul"), {QStringLiteral("list-style-image: ") +
+                                              var(Element::BULLETLIST3, Attribute::Image)});
+    text += rule(QStringLiteral("hr"), {QStringLiteral("border: 0"), QStringLiteral("height: auto"),
+                                        QStringLiteral("margin-left: 0")});
+    text += rule(QStringLiteral("hr::before"),
+                 {QStringLiteral("content: ") + var(Element::HORIZRULE, Attribute::Image),
+                  QStringLiteral("display: block"), QStringLiteral("font-size: 0"),
+                  QStringLiteral("line-height: 0")});
     return text;
 }
 
 } // namespace
 
-QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures) {
+QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
+                         CssPageOptions options) {
     QString text =
         QStringLiteral("/* The colour scheme \"%1\" from Tintora: one custom property per "
                        "attribute,\n   then the rules that use them. Pictures are "
@@ -180,53 +289,39 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures)
                 QStringLiteral(";\n");
     }
     text += QStringLiteral("}\n\n");
-
-    QStringList body{
-        QStringLiteral("background-color: ") + var(Element::BACKGROUND, Attribute::Color),
-        QStringLiteral("background-image: ") + var(Element::BACKGROUND, Attribute::Image),
-        QStringLiteral("color: ") + var(Element::BODY, Attribute::ForeColor)};
-    body += fontDeclarations(scheme, Element::BODY);
-    text += rule(QStringLiteral("body"), body);
-    for (int level = 1; level <= 6; ++level)
-        text += textRule(scheme, QStringLiteral("h%1").arg(level),
-                         static_cast<Element>(static_cast<int>(Element::HEADING1) + level - 1));
-    text += textRule(scheme, QStringLiteral("a:link"), Element::REGULARLINK);
-    text += textRule(scheme, QStringLiteral("a:visited"), Element::VISITEDLINK);
-    text += textRule(scheme, QStringLiteral("a:active"), Element::ACTIVELINK);
-    text += rule(QStringLiteral("ul"), {QStringLiteral("list-style-image: ") +
-                                        var(Element::BULLETLIST1, Attribute::Image)});
-    text += rule(QStringLiteral("ul ul"), {QStringLiteral("list-style-image: ") +
-                                           var(Element::BULLETLIST2, Attribute::Image)});
-    text += rule(QStringLiteral("ul ul ul"), {QStringLiteral("list-style-image: ") +
-                                              var(Element::BULLETLIST3, Attribute::Image)});
-    text += rule(QStringLiteral("hr"), {QStringLiteral("border: 0"), QStringLiteral("height: auto"),
-                                        QStringLiteral("margin-left: 0")});
-    text += rule(QStringLiteral("hr::before"),
-                 {QStringLiteral("content: ") + var(Element::HORIZRULE, Attribute::Image),
-                  QStringLiteral("display: block")});
-    text += buttonRules(scheme);
+    text += pageRule(scheme, options);
+    text += textRules(scheme);
+    text += listAndRuleRules();
+    text += buttonRules(scheme, options);
     return text.toUtf8();
 }
 
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing) {
+               ExistingOutput existing, CssPageOptions options) {
     proc.Task = QStringLiteral("Export CSS: ") + path;
     const QFileInfo info(path);
+    const QString pagePath = examplePagePath(path);
+    const QFileInfo page(pagePath);
     const bool ready = proc.step([&] {
         if (path.isEmpty() || info.fileName().isEmpty())
             raiseError(Err::BadFileName);
         if (!info.absoluteDir().exists())
             raiseError(Err::PathNotFound);
-        if (info.isDir())
+        if (info.isDir() || page.isDir())
             raiseError(Err::PathFileAccess);
-        if (existing == ExistingOutput::Keep && (info.exists() || info.isSymLink()))
+        if (existing == ExistingOutput::Keep &&
+            (info.exists() || info.isSymLink() || page.exists() || page.isSymLink()))
             raiseError(Err::FileAlreadyExists);
     });
     if (!ready)
         return false;
 
-    const PicturePlan pictures(scheme, {info.fileName()}, info.absolutePath());
+    const PicturePlan pictures(scheme, {info.fileName(), page.fileName()}, info.absolutePath());
     pictures.copyInto(proc, info.absolutePath());
-    const QByteArray bytes = cssStyleSheet(scheme, pictures);
-    return proc.step([&] { saveFileBytes(path, bytes); });
+    const QByteArray sheet = cssStyleSheet(scheme, pictures, options);
+    if (!proc.step([&] { saveFileBytes(path, sheet); }))
+        return false;
+    proc.Task = QStringLiteral("Export CSS: ") + pagePath;
+    const QByteArray html = examplePage(scheme, info.fileName());
+    return proc.step([&] { saveFileBytes(pagePath, html); });
 }

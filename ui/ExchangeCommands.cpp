@@ -145,7 +145,9 @@ void frmMain::mnuFileExportCss_Click() {
     // The save dialog asked before it let an existing file be chosen.
     const QString path = cdbMain_->FileName;
     proc.TaskDetail = path;
-    exportCss(proc, document_.scheme(), path, ExistingOutput::Replace);
+    // The rules follow the preview as the window shows it.
+    exportCss(proc, document_.scheme(), path, ExistingOutput::Replace,
+              {editor->backgroundPictureShown(), !editor->transparentLabelsShown()});
 }
 
 void frmMain::mnuFileImportCss_Click() {

@@ -1,7 +1,9 @@
+#include "app/cli/CliGui.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
 #include "export/CssExport.h"
+#include "export/ExamplePage.h"
 #include "export/ExportNames.h"
 #include "export/ThemeExport.h"
 #include "framework/DataFolder.h"
@@ -20,7 +22,8 @@ const QString ReplaceOption = QStringLiteral("replace");
 void addExportOptions(CommandLine& line) {
     line.addOption({CssOption,
                     QStringLiteral("Writes the scheme as one style sheet of custom properties and "
-                                   "the rules that use them; its pictures are copied beside it."),
+                                   "the rules that use them, and OUT.html, an example page that "
+                                   "uses them; its pictures are copied beside it."),
                     QStringLiteral("OUT.css")});
     line.addOption({ThemeOption,
                     QStringLiteral("Writes the scheme as the theme folder Themes/NAME of the "
@@ -37,6 +40,7 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
     addCliSchemeOptions(line, false);
     addExportOptions(line);
+    addCliPreviewOptions(line);
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
@@ -63,13 +67,16 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
         return 1;
 
     if (parser.isSet(CssOption)) {
-        if (existing == ExistingOutput::Keep && QFileInfo::exists(css)) {
-            printCliError(QStringLiteral("%1 already exists; --replace replaces it").arg(css));
-            return 1;
+        for (const QString& out : {css, examplePagePath(css)}) {
+            if (existing == ExistingOutput::Keep && QFileInfo::exists(out)) {
+                printCliError(QStringLiteral("%1 already exists; --replace replaces it").arg(out));
+                return 1;
+            }
         }
         setCliErrorContext(css);
         Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
-        if (!exportCss(proc, scheme, css, existing))
+        const CliPreviewOptions preview = cliPreviewOptions(line);
+        if (!exportCss(proc, scheme, css, existing, {preview.showBackground, preview.opaqueLabels}))
             return 1;
         return cliStatus();
     }

@@ -3,6 +3,7 @@
 #include "export/CssImport.h"
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
+#include "export/ExamplePage.h"
 #include "export/PicturePlan.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
@@ -319,12 +320,102 @@ private Q_SLOTS:
         QVERIFY(!ruleOf("h3").contains("font-size"));
         QVERIFY(ruleOf("h4").contains("var(--tintora-h4-font), monospace;"));
         QVERIFY(ruleOf("body").contains("var(--tintora-body-font), sans-serif;"));
-        QVERIFY(ruleOf("body").contains("background-image: var(--tintora-background-image);"));
+        // A style the preview cannot draw leaves the heading regular, not bold.
+        QVERIFY(ruleOf("h2").contains("  font-style: normal;\n  font-weight: normal;"));
+        // The texts the preview draws on the page have no background of their own.
+        for (const QByteArray selector : {"h1", "h6", "a:link"})
+            QVERIFY2(!ruleOf(selector).contains("background"), selector.constData());
+        QVERIFY(ruleOf("a:visited,\na.tintora-visited").contains("var(--tintora-visited-color)"));
+        QVERIFY(ruleOf("a:active,\na.tintora-active").contains("var(--tintora-active-color)"));
         QVERIFY(css.contains(".tintora-nav:link,\n.tintora-nav:visited,\n.tintora-nav:active {\n"
                              "  color: var(--tintora-nav-color);"));
         QVERIFY(
             css.contains(".tintora-vnav.tintora-current::before,\n.tintora-vnav:hover::before {\n"
                          "  content: var(--tintora-vnav-pushed-image);"));
+    }
+
+    // The page's picture and the labels over pictures follow the preview's options.
+    void rulesFollowThePreviewOptions_data() {
+        QTest::addColumn<bool>("showBackground");
+        QTest::addColumn<bool>("opaqueLabels");
+        QTest::newRow("as the window starts") << false << false;
+        QTest::newRow("background shown") << true << false;
+        QTest::newRow("opaque labels") << false << true;
+        QTest::newRow("both") << true << true;
+    }
+    void rulesFollowThePreviewOptions() {
+        QFETCH(bool, showBackground);
+        QFETCH(bool, opaqueLabels);
+        const ColorScheme scheme = studioScheme();
+        const QByteArray css = cssStyleSheet(scheme, PicturePlan(scheme, {"site.css"}),
+                                             {showBackground, opaqueLabels});
+        QCOMPARE(css.contains("  background-image: var(--tintora-background-image);\n"
+                              "  background-repeat: no-repeat;\n"
+                              "  background-size: 100% 100%;\n"),
+                 showBackground);
+        QCOMPARE(css.contains("  background-image: none;\n"), !showBackground);
+        // The preview paints the banner, horizontal navigation and normal quick-link
+        // labels; the selected quick links, vertical and global buttons stay clear.
+        QCOMPARE(css.contains(".tintora-banner > * {\n"
+                              "  background-color: var(--tintora-banner-background-color);"),
+                 opaqueLabels);
+        QCOMPARE(css.contains(".tintora-nav > * {\n"
+                              "  background-color: var(--tintora-nav-background-color);"),
+                 opaqueLabels);
+        QCOMPARE(css.contains(".tintora-next:not(.tintora-current) > * {\n"
+                              "  background-color: var(--tintora-nav-background-color);"),
+                 opaqueLabels);
+        QVERIFY(!css.contains(".tintora-vnav > * {\n  background-color"));
+        QVERIFY(!css.contains(".tintora-global > * {\n  background-color"));
+        // Whatever the options, every value is still carried for import.
+        QVERIFY(css.contains("  --tintora-h1-background-color: #"));
+    }
+
+    void examplePageName_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("css") << "/w/site.css"
+                             << "/w/site.html";
+        QTest::newRow("upper case") << "/w/SITE.CSS"
+                                    << "/w/SITE.html";
+        QTest::newRow("two points") << "/w/site.min.css"
+                                    << "/w/site.min.html";
+        QTest::newRow("no extension") << "/w/style"
+                                      << "/w/style.html";
+        QTest::newRow("html sheet") << "/w/a.html"
+                                    << "/w/a.html.html";
+    }
+    void examplePageName() {
+        QFETCH(QString, sheet);
+        QFETCH(QString, page);
+        QCOMPARE(examplePagePath(sheet), page);
+    }
+
+    // The example page is written beside the sheet and links it by a URL that a name
+    // with blanks or "#" cannot break; an existing page is kept as the sheet is.
+    void examplePageBesideTheSheet() {
+        TestWorld world;
+        ColorScheme scheme = studioScheme();
+        scheme.ThemeName = QStringLiteral("Mine <&> \"Two\"");
+        const QString sheet = world.path("my site#1.css");
+        writeFile(world.path("my site#1.html"), "my own page");
+        QVERIFY(!exportIt(scheme, sheet));
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::FileAlreadyExists});
+        QVERIFY(!QFileInfo::exists(sheet));
+        QCOMPARE(bytesOf(world.path("my site#1.html")), QByteArray("my own page"));
+
+        QVERIFY(exportIt(scheme, sheet, ExistingOutput::Replace));
+        const QByteArray page = bytesOf(world.path("my site#1.html"));
+        QVERIFY(page.startsWith("<!DOCTYPE html>\n<html lang=\"en\">"));
+        QVERIFY(page.contains("<title>Mine &lt;&amp;&gt; &quot;Two&quot;: example page</title>"));
+        QVERIFY(page.contains("<link rel=\"stylesheet\" href=\"my%20site%231.css\">"));
+        // Every text row of the preview, each link going nowhere.
+        for (const char* text :
+             {"tintora-banner", "tintora-nav tintora-current", "<h6>", "Bullet 3", "<hr>",
+              "tintora-next tintora-current", "tintora-visited", "tintora-active", "tintora-global",
+              "tintora-vnav tintora-current"})
+            QVERIFY2(page.contains(text), text);
+        QCOMPARE(page.count("<a "), page.count("href=\"#\""));
     }
 };
 
