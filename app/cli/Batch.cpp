@@ -1,6 +1,7 @@
 #include "app/cli/Batch.h"
 
 #include "contrast/AuditFormat.h"
+#include "export/CssExport.h"
 #include "framework/ErrorHandler.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
@@ -27,6 +28,10 @@
 #include <deque>
 
 namespace {
+
+// Each theme's style sheet and the example page that uses it.
+constexpr const char* ExampleSheet = "theme.css";
+constexpr const char* ExamplePage = "theme.html";
 
 // Takes every error of the calling thread while it is installed: Ignore, and a line
 // for the theme's list.
@@ -127,6 +132,11 @@ FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
             if (proc.step([&] { bytes = output.make(theme, settings.info); }))
                 proc.step([&] { saveFileBytes(path, bytes); });
         }
+        // The theme as a style sheet with its pictures and example page, after the other
+        // outputs so that no picture copy takes one of their names.
+        if (made)
+            exportCss(proc, theme.scheme, folder + QLatin1Char('/') + QLatin1String(ExampleSheet),
+                      ExistingOutput::Replace, {settings.showBackground, settings.opaqueLabels});
     }
     theme.errors += prompt.lines;
     return {theme.theme, theme.preview.size(), theme.audit.level, failingChecks(theme.audit),
@@ -175,7 +185,8 @@ QByteArray indexEntry(const FinishedTheme& theme) {
                        .arg(theme.previewSize.height())
                        .arg(html(folder));
     text += QStringLiteral("<figcaption><strong>") + caption + QStringLiteral("</strong><br>");
-    QStringList links;
+    QStringList links{
+        QStringLiteral("<a href=\"%1\">example page</a>").arg(href(folder, ExamplePage))};
     for (const BatchOutput& output : batchOutputs())
         links << QStringLiteral("<a href=\"%1\">%2</a>")
                      .arg(href(folder, output.fileName), QString::fromLatin1(output.title));

@@ -10,6 +10,8 @@
 #include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -210,12 +212,24 @@ private Q_SLOTS:
         QCOMPARE(first.status, 0);
         QCOMPARE(first.err, QByteArray());
         const QMap<QString, QByteArray> tree = treeOf(world.path("one"));
-        QCOMPARE(tree.size(), 1 + 5 * (generated + 1));
+        static const QRegularExpression url(QStringLiteral("url\\(\"([^\"]+)\"\\)"));
+        QSet<QString> pictures;
+        for (const QRegularExpressionMatch& m :
+             url.globalMatch(QString::fromUtf8(tree.value("Studio/theme.css"))))
+            pictures.insert(m.captured(1));
+        QVERIFY(pictures.size() > 10);
+        // Five outputs, the style sheet, its example page and its pictures per theme.
+        QCOMPARE(tree.size(), 1 + (5 + 2 + pictures.size()) * (generated + 1));
         for (const QString& name : names + QStringList{"Studio"}) {
             QVERIFY2(tree.value(name + "/preview.png").startsWith("\x89PNG"), qPrintable(name));
             QVERIFY(
                 tree.value(name + "/scheme.tna").contains("\tTheme: " + name.toUtf8() + "\r\n"));
             QVERIFY(tree.value("index.html").contains("src=\"" + name.toUtf8() + "/preview.png\""));
+            QVERIFY(tree.value("index.html")
+                        .contains("href=\"" + name.toUtf8() + "/theme.html\">example page</a>"));
+            QVERIFY(tree.value(name + "/theme.html").contains("href=\"theme.css\""));
+            for (const QString& picture : pictures)
+                QVERIFY2(tree.contains(name + "/" + picture), qPrintable(name + "/" + picture));
         }
         // In menu order: "Default" first.
         const QByteArray index = tree.value("index.html");
