@@ -15,7 +15,14 @@ packages=(
     # The Debian package (cpack's dependency lookup runs file and dpkg-shlibdeps) and
     # the validators the installed-layout test runs.
     file dpkg-dev appstream desktop-file-utils shared-mime-info groff-base
+    # The browser the web tests drive headless.
+    chromium
 )
+# node and npm run the web tests' packages. A machine that has node from elsewhere
+# keeps it: Debian's npm conflicts with the nodejs packages of other sources.
+if ! command -v node >/dev/null; then
+    packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

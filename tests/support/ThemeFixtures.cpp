@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 
 namespace {
@@ -80,6 +81,28 @@ ColorScheme studioScheme() {
     ColorScheme scheme;
     scheme.fillFontSizeTable();
     chooseTheme(scheme, DataFolder::themesDir(bundledDataFolder()), QStringLiteral("Default"));
+    return scheme;
+}
+
+ColorScheme randomScheme(quint32 seed) {
+    static const char* const faces[] = {"Arial", "Times New Roman", "Courier New"};
+    ColorScheme scheme = studioScheme();
+    QRandomGenerator random(seed);
+    const auto anyColor = [&random] { return static_cast<qint32>(random.bounded(0x1000000)); };
+    for (int row = 1; row < EditorRowCount; ++row) {
+        const ThemeElement& e = *elementForRow(row);
+        scheme.color(ColorAttr::Fore, e.colorSlot) = anyColor();
+        // What the text rows' own background colour says matters only to the labels over
+        // pictures, which show it while they are opaque.
+        scheme.color(ColorAttr::Back, e.colorSlot) = anyColor();
+        scheme.font(FontAttr::Face, e.fontSlot) =
+            SchemeValue::text(QLatin1String(faces[static_cast<std::size_t>(random.bounded(3))]));
+        scheme.font(FontAttr::Size, e.fontSlot) = SchemeValue::integer(8 + random.bounded(21));
+        scheme.font(FontAttr::Style, e.fontSlot) = SchemeValue::integer(random.bounded(4));
+    }
+    // The banner's background colour is the page's: drawn last, it is the page's.
+    scheme.pageBackground() = anyColor();
+    scheme.ThemeName = QStringLiteral("Random %1").arg(seed);
     return scheme;
 }
 

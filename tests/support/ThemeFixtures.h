@@ -24,6 +24,13 @@ ColorScheme studioScheme();
 // The same count gives the same files. Returns their folder names.
 QStringList makeGeneratedThemes(const QString& themesDir, int count);
 
+// The Studio scheme with the colours, faces, sizes and styles of its twelve text rows,
+// the page colour and the navigation labels' colour drawn from a generator seeded with
+// `seed`: the same seed gives the same scheme on every machine. Faces are those every
+// machine with the Liberation fonts draws with the same metrics (Arial, Times New Roman,
+// Courier New); sizes are whole points from 8 to 28.
+ColorScheme randomScheme(quint32 seed);
+
 // A scheme with every attribute set to a value that is easy to lose: fractional
 // and textual sizes, quoted and odd face names, colours 0 and 16777215, empty
 // values, every style code and a style that is no code, pictures with names that need
