@@ -192,3 +192,26 @@ test(`${RandomSchemes} seeded random schemes`, async () => {
   for (const [i, scheme] of schemes.entries())
     await judgeScheme(`random-${i + 1}`, scheme, {opaqueLabels: i % 4 === 3});
 });
+
+// A batch's index links each theme's example page, which is judged as export's is.
+test('a batch output', async () => {
+  const out = path.join(work, 'batch');
+  tintora.cli('batch', ['-o', out]);
+  const site = await web.serve(out);
+  const index = await web.open(browser, site.url + 'index.html');
+  let pages;
+  try {
+    pages = await index.evaluate(() => [...document.querySelectorAll('a')]
+      .filter((a) => a.textContent === 'example page').map((a) => a.getAttribute('href')));
+  } finally {
+    await index.close();
+    await site.close();
+  }
+  const folders = fs.readdirSync(out).filter((f) => fs.statSync(path.join(out, f)).isDirectory());
+  assert.deepEqual(pages.slice().sort(), folders.map((f) => `${encodeURIComponent(f)}/theme.html`).sort());
+  const studio = path.join(out, 'Studio');
+  const scheme = path.join(studio, 'scheme.tna');
+  const audit = JSON.parse(tintora.cli('audit', ['--from', scheme, '--format', 'json'], [0, 3]).stdout);
+  await judgePage('batch', studio, 'theme.html', audit, web.readPng(path.join(studio, 'preview.png')),
+                  tintora.previewTextBoxes(scheme));
+});
