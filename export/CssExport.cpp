@@ -169,23 +169,27 @@ QStringList eachButton(const char* suffix) {
 
 // The rules every picture button shares. The hidden ::before holds the picture only to
 // give the button the picture's size; the picture shows as the button's background,
-// where a browser's contrast checks see it behind the text. The text lies in the same
-// grid cell, as wide as the picture and centred on it, as the preview's label is.
+// where a browser's contrast checks see it behind the text. The text is a band as wide
+// as the picture, centred on it and spilling over alike on both sides when longer, as
+// the preview's label is.
 QString buttonLayoutRules() {
     QString text = QStringLiteral(
         "\n/* Pictures with text on them: the element takes its picture's size and the text\n"
         "   inside it is centred on the picture, e.g.\n"
         "   <a class=\"tintora-nav\" href=\"/\"><span>Home</span></a> */\n");
     text += rule(selectorList(eachButton("")),
-                 {QStringLiteral("display: inline-grid"), QStringLiteral("vertical-align: top"),
-                  QStringLiteral("text-decoration: none"),
+                 {QStringLiteral("position: relative"), QStringLiteral("display: inline-block"),
+                  QStringLiteral("vertical-align: top"), QStringLiteral("text-decoration: none"),
                   QStringLiteral("background: transparent no-repeat 0 0 / 100% 100%")});
     text += rule(selectorList(eachButton("::before")),
-                 {QStringLiteral("grid-area: 1 / 1"), QStringLiteral("visibility: hidden"),
+                 {QStringLiteral("display: block"), QStringLiteral("visibility: hidden"),
                   QStringLiteral("font-size: 0"), QStringLiteral("line-height: 0")});
-    text += rule(selectorList(eachButton(" > *")),
-                 {QStringLiteral("grid-area: 1 / 1"), QStringLiteral("align-self: center"),
-                  QStringLiteral("text-align: center"), QStringLiteral("white-space: nowrap")});
+    text +=
+        rule(selectorList(eachButton(" > *")),
+             {QStringLiteral("position: absolute"), QStringLiteral("left: 0"),
+              QStringLiteral("right: 0"), QStringLiteral("top: 50%"),
+              QStringLiteral("transform: translateY(-50%)"), QStringLiteral("display: flex"),
+              QStringLiteral("justify-content: center"), QStringLiteral("white-space: nowrap")});
     return text;
 }
 
