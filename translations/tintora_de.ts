@@ -1205,6 +1205,18 @@ Es wurde nichts geändert.</translation>
         <source>Print Pre&amp;view...</source>
         <translation>Druck&amp;vorschau...</translation>
     </message>
+    <message>
+        <source>Export CSS</source>
+        <translation>CSS exportieren</translation>
+    </message>
+    <message>
+        <source>The example page &quot;%1&quot; exists already.
+
+Do you want to replace it?</source>
+        <translation>Die Beispielseite „%1“ gibt es bereits.
+
+Möchten Sie sie ersetzen?</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

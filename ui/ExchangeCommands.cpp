@@ -4,6 +4,7 @@
 
 #include "export/CssExport.h"
 #include "export/CssImport.h"
+#include "export/ExamplePage.h"
 #include "export/ExportNames.h"
 #include "export/ThemeExport.h"
 #include "framework/DataFolder.h"
@@ -142,8 +143,16 @@ void frmMain::mnuFileExportCss_Click() {
     });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
-    // The save dialog asked before it let an existing file be chosen.
+    // The save dialog asked before it let an existing file be chosen; the example page
+    // beside it is a file of the user's too.
     const QString path = cdbMain_->FileName;
+    const QString page = examplePagePath(path);
+    if (QFileInfo::exists(page) &&
+        !cdbMain_->askYesNo(tr("Export CSS"),
+                            tr("The example page \"%1\" exists already.\n\nDo you want to "
+                               "replace it?")
+                                .arg(QFileInfo(page).fileName())))
+        return;
     proc.TaskDetail = path;
     // The rules follow the preview as the window shows it.
     exportCss(proc, document_.scheme(), path, ExistingOutput::Replace,

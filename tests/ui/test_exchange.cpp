@@ -5,6 +5,7 @@
 #include "scheme/SchemeDiff.h"
 #include "scheme/SchemeFile.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QUndoStack>
 
@@ -159,6 +160,35 @@ private Q_SLOTS:
                  (QStringList{QString::number(int(Kind::Text)), QString::number(int(Kind::Text))}));
         QCOMPARE(QDir(world.themesDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  before);
+    }
+
+    // The sheet follows the preview as the window shows it, and the example page beside
+    // it is replaced only when the user says so.
+    void exportCssFollowsThePreviewAndAsksForItsPage() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        QTest::mouseClick(control<QCheckBox>(w.main, "chkTransLabels"), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(w.main, "Check1"), Qt::LeftButton);
+        const QString sheet = world.path(QStringLiteral("look.css"));
+        const QString page = world.path(QStringLiteral("look.html"));
+        writeFile(page, "my own page");
+
+        w.dialogs->answerFile(Kind::Save, sheet).answerQuestion(false);
+        w.command("mnuFileExportCss")->trigger();
+        QCOMPARE(w.dialogs->pending(), 0);
+        QVERIFY(w.dialogs->calls.last().prompt.contains(QStringLiteral("\"look.html\"")));
+        QVERIFY(!QFileInfo::exists(sheet));
+        QCOMPARE(readFile(page), QByteArray("my own page"));
+
+        w.dialogs->answerFile(Kind::Save, sheet).answerQuestion(true);
+        w.command("mnuFileExportCss")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        const QByteArray css = readFile(sheet);
+        QVERIFY(css.contains(".tintora-banner > * {\n"
+                             "  background-color: var(--tintora-banner-background-color);"));
+        QVERIFY(css.contains("  background-image: var(--tintora-background-image);\n"));
+        QVERIFY(readFile(page).contains("<link rel=\"stylesheet\" href=\"look.css\">"));
     }
 
     void exportedCssImportsBackAsOneStep() {
