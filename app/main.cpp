@@ -140,9 +140,10 @@ int main(int argc, char* argv[]) {
             std::unique_ptr<QSettings> settings = Remembered::openSettings(path);
             if (!settings)
                 errorPrompt().inform(
-                    translated("The settings file %1 is not an ordinary file of at most %2 MiB. "
-                               "Tintora starts without what it remembers there and leaves the "
-                               "file as it is.")
+                    QCoreApplication::translate(
+                        "DesktopStartUp",
+                        "The settings file %1 is not an ordinary file of at most %2 MiB. Tintora "
+                        "starts without what it remembers there and leaves the file as it is.")
                         .arg(path)
                         .arg(Remembered::MaxSettingsFileSize / (1024 * 1024)));
             main.useSettings(std::move(settings));
