@@ -55,11 +55,36 @@ namespace {
 // file is made, so the folder's permissions do not matter here.
 void writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
+#ifdef Q_OS_UNIX
+    // Opened without waiting: a pipe that nobody reads is refused at once, where a plain
+    // open would wait for a reader for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        if (code == ENXIO)
+            raiseError(Err::PathFileAccess);
+        raiseFileError(path, true, code);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !(S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))) {
+        ::close(fd);
+        raiseError(Err::PathFileAccess); // swapped for something else meanwhile
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        raiseError(Err::PathFileAccess);
+    }
+#else
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int code = errno;
         raiseWriteFailure(path, file, code);
     }
+#endif
     errno = 0;
     const qint64 written = file.write(bytes);
     const int code = errno;
@@ -193,7 +218,8 @@ void checkOutputTarget(const QString& path, OutputPlace place) {
     struct stat status {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
         return;
-    if (S_ISREG(status.st_mode) || (place == OutputPlace::Named && S_ISCHR(status.st_mode)))
+    if (S_ISREG(status.st_mode) ||
+        (place == OutputPlace::Named && (S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))))
         return;
     raiseError(Err::PathFileAccess);
 #endif
@@ -204,7 +230,7 @@ void saveFileBytes(const QString& path, const QByteArray& bytes, OutputPlace pla
     checkOutputTarget(path, place);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile() && place == OutputPlace::Named) {
-        writeInPlace(path, bytes); // a character device: it has no old contents to keep
+        writeInPlace(path, bytes); // a device or pipe: it has no old contents to keep
         return;
     }
     // The link itself goes; the file it leads to, outside the folder, is left alone.

@@ -13,12 +13,12 @@ inline constexpr qint64 MaxTextFileSize = qint64(16) * 1024 * 1024;
 // limit keeps a huge or sparse file from filling the disk it is copied to.
 inline constexpr qint64 MaxPictureFileSize = qint64(64) * 1024 * 1024;
 
-// Where an output goes. A file the user named is written where its links lead, and
-// a character device so named (such as /dev/stdout) is written in place. A file in a
-// folder the program fills (an export's pictures, a batch's outputs) is written in
-// that folder only: a link there is replaced, never followed. Either way a pipe,
-// socket or other special file is refused at once, since opening it could wait for
-// ever.
+// Where an output goes. A file the user named is written where its links lead, and a
+// character device or pipe so named (such as /dev/stdout) is written in place, a pipe
+// only while a reader has it open: one without is refused at once, as opening it would
+// wait for ever. A file in a folder the program fills (an export's pictures, a batch's
+// outputs) is written in that folder only: a link there is replaced, never followed,
+// and anything but an ordinary file refused.
 enum class OutputPlace { Named, InFolder };
 
 // Opens `path` for reading, unbuffered, when it is an ordinary file: a folder, pipe,
@@ -38,13 +38,14 @@ qint64 appendRead(QFile& file, QByteArray& bytes, qint64 want, const QString& pa
 QByteArray readFileBytes(const QString& path, qint64 maxSize);
 
 // Raises 75 when `path` holds something an output at `place` may not replace (a
-// folder, pipe, socket; in a folder also a device); a missing file is fine.
+// folder, socket; in a folder also a device or pipe); a missing file is fine.
 void checkOutputTarget(const QString& path, OutputPlace place);
 
 // Writes `bytes` to `path`, the one way every file is written: an ordinary file (or a
 // new one) is replaced in one piece, so a failure, also one when the data reaches the
-// disk, leaves any old file as it was and no partial file. A character device the
-// user named is written in place; what checkOutputTarget refuses is refused. A new
+// disk, leaves any old file as it was and no partial file. A device or pipe the user
+// named is written in place (a pipe nobody reads is refused, 75); what
+// checkOutputTarget refuses is refused. A new
 // file gets the usual permissions, an existing one keeps its own, neither more than
 // `within`. A failure raises the matching run-time error (76 folder missing, 70
 // permission, 61 disk full, 75 a refused target, ...).

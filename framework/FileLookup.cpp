@@ -26,5 +26,6 @@ bool staysInItsFolder(const QString& file) {
     const QString target = info.canonicalFilePath();
     if (folder.isEmpty() || target.isEmpty())
         return false;
-    return target.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+    return target.startsWith(folder.endsWith(QLatin1Char('/')) ? folder
+                                                               : folder + QLatin1Char('/'));
 }
