@@ -44,7 +44,7 @@ ColorScheme bannerScheme(const QString& path) {
 int modeOf(const QString& path) {
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777)
-                                                                       : -1;
+                                                                      : -1;
 }
 
 QString studioPicture() {
@@ -120,7 +120,8 @@ private Q_SLOTS:
         QVERIFY(makePrivateFile(world.path("id.gif"), readFile(studioPicture())));
         QDir().mkpath(world.path("bundle"));
         QVERIFY(QFile::link(world.path("id.gif"), world.path("bundle/banner.gif")));
-        writeFile(world.path("bundle/site.css"), ":root { --tintora-banner-image: url(banner.gif); }");
+        writeFile(world.path("bundle/site.css"),
+                  ":root { --tintora-banner-image: url(banner.gif); }");
         Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
         const std::optional<ColorScheme> imported =
             importCss(proc, studioScheme(), world.path("bundle/site.css"));
@@ -215,7 +216,8 @@ private Q_SLOTS:
         Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
         QVERIFY(returnsAtOnce(
             [&] { writeSchemeFile(proc, studioScheme(), testFileInformation(), pipe); }, pipe));
-        QCOMPARE(errorNumbers(world.prompt), (QList<int>{Err::PathFileAccess, Err::PathFileAccess}));
+        QCOMPARE(errorNumbers(world.prompt),
+                 (QList<int>{Err::PathFileAccess, Err::PathFileAccess}));
         saveFileBytes(QStringLiteral("/dev/null"), "x");
     }
 
