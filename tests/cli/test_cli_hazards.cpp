@@ -103,7 +103,8 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo::exists(world.path("out/") + file), qPrintable(file));
             ++links;
         }
-        QCOMPARE(links, 2 * 7);
+        // Per theme: the preview (link and picture), the example page and five outputs.
+        QCOMPARE(links, 2 * 8);
         QVERIFY(index.contains(QStringLiteral("width=\"")));
     }
 
