@@ -4,7 +4,7 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "startup/frmSplash.h"
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include <functional>
 #include <memory>

@@ -4,8 +4,8 @@
 #include "framework/Trace.h"
 #include "framework/Version.h"
 #include "startup/Translations.h"
-#include "ui/ErrorBox.h"
-#include "ui/Remembered.h"
+#include "ui/dialogs/ErrorBox.h"
+#include "ui/window/Remembered.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>

@@ -6,9 +6,9 @@
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
 #include "contrast/VisionSimulation.h"
-#include "ui/DialogService.h"
-#include "ui/PreviewPage.h"
-#include "ui/frmMain.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <benchmark/benchmark.h>

@@ -4,7 +4,7 @@
 //   build/bench/bench_huge_pictures
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include <benchmark/benchmark.h>
 

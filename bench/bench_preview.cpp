@@ -7,9 +7,9 @@
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
-#include "ui/frmMain.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <benchmark/benchmark.h>

@@ -5,8 +5,8 @@
 #include "contrast/AuditFormat.h"
 #include "contrast/ContrastAudit.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <algorithm>
 

@@ -5,9 +5,9 @@
 #include "support/ModalSteps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "ui/DialogService.h"
-#include "ui/ErrorBox.h"
-#include "ui/frmMain.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/dialogs/ErrorBox.h"
+#include "ui/window/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>

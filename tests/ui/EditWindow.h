@@ -5,7 +5,7 @@
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
 #include "theme/ColorScheme.h"
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include <QAction>
 #include <QDir>

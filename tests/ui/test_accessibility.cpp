@@ -3,9 +3,9 @@
 #include "EditWindow.h"
 #include "contrast/ColorSpace.h"
 #include "contrast/MakeItPass.h"
-#include "ui/ContrastMark.h"
-#include "ui/PreviewPage.h"
-#include "ui/VisionEffect.h"
+#include "ui/editor/ContrastMark.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/VisionEffect.h"
 
 #include <QApplication>
 #include <QLabel>

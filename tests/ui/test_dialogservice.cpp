@@ -3,7 +3,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
-#include "ui/DialogService.h"
+#include "ui/dialogs/DialogService.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>

@@ -3,12 +3,12 @@
 #include "scheme/SchemeFile.h"
 #include "support/Controls.h"
 #include "support/ModalSteps.h"
-#include "ui/ColorSwatch.h"
-#include "ui/ContrastMark.h"
-#include "ui/DialogService.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/ContrastMark.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <QAction>
 #include <QCheckBox>

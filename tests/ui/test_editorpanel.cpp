@@ -2,8 +2,8 @@
 #include "support/Controls.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
-#include "ui/ColorSwatch.h"
-#include "ui/EditorPanel.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>

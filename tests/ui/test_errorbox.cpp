@@ -1,8 +1,8 @@
 #include "support/ModalSteps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "ui/ErrorBox.h"
-#include "ui/frmMain.h"
+#include "ui/dialogs/ErrorBox.h"
+#include "ui/window/frmMain.h"
 
 #include <QMessageBox>
 #include <QPushButton>

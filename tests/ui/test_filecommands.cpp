@@ -2,9 +2,9 @@
 #include "framework/Globals.h"
 #include "scheme/SchemeFile.h"
 #include "support/ModalSteps.h"
-#include "ui/ColorSwatch.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewPage.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <QAction>
 #include <QApplication>

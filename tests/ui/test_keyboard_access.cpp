@@ -2,8 +2,8 @@
 // swatches' keys, the accessible names and the Help menu.
 #include "EditWindow.h"
 #include "support/ModalSteps.h"
-#include "ui/ColorSwatch.h"
-#include "ui/HelpDialogs.h"
+#include "ui/dialogs/HelpDialogs.h"
+#include "ui/editor/ColorSwatch.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,11 +2,11 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
-#include "ui/ColorSwatch.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
-#include "ui/frmMain.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -7,12 +7,12 @@
 #include "contrast/AuditFormat.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
-#include "ui/VisionEffect.h"
-#include "ui/frmMain.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/VisionEffect.h"
+#include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <QCheckBox>

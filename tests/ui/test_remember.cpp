@@ -5,7 +5,7 @@
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/UnusualFiles.h"
-#include "ui/Remembered.h"
+#include "ui/window/Remembered.h"
 
 #include <QCheckBox>
 #include <QDragEnterEvent>

@@ -2,8 +2,8 @@
 // following the history, and reverting to the theme or file the scheme came from.
 #include "EditWindow.h"
 #include "scheme/SchemeFile.h"
-#include "ui/ColorSwatch.h"
-#include "ui/PreviewItem.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/preview/PreviewItem.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "ui/PrintCommand.h"
+#include "ui/dialogs/PrintCommand.h"
 
 #include "framework/Procedure.h"
 #include "scheme/SchemeReport.h"
-#include "ui/DialogService.h"
-#include "ui/Printer.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/dialogs/Printer.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 // The File menu's way to and from web sites: the scheme exported as a new theme
 // folder or as one style sheet, and a style sheet's custom properties imported.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include "export/CssExport.h"
 #include "export/CssImport.h"
@@ -14,8 +14,8 @@
 #include "scheme/SchemeDiff.h"
 #include "startup/ThemeInstaller.h"
 #include "theme/ChooseTheme.h"
-#include "ui/DialogService.h"
-#include "ui/PreviewPictures.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QAction>
 #include <QDir>

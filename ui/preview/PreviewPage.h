@@ -2,7 +2,7 @@
 
 #include "contrast/VisionSimulation.h"
 #include "theme/ThemeElement.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QImage>
 #include <QRegion>

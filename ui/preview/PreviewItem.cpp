@@ -1,4 +1,4 @@
-#include "ui/PreviewItem.h"
+#include "ui/preview/PreviewItem.h"
 
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"

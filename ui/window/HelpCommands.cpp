@@ -1,7 +1,7 @@
 // The main window's Help menu.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
-#include "ui/HelpDialogs.h"
+#include "ui/dialogs/HelpDialogs.h"
 
 #include <QAction>
 #include <QDialog>

@@ -1,11 +1,11 @@
 // The File menu's Open, Save and Save As commands of the main window.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
-#include "ui/DialogService.h"
+#include "ui/dialogs/DialogService.h"
 
 #include <QFileInfo>
 

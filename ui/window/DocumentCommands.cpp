@@ -1,13 +1,13 @@
 // The main window's Edit and View menus: undo and redo of the document's steps,
 // reverting to the theme or file the scheme came from, and the Compare panel.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include "framework/Procedure.h"
 #include "scheme/SchemeDiff.h"
-#include "ui/ComparePanel.h"
-#include "ui/DialogService.h"
-#include "ui/EditorPanel.h"
-#include "ui/ShownNames.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/editor/ComparePanel.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/editor/ShownNames.h"
 #include "widgets/Twips.h"
 
 #include <QAction>

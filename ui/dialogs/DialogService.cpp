@@ -1,8 +1,8 @@
-#include "ui/DialogService.h"
+#include "ui/dialogs/DialogService.h"
 
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "ui/FontDialog.h"
+#include "ui/dialogs/FontDialog.h"
 #include "widgets/WindowUtil.h"
 
 #include <QColorDialog>

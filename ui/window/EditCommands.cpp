@@ -1,12 +1,12 @@
 // The editor panel's colour and font edits of the main window: each handler asks its
 // dialog, lets the panel show the choice, then makes one step of the document.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
-#include "ui/DialogService.h"
-#include "ui/EditorPanel.h"
-#include "ui/ShownNames.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/editor/ShownNames.h"
 
 namespace {
 constexpr int ColorDialogFlags = 3; // start from the given colour, custom part open

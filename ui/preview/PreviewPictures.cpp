@@ -1,4 +1,4 @@
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include "framework/FileAccess.h"
 #include "framework/FileLookup.h"

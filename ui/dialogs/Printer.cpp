@@ -1,4 +1,4 @@
-#include "ui/Printer.h"
+#include "ui/dialogs/Printer.h"
 
 #include "framework/RuntimeError.h"
 

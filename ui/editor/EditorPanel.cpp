@@ -1,11 +1,11 @@
-#include "ui/EditorPanel.h"
+#include "ui/editor/EditorPanel.h"
 
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
-#include "ui/ColorSwatch.h"
-#include "ui/ContrastMark.h"
-#include "ui/SchemeFont.h"
-#include "ui/ShownNames.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/ContrastMark.h"
+#include "ui/editor/ShownNames.h"
+#include "ui/preview/SchemeFont.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 

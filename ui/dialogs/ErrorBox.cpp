@@ -1,4 +1,4 @@
-#include "ui/ErrorBox.h"
+#include "ui/dialogs/ErrorBox.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
 // The window design of the preview page: every control with its design position,

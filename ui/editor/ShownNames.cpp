@@ -1,4 +1,4 @@
-#include "ui/ShownNames.h"
+#include "ui/editor/ShownNames.h"
 
 #include <QCoreApplication>
 

@@ -1,15 +1,15 @@
 // The main window's accessibility commands: the contrast level the editor's marks
 // judge by, the preview drawn as a colour-vision deficiency shows it, and Make It
 // Pass for one text row or all of them.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include "contrast/ContrastAudit.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
-#include "ui/ShownNames.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/editor/ShownNames.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,12 +1,12 @@
 // What the main window remembers between runs, File > Open Recent, and scheme files
 // dropped onto the window.
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewPage.h"
-#include "ui/Remembered.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/Remembered.h"
 
 #include <QAction>
 #include <QActionGroup>

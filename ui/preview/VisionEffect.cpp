@@ -1,4 +1,4 @@
-#include "ui/VisionEffect.h"
+#include "ui/preview/VisionEffect.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,10 +1,10 @@
 // What the contrast audit reads of the preview page: the page's own part, where its
 // labels draw their text and what lies beneath it, and PreviewBackdrops, which turns
 // that into the audit's backdrops.
-#include "ui/PreviewBackdrops.h"
+#include "ui/preview/PreviewBackdrops.h"
 
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include "contrast/VisionSimulation.h"
 #include "document/SchemeDocument.h"
 #include "theme/ColorScheme.h"
-#include "ui/EditorPanel.h"
+#include "ui/editor/EditorPanel.h"
 
 #include <QList>
 #include <QMainWindow>

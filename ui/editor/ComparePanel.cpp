@@ -1,7 +1,7 @@
-#include "ui/ComparePanel.h"
+#include "ui/editor/ComparePanel.h"
 
 #include "document/SchemeDocument.h"
-#include "ui/ShownNames.h"
+#include "ui/editor/ShownNames.h"
 #include "widgets/WindowUtil.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "ui/HelpDialogs.h"
+#include "ui/dialogs/HelpDialogs.h"
 
 #include "framework/Version.h"
 #include "widgets/WindowUtil.h"

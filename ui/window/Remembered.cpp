@@ -1,4 +1,4 @@
-#include "ui/Remembered.h"
+#include "ui/window/Remembered.h"
 
 #include "framework/FileAccess.h"
 #include "framework/RuntimeError.h"

@@ -1,7 +1,7 @@
-#include "ui/ContrastMark.h"
+#include "ui/editor/ContrastMark.h"
 
 #include "contrast/AuditFormat.h"
-#include "ui/ShownNames.h"
+#include "ui/editor/ShownNames.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewPage.h"
 
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "theme/DrawnFont.h"
-#include "ui/PreviewItem.h"
-#include "ui/SchemeFont.h"
-#include "ui/VisionEffect.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/SchemeFont.h"
+#include "ui/preview/VisionEffect.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 

@@ -1,4 +1,4 @@
-#include "ui/FontDialog.h"
+#include "ui/dialogs/FontDialog.h"
 
 #include "theme/DrawnFont.h"
 

@@ -1,4 +1,4 @@
-#include "ui/SchemeFont.h"
+#include "ui/preview/SchemeFont.h"
 
 #include "theme/DrawnFont.h"
 #include "theme/SchemeValue.h"

@@ -1,4 +1,4 @@
-#include "ui/ColorSwatch.h"
+#include "ui/editor/ColorSwatch.h"
 
 #include "widgets/WindowUtil.h"
 
