@@ -151,13 +151,13 @@ int main(int argc, char* argv[]) {
         // Abort ends the program at once; unsaved changes are offered for saving first.
         prompt.setAbortCheck([&startUp] {
             frmMain* main = startUp.loadedMainWindow();
-            return !main || main->maybeSave();
+            return !main || main->files().maybeSave();
         });
         // The file named on the command line opens once the window is shown.
         if (!arguments.file.isEmpty())
             QObject::connect(
                 &startUp.splash, &frmSplash::startUpFinished, &startUp.splash,
-                [&startUp, file = arguments.file] { startUp.mainWindow().openFile(file); });
+                [&startUp, file = arguments.file] { startUp.mainWindow().files().openFile(file); });
         startUp.splash.show();
         status = QApplication::exec();
         prompt.setAbortCheck({});

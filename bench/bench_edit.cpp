@@ -55,7 +55,7 @@ void BM_BackgroundColourEdit(benchmark::State& state) {
     auto dialogs = std::make_unique<AnsweringDialogs>();
     AnsweringDialogs* answering = dialogs.get();
     main.setDialogService(std::move(dialogs));
-    main.mnuThemesItem_Click(0);
+    main.themes().mnuThemesItem_Click(0);
     main.show();
     main.findChild<PreviewPage*>(QStringLiteral("picDisplay"))
         ->setSimulation(static_cast<Deficiency>(state.range(0)));
@@ -85,7 +85,7 @@ struct ShownWindow {
         auto answering = std::make_unique<AnsweringDialogs>();
         dialogs = answering.get();
         main.setDialogService(std::move(answering));
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.show();
         QApplication::processEvents();
     }

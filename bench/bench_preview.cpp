@@ -133,10 +133,10 @@ BENCHMARK(BM_ChooseStudioAndRefresh)->Unit(benchmark::kMillisecond);
 void BM_ChooseStudioInWindow(benchmark::State& state) {
     frmMain window;
     window.show();
-    window.mnuThemesItem_Click(0);
+    window.themes().mnuThemesItem_Click(0);
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        window.mnuThemesItem_Click(0);
+        window.themes().mnuThemesItem_Click(0);
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }

@@ -66,7 +66,7 @@ private Q_SLOTS:
         dialogs->answerSaveChanges(choice);
 
         QtErrorPrompt prompt;
-        prompt.setAbortCheck([&main] { return main.maybeSave(); });
+        prompt.setAbortCheck([&main] { return main.files().maybeSave(); });
         ModalSteps steps;
         steps.then<QMessageBox>(
             [](QMessageBox* box) { buttonOf(box, QMessageBox::Abort)->click(); });
@@ -91,7 +91,7 @@ private Q_SLOTS:
         ScriptedDialogs* dialogs = scripted.get();
         main.setDialogService(std::move(scripted));
         QtErrorPrompt prompt;
-        prompt.setAbortCheck([&main] { return main.maybeSave(); });
+        prompt.setAbortCheck([&main] { return main.files().maybeSave(); });
         ModalSteps steps;
         steps
             .then<QMessageBox>([](QMessageBox* box) { buttonOf(box, QMessageBox::Abort)->click(); })

@@ -215,7 +215,7 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         frmMain main;
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.scheme().SchemeChanged = true;
         const QString typed = world.path(QStringLiteral("green"));
         ModalSteps steps;
@@ -243,7 +243,7 @@ private Q_SLOTS:
         const QString precious = world.path(QStringLiteral("precious.tna"));
         writeFile(precious, "years of work");
         frmMain main;
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.scheme().SchemeChanged = true;
 
         bool nativeDialog = true;

@@ -156,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(copyStudioTheme(world.path(QStringLiteral("Themes"))));
 
         frmMain window;
-        window.mnuThemesItem_Click(0);
+        window.themes().mnuThemesItem_Click(0);
         control<QCheckBox>(window, "Check1")->click();
         control<QCheckBox>(window, "chkTransLabels")->click();
         QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.value(0)));

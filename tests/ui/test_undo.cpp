@@ -28,7 +28,7 @@ void addOtherTheme(TestWorld& world, frmMain& main) {
     writeFile(other + QStringLiteral("color1.css"), css);
     QFile::remove(other + QStringLiteral("banner.gif"));
     QFile::copy(studio + QStringLiteral("qback.gif"), other + QStringLiteral("banner.gif"));
-    main.addThemesItem(QStringLiteral("Other"));
+    main.themes().addItem(QStringLiteral("Other"));
 }
 
 void clickTextColour(EditWindow& w, int row, qint32 color) {

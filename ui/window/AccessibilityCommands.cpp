@@ -1,9 +1,10 @@
 // The main window's accessibility commands: the contrast level the editor's marks
 // judge by, the preview drawn as a colour-vision deficiency shows it, and Make It
 // Pass for one text row or all of them.
-#include "ui/window/frmMain.h"
+#include "ui/window/AccessibilityCommands.h"
 
 #include "contrast/ContrastAudit.h"
+#include "document/SchemeDocument.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "ui/editor/EditorPanel.h"
@@ -14,8 +15,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -25,8 +24,8 @@ struct LevelChoice {
     const char* text;
 };
 constexpr LevelChoice Levels[] = {
-    {ContrastLevel::AA, "mnuViewLevelAA", QT_TRANSLATE_NOOP("frmMain", "&AA")},
-    {ContrastLevel::AAA, "mnuViewLevelAAA", QT_TRANSLATE_NOOP("frmMain", "AA&A")},
+    {ContrastLevel::AA, "mnuViewLevelAA", QT_TRANSLATE_NOOP("AccessibilityCommands", "&AA")},
+    {ContrastLevel::AAA, "mnuViewLevelAAA", QT_TRANSLATE_NOOP("AccessibilityCommands", "AA&A")},
 };
 
 struct SimulationChoice {
@@ -36,19 +35,20 @@ struct SimulationChoice {
     const char* shown; // what the menu bar says while it is chosen
 };
 constexpr SimulationChoice Simulations[] = {
-    {Deficiency::Normal, "mnuViewSimulateNormal", QT_TRANSLATE_NOOP("frmMain", "&Normal"), nullptr},
+    {Deficiency::Normal, "mnuViewSimulateNormal",
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Normal"), nullptr},
     {Deficiency::Protanopia, "mnuViewSimulateProtanopia",
-     QT_TRANSLATE_NOOP("frmMain", "&Protanopia"),
-     QT_TRANSLATE_NOOP("frmMain", "Simulating protanopia")},
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Protanopia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating protanopia")},
     {Deficiency::Deuteranopia, "mnuViewSimulateDeuteranopia",
-     QT_TRANSLATE_NOOP("frmMain", "&Deuteranopia"),
-     QT_TRANSLATE_NOOP("frmMain", "Simulating deuteranopia")},
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Deuteranopia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating deuteranopia")},
     {Deficiency::Tritanopia, "mnuViewSimulateTritanopia",
-     QT_TRANSLATE_NOOP("frmMain", "&Tritanopia"),
-     QT_TRANSLATE_NOOP("frmMain", "Simulating tritanopia")},
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Tritanopia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating tritanopia")},
     {Deficiency::Achromatopsia, "mnuViewSimulateAchromatopsia",
-     QT_TRANSLATE_NOOP("frmMain", "&Achromatopsia"),
-     QT_TRANSLATE_NOOP("frmMain", "Simulating achromatopsia")},
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Achromatopsia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating achromatopsia")},
 };
 
 const SimulationChoice& simulationChoice(Deficiency deficiency) {
@@ -65,67 +65,74 @@ QString rowCaption(int row) {
 
 } // namespace
 
-void frmMain::buildAccessibilityMenus(QMenu* mnuView) {
-    mnuView->addSeparator()->setObjectName(QStringLiteral("mnuViewSep1"));
+AccessibilityCommands::AccessibilityCommands(SchemeDocument& document, EditorPanel& editor,
+                                             PreviewPage& preview, QWidget& window)
+    : QObject(&window), document_(document), editor_(editor), picDisplay_(preview) {
+    buildLevels();
+    buildSimulations();
+    makeAllPass_ = new QAction(tr("Make All &Pass"), this);
+    makeAllPass_->setObjectName(QStringLiteral("mnuEditMakeAllPass"));
+    connect(makeAllPass_, &QAction::triggered, this,
+            &AccessibilityCommands::mnuEditMakeAllPass_Click);
+    connect(&editor_, &EditorPanel::makeItPassClicked, this,
+            &AccessibilityCommands::makeRowPass_Click);
+    // The contrast marks follow every refresh of the preview and every preview option.
+    connect(&picDisplay_, &PreviewPage::backdropsChanged, this,
+            &AccessibilityCommands::showContrastMarks);
 
-    QMenu* levels = mnuView->addMenu(tr("Contrast &Level"));
-    levels->setObjectName(QStringLiteral("mnuViewContrastLevel"));
-    contrastLevels_ = new QActionGroup(this);
-    contrastLevels_->setExclusive(true);
-    for (const LevelChoice& choice : Levels) {
-        QAction* action = levels->addAction(tr(choice.text));
-        action->setObjectName(QLatin1String(choice.name));
-        action->setCheckable(true);
-        action->setChecked(choice.level == contrastLevel_);
-        contrastLevels_->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, level = choice.level] { setContrastLevel(level); });
-    }
-
-    QMenu* simulate = mnuView->addMenu(tr("&Simulate"));
-    simulate->setObjectName(QStringLiteral("mnuViewSimulate"));
-    simulations_ = new QActionGroup(this);
-    simulations_->setExclusive(true);
-    for (const SimulationChoice& choice : Simulations) {
-        QAction* action = simulate->addAction(tr(choice.text));
-        action->setObjectName(QLatin1String(choice.name));
-        action->setCheckable(true);
-        action->setChecked(choice.deficiency == Deficiency::Normal);
-        simulations_->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, deficiency = choice.deficiency] { setSimulation(deficiency); });
-    }
-
-    // The simulation in force shows at the right of the menu bar, where it takes no
-    // room from the editor or the preview, which the window is fitted around.
-    lblSimulation = new QLabel(menuBar());
+    lblSimulation = new QLabel(&window);
     lblSimulation->setObjectName(QStringLiteral("lblSimulation"));
     lblSimulation->setTextFormat(Qt::PlainText);
     lblSimulation->setContentsMargins(6, 0, 6, 0);
     lblSimulation->hide();
-    menuBar()->setCornerWidget(lblSimulation, Qt::TopRightCorner);
 }
 
-void frmMain::setContrastLevel(ContrastLevel level) {
+void AccessibilityCommands::buildLevels() {
+    levels_ = new QActionGroup(this);
+    levels_->setExclusive(true);
+    for (const LevelChoice& choice : Levels) {
+        auto* action = new QAction(tr(choice.text), levels_);
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(choice.level == contrastLevel_);
+        connect(action, &QAction::triggered, this,
+                [this, level = choice.level] { setContrastLevel(level); });
+    }
+}
+
+void AccessibilityCommands::buildSimulations() {
+    simulations_ = new QActionGroup(this);
+    simulations_->setExclusive(true);
+    for (const SimulationChoice& choice : Simulations) {
+        auto* action = new QAction(tr(choice.text), simulations_);
+        action->setObjectName(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setChecked(choice.deficiency == Deficiency::Normal);
+        connect(action, &QAction::triggered, this,
+                [this, deficiency = choice.deficiency] { setSimulation(deficiency); });
+    }
+}
+
+void AccessibilityCommands::setContrastLevel(ContrastLevel level) {
     Procedure proc(QStringLiteral("frmMain.setContrastLevel"));
     contrastLevel_ = level;
     for (const LevelChoice& choice : Levels)
         if (choice.level == level)
-            findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
+            levels_->findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
     // Before the preview first shows a scheme there are no marks to judge again.
     if (marksShown_)
         proc.step([&] { showContrastMarks(); });
 }
 
-Deficiency frmMain::simulation() const {
-    return picDisplay->simulation();
+Deficiency AccessibilityCommands::simulation() const {
+    return picDisplay_.simulation();
 }
 
-void frmMain::setSimulation(Deficiency deficiency) {
+void AccessibilityCommands::setSimulation(Deficiency deficiency) {
     Procedure proc(QStringLiteral("frmMain.setSimulation"));
     const SimulationChoice& choice = simulationChoice(deficiency);
-    proc.step([&] { picDisplay->setSimulation(choice.deficiency); });
-    findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
+    proc.step([&] { picDisplay_.setSimulation(choice.deficiency); });
+    simulations_->findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
     if (choice.shown) {
         lblSimulation->setText(tr(choice.shown));
         lblSimulation->show();
@@ -134,17 +141,22 @@ void frmMain::setSimulation(Deficiency deficiency) {
         lblSimulation->hide();
     }
     // The corner widget's size is fixed when it is set; the bar lays it out afresh.
-    menuBar()->adjustSize();
-    menuBar()->updateGeometry();
+    if (QWidget* bar = lblSimulation->parentWidget()) {
+        bar->adjustSize();
+        bar->updateGeometry();
+    }
 }
 
-void frmMain::showContrastMarks() {
+ContrastAudit AccessibilityCommands::audit() const {
+    return auditScheme(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_);
+}
+
+void AccessibilityCommands::showContrastMarks() {
     marksShown_ = true;
-    editor->showContrast(
-        auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_));
+    editor_.showContrast(audit());
 }
 
-void frmMain::makeRowPass_Click(int row) {
+void AccessibilityCommands::makeRowPass_Click(int row) {
     Procedure proc(QStringLiteral("frmMain.makeRowPass_Click"));
     const ThemeElement* element = elementForRow(row);
     if (!element || row < 1 || element->colorSlot == NoSlot)
@@ -152,7 +164,7 @@ void frmMain::makeRowPass_Click(int row) {
     const QString level = contrastLevelText(contrastLevel_);
     PassingColor passing;
     if (!proc.step([&] {
-            passing = makeRowPass(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_,
+            passing = makeRowPass(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_,
                                   element->element);
         }))
         return;
@@ -174,7 +186,7 @@ void frmMain::makeRowPass_Click(int row) {
                     SchemeDocument::Redraw::PreviewAndPanel);
 }
 
-void frmMain::mnuEditMakeAllPass_Click() {
+void AccessibilityCommands::mnuEditMakeAllPass_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuEditMakeAllPass_Click"));
     const QString level = contrastLevelText(contrastLevel_);
     ColorScheme changed = document_.scheme();
@@ -183,7 +195,7 @@ void frmMain::mnuEditMakeAllPass_Click() {
     {
         // Each row's backdrop is the page and its pictures, never another row's text,
         // so every row is judged on the scheme as the preview shows it now.
-        const PreviewBackdrops backdrops(*picDisplay);
+        const PreviewBackdrops backdrops(picDisplay_);
         for (int row = 1; row < EditorRowCount; ++row) {
             const ThemeElement* element = elementForRow(row);
             if (!element || element->colorSlot == NoSlot)

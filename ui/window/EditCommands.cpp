@@ -1,12 +1,16 @@
 // The editor panel's colour and font edits of the main window: each handler asks its
 // dialog, lets the panel show the choice, then makes one step of the document.
-#include "ui/window/frmMain.h"
+#include "ui/window/EditCommands.h"
+
+#include "document/SchemeDocument.h"
 
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "ui/dialogs/DialogService.h"
 #include "ui/editor/EditorPanel.h"
 #include "ui/editor/ShownNames.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/RememberCommands.h"
 
 namespace {
 constexpr int ColorDialogFlags = 3; // start from the given colour, custom part open
@@ -40,22 +44,49 @@ QString rowName(int index) {
 }
 } // namespace
 
+EditCommands::EditCommands(SchemeDocument& document, const std::unique_ptr<DialogService>& dialogs,
+                           EditorPanel& editor, PreviewPage& preview, RememberCommands& remembered)
+    : QObject(&editor), document_(document), cdbMain_(dialogs), editor_(editor),
+      picDisplay_(preview), remembered_(remembered) {
+    connect(&editor_, &EditorPanel::backgroundPictureClicked, this, &EditCommands::Check1_Click);
+    connect(&editor_, &EditorPanel::transparentLabelsClicked, this,
+            &EditCommands::chkTransLabels_Click);
+    connect(&editor_, &EditorPanel::bgColorClicked, this, &EditCommands::lblBGColorSelect_Click);
+    connect(&editor_, &EditorPanel::fgColorClicked, this, &EditCommands::lblFGColorSelect_Click);
+    connect(&editor_, &EditorPanel::fontClicked, this, &EditCommands::cmdFontSelect_Click);
+}
+
+void EditCommands::Check1_Click(Qt::CheckState state) {
+    Procedure proc(QStringLiteral("frmMain.Check1_Click"));
+    // A greyed box changes nothing.
+    if (state != Qt::PartiallyChecked)
+        proc.step([&] { picDisplay_.setBackgroundPictureVisible(state == Qt::Checked); });
+    remembered_.rememberPreviewOptions();
+}
+
+void EditCommands::chkTransLabels_Click(Qt::CheckState state) {
+    Procedure proc(QStringLiteral("frmMain.chkTransLabels_Click"));
+    if (state != Qt::PartiallyChecked)
+        proc.step([&] { picDisplay_.setOverPictureLabelsTransparent(state == Qt::Checked); });
+    remembered_.rememberPreviewOptions();
+}
+
 // A chosen colour is on the swatch already: the panel is not shown afresh, so a
 // background chosen in one row shows there until the next refresh, as always.
-void frmMain::editPageBackground(Procedure& proc, qint32 color, const QString& stepName) {
+void EditCommands::editPageBackground(Procedure& proc, qint32 color, const QString& stepName) {
     ColorScheme changed = document_.scheme();
     proc.step([&] { changed.pageBackground() = color; });
     document_.apply(stepName, changed, SchemeDocument::Redraw::Preview);
 }
 
-void frmMain::editTextColor(Procedure& proc, int row, qint32 color) {
+void EditCommands::editTextColor(Procedure& proc, int row, qint32 color) {
     ColorScheme changed = document_.scheme();
     proc.step([&] { changed.color(ColorAttr::Fore, colorSlotOfRow(row)) = color; });
     document_.apply(tr("%1 colour").arg(rowName(row)), changed, SchemeDocument::Redraw::Preview);
 }
 
-void frmMain::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
-                       const QString& stepName) {
+void EditCommands::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
+                            const QString& stepName) {
     ColorScheme changed = document_.scheme();
     for (int row = firstRow; row <= lastRow; ++row) {
         proc.step([&] {
@@ -68,10 +99,10 @@ void frmMain::editFont(Procedure& proc, int firstRow, int lastRow, const Element
     document_.apply(stepName, changed, SchemeDocument::Redraw::PreviewAndPanel);
 }
 
-std::optional<qint32> frmMain::chooseSwatchColor(Procedure& proc, int index,
-                                                 EditorPanel::Swatch swatch) {
+std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index,
+                                                      EditorPanel::Swatch swatch) {
     qint32 shown = 0;
-    if (!proc.step([&] { shown = editor->colorShown(index, swatch); }))
+    if (!proc.step([&] { shown = editor_.colorShown(index, swatch); }))
         return std::nullopt;
     proc.step([&] {
         cdbMain_->Flags = ColorDialogFlags;
@@ -81,38 +112,38 @@ std::optional<qint32> frmMain::chooseSwatchColor(Procedure& proc, int index,
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))
         return std::nullopt;
     const qint32 chosen = cdbMain_->Color;
-    proc.step([&] { editor->showColor(index, swatch, chosen); });
+    proc.step([&] { editor_.showColor(index, swatch, chosen); });
     return chosen;
 }
 
-void frmMain::lblBGColorSelect_Click(int index) {
+void EditCommands::lblBGColorSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.lblBGColorSelect_Click"));
     const std::optional<qint32> chosen =
         chooseSwatchColor(proc, index, EditorPanel::Swatch::Background);
     if (!chosen)
         return;
-    const bool everyRow = editor->copyBackgroundToEveryRow();
+    const bool everyRow = editor_.copyBackgroundToEveryRow();
     if (everyRow)
-        proc.step([&] { editor->showBackgroundInEveryRow(*chosen); });
+        proc.step([&] { editor_.showBackgroundInEveryRow(*chosen); });
     // Whichever row it was chosen in, a background colour is the page background;
     // the row's own element keeps its BackColor.
     editPageBackground(proc, *chosen,
                        everyRow ? tr("Copy Background") : tr("%1 colour").arg(rowName(0)));
 }
 
-void frmMain::lblFGColorSelect_Click(int index) {
+void EditCommands::lblFGColorSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.lblFGColorSelect_Click"));
     const std::optional<qint32> chosen = chooseSwatchColor(proc, index, EditorPanel::Swatch::Text);
     if (chosen)
         editTextColor(proc, index, *chosen);
 }
 
-void frmMain::cmdFontSelect_Click(int index) {
+void EditCommands::cmdFontSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.cmdFontSelect_Click"));
     int slot = 0;
     QFont shown;
     if (!proc.step([&] {
-            shown = editor->fontShown(index);
+            shown = editor_.fontShown(index);
             slot = fontSlotOfRow(index);
         }))
         return;
@@ -135,7 +166,7 @@ void frmMain::cmdFontSelect_Click(int index) {
     const ElementFont chosen{
         SchemeValue::text(ProperCase(cdbMain_->FontName)), SchemeValue::single(cdbMain_->FontSize),
         SchemeValue::integer(styleCode(cdbMain_->FontBold, cdbMain_->FontItalic))};
-    if (editor->takeCopyFontToEveryRow())
+    if (editor_.takeCopyFontToEveryRow())
         editFont(proc, 1, EditorRowCount - 1, chosen, tr("Copy FontName"));
     else
         editFont(proc, index, index, chosen, tr("%1 font").arg(rowName(index)));

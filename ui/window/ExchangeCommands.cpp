@@ -1,26 +1,26 @@
 // The File menu's way to and from web sites: the scheme exported as a new theme
 // folder or as one style sheet, and a style sheet's custom properties imported.
-#include "ui/window/frmMain.h"
+#include "ui/window/ExchangeCommands.h"
 
+#include "document/SchemeDocument.h"
 #include "export/CssExport.h"
 #include "export/CssImport.h"
 #include "export/ExamplePage.h"
 #include "export/ExportNames.h"
 #include "export/ThemeExport.h"
-#include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeDiff.h"
-#include "startup/ThemeInstaller.h"
 #include "theme/ChooseTheme.h"
 #include "ui/dialogs/DialogService.h"
+#include "ui/editor/EditorPanel.h"
 #include "ui/preview/PreviewPictures.h"
+#include "ui/window/ThemesMenu.h"
+#include "ui/window/WindowFolders.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QMenu>
 
 namespace {
 const QString CssExtension = QStringLiteral("css");
@@ -33,27 +33,31 @@ QString offeredName(const ColorScheme& scheme, bool hasFile) {
 }
 } // namespace
 
-void frmMain::buildExchangeCommands(QMenu* mnuFile, QAction* before) {
+ExchangeCommands::ExchangeCommands(SchemeDocument& document,
+                                   const std::unique_ptr<DialogService>& dialogs,
+                                   const EditorPanel& editor, const WindowFolders& folders,
+                                   ThemesMenu& themes)
+    : QObject(&themes), document_(document), cdbMain_(dialogs), editor_(editor), folders_(folders),
+      themes_(themes) {
     struct Command {
         const char* name;
         QString text;
-        void (frmMain::*handler)();
+        void (ExchangeCommands::*handler)();
     };
     const Command commands[] = {
-        {"mnuFileExportTheme", tr("&Export Theme..."), &frmMain::mnuFileExportTheme_Click},
-        {"mnuFileExportCss", tr("Export &CSS..."), &frmMain::mnuFileExportCss_Click},
-        {"mnuFileImportCss", tr("&Import CSS..."), &frmMain::mnuFileImportCss_Click},
+        {"mnuFileExportTheme", tr("&Export Theme..."), &ExchangeCommands::mnuFileExportTheme_Click},
+        {"mnuFileExportCss", tr("Export &CSS..."), &ExchangeCommands::mnuFileExportCss_Click},
+        {"mnuFileImportCss", tr("&Import CSS..."), &ExchangeCommands::mnuFileImportCss_Click},
     };
     for (const Command& command : commands) {
-        auto* action = new QAction(command.text, mnuFile);
+        auto* action = new QAction(command.text, this);
         action->setObjectName(QLatin1String(command.name));
         connect(action, &QAction::triggered, this, command.handler);
-        mnuFile->insertAction(before, action);
+        actions_.append(action);
     }
-    mnuFile->insertSeparator(before)->setObjectName(QStringLiteral("mnuFileSep2"));
 }
 
-std::optional<QString> frmMain::askThemeName(const QString& offered) {
+std::optional<QString> ExchangeCommands::askThemeName(const QString& offered) {
     QString name = offered;
     for (;;) {
         const std::optional<QString> typed =
@@ -70,9 +74,9 @@ std::optional<QString> frmMain::askThemeName(const QString& offered) {
     }
 }
 
-void frmMain::mnuFileExportTheme_Click() {
+void ExchangeCommands::mnuFileExportTheme_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileExportTheme_Click"));
-    const QString themesDir = DataFolder::themesDir(globals().StartDir);
+    const QString& themesDir = folders_.themesDir;
     QString offered = offeredName(document_.scheme(), document_.hasFile());
     std::optional<QString> name;
     ExistingOutput existing = ExistingOutput::Keep;
@@ -96,44 +100,24 @@ void frmMain::mnuFileExportTheme_Click() {
     if (!exportTheme(proc, document_.scheme(), themesDir, *name, existing,
                      PreviewPictures::isPicture))
         return;
-    rebuildThemesMenu();
+    themes_.rebuild();
     // Start-up lists only the themes the machine's theme folders offer when they offer
     // any; the theme just made is there to choose all the same.
-    bool listed = false;
-    for (int index = 0; index < themesItemCount(); ++index)
-        listed = listed || themesItemCaption(index) == *name;
-    if (!listed)
-        addThemesItem(*name);
+    if (!themes_.lists(*name))
+        themes_.addItem(*name);
 }
 
-void frmMain::rebuildThemesMenu() {
-    QStringList captions;
-    if (themesLister_) {
-        captions = themesLister_();
-    } else {
-        Procedure proc(QStringLiteral("frmMain.ListThemes"));
-        captions = listedThemes(proc, defaultThemeSources(globals().UserName),
-                                DataFolder::themesDir(globals().StartDir));
-    }
-    for (QAction* item : std::as_const(mnuThemesItem))
-        delete item;
-    mnuThemesItem.clear();
-    addThemesItem(QStringLiteral("Default"));
-    mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
-    addThemesItems(captions);
-}
-
-void frmMain::prepareCssFileDialog(Procedure& proc) {
+void ExchangeCommands::prepareCssFileDialog(Procedure& proc) {
     proc.step([&] {
         cdbMain_->Filter = tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*");
         cdbMain_->FilterIndex = 1;
         cdbMain_->DefaultExt = CssExtension;
     });
     if (!document_.hasFile())
-        proc.step([&] { cdbMain_->InitDir = globals().AppDataPath; });
+        proc.step([&] { cdbMain_->InitDir = folders_.schemesDir; });
 }
 
-void frmMain::mnuFileExportCss_Click() {
+void ExchangeCommands::mnuFileExportCss_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
     prepareCssFileDialog(proc);
     const QString offered = offeredName(document_.scheme(), document_.hasFile());
@@ -158,10 +142,10 @@ void frmMain::mnuFileExportCss_Click() {
     proc.TaskDetail = path;
     // The rules follow the preview as the window shows it.
     exportCss(proc, document_.scheme(), path, ExistingOutput::Replace, PreviewPictures::isPicture,
-              {editor->backgroundPictureShown(), !editor->transparentLabelsShown()});
+              {editor_.backgroundPictureShown(), !editor_.transparentLabelsShown()});
 }
 
-void frmMain::mnuFileImportCss_Click() {
+void ExchangeCommands::mnuFileImportCss_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
     prepareCssFileDialog(proc);
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))

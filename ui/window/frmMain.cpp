@@ -1,43 +1,47 @@
 #include "ui/window/frmMain.h"
 
-#include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
-#include "framework/Globals.h"
 #include "framework/Procedure.h"
-#include "scheme/FileInformation.h"
-#include "scheme/SchemeFile.h"
-#include "theme/ChooseTheme.h"
 #include "ui/dialogs/DialogService.h"
-#include "ui/dialogs/PrintCommand.h"
-#include "ui/dialogs/Printer.h"
 #include "ui/editor/ComparePanel.h"
 #include "ui/editor/EditorPanel.h"
-#include "ui/preview/PreviewBackdrops.h"
 #include "ui/preview/PreviewPage.h"
+#include "ui/window/AccessibilityCommands.h"
+#include "ui/window/DocumentCommands.h"
+#include "ui/window/EditCommands.h"
+#include "ui/window/ExchangeCommands.h"
+#include "ui/window/FileCommands.h"
+#include "ui/window/HelpCommands.h"
+#include "ui/window/PrintCommands.h"
+#include "ui/window/RememberCommands.h"
+#include "ui/window/Remembered.h"
+#include "ui/window/SchemeFileDrop.h"
+#include "ui/window/ThemesMenu.h"
+#include "ui/window/WindowFit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
 #include <QShowEvent>
-#include <QStyle>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
 // The design's client area is 14175 twips wide with the preview at 4560; the editor's
 // contrast marks move the preview, and so the window's right edge, further right.
 constexpr float DesignWidth = 14175 + EditorPanel::RightEdge - 4560;
+// The Compare panel's width: room for an element's name, an attribute and two values.
+constexpr float ComparePanelWidth = 5700;
 
 // Runs an action once, when the window is first exposed on the screen: by then a
 // window manager has framed it.
@@ -62,13 +66,6 @@ private:
     std::function<void()> action_;
 };
 
-struct MenuCommand {
-    const char* name;
-    const char* text;
-    const char* shortcut;
-    void (frmMain::*handler)();
-};
-
 // F5 whatever the shift state: Shift, Ctrl and Alt in every combination.
 QList<QKeySequence> everyF5() {
     QList<QKeySequence> keys;
@@ -81,20 +78,55 @@ QList<QKeySequence> everyF5() {
     }
     return keys;
 }
+
+// A menu of the menu bar by its design name.
+QMenu* addMenu(QMenuBar* bar, const QString& title, const char* name) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+// The preview rebuilt from the scheme under the caller's trap; pictures it could not
+// show are reported once it is laid out.
+void refreshPreview(Procedure& proc, PreviewPage& preview, const ColorScheme& scheme) {
+    QStringList missing;
+    proc.step([&] { missing = preview.DisplayRefresh(scheme); });
+    if (!missing.isEmpty())
+        errorPrompt().inform(missingPicturesMessage(missing));
+}
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent), cdbMain_(std::make_unique<QtDialogService>(this)) {
+frmMain::frmMain(WindowFolders folders)
+    : folders_(std::move(folders)), cdbMain_(std::make_unique<QtDialogService>(this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("TNA"));
     setWindowIcon(productIcon());
-    // A scheme file dropped onto the window opens as File > Open opens it.
-    setAcceptDrops(true);
-    // Every change of the document, whatever made it, is shown by the same two routines.
-    connect(&document_, &SchemeDocument::captionChanged, this, &frmMain::showCaption);
+    // Every change of the document, whatever made it, is shown by the same routines.
+    connect(&document_, &SchemeDocument::captionChanged, this, [this] {
+        Procedure proc(QStringLiteral("frmMain.UpdateFormCaption"));
+        setWindowTitle(document_.caption());
+    });
     connect(&document_, &SchemeDocument::schemeChanged, this, &frmMain::SchemeEdited);
     buildClientArea();
     buildComparePanel();
+
+    themes_ = new ThemesMenu(document_, folders_, *this);
+    accessibility_ = new AccessibilityCommands(document_, *editor, *picDisplay, *this);
+    remembered_ = new RememberCommands(*editor, *picDisplay, *accessibility_, *this);
+    files_ = new FileCommands(document_, cdbMain_, folders_, *remembered_);
+    exchange_ = new ExchangeCommands(document_, cdbMain_, *editor, folders_, *themes_);
+    history_ =
+        new DocumentCommands(document_, cdbMain_, *editor, *files_, *dockCompare, *comparePanel);
+    edits_ = new EditCommands(document_, cdbMain_, *editor, *picDisplay, *remembered_);
+    printing_ = new PrintCommands(document_, cdbMain_, *accessibility_, folders_, *clientArea_);
+    help_ = new HelpCommands(*this);
+    // A scheme file dropped onto the window opens as File > Open opens it.
+    new SchemeFileDrop(*this, [this](const QString& path) { files_->openFile(path); });
+
     buildMenus();
     resize(twipsToPixels(DesignWidth), twipsToPixels(12405) + menuBar()->sizeHint().height());
 
@@ -117,56 +149,52 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    static constexpr MenuCommand FileCommands[] = {
-        {"mnuFileOpen", QT_TRANSLATE_NOOP("frmMain", "&Open"), "Ctrl+O",
-         &frmMain::mnuFileOpen_Click},
-        {"mnuFileSave", QT_TRANSLATE_NOOP("frmMain", "&Save"), "Ctrl+S",
-         &frmMain::mnuFileSave_Click},
-        {"mnuFileSaveAs", QT_TRANSLATE_NOOP("frmMain", "Save &As"), "Ctrl+A",
-         &frmMain::mnuFileSaveAs_Click},
-        {"mnuFileSep1", "-", "", nullptr},
-        {"mnuFilePrint", QT_TRANSLATE_NOOP("frmMain", "&Print"), "Ctrl+P",
-         &frmMain::mnuFilePrint_Click},
-        {"mnuFileQuit", QT_TRANSLATE_NOOP("frmMain", "&Quit"), "Ctrl+Q",
-         &frmMain::mnuFileQuit_Click},
-    };
-    for (const MenuCommand& command : FileCommands) {
-        QAction* action =
-            command.handler ? mnuFile->addAction(tr(command.text)) : mnuFile->addSeparator();
-        action->setObjectName(QLatin1String(command.name));
-        if (!command.handler)
-            continue;
-        action->setShortcut(QKeySequence(QLatin1String(command.shortcut)));
-        connect(action, &QAction::triggered, this, command.handler);
-    }
-    mnuFileSave = mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSave"));
-    buildExchangeCommands(mnuFile, mnuFile->findChild<QAction*>(QStringLiteral("mnuFilePrint")));
-    buildRecentMenu(mnuFile);
-    mnuFile->insertMenu(mnuFileSave, mnuFileRecent);
-    auto* preview = new QAction(tr("Print Pre&view..."), mnuFile);
-    preview->setObjectName(QStringLiteral("mnuFilePrintPreview"));
-    connect(preview, &QAction::triggered, this, &frmMain::mnuFilePrintPreview_Click);
-    mnuFile->insertAction(mnuFile->findChild<QAction*>(QStringLiteral("mnuFileQuit")), preview);
-    // The usual Save As keys work too, and the platform's own where it has others;
-    // some platforms (and the offscreen one) bind none.
-    QList<QKeySequence> saveAsKeys{QKeySequence(QStringLiteral("Ctrl+A")),
-                                   QKeySequence(QStringLiteral("Ctrl+Shift+S"))};
-    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::SaveAs))
-        if (!key.isEmpty() && !saveAsKeys.contains(key))
-            saveAsKeys.append(key);
-    mnuFile->findChild<QAction*>(QStringLiteral("mnuFileSaveAs"))->setShortcuts(saveAsKeys);
+    QMenu* mnuFile = addMenu(menuBar(), tr("&File"), "mnuFile");
+    const QList<QAction*> fileActions = files_->actions();
+    mnuFile->addActions(fileActions);
+    // Open Recent follows Open.
+    mnuFile->insertMenu(fileActions.value(1), remembered_->recentMenu());
+    addSeparator(mnuFile, "mnuFileSep1");
+    mnuFile->addActions(exchange_->actions());
+    addSeparator(mnuFile, "mnuFileSep2");
+    mnuFile->addActions(printing_->actions());
+    QAction* quit = mnuFile->addAction(tr("&Quit"));
+    quit->setObjectName(QStringLiteral("mnuFileQuit"));
+    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    connect(quit, &QAction::triggered, this, [this] {
+        Procedure proc(QStringLiteral("frmMain.mnuFileQuit_Click"));
+        close();
+    });
 
-    buildEditMenu();
-    buildViewMenu();
+    QMenu* mnuEdit = addMenu(menuBar(), tr("&Edit"), "mnuEdit");
+    const QList<QAction*> editActions = history_->editActions();
+    mnuEdit->addActions(editActions.mid(0, 2));
+    addSeparator(mnuEdit, "mnuEditSep1");
+    mnuEdit->addActions(editActions.mid(2));
+    addSeparator(mnuEdit, "mnuEditSep2");
+    mnuEdit->addAction(accessibility_->makeAllPassAction());
 
-    mnuThemes = menuBar()->addMenu(tr("&Themes"));
-    mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
-    addThemesItem(QStringLiteral("Default"));
-    mnuThemesItem.front()->setShortcut(QKeySequence(Qt::Key_F1));
+    QMenu* mnuView = addMenu(menuBar(), tr("&View"), "mnuView");
+    QAction* compare = dockCompare->toggleViewAction();
+    compare->setText(tr("&Compare"));
+    compare->setObjectName(QStringLiteral("mnuViewCompare"));
+    mnuView->addAction(compare);
+    mnuView->addAction(history_->compareFileAction());
+    addSeparator(mnuView, "mnuViewSep1");
+    QMenu* levels = mnuView->addMenu(tr("Contrast &Level"));
+    levels->setObjectName(QStringLiteral("mnuViewContrastLevel"));
+    levels->addActions(accessibility_->levelActions()->actions());
+    QMenu* simulate = mnuView->addMenu(tr("&Simulate"));
+    simulate->setObjectName(QStringLiteral("mnuViewSimulate"));
+    simulate->addActions(accessibility_->simulationActions()->actions());
+    // The simulation in force shows at the right of the menu bar, where it takes no
+    // room from the editor or the preview, which the window is fitted around.
+    menuBar()->setCornerWidget(accessibility_->simulationLabel(), Qt::TopRightCorner);
 
-    buildHelpMenu();
+    menuBar()->addMenu(themes_->menu());
+
+    QMenu* mnuHelp = addMenu(menuBar(), tr("&Help"), "mnuHelp");
+    mnuHelp->addActions(help_->actions());
 }
 
 void frmMain::buildClientArea() {
@@ -187,15 +215,23 @@ void frmMain::buildClientArea() {
     picDisplay->move(twipsToPixels(EditorPanel::RightEdge), 0);
     // The window fits itself around each new layout of the preview.
     connect(picDisplay, &PreviewPage::laidOut, this, &frmMain::Form_Resize);
-    // The contrast marks follow every refresh of the preview and every preview option.
-    connect(picDisplay, &PreviewPage::backdropsChanged, this, &frmMain::showContrastMarks);
+}
 
-    connect(editor, &EditorPanel::backgroundPictureClicked, this, &frmMain::Check1_Click);
-    connect(editor, &EditorPanel::transparentLabelsClicked, this, &frmMain::chkTransLabels_Click);
-    connect(editor, &EditorPanel::bgColorClicked, this, &frmMain::lblBGColorSelect_Click);
-    connect(editor, &EditorPanel::fgColorClicked, this, &frmMain::lblFGColorSelect_Click);
-    connect(editor, &EditorPanel::fontClicked, this, &frmMain::cmdFontSelect_Click);
-    connect(editor, &EditorPanel::makeItPassClicked, this, &frmMain::makeRowPass_Click);
+void frmMain::buildComparePanel() {
+    dockCompare = new QDockWidget(tr("Compare"), this);
+    dockCompare->setObjectName(QStringLiteral("dockCompare"));
+    dockCompare->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    comparePanel = new ComparePanel(document_, dockCompare);
+    dockCompare->setWidget(comparePanel);
+    // A fixed width, so that the window, which fits itself to the preview, knows the
+    // room the panel takes.
+    dockCompare->setFixedWidth(twipsToPixels(ComparePanelWidth));
+    addDockWidget(Qt::RightDockWidgetArea, dockCompare);
+    dockCompare->hide();
+    fit_ = std::make_unique<WindowFit>(*this, *picDisplay, *dockCompare);
+    // The window fits itself around the panel as it comes and goes, floats or docks.
+    connect(dockCompare, &QDockWidget::visibilityChanged, this, &frmMain::comparePanelMoved);
+    connect(dockCompare, &QDockWidget::topLevelChanged, this, &frmMain::comparePanelMoved);
 }
 
 void frmMain::setDialogService(std::unique_ptr<DialogService> service) {
@@ -206,88 +242,30 @@ void frmMain::Form_Load() {
     Procedure proc(QStringLiteral("frmMain.Form_Load"));
     proc.step([&] { document_.schemeInPlace().fillFontSizeTable(); });
     proc.step([&] { CenterForm(this); });
-    proc.step([&] { mnuFileSave->setEnabled(false); });
-}
-
-void frmMain::addThemesItem(const QString& caption) {
-    const int index = static_cast<int>(mnuThemesItem.size());
-    QAction* item = nullptr;
-    if (caption == QLatin1String("-")) {
-        item = mnuThemes->addSeparator();
-    } else {
-        // A theme name may hold "&", which a menu would take for a mnemonic.
-        QString shown = caption;
-        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        item = mnuThemes->addAction(shown);
-        connect(item, &QAction::triggered, this, [this, index] { mnuThemesItem_Click(index); });
-    }
-    item->setObjectName(QStringLiteral("mnuThemesItem_%1").arg(index));
-    item->setData(caption);
-    mnuThemesItem.append(item);
-}
-
-void frmMain::addThemesItems(const QStringList& captions) {
-    for (const QString& caption : captions)
-        addThemesItem(caption);
 }
 
 void frmMain::showWithDefaultTheme() {
-    mnuThemesItem_Click(0);
+    themes_->mnuThemesItem_Click(0);
     show();
-}
-
-QString frmMain::themesItemCaption(int index) const {
-    if (index < 0 || index >= mnuThemesItem.size())
-        raiseError(Err::SubscriptOutOfRange);
-    return mnuThemesItem[index]->data().toString();
-}
-
-void frmMain::mnuThemesItem_Click(int index) {
-    Procedure proc(QStringLiteral("frmMain.mnuThemesItem_Click"));
-    QString caption;
-    if (!proc.step([&] { caption = themesItemCaption(index); }))
-        return;
-    // The theme is read over a copy: unsaved edits stay a step back in the history.
-    ColorScheme chosen = document_.scheme();
-    chooseTheme(chosen, DataFolder::themesDir(globals().StartDir), caption);
-    document_.chooseTheme(caption, chosen);
-}
-
-void frmMain::SetFontsAndColors() {
-    editor->SetFontsAndColors(document_.scheme());
-}
-
-void frmMain::refreshPreview(Procedure& proc) {
-    QStringList missing;
-    proc.step([&] { missing = picDisplay->DisplayRefresh(document_.scheme()); });
-    if (!missing.isEmpty())
-        errorPrompt().inform(missingPicturesMessage(missing));
 }
 
 void frmMain::SchemeEdited(SchemeDocument::Redraw redraw) {
     Procedure proc(QStringLiteral("frmMain.SchemeEdited"));
     if (redraw == SchemeDocument::Redraw::PanelAndPreview)
-        SetFontsAndColors();
-    refreshPreview(proc);
+        editor->SetFontsAndColors(document_.scheme());
+    refreshPreview(proc, *picDisplay, document_.scheme());
     if (redraw == SchemeDocument::Redraw::PreviewAndPanel)
-        SetFontsAndColors();
-    updateRevertCommands();
+        editor->SetFontsAndColors(document_.scheme());
 }
 
 void frmMain::UpdateFormCaption(QString& FileName) {
     document_.setCaptionName(FileName);
 }
 
-void frmMain::showCaption() {
-    Procedure proc(QStringLiteral("frmMain.UpdateFormCaption"));
-    setWindowTitle(document_.caption());
-    mnuFileSave->setEnabled(document_.isChanged());
-}
-
 void frmMain::Form_KeyDown() {
     Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
-    SetFontsAndColors();
-    refreshPreview(proc);
+    editor->SetFontsAndColors(document_.scheme());
+    refreshPreview(proc, *picDisplay, document_.scheme());
 }
 
 void frmMain::Form_Resize() {
@@ -296,58 +274,26 @@ void frmMain::Form_Resize() {
         return;
     Resizing = true;
     proc.step([&] { picDisplay->fitToContent(); });
-    proc.step([&] { clientArea_->resize(clientSize()); });
+    proc.step([&] { clientArea_->resize(fit_->clientSize()); });
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal)
-        proc.step([&] { resize(normalSize()); });
+        proc.step([&] { resize(fit_->normalSize()); });
     Resizing = false;
 }
 
-QSize frmMain::frameExtent() const {
-    // While a window manager frames the window its margins can read as nonsense for
-    // a moment; no frame is thinner than nothing.
-    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    return QSize(qMax(0, margins.left()) + qMax(0, margins.right()),
-                 qMax(0, margins.top()) + qMax(0, margins.bottom()));
-}
-
-QSize frmMain::fittedSize() const {
-    // The outer size covers the frame and the menu bar; the widget's own size is the
-    // outer size less the frame the window manager adds.
-    const QSize frame = frameExtent();
-    const int outerWidth =
-        picDisplay->x() + picDisplay->width() + twipsToPixels(240) + dockedPanelWidth();
-    const int outerHeight = picDisplay->height() + twipsToPixels(780);
-    return QSize(outerWidth - frame.width(), outerHeight - frame.height());
-}
-
-QSize frmMain::clientSize() const {
-    // What the window shows below its menu bar and beside a docked panel at the fitted
-    // size, and never less than the preview, which a thick frame could otherwise cut off.
-    const QSize fitted = fittedSize() - QSize(dockedPanelWidth(), menuBar()->sizeHint().height());
-    return fitted.expandedTo(QSize(picDisplay->x() + picDisplay->width(), picDisplay->height()));
-}
-
-QSize frmMain::normalSize() const {
-    const QSize fitted = fittedSize();
-    const QSize largest = largestSize();
-    QSize size = fitted.boundedTo(largest);
-    // A scroll bar takes room of its own, which the window gets where the screen has
-    // it, so that one direction scrolling does not make the other scroll too.
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    if (size.height() < fitted.height())
-        size.setWidth(qMin(fitted.width() + bar, largest.width()));
-    if (size.width() < fitted.width())
-        size.setHeight(qMin(fitted.height() + bar, largest.height()));
-    return size;
-}
-
-QSize frmMain::largestSize() const {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    return screen->availableGeometry().size() - frameExtent();
+void frmMain::comparePanelMoved() {
+    Form_Resize();
+    // Widened by the panel, the window moves left as far as it must to stay in the
+    // screen's available area.
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!normal || !isVisible() || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.right() > area.right())
+        move(qMax(area.left(), frame.left() - (frame.right() - area.right())), frame.top());
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -369,7 +315,7 @@ void frmMain::placeAgainWhenFramed() {
     // A window manager frames the window only once it is shown: the size is limited
     // and the window centred again with the frame. The user cannot have moved the
     // window before it was on the screen.
-    if (framed_ || frameExtent().isNull())
+    if (framed_ || fit_->frameExtent().isNull())
         return;
     framed_ = true;
     Form_Resize();
@@ -391,68 +337,33 @@ void frmMain::changeEvent(QEvent* event) {
         Form_Resize();
 }
 
-void frmMain::Check1_Click(Qt::CheckState state) {
-    Procedure proc(QStringLiteral("frmMain.Check1_Click"));
-    // A greyed box changes nothing.
-    if (state != Qt::PartiallyChecked)
-        proc.step([&] { picDisplay->setBackgroundPictureVisible(state == Qt::Checked); });
-    rememberPreviewOptions();
-}
-
-void frmMain::chkTransLabels_Click(Qt::CheckState state) {
-    Procedure proc(QStringLiteral("frmMain.chkTransLabels_Click"));
-    if (state != Qt::PartiallyChecked)
-        proc.step([&] { picDisplay->setOverPictureLabelsTransparent(state == Qt::Checked); });
-    rememberPreviewOptions();
-}
-
-bool frmMain::maybeSave() {
-    Procedure proc(QStringLiteral("frmMain.maybeSave"));
-    if (!document_.isChanged())
-        return true;
-    const QString name =
-        document_.fileName().isEmpty() ? tr("Untitled") : fileTitleOf(document_.fileName());
-    switch (cdbMain_->askSaveChanges(name)) {
-    case DialogService::SaveAnswer::Save:
-        mnuFileSave_Click();
-        return !document_.isChanged();
-    case DialogService::SaveAnswer::Discard:
-        return true;
-    case DialogService::SaveAnswer::Cancel:
-        break;
-    }
-    return false;
-}
-
-void frmMain::mnuFileQuit_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileQuit_Click"));
-    close();
-}
-
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (maybeSave()) {
-        rememberPosition();
+    if (files_->maybeSave()) {
+        remembered_->rememberPosition(pos());
         event->accept();
     } else
         event->ignore();
 }
 
-void frmMain::mnuFilePrint_Click() {
-    QtPrinter printer(cdbMain().printer());
-    printScheme(*clientArea_, cdbMain(), printer, document_.scheme(), fileInformation(),
-                auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_));
+void frmMain::useSettings(std::unique_ptr<QSettings> settings) {
+    remembered_->useSettings(std::move(settings));
 }
 
-void frmMain::mnuFilePrintPreview_Click() {
-    QPrinter& device = cdbMain().printer();
-    QPrintPreviewDialog dialog(&device, this);
-    dialog.setObjectName(QStringLiteral("dlgPrintPreview"));
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        Procedure proc(QStringLiteral("frmMain.mnuFilePrintPreview_Click"));
-        QtPrinter printer(*target);
-        printSchemePages(
-            proc, *clientArea_, printer, document_.scheme(), fileInformation(),
-            auditScheme(document_.scheme(), PreviewBackdrops(*picDisplay), contrastLevel_), 1);
-    });
-    dialog.exec();
+QStringList frmMain::recentFiles() const {
+    return remembered_->recentFiles();
+}
+
+void frmMain::placeRemembered() {
+    const std::optional<QPoint> position = remembered_->windowPosition();
+    if (!position)
+        return;
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->availableGeometry());
+    const QRect frame(*position, size() + fit_->frameExtent());
+    move(Remembered::positionOnScreens(frame, screens));
+    positionRestored_ = true;
 }
