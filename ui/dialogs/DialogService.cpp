@@ -168,10 +168,8 @@ bool QtDialogService::run(Dialog dialog) {
 }
 
 bool QtDialogService::runColor() {
-    // Flag 1 starts the dialog from the given colour; Qt's dialog always shows its
-    // custom colours, which flag 2 asks for.
-    const QColor initial = (Flags & 1) ? colorFromValue(Color) : QColor(Qt::white);
-    const QColor chosen = QColorDialog::getColor(initial, parent_);
+    // The dialog starts from the colour it is given.
+    const QColor chosen = QColorDialog::getColor(colorFromValue(Color), parent_);
     if (!chosen.isValid())
         return false;
     Color = valueFromColor(chosen);
@@ -218,7 +216,6 @@ bool QtDialogService::runFile(bool save) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     FileName = dialog.selectedFiles().constFirst();
-    FileTitle = fileTitleOf(FileName);
     const qsizetype chosenFilter = filters.indexOf(dialog.selectedNameFilter());
     if (chosenFilter >= 0)
         FilterIndex = static_cast<int>(chosenFilter) + 1;

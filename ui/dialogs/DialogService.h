@@ -14,8 +14,6 @@ class QWidget;
 // The values a caller sets before showing a dialog and reads afterwards. They keep
 // their values between uses: what one dialog left is still there for the next.
 struct DialogProperties {
-    int Flags = 0;
-
     // Colour dialog: a colour value (red + 256 green + 65536 blue).
     qint32 Color = 0;
 
@@ -27,7 +25,7 @@ struct DialogProperties {
     float FontSize = 0.0f;
 
     // File dialogs. Filter is "Description|pattern|Description|pattern"; FilterIndex
-    // counts its pairs from 1. FileName is the full path, FileTitle the name alone.
+    // counts its pairs from 1. FileName is the full path.
     // DefaultExt (without the point) is added by the dialog to a name typed without
     // an extension while a filter listing "*.DefaultExt" is selected, before it asks
     // whether an existing file may be replaced.
@@ -36,7 +34,6 @@ struct DialogProperties {
     QString DefaultExt;
     QString InitDir;
     QString FileName;
-    QString FileTitle;
 
     // Printer dialog: the number of copies chosen.
     int Copies = 1;
@@ -57,10 +54,6 @@ public:
 
     // Shows one of the dialogs; Cancel raises error 32755.
     void Show(Dialog dialog);
-    void ShowColor() { Show(Dialog::Color); }
-    void ShowFont() { Show(Dialog::Font); }
-    void ShowSave() { Show(Dialog::Save); }
-    void ShowOpen() { Show(Dialog::Open); }
     // Returns the number of copies. The printer is left set to one copy, as the
     // caller prints the document once per copy itself.
     int ShowPrinter();

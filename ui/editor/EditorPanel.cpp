@@ -26,9 +26,6 @@ constexpr float ContrastLeft = 4635;
 constexpr float ContrastWidth = 720;
 
 // The font buttons' design Tags for rows 1..12.
-constexpr std::array<const char*, EditorRowCount> FontTags{"",   "28", "12", "18", "16", "14", "18",
-                                                           "16", "14", "12", "12", "12", "12"};
-
 bool isHyperlinkRow(int row) {
     const ThemeElement* e = elementForRow(row);
     return e && (e->element == Element::REGULARLINK || e->element == Element::VISITEDLINK ||
@@ -190,7 +187,6 @@ void EditorPanel::buildFontButton(int row, const QString& caption) {
     r.font->setObjectName(indexedName("cmdFontSelect", row));
     r.font->setGeometry(twipsRect(2400, rowTop(row, 240), 2175, 375));
     r.font->setFont(designFont(WindowFontName, WindowFontSize, false, false, isHyperlinkRow(row)));
-    r.font->setProperty("Tag", QString::fromLatin1(FontTags[static_cast<std::size_t>(row)]));
     connect(r.font, &QPushButton::clicked, this, [this, row] {
         setCurrentRow(row);
         Q_EMIT fontClicked(row);

@@ -31,10 +31,6 @@ void PreviewItem::setWidth(float twips) {
     setTwipsGeometry(left_, top_, twips, height_);
 }
 
-void PreviewItem::setHeight(float twips) {
-    setTwipsGeometry(left_, top_, width_, twips);
-}
-
 void PreviewItem::setTwipsGeometry(float left, float top, float width, float height) {
     left_ = left;
     top_ = top;

@@ -25,7 +25,6 @@ public:
     void setLeft(float twips);
     void setTop(float twips);
     void setWidth(float twips);
-    void setHeight(float twips);
     void setTwipsGeometry(float left, float top, float width, float height);
 
     Sizing sizing() const { return sizing_; }

@@ -13,8 +13,6 @@
 #include "ui/window/RememberCommands.h"
 
 namespace {
-constexpr int ColorDialogFlags = 3; // start from the given colour, custom part open
-constexpr int FontDialogFlags = 3;  // screen and printer fonts
 
 // The font slot of editor row `index` (1..12).
 int fontSlotOfRow(int index) {
@@ -104,10 +102,7 @@ std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index
     qint32 shown = 0;
     if (!proc.step([&] { shown = editor_.colorShown(index, swatch); }))
         return std::nullopt;
-    proc.step([&] {
-        cdbMain_->Flags = ColorDialogFlags;
-        cdbMain_->Color = shown;
-    });
+    proc.step([&] { cdbMain_->Color = shown; });
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))
         return std::nullopt;
@@ -159,7 +154,6 @@ void EditCommands::cmdFontSelect_Click(int index) {
     });
     proc.step(
         [&] { cdbMain_->FontSize = document_.scheme().font(FontAttr::Size, slot).toSingle(); });
-    proc.step([&] { cdbMain_->Flags = FontDialogFlags; });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Font))
         return;
 

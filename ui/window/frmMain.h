@@ -60,9 +60,6 @@ public:
     // variable passed too. The rules are the document's.
     void UpdateFormCaption(QString& FileName);
 
-    // True while Form_Resize itself changes sizes.
-    bool isResizing() const { return Resizing; }
-
     // Where the window remembers what the user chose between runs: the recent files,
     // the folder of the last Open or Save As, the preview options, the contrast level,
     // the simulation and the window's position. What the store holds is applied at
