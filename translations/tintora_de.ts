@@ -703,10 +703,6 @@ Es wurde nichts geändert.</translation>
         <translation>Tastenkürzel</translation>
     </message>
     <message>
-        <source>not loaded yet (it is loaded when a theme package is installed)</source>
-        <translation>noch nicht geladen (wird geladen, sobald ein Theme-Paket installiert wird)</translation>
-    </message>
-    <message>
         <source>About Tintora</source>
         <translation>Über Tintora</translation>
     </message>
@@ -792,10 +788,6 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>its working folder is missing</source>
         <translation>sein Arbeitsordner fehlt</translation>
-    </message>
-    <message>
-        <source>the archive library (libarchive) cannot be loaded</source>
-        <translation>die Archivbibliothek (libarchive) kann nicht geladen werden</translation>
     </message>
 </context>
 <context>

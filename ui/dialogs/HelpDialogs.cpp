@@ -16,11 +16,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include <zlib.h>
-
-#ifdef Q_OS_UNIX
-#include <dlfcn.h>
-#endif
+#include <archive.h>
 
 namespace {
 // A menu text as read out: without its mnemonic marks and trailing dots.
@@ -46,24 +42,6 @@ void addMenuRows(const QMenu& menu, const QString& path, QList<ShortcutRow>& row
     }
 }
 
-// libarchive's own version, asked only of a copy the program has already loaded.
-QString loadedArchiveVersion() {
-#ifdef Q_OS_UNIX
-    for (const char* name : {"libarchive.so.13", "libarchive.so"}) {
-        void* library = dlopen(name, RTLD_LAZY | RTLD_NOLOAD);
-        if (!library)
-            continue;
-        using VersionString = const char* (*)();
-        const auto version =
-            reinterpret_cast<VersionString>(dlsym(library, "archive_version_string"));
-        const QString text = version ? QString::fromLatin1(version()) : QString();
-        dlclose(library);
-        if (!text.isEmpty())
-            return text.section(QLatin1Char(' '), -1);
-    }
-#endif
-    return {};
-}
 } // namespace
 
 QList<ShortcutRow> shortcutRows(const QMainWindow& window) {
@@ -104,17 +82,12 @@ QDialog* makeShortcutsDialog(QWidget* parent, const QList<ShortcutRow>& rows) {
 }
 
 QList<LibraryVersion> libraryVersions() {
-    QList<LibraryVersion> libraries{
+    // libarchive names itself "libarchive 3.7.2"; the version is its last word.
+    return {
         {QStringLiteral("Qt"), QString::fromLatin1(qVersion())},
-        {QStringLiteral("zlib"), QString::fromLatin1(zlibVersion())},
+        {QStringLiteral("libarchive"),
+         QString::fromLatin1(archive_version_string()).section(QLatin1Char(' '), -1)},
     };
-    const QString archive = loadedArchiveVersion();
-    libraries.append({QStringLiteral("libarchive"),
-                      archive.isEmpty() ? QCoreApplication::translate(
-                                              "HelpDialogs", "not loaded yet (it is loaded when a "
-                                                             "theme package is installed)")
-                                        : archive});
-    return libraries;
 }
 
 QDialog* makeAboutDialog(QWidget* parent) {

@@ -28,7 +28,7 @@ struct LibraryVersion {
     QString version;
 };
 
-// Qt as running, zlib, and libarchive when the program has loaded it.
+// Qt and libarchive as the program runs with them.
 QList<LibraryVersion> libraryVersions();
 
 // The About Tintora window ("dlgAbout"): the program's name and version, its licence
