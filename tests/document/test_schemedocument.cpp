@@ -84,14 +84,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("nameAfter");
         QTest::newRow("untitled") << QString() << QString() << false
-                                  << QStringLiteral("TNA: Untitled")
-                                  << QStringLiteral("Untitled");
-        QTest::newRow("untitled, edited") << QString() << QString() << true
-                                          << QStringLiteral("TNA: Untitled *")
-                                          << QStringLiteral("Untitled");
+                                  << QStringLiteral("TNA: Untitled") << QStringLiteral("Untitled");
+        QTest::newRow("untitled, edited")
+            << QString() << QString() << true << QStringLiteral("TNA: Untitled *")
+            << QStringLiteral("Untitled");
         QTest::newRow("a file") << QStringLiteral("/tmp/blue.tna") << QStringLiteral("blue")
-                                << false << QStringLiteral("TNA: blue")
-                                << QStringLiteral("blue");
+                                << false << QStringLiteral("TNA: blue") << QStringLiteral("blue");
         QTest::newRow("a file, edited")
             << QStringLiteral("/tmp/blue.tna") << QStringLiteral("blue") << true
             << QStringLiteral("TNA: blue *") << QStringLiteral("blue");
