@@ -58,6 +58,15 @@ const SimulationChoice& simulationChoice(Deficiency deficiency) {
     return Simulations[0];
 }
 
+// One checkable choice of an exclusive group, by its design name.
+QAction* addChoice(QActionGroup* group, const QString& text, const char* name, bool checked) {
+    auto* action = new QAction(text, group);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
 QString rowCaption(int row) {
     const ThemeElement* element = elementForRow(row);
     return element ? elementCaption(*element) : QString();
@@ -89,28 +98,19 @@ AccessibilityCommands::AccessibilityCommands(SchemeDocument& document, EditorPan
 
 void AccessibilityCommands::buildLevels() {
     levels_ = new QActionGroup(this);
-    levels_->setExclusive(true);
-    for (const LevelChoice& choice : Levels) {
-        auto* action = new QAction(tr(choice.text), levels_);
-        action->setObjectName(QLatin1String(choice.name));
-        action->setCheckable(true);
-        action->setChecked(choice.level == contrastLevel_);
-        connect(action, &QAction::triggered, this,
+    for (const LevelChoice& choice : Levels)
+        connect(addChoice(levels_, tr(choice.text), choice.name, choice.level == contrastLevel_),
+                &QAction::triggered, this,
                 [this, level = choice.level] { setContrastLevel(level); });
-    }
 }
 
 void AccessibilityCommands::buildSimulations() {
     simulations_ = new QActionGroup(this);
-    simulations_->setExclusive(true);
-    for (const SimulationChoice& choice : Simulations) {
-        auto* action = new QAction(tr(choice.text), simulations_);
-        action->setObjectName(QLatin1String(choice.name));
-        action->setCheckable(true);
-        action->setChecked(choice.deficiency == Deficiency::Normal);
-        connect(action, &QAction::triggered, this,
+    for (const SimulationChoice& choice : Simulations)
+        connect(addChoice(simulations_, tr(choice.text), choice.name,
+                          choice.deficiency == Deficiency::Normal),
+                &QAction::triggered, this,
                 [this, deficiency = choice.deficiency] { setSimulation(deficiency); });
-    }
 }
 
 void AccessibilityCommands::setContrastLevel(ContrastLevel level) {
