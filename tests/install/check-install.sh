@@ -126,6 +126,19 @@ grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
 grep -q "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "metainfo lacks $mime_type"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
 [ "$newest" = "$version" ] || fail "metainfo's newest release is '$newest', the build is $version"
+# Each screenshot is a committed PNG of the size the description gives (the addresses
+# are the project's home; the files are in the source tree under the same path).
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+shots=0
+while read -r width height path; do
+    shots=$((shots + 1))
+    png=$source_dir/$path
+    [ -f "$png" ] || { fail "screenshot not committed: $path"; continue; }
+    read -r w h < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [ "$w x $h" = "$width x $height" ] || fail "$path is $w x $h, the metainfo says $width x $height"
+done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">https://[^<]*/main/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$shots" -gt 0 ] || fail "metainfo lists no screenshots"
 if have appstreamcli; then
     # The tree, so that the desktop entry it launches is checked with it.
     appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1 ||
