@@ -761,13 +761,16 @@ def banner_ornament(c, item, page):
                 if g > 0:
                     c.put(x, y, mix(c.get(x, y), color, strength * g * g))
     elif kind == "waves":
+        # Gentle swell lines across the banner, fading out behind the centred text.
         color, rows = item[1], item[2]
+
+        def faded(x, y):
+            edge = min(x, w - 1 - x)
+            t = max(0.0, min(1.0, (edge - 40) / 130.0))
+            return mix(color, c.get(min(w - 1, int(x)), min(h - 1, int(y))), t ** 0.7)
         for i in range(rows):
-            for side in (0, 1):
-                x0 = 8 if side == 0 else CLEAR_RIGHT + 14
-                pts = [(x, 14 + i * 9 + 3.0 * math.sin((x + i * 17) / 14.0))
-                       for x in range(x0, x0 + 128, 4)]
-                c.stroke(pts, 1.4, mix(color, c.get(x0 + 60, 14 + i * 9), i * 0.15))
+            pts = [(x, 14 + i * 9 + 3.0 * math.sin((x + i * 23) / 16.0)) for x in range(-4, w + 8, 4)]
+            c.stroke(pts, 1.3, faded)
     else:
         raise ValueError("unknown banner ornament %r" % (kind,))
 
@@ -1383,7 +1386,7 @@ GALLERY = [
             "banner_text": hx("#0B3D2E"),
         },
         "art": {
-            "background": ("grid", 480, 480, 12, hx("#EEF2EA"), hx("#E1E8DE")),
+            "background": ("grid", 336, 336, 12, hx("#EEF2EA"), hx("#E1E8DE")),
             "banner": {"fill": ("flat", hx("#E9F0EA")),
                        "ornaments": [("grid", hx("#CFDCD2"), 8),
                                      ("window", hx("#1F2933"), hx("#1F2933"),

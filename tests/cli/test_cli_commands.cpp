@@ -237,12 +237,21 @@ private Q_SLOTS:
         // Each theme's contrast audit, as the audit command prints it, and its sum in
         // the index.
         const ProgramRun audit = runCli(world.path("."), {"audit", "--data-dir", data, "Default"});
-        QCOMPARE(audit.status, 3);
+        QCOMPARE(audit.status, 0);
         QCOMPARE(tree.value("Studio/audit.txt"), audit.out);
         QVERIFY(index.contains("href=\"Studio/audit.txt\">contrast audit</a>"));
-        QVERIFY(index.contains("Contrast AA: 2 of 12 texts fail"));
-        if (generated > 0)
+        QVERIFY(index.contains("Contrast AA: every text passes"));
+        if (generated > 0) {
             QVERIFY(index.indexOf("Default (Studio)") < index.indexOf("Generated0001"));
+            // The generated themes' random colours fail somewhere; the index counts it.
+            const ProgramRun failing =
+                runCli(world.path("."), {"audit", "--data-dir", data, "Generated0001"});
+            QCOMPARE(failing.status, 3);
+            QCOMPARE(tree.value("Generated0001/audit.txt"), failing.out);
+            const int fails = int(failing.out.count(" FAIL\n"));
+            QVERIFY(index.contains(QByteArray("Contrast AA: ") + QByteArray::number(fails) +
+                                   " of 12 texts fail"));
+        }
 
         const ProgramRun second = runCli(world.path("."), batch + QStringList{world.path("two")});
         QCOMPARE(second.status, 0);

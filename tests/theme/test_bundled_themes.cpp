@@ -309,8 +309,16 @@ private Q_SLOTS:
                 if (m.hasMatch())
                     wanted =
                         m.captured(2) == QLatin1String("normal") ? QSize(100, 20) : QSize(100, 22);
+                // The background is stretched over the page; no larger than the page
+                // before its first layout, it is decoded whole however the page was
+                // laid out before, so it looks and is judged the same every time.
                 if (d.property == QLatin1String("background-image"))
-                    QVERIFY2(actual.width() >= 16 && actual.height() >= 16, qPrintable(file));
+                    QVERIFY2(actual.width() >= 16 && actual.height() >= 16 &&
+                                 actual.width() <= 629 && actual.height() <= 357,
+                             qPrintable(QStringLiteral("%1 is %2x%3")
+                                            .arg(file)
+                                            .arg(actual.width())
+                                            .arg(actual.height())));
                 else
                     QVERIFY2(actual == wanted, qPrintable(QStringLiteral("%1 is %2x%3")
                                                               .arg(file)

@@ -29,8 +29,8 @@ private Q_SLOTS:
         for (const QString& folder : bundledThemeFolders())
             for (const bool background : {false, true})
                 for (const bool opaque : {false, true})
-                    QTest::addRow("%s%s%s", qPrintable(folder),
-                                  background ? " background" : "", opaque ? " opaque" : "")
+                    QTest::addRow("%s%s%s", qPrintable(folder), background ? " background" : "",
+                                  opaque ? " opaque" : "")
                         << folder << background << opaque;
     }
 
