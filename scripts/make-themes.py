@@ -820,7 +820,15 @@ def gallery_button(t, width, height, pushed, edge_accent=None):
     if edge_accent:
         side, color = edge_accent
         inside = lambda x, y: in_rounded_rect(x, y, 0, 0, width, height, radius)
-        if side == "bottom":
+        if radius >= 8:
+            # A pill keeps its outline: the accent rings it (clear of the text in its
+            # middle) or marks its left end.
+            if side == "bottom":
+                c.shape(lambda x, y: inside(x, y) and not in_rounded_rect(
+                    x, y, 2, 2, width - 2, height - 2, radius - 2), color)
+            else:
+                c.rounded_rect(radius * 0.6, 6, radius * 0.6 + 3, height - 6, 1.5, color)
+        elif side == "bottom":
             c.shape(lambda x, y: inside(x, y) and y >= height - 3, color)
         else:
             c.shape(lambda x, y: inside(x, y) and x < 4, color)
@@ -1366,7 +1374,7 @@ GALLERY = [
                        "glyph": hx("#FFC83D")},
             "global": {"fill": ("flat", hx("#FFC83D")), "radius": 10},
             "bullets": [("circle", hx("#D11F3A")), ("square", hx("#1B62A6")),
-                        ("triangle", hx("#0B9A6E"))],
+                        ("diamond", hx("#0B9A6E"))],
             "rule": ("segments", [hx("#D11F3A"), hx("#FFC83D"), hx("#1B62A6"), hx("#0B9A6E"),
                                   hx("#8A3FB0")]),
         },
