@@ -820,7 +820,7 @@ def gallery_button(t, width, height, pushed, edge_accent=None):
     if edge_accent:
         side, color = edge_accent
         inside = lambda x, y: in_rounded_rect(x, y, 0, 0, width, height, radius)
-        if radius >= 8:
+        if radius >= 10:
             # A pill keeps its outline: the accent rings it (clear of the text in its
             # middle) or marks its left end.
             if side == "bottom":
