@@ -252,6 +252,7 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
     std::deque<QFuture<RenderedTheme>> reading;
     std::deque<QFuture<FinishedTheme>> writing;
     qsizetype next = 0;
+    qsizetype finishedCount = 0;
 
     const auto finishOldest = [&] {
         const FinishedTheme finished = writing.front().result();
@@ -259,6 +260,8 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
         writeIndex(indexEntry(finished));
         if (!finished.errors.isEmpty())
             result.failures.append({finished.theme.folder, finished.errors});
+        if (settings.progress)
+            settings.progress(++finishedCount);
     };
 
     PreviewPage page;
