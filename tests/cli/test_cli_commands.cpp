@@ -151,9 +151,10 @@ private Q_SLOTS:
         QCOMPARE(input.status, 0);
         QCOMPARE(input.out, file.out);
         const QJsonObject root = QJsonDocument::fromJson(file.out).object();
-        QCOMPARE(root.size(), 31);
-        QCOMPARE(root.value("HEADING2").toObject().value("FontSize").toString(), "10.5");
-        QCOMPARE(root.value("BODY").toObject().value("ForeColor").toInteger(), 16777214);
+        QCOMPARE(root.size(), 32);
+        QCOMPARE(root.value("format").toInteger(), 2);
+        QCOMPARE(root.value("HEADING2").toObject().value("FontSize").toDouble(), 10.5);
+        QCOMPARE(root.value("BODY").toObject().value("ForeColor").toString(), "#FEFFFF");
 
         const ProgramRun text = runCli(world.path("."), {"report", "-"}, bytes);
         QCOMPARE(text.out, runCli(world.path("."), {"report", world.path("blue.tna")}).out);
