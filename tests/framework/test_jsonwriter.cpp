@@ -18,9 +18,10 @@ private Q_SLOTS:
         QTest::newRow("quote and backslash")
             << "C:\\a \"b\"" << QByteArray("\"C:\\\\a \\\"b\\\"\"");
         QTest::newRow("line ends and tab") << "a\r\n\tb" << QByteArray("\"a\\r\\n\\tb\"");
-        QTest::newRow("control") << QStringLiteral("a\u0001\u001f") << QByteArray("\"a\\u0001\\u001f\"");
-        QTest::newRow("non-ASCII") << QStringLiteral("caf\u00e9 \u2603")
-                                   << QByteArray("\"caf\xc3\xa9 \xe2\x98\x83\"");
+        QTest::newRow("control") << QStringLiteral("a\u0001\u001f")
+                                 << QByteArray("\"a\\u0001\\u001f\"");
+        QTest::newRow("non-ASCII")
+            << QStringLiteral("caf\u00e9 \u2603") << QByteArray("\"caf\xc3\xa9 \xe2\x98\x83\"");
     }
     void escapesEveryString() {
         QFETCH(QString, text);
