@@ -93,14 +93,14 @@ QString bashScope(const Scope& scope, const QString& indent) {
     for (const CliOption* option : scope.options) {
         optionWords << spellings(*option);
         if (option->valueName && option->value != CliValue::None)
-            values += indent + QStringLiteral("    %1) %2; return ;;\n")
-                                   .arg(spellings(*option).join(QLatin1Char('|')),
-                                        bashValue(option->value, option->choices,
-                                                  choices(*option)));
+            values +=
+                indent + QStringLiteral("    %1) %2; return ;;\n")
+                             .arg(spellings(*option).join(QLatin1Char('|')),
+                                  bashValue(option->value, option->choices, choices(*option)));
     }
     if (!values.isEmpty())
-        text += indent + QStringLiteral("case $prev in\n") + values + indent +
-                QStringLiteral("esac\n");
+        text +=
+            indent + QStringLiteral("case $prev in\n") + values + indent + QStringLiteral("esac\n");
     text += indent + QStringLiteral("if [[ $cur == -* ]]; then _tintora_words '%1'; return; fi\n")
                          .arg(optionWords.join(QLatin1Char(' ')));
     if (!scope.positional.empty()) {
@@ -191,8 +191,7 @@ QByteArray bashCompletion(const CompletionProgram& program) {
                     .arg(top.join(QLatin1Char(' ')), names.join(QLatin1Char(' ')));
         for (const Scope& scope : scopes)
             text += QStringLiteral("    %1)\n").arg(scope.name) +
-                    bashScope(scope, QStringLiteral("        ")) +
-                    QStringLiteral("        ;;\n");
+                    bashScope(scope, QStringLiteral("        ")) + QStringLiteral("        ;;\n");
         text += QStringLiteral("    esac\n");
     }
     text += QStringLiteral("}\ncomplete -F %1 %2\n").arg(function, program.name);
@@ -309,10 +308,10 @@ QByteArray zshCompletion(const CompletionProgram& program) {
                                "        case $words[1] in\n")
                     .arg(program.name);
         for (const Scope& scope : scopes)
-            text += QStringLiteral("        %1)\n").arg(scope.name) +
-                    zshArguments(scope, QStringLiteral("            "),
-                                 QStringLiteral(" && ret=0\n")) +
-                    QStringLiteral("            ;;\n");
+            text +=
+                QStringLiteral("        %1)\n").arg(scope.name) +
+                zshArguments(scope, QStringLiteral("            "), QStringLiteral(" && ret=0\n")) +
+                QStringLiteral("            ;;\n");
         text += QStringLiteral("        esac\n"
                                "        ;;\n"
                                "    esac\n");
@@ -360,8 +359,8 @@ QString fishValue(CliValue kind, const char* types, const QStringList& words) {
 
 QString fishOption(const QString& start, const CliOption& option) {
     const QString name = latin1(option.name);
-    QString line = start + (name.size() == 1 ? QStringLiteral(" -o ") : QStringLiteral(" -l ")) +
-                   name;
+    QString line =
+        start + (name.size() == 1 ? QStringLiteral(" -o ") : QStringLiteral(" -l ")) + name;
     if (option.shortName)
         line += QStringLiteral(" -s ") + latin1(option.shortName);
     if (option.valueName)

@@ -418,6 +418,7 @@ private Q_SLOTS:
         TestWorld world;
         const QString folder = world.path(QStringLiteral("Documents/Tintora"));
         QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(world.path(QStringLiteral("Documents"))));
         globals().AppDataPath = folder;
         QWidget owner;
         QtDialogService dialogs(&owner);
