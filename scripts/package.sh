@@ -19,7 +19,7 @@ cmake --build build-release
 package=$(ls build-release/tintora_*.deb)
 
 # --pedantic shows every tag; E: and W: lines are what fails the package.
-lintian --pedantic --no-tag-display-limit "$package" | tee build-release/lintian.log
+lintian --pedantic --tag-display-limit 0 "$package" | tee build-release/lintian.log
 if grep -qE '^[EW]: ' build-release/lintian.log; then
     echo "package: lintian reports errors or warnings" >&2
     exit 1
