@@ -7,12 +7,14 @@
 #include "framework/Version.h"
 #include "startup/Translations.h"
 #include "ui/ErrorBox.h"
+#include "ui/Remembered.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <optional>
 
@@ -131,9 +133,19 @@ int main(int argc, char* argv[]) {
     {
         // What the user chose last time: ~/.config/tintora/tintora.ini.
         DesktopStartUp startUp([](frmMain& main) {
-            main.useSettings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                         QStringLiteral("tintora"),
-                                                         QStringLiteral("tintora")));
+            const QString path =
+                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QStringLiteral("/tintora/tintora.ini");
+            std::unique_ptr<QSettings> settings = Remembered::openSettings(path);
+            if (!settings)
+                errorPrompt().inform(
+                    QCoreApplication::translate(
+                        "DesktopStartUp",
+                        "The settings file %1 is not an ordinary file of at most %2 MiB. Tintora "
+                        "starts without what it remembers there and leaves the file as it is.")
+                        .arg(path)
+                        .arg(Remembered::MaxSettingsFileSize / (1024 * 1024)));
+            main.useSettings(std::move(settings));
         });
         // Abort ends the program at once; unsaved changes are offered for saving first.
         prompt.setAbortCheck([&startUp] {

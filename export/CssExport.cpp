@@ -11,6 +11,7 @@
 #include "theme/DrawnFont.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -301,7 +302,7 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 }
 
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing, CssPageOptions options) {
+               ExistingOutput existing, PictureTest isPicture, CssPageOptions options) {
     proc.Task = QStringLiteral("Export CSS: ") + path;
     const QFileInfo info(path);
     const QString pagePath = examplePagePath(path);
@@ -316,15 +317,23 @@ bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
         if (existing == ExistingOutput::Keep &&
             (info.exists() || info.isSymLink() || page.exists() || page.isSymLink()))
             raiseError(Err::FileAlreadyExists);
+        // Refused before any picture is copied.
+        checkOutputTarget(path, OutputPlace::Named);
+        checkOutputTarget(pagePath, OutputPlace::Named);
     });
     if (!ready)
         return false;
 
     const PicturePlan pictures(scheme, {info.fileName(), page.fileName()}, info.absolutePath());
-    pictures.copyInto(proc, info.absolutePath());
+    QStringList copied;
+    pictures.copyInto(proc, info.absolutePath(), isPicture, {}, &copied);
     const QByteArray sheet = cssStyleSheet(scheme, pictures, options);
-    if (!proc.step([&] { saveFileBytes(path, sheet); }))
+    if (!proc.step([&] { saveFileBytes(path, sheet); })) {
+        // Without the sheet the copies serve nothing.
+        for (const QString& copy : std::as_const(copied))
+            QFile::remove(copy);
         return false;
+    }
     proc.Task = QStringLiteral("Export CSS: ") + pagePath;
     const QByteArray html = examplePage(scheme, info.fileName());
     return proc.step([&] { saveFileBytes(pagePath, html); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/PicturePlan.h"
 #include "export/ThemeExport.h"
 
 #include <QByteArray>
@@ -38,7 +39,9 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 // left alone: the copy takes another name. The sheet and the page replace existing
 // files only when `existing` says so (error 58 otherwise, before anything is written);
 // each is written whole or not at all. Errors go to the handler inside the caller's
-// routine, a missing picture as error 53 after which the rest is still written. True
-// when the sheet and the page were written.
+// routine, a missing picture as error 53 after which the rest is still written.
+// Pictures are copied as PicturePlan::copyInto says; when the sheet cannot be written,
+// the copies made for it are removed again, so a pipe that nobody reads, refused at
+// once (75), is all that is left. True when the sheet and the page were written.
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing, CssPageOptions options = {});
+               ExistingOutput existing, PictureTest isPicture, CssPageOptions options = {});

@@ -193,13 +193,15 @@ QString shortValue(const QString& value) {
     return value.size() <= Longest ? value : value.left(Longest) + QStringLiteral("...");
 }
 
+// A value escaped into a control character is refused like any value out of form: it
+// could put a line of its own into the scheme file it is saved to.
 void store(ColorScheme& scheme, const CssProperty& property, const QString& value,
            const QString& folder) {
     const ThemeElement& e = themeElement(property.element);
     switch (property.attribute) {
     case Attribute::Image: {
         const std::optional<QString> path = cssvalue::readPicture(value);
-        if (!path)
+        if (!path || holdsControlCharacter(*path))
             raiseError(Err::InvalidPropertyValue);
         scheme.image(e.imageSlot) =
             path->isEmpty() ? QString()
@@ -219,7 +221,7 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
     }
     case Attribute::Font: {
         const std::optional<QString> face = cssvalue::readFace(value);
-        if (!face)
+        if (!face || holdsControlCharacter(*face))
             raiseError(Err::InvalidPropertyValue);
         scheme.font(FontAttr::Face, e.fontSlot) = SchemeValue::text(*face);
         return;
@@ -228,14 +230,15 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
         const std::optional<SchemeValue> size = cssvalue::readSize(value);
         // A size the preview cannot draw would fail every redraw after it; it is
         // reported here, once, with its line, and the scheme keeps its own.
-        if (!size || (!size->isEmpty() && !drawnPointSize(*size)))
+        if (!size || (!size->isEmpty() && !drawnPointSize(*size)) ||
+            holdsControlCharacter(size->toText()))
             raiseError(Err::InvalidPropertyValue);
         scheme.font(FontAttr::Size, e.fontSlot) = *size;
         return;
     }
     case Attribute::FontStyle: {
         const std::optional<SchemeValue> style = cssvalue::readStyle(value);
-        if (!style)
+        if (!style || holdsControlCharacter(style->toText()))
             raiseError(Err::InvalidPropertyValue);
         scheme.font(FontAttr::Style, e.fontSlot) = *style;
         return;
@@ -246,15 +249,7 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
 // Only an ordinary file of at most MaxTextFileSize bytes is read, as every style
 // sheet is; one that grows beyond the limit while it is read is refused then.
 QString readSheet(const QString& path) {
-    QFile file;
-    openRegularFile(file, path, MaxTextFileSize);
-    constexpr qint64 Chunk = 64 * 1024;
-    QByteArray bytes;
-    // A failed read is a file error, never the end of the sheet.
-    while (appendRead(file, bytes, Chunk, path) > 0) {
-        if (bytes.size() > MaxTextFileSize)
-            raiseError(Err::FileTooLarge);
-    }
+    const QByteArray bytes = readFileBytes(path, MaxTextFileSize);
     QString text = decodeText(bytes);
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

@@ -142,8 +142,11 @@ bool isIdentifier(QStringView word) {
 QString escapedString(const QString& text) {
     QString out = QStringLiteral("\"");
     bool first = true;
-    for (const char32_t c : text.toUcs4()) {
-        if (first || c < 0x20 || c == 0x7F) {
+    for (char32_t c : text.toUcs4()) {
+        // A control character, which no import takes back, goes out as a blank.
+        if (QChar::category(c) == QChar::Other_Control)
+            c = U' ';
+        if (first) {
             out += hexEscape(c);
         } else if (c == U'"' || c == U'\\') {
             out += QLatin1Char('\\') + QString::fromUcs4(&c, 1);

@@ -49,7 +49,8 @@ std::optional<QString> readPicture(QStringView text);
 bool isPointSize(const QString& sizeText);
 bool isStyleCode(const QString& styleText);
 
-// A CSS string literal of `text` whose first character is written as an escape.
+// A CSS string literal of `text` whose first character is written as an escape, and
+// each control character as a blank.
 QString escapedString(const QString& text);
 // The contents of a text that is exactly one CSS string literal.
 std::optional<QString> stringContents(QStringView text);

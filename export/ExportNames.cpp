@@ -16,10 +16,6 @@ constexpr QStringView RefusedCharacters = u"/\\:*?\"<>|.";
 // Longest folder name in UTF-8 bytes that file systems take.
 constexpr qsizetype MaxNameBytes = 255;
 
-bool containsIgnoringCase(const QStringList& list, const QString& name) {
-    return list.contains(name, Qt::CaseInsensitive);
-}
-
 } // namespace
 
 // The reasons are in the user's language where a translation is loaded (the desktop);
@@ -75,15 +71,31 @@ QString safePictureName(const QString& fileName) {
     return name;
 }
 
-QString uniqueName(const QString& name, const QStringList& taken) {
-    if (!containsIgnoringCase(taken, name))
+FreeNames::FreeNames(const QStringList& taken) {
+    for (const QString& name : taken)
+        take(name);
+}
+
+bool FreeNames::contains(const QString& name) const {
+    return taken_.contains(name.toCaseFolded());
+}
+
+void FreeNames::take(const QString& name) {
+    taken_.insert(name.toCaseFolded());
+}
+
+QString FreeNames::free(const QString& name) {
+    if (!contains(name))
         return name;
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot > 0 ? name.left(dot) : name;
     const QString extension = dot > 0 ? name.mid(dot) : QString();
-    for (int n = 2;; ++n) {
+    // Numbers tried once for a name are never tried again for it.
+    int& n = next_[name.toCaseFolded()];
+    n = std::max(n, 2);
+    for (;; ++n) {
         const QString candidate = stem + QLatin1Char('-') + QString::number(n) + extension;
-        if (!containsIgnoringCase(taken, candidate))
+        if (!contains(candidate))
             return candidate;
     }
 }

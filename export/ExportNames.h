@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +24,19 @@ QString pictureFileName(const QString& path);
 QString safePictureName(const QString& fileName);
 inline constexpr int MaxPictureNameLength = 80;
 
-// `name` with "-2", "-3", ... before its extension until `taken` (compared ignoring
-// letter case, as the readers and the preview look pictures up) does not hold it.
-QString uniqueName(const QString& name, const QStringList& taken);
+// File names given out so far, compared ignoring letter case as the readers and the
+// preview look pictures up. Giving out a name takes time in proportion to its length
+// however many are taken, so a plan of thousands of alike names stays quick.
+class FreeNames {
+public:
+    explicit FreeNames(const QStringList& taken = {});
+    bool contains(const QString& name) const;
+    void take(const QString& name);
+    // `name`, or it with "-2", "-3", ... before its extension, whichever is free first;
+    // not taken yet.
+    QString free(const QString& name);
+
+private:
+    QSet<QString> taken_;
+    QHash<QString, int> next_; // the number to try next for a name
+};

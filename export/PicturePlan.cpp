@@ -2,31 +2,17 @@
 
 #include "export/ExportNames.h"
 #include "framework/FileAccess.h"
+#include "framework/FileLookup.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
-#include "theme/StyleSheetInput.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
+#include <QHash>
 
 namespace {
-
-// The picture file a path names: the path itself, or the file of its folder whose
-// name differs only in letter case, as the preview finds it. Empty when neither.
-QString locatePicture(const QString& path) {
-    const QFileInfo info(path);
-    if (info.isFile())
-        return QDir::cleanPath(info.absoluteFilePath());
-    if (!info.absoluteDir().exists())
-        return {};
-    const QString other = otherCasePath(info.absolutePath(), info.fileName());
-    return other.isEmpty() ? QString() : QDir::cleanPath(other);
-}
 
 bool sameContents(const QString& a, const QString& b) {
     QFile fa;
@@ -48,75 +34,67 @@ bool sameContents(const QString& a, const QString& b) {
     return true;
 }
 
-// Copies through a temporary file beside the target (QSaveFile), so a failed copy
-// leaves no half picture under the real name.
-void copyPicture(const QString& source, const QString& target) {
-    if (!QFileInfo(source).isFile())
+// A name in the target folder that something not ours holds: a file, or a link
+// (also one that leads nowhere, which a write would follow out of the folder).
+bool occupied(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// The picture's bytes, once they have shown to be a picture that may leave.
+QByteArray pictureBytes(const QString& source, PictureTest isPicture) {
+    if (!QFileInfo::exists(source))
         raiseError(Err::FileNotFound);
-    QFile in;
-    openRegularFile(in, source);
-    QSaveFile out(target);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly)) {
-        const int code = errno;
-        raiseFileError(target, true, code);
-    }
-    constexpr qint64 Chunk = 64 * 1024;
-    QByteArray bytes(Chunk, Qt::Uninitialized);
-    for (;;) {
-        errno = 0;
-        const qint64 got = in.read(bytes.data(), Chunk);
-        int code = errno;
-        // A failed read is a file error, never the end of the picture.
-        if (got < 0)
-            raiseFileError(source, false, code == 0 ? EIO : code);
-        if (got == 0)
-            break;
-        errno = 0;
-        const qint64 written = out.write(bytes.constData(), got);
-        code = errno;
-        if (written != got)
-            raiseFileError(target, true, code);
-    }
-    errno = 0;
-    if (!out.commit()) {
-        const int code = errno;
-        raiseFileError(target, true, code);
-    }
+    if (!staysInItsFolder(source))
+        raiseError(Err::PathFileAccess);
+    QByteArray bytes = readFileBytes(source, MaxPictureFileSize);
+    if (!isPicture(bytes))
+        raiseError(Err::InvalidPicture);
+    return bytes;
+}
+
+// The owner may always read and write the copy; others only as far as the source lets
+// them.
+QFileDevice::Permissions copyPermissions(const QString& source) {
+    constexpr auto Owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                           QFileDevice::ReadUser | QFileDevice::WriteUser;
+    return QFileInfo(source).permissions() | Owner;
 }
 
 } // namespace
 
 PicturePlan::PicturePlan(const ColorScheme& scheme, const QStringList& reserved,
                          const QString& folder) {
-    QStringList taken = reserved;
+    FreeNames taken(reserved);
+    QHash<QString, qsizetype> indexOf;
     for (int slot = 0; slot < ColorScheme::ImageSlots; ++slot) {
         const QString& path = scheme.SchemeImages[static_cast<size_t>(slot)];
         if (path.isEmpty())
             continue;
-        const QString located = locatePicture(path);
-        const QString source = located.isEmpty() ? path : located;
-        qsizetype index = -1;
-        for (qsizetype i = 0; i < copies_.size(); ++i)
-            if (copies_[i].source == source)
-                index = i;
+        const QString located = fileIgnoringCase(path);
+        const QString source =
+            located.isEmpty() ? path : QDir::cleanPath(QFileInfo(located).absoluteFilePath());
+        qsizetype index = indexOf.value(source, -1);
         if (index < 0) {
             const QString wanted = safePictureName(pictureFileName(path));
-            QString name = uniqueName(wanted, taken);
+            QString name = taken.free(wanted);
             bool present = false;
             // Beside an existing style sheet, a file of that name is reused when it is
             // this picture and otherwise left alone under a name of its own.
-            while (!folder.isEmpty() && QFileInfo::exists(folder + QLatin1Char('/') + name)) {
-                if (!located.isEmpty() && sameContents(located, folder + QLatin1Char('/') + name)) {
+            while (!folder.isEmpty() && occupied(folder + QLatin1Char('/') + name)) {
+                const QString there = folder + QLatin1Char('/') + name;
+                if (!located.isEmpty() && !QFileInfo(there).isSymLink() &&
+                    sameContents(located, there)) {
                     present = true;
                     break;
                 }
-                taken.append(name);
-                name = uniqueName(wanted, taken);
+                taken.take(name);
+                name = taken.free(wanted);
             }
-            taken.append(name);
+            taken.take(name);
             copies_.append({source, name, present});
             index = copies_.size() - 1;
+            indexOf.insert(source, index);
         }
         slotCopy_[static_cast<size_t>(slot)] = static_cast<int>(index) + 1;
     }
@@ -129,14 +107,29 @@ QString PicturePlan::nameFor(int slot) const {
     return copy == 0 ? QString() : copies_[copy - 1].name;
 }
 
-bool PicturePlan::copyInto(Procedure& proc, const QString& folder) const {
+bool PicturePlan::copyInto(Procedure& proc, const QString& folder, PictureTest isPicture,
+                           const QString& shownFolder, QStringList* written) const {
     bool all = true;
     for (const Copy& copy : copies_) {
         if (copy.present)
             continue;
         proc.TaskDetail = copy.source;
-        if (!proc.step([&] { copyPicture(copy.source, folder + QLatin1Char('/') + copy.name); }))
+        QByteArray bytes;
+        if (!proc.step([&] { bytes = pictureBytes(copy.source, isPicture); })) {
             all = false;
+            continue;
+        }
+        const QString target = folder + QLatin1Char('/') + copy.name;
+        proc.TaskDetail =
+            (shownFolder.isEmpty() ? folder : shownFolder) + QLatin1Char('/') + copy.name;
+        if (!proc.step([&] {
+                saveFileBytes(target, bytes, OutputPlace::InFolder, copyPermissions(copy.source));
+            })) {
+            all = false;
+            continue;
+        }
+        if (written)
+            written->append(target);
     }
     proc.TaskDetail.clear();
     return all;

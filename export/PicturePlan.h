@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,6 +9,10 @@
 
 class Procedure;
 struct ColorScheme;
+
+// Whether the bytes of a file are a picture. The engine decodes no pictures itself:
+// the desktop and the command line pass the test the preview uses.
+using PictureTest = bool (*)(const QByteArray& bytes);
 
 // Where the pictures of a scheme go when the scheme leaves for a folder of its own
 // (an exported theme, or a style sheet's folder): one copy per picture file, each
@@ -22,8 +27,8 @@ public:
 
     // Names a copy for every image slot of `scheme` that holds a path, in the order of
     // the element table. Names in `reserved` (the style sheets' own) are avoided. When
-    // `folder` is given, a name whose file there differs from the picture is avoided
-    // too, and one whose file is the same picture is used as it is.
+    // `folder` is given, a name taken there by a file that differs from the picture, or
+    // by a link, is avoided too, and one whose file is the same picture is used as it is.
     PicturePlan(const ColorScheme& scheme, const QStringList& reserved, const QString& folder = {});
 
     // The file name of the copy of image slot `slot`'s picture; empty when the slot
@@ -31,10 +36,16 @@ public:
     QString nameFor(int slot) const;
     const QList<Copy>& copies() const { return copies_; }
 
-    // Copies each picture into `folder`, one step each. A picture that is missing is
-    // error 53 with its path as the detail; after Ignore the others are still copied.
-    // False when any copy failed.
-    bool copyInto(Procedure& proc, const QString& folder) const;
+    // Copies each picture into `folder`, one step for reading it (the source is the
+    // error's detail) and one for writing it (the copy is). Only an ordinary file of at
+    // most MaxPictureFileSize bytes that `isPicture` takes is copied, and never through
+    // a link that leads out of the folder it was found in: a missing picture is error
+    // 53, a link leading out 75, a file that is no picture 481. A copy is as readable as
+    // a new file, and never by more people than its source. After Ignore the others are
+    // still copied. An error names a copy as in `shownFolder` when given (the folder
+    // `folder` becomes). The paths written go to `written`. False when any copy failed.
+    bool copyInto(Procedure& proc, const QString& folder, PictureTest isPicture,
+                  const QString& shownFolder = {}, QStringList* written = nullptr) const;
 
 private:
     QList<Copy> copies_;

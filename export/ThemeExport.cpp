@@ -17,6 +17,9 @@
 
 namespace {
 
+// The hidden name an export builds its folder under.
+constexpr const char* BuildingPrefix = ".tintora-export-";
+
 // Values longer than this could make theme.css switch to its single-line mode.
 constexpr qsizetype LongestValue = 200;
 
@@ -229,8 +232,17 @@ ThemeSheets themeSheets(const ColorScheme& scheme, const PicturePlan& pictures) 
             declarationSheet(graph1SheetTable(), values)};
 }
 
+void removeExportLeftovers(const QString& themesDir) {
+    const QDir themes(themesDir);
+    const QStringList leftovers =
+        themes.entryList({QLatin1String(BuildingPrefix) + QLatin1Char('*')},
+                         QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& name : leftovers)
+        QDir(themes.filePath(name)).removeRecursively();
+}
+
 bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& themesDir,
-                 const QString& name, ExistingOutput existing) {
+                 const QString& name, ExistingOutput existing, PictureTest isPicture) {
     proc.Task = QStringLiteral("Export Theme: ") + name;
     const QString target = themesDir + QLatin1Char('/') + name;
     std::optional<QTemporaryDir> building;
@@ -243,7 +255,8 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
             raiseError(Err::FileAlreadyExists);
         // Hidden beside the themes, on the same file system, so the rename is atomic;
         // the point keeps it out of the Themes menu meanwhile.
-        building.emplace(themesDir + QStringLiteral("/.tintora-export-XXXXXX"));
+        building.emplace(themesDir + QLatin1Char('/') + QLatin1String(BuildingPrefix) +
+                         QStringLiteral("XXXXXX"));
         if (!building->isValid())
             raiseError(Err::PermissionDenied);
         // A temporary folder is private; a theme folder is as readable as any other.
@@ -253,7 +266,7 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
         return false;
 
     const PicturePlan pictures(scheme, themeSheetNames());
-    pictures.copyInto(proc, building->path());
+    pictures.copyInto(proc, building->path(), isPicture, target);
 
     const ThemeSheets sheets = themeSheets(scheme, pictures);
     const std::array<std::pair<QString, const QByteArray*>, 4> files{{

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "export/PicturePlan.h"
+
 #include <QByteArray>
 #include <QString>
 
-class PicturePlan;
 class Procedure;
 struct ColorScheme;
 
@@ -37,7 +38,12 @@ ThemeSheets themeSheets(const ColorScheme& scheme, const PicturePlan& pictures);
 // Themes menu never sees half a theme and a failure leaves what was there before.
 // Errors go to the handler inside the caller's routine: a name themeNameProblem
 // refuses is error 52, an existing folder kept by `existing` error 58, a missing
-// picture error 53 (after Ignore the theme is written without that copy). True when
-// the folder is in place.
+// picture error 53 (after Ignore the theme is written without that copy); pictures are
+// copied as PicturePlan::copyInto says. True when the folder is in place. A start
+// removes the hidden folders of exports that never ended (removeExportLeftovers).
 bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& themesDir,
-                 const QString& name, ExistingOutput existing);
+                 const QString& name, ExistingOutput existing, PictureTest isPicture);
+
+// Removes the hidden building folders in `themesDir` that exports ended half-way
+// (killed, or the machine stopped) left behind. Links are passed over.
+void removeExportLeftovers(const QString& themesDir);

@@ -78,9 +78,33 @@ QString messageOnOneLine(const QString& message) {
     if (lines.isEmpty())
         return {};
     QString line = lines.first();
+    // A first line that introduces the rest ends in its own colon already.
     if (lines.size() > 1)
-        line += QStringLiteral(": ") + lines.mid(1).join(QStringLiteral(", "));
+        line += (line.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(": ")) +
+                lines.mid(1).join(QStringLiteral(", "));
     return line;
+}
+
+CollectingErrorPrompt::CollectingErrorPrompt() : previous_(&errorPrompt()) {
+    setErrorPrompt(this);
+}
+
+CollectingErrorPrompt::~CollectingErrorPrompt() {
+    setErrorPrompt(previous_);
+}
+
+ErrorPrompt::Answer CollectingErrorPrompt::askRuntimeError(const QString& message) {
+    lines.append(messageOnOneLine(message));
+    return Answer::Ignore;
+}
+
+ErrorPrompt::Answer CollectingErrorPrompt::reportRuntimeError(const RuntimeErrorReport& report) {
+    lines.append(runtimeErrorLine(report));
+    return Answer::Ignore;
+}
+
+void CollectingErrorPrompt::inform(const QString& message) {
+    lines.append(messageOnOneLine(message));
 }
 
 void setErrorPrompt(ErrorPrompt* prompt) {

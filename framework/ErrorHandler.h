@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <atomic>
@@ -52,6 +53,25 @@ private:
     int errors_ = 0;
     QString prefix_;
     QString context_;
+};
+
+// Takes every error of the calling thread while it exists: each becomes one line of
+// `lines` and is answered Ignore, so a caller can report them together afterwards.
+class CollectingErrorPrompt : public ErrorPrompt {
+public:
+    CollectingErrorPrompt();
+    ~CollectingErrorPrompt() override;
+    CollectingErrorPrompt(const CollectingErrorPrompt&) = delete;
+    CollectingErrorPrompt& operator=(const CollectingErrorPrompt&) = delete;
+
+    Answer askRuntimeError(const QString& message) override;
+    Answer reportRuntimeError(const RuntimeErrorReport& report) override;
+    void inform(const QString& message) override;
+
+    QStringList lines;
+
+private:
+    ErrorPrompt* previous_;
 };
 
 // The prompt in use on the calling thread; nullptr restores the standard-error

@@ -55,11 +55,36 @@ namespace {
 // file is made, so the folder's permissions do not matter here.
 void writeInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
+#ifdef Q_OS_UNIX
+    // Opened without waiting: a pipe that nobody reads is refused at once, where a plain
+    // open would wait for a reader for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int code = errno;
+        if (code == ENXIO)
+            raiseError(Err::PathFileAccess);
+        raiseFileError(path, true, code);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !(S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))) {
+        ::close(fd);
+        raiseError(Err::PathFileAccess); // swapped for something else meanwhile
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                   QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        raiseError(Err::PathFileAccess);
+    }
+#else
     errno = 0;
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         const int code = errno;
         raiseWriteFailure(path, file, code);
     }
+#endif
     errno = 0;
     const qint64 written = file.write(bytes);
     const int code = errno;
@@ -144,8 +169,10 @@ void openRegularFile(QFile& file, const QString& path, qint64 maxSize) {
     }
     if (!S_ISREG(status.st_mode))
         closeAndRaise(fd, Err::PathFileAccess);
-    if (maxSize >= 0 && status.st_size > maxSize)
-        closeAndRaise(fd, Err::FileTooLarge);
+    if (maxSize >= 0 && status.st_size > maxSize) {
+        ::close(fd);
+        raiseFileTooLarge(maxSize);
+    }
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -159,21 +186,56 @@ void openRegularFile(QFile& file, const QString& path, qint64 maxSize) {
         raiseFileError(path, false);
     if (maxSize >= 0 && file.size() > maxSize) {
         file.close();
-        raiseError(Err::FileTooLarge);
+        raiseFileTooLarge(maxSize);
     }
 #endif
 }
 
-void saveFileBytes(const QString& path, const QByteArray& bytes) {
+QByteArray readFileBytes(const QString& path, qint64 maxSize) {
+    QFile file;
+    openRegularFile(file, path, maxSize);
+    constexpr qint64 Chunk = 64 * 1024;
+    QByteArray bytes;
+    // A file that grows beyond the limit while it is read is refused then.
+    while (appendRead(file, bytes, Chunk, path) > 0) {
+        if (bytes.size() > maxSize)
+            raiseFileTooLarge(maxSize);
+    }
+    return bytes;
+}
+
+void checkOutputTarget(const QString& path, OutputPlace place) {
     if (path.isEmpty())
         raiseError(Err::BadFileName);
     const QFileInfo info(path);
+    if (place == OutputPlace::InFolder && info.isSymLink())
+        return; // replaced, not followed
+    if (!info.exists())
+        return;
     if (info.isDir())
         raiseError(Err::PathFileAccess);
-    if (info.exists() && !info.isFile()) {
-        writeInPlace(path, bytes);
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return;
+    if (S_ISREG(status.st_mode) ||
+        (place == OutputPlace::Named && (S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))))
+        return;
+    raiseError(Err::PathFileAccess);
+#endif
+}
+
+void saveFileBytes(const QString& path, const QByteArray& bytes, OutputPlace place,
+                   QFileDevice::Permissions within) {
+    checkOutputTarget(path, place);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && place == OutputPlace::Named) {
+        writeInPlace(path, bytes); // a device or pipe: it has no old contents to keep
         return;
     }
+    // The link itself goes; the file it leads to, outside the folder, is left alone.
+    if (place == OutputPlace::InFolder && info.isSymLink() && !QFile::remove(path))
+        raiseFileError(path, true, errno);
     QSaveFile file(path);
     // Unbuffered, so a short write shows in write()'s count: a buffered flush at
     // commit() can drop the rest of the bytes and still report success.
@@ -182,6 +244,9 @@ void saveFileBytes(const QString& path, const QByteArray& bytes) {
         const int code = errno;
         raiseSaveFailure(path, file, code);
     }
+    const QFileDevice::Permissions permissions = file.permissions();
+    if ((permissions & within) != permissions)
+        file.setPermissions(permissions & within);
     errno = 0;
     const qint64 written = file.write(bytes);
     int code = errno;

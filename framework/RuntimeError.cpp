@@ -8,6 +8,15 @@ RuntimeError::RuntimeError(int number, QString description, QString source)
     : number_(number), description_(std::move(description)), source_(std::move(source)),
       what_(QStringLiteral("Err#%1 - %2").arg(number_).arg(description_).toUtf8()) {}
 
+namespace {
+
+QString tooLargeText(qint64 maxSize) {
+    return QCoreApplication::translate("RuntimeError", "File too large (more than %1 MiB)")
+        .arg(maxSize / (1024 * 1024));
+}
+
+} // namespace
+
 // The catalogue texts are in the user's language where a translation is loaded (the
 // desktop); the command line loads none and stays English.
 QString errorDescription(int number) {
@@ -44,11 +53,12 @@ QString errorDescription(int number) {
         return QCoreApplication::translate("RuntimeError", "Path not found");
     case Err::InvalidPropertyValue:
         return QCoreApplication::translate("RuntimeError", "Invalid property value");
+    case Err::InvalidPicture:
+        return QCoreApplication::translate("RuntimeError", "Invalid picture");
     case Err::Cancel:
         return QCoreApplication::translate("RuntimeError", "Cancel was selected.");
     case Err::FileTooLarge:
-        return QCoreApplication::translate("RuntimeError", "File too large (more than %1 MiB)")
-            .arg(MaxTextFileSize / (1024 * 1024));
+        return tooLargeText(MaxTextFileSize);
     default:
         return QCoreApplication::translate("RuntimeError",
                                            "Application-defined or object-defined error");
@@ -67,6 +77,7 @@ bool isFileError(int number) {
     case Err::PathFileAccess:
     case Err::PathNotFound:
     case Err::FileTooLarge:
+    case Err::InvalidPicture:
         return true;
     default:
         return false;
@@ -79,4 +90,8 @@ void raiseError(int number) {
 
 void raiseError(int number, const QString& description, const QString& source) {
     throw RuntimeError(number, description, source);
+}
+
+void raiseFileTooLarge(qint64 maxSize) {
+    raiseError(Err::FileTooLarge, tooLargeText(maxSize));
 }

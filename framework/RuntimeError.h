@@ -40,6 +40,7 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int InvalidPropertyValue = 380;
+inline constexpr int InvalidPicture = 481;
 inline constexpr int Cancel = 32755;
 // A style sheet or scheme file beyond the size any real one has.
 inline constexpr int FileTooLarge = 19692;
@@ -56,3 +57,5 @@ QString errorDescription(int number);
 // Throws RuntimeError with the catalogue description.
 [[noreturn]] void raiseError(int number);
 [[noreturn]] void raiseError(int number, const QString& description, const QString& source = {});
+// Err::FileTooLarge for a file beyond `maxSize` bytes, the limit named in the text.
+[[noreturn]] void raiseFileTooLarge(qint64 maxSize);

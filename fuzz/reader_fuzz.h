@@ -45,6 +45,9 @@ public:
         reader(scheme, dir_.filePath(QStringLiteral("Themes")), QStringLiteral("Fuzz"));
     }
 
+    // A file of the temporary folder, for a target that writes what it read.
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
 private:
     QTemporaryDir dir_;
     SilentPrompt prompt_;

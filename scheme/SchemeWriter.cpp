@@ -5,6 +5,19 @@
 
 #include <utility>
 
+namespace {
+
+// A value holding a line end, whatever put it there, would end its line early and
+// could add attribute lines of its own: each line end is written as a blank.
+QString onOneLine(QString value) {
+    for (QChar& c : value)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return value;
+}
+
+} // namespace
+
 QStringList schemeFileLines(const ColorScheme& scheme, const FileInformation& info) {
     QStringList lines;
     lines.reserve(SchemeFileLineCount);
@@ -12,7 +25,8 @@ QStringList schemeFileLines(const ColorScheme& scheme, const FileInformation& in
         lines.append(section.title);
         lines.append(QStringLiteral("{"));
         for (const SchemeEntry& entry : section.entries)
-            lines.append(QLatin1Char('\t') + entry.name + QLatin1String(": ") + entry.value);
+            lines.append(QLatin1Char('\t') + entry.name + QLatin1String(": ") +
+                         onOneLine(entry.value));
         lines.append(QStringLiteral("}"));
     }
     return lines;

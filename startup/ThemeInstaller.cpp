@@ -1,5 +1,6 @@
 #include "startup/ThemeInstaller.h"
 
+#include "export/ThemeExport.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
@@ -162,8 +163,10 @@ void ThemeInstaller::run(Procedure& proc) {
     skipped_.clear();
     // Only a run that installs clears up: one that merely lists changes nothing on
     // disk, and a start may be unpacking into such a folder at this moment.
-    if (installNew)
+    if (installNew) {
         proc.step([&] { removeUnpackLeftovers(themesDir_); });
+        proc.step([&] { removeExportLeftovers(themesDir_); });
+    }
 
     QStringList user;
     QStringList shared;

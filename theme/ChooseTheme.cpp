@@ -10,10 +10,7 @@ QString themeFolderFor(const QString& caption) {
 }
 
 bool isThemeName(const QString& name) {
-    for (const QChar c : name)
-        if (c.category() == QChar::Other_Control)
-            return false;
-    return true;
+    return !holdsControlCharacter(name);
 }
 
 QString visibleName(const QString& name) {

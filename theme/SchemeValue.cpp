@@ -170,3 +170,10 @@ bool operator==(const SchemeValue& a, const SchemeValue& b) {
         return false;
     return a.text_ == b.text_;
 }
+
+bool holdsControlCharacter(QStringView text) {
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}

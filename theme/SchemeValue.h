@@ -54,3 +54,8 @@ std::optional<double> decimalNumber(std::string_view text);
 
 // Shortest decimal text that reads back as the same single-precision number.
 QString formatSingle(float value);
+
+// Whether `text` holds a control character (a line end, tab, escape, ...), which no
+// value or theme name the program takes in may hold: written into a scheme file, it
+// could end a line early and add lines of its own.
+bool holdsControlCharacter(QStringView text);

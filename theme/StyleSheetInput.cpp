@@ -1,5 +1,6 @@
 #include "theme/StyleSheetInput.h"
 
+#include "framework/FileLookup.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "theme/ChooseTheme.h"
@@ -7,14 +8,6 @@
 #include "theme/StyleSheetRules.h"
 
 #include <QDir>
-
-QString otherCasePath(const QString& folder, const QString& name) {
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QString& file : files)
-        if (file.compare(name, Qt::CaseInsensitive) == 0)
-            return folder + QDir::separator() + file;
-    return {};
-}
 
 bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& themesDir,
                            const QString& caption, const QString& fileName) {
@@ -27,8 +20,9 @@ bool StyleSheetInput::open(Procedure& proc, ColorScheme& scheme, const QString& 
             reader_.open(folder_ + QDir::separator() + fileName);
         } catch (const RuntimeError& error) {
             // Only a missing file is looked for under another letter case.
-            const QString other =
-                error.number() == Err::FileNotFound ? otherCasePath(folder_, fileName) : QString();
+            const QString other = error.number() == Err::FileNotFound
+                                      ? fileIgnoringCase(folder_ + QDir::separator() + fileName)
+                                      : QString();
             if (other.isEmpty())
                 throw;
             reader_.open(other);

@@ -32,11 +32,6 @@ private:
     QString line_;
 };
 
-// Themes are made on file systems that ignore letter case: when a style sheet is
-// missing under its exact name, the path of a file of `folder` whose name differs only
-// in case is taken instead. Empty when there is none.
-QString otherCasePath(const QString& folder, const QString& name);
-
 // Where a declaration's value is stored, and by which value rule.
 enum class Store { Image, Face, Size, Fore, Back };
 

@@ -251,6 +251,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopStartUp</name>
+    <message>
+        <source>The settings file %1 is not an ordinary file of at most %2 MiB. Tintora starts without what it remembers there and leaves the file as it is.</source>
+        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei von höchstens %2 MiB. Tintora startet ohne die dort gespeicherten Einstellungen und lässt die Datei unverändert.</translation>
+    </message>
+</context>
+<context>
     <name>DialogService</name>
     <message>
         <source>The colour scheme has been changed.
@@ -742,6 +749,10 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <source>Attempting to open a file not created by the Tintora software.</source>
         <translation>Es wurde versucht, eine Datei zu öffnen, die nicht mit der Tintora-Software erstellt wurde.</translation>
     </message>
+    <message>
+        <source>Invalid picture</source>
+        <translation>Ungültiges Bild</translation>
+    </message>
 </context>
 <context>
     <name>SchemeDocument</name>
@@ -1216,6 +1227,10 @@ Do you want to replace it?</source>
         <translation>Die Beispielseite „%1“ gibt es bereits.
 
 Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported whole; what could not be read was left as it was:</source>
+        <translation>%1 konnte nicht vollständig importiert werden; was nicht gelesen werden konnte, blieb unverändert:</translation>
     </message>
 </context>
 <context>

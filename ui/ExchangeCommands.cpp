@@ -15,6 +15,7 @@
 #include "startup/ThemeInstaller.h"
 #include "theme/ChooseTheme.h"
 #include "ui/DialogService.h"
+#include "ui/PreviewPictures.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,7 +93,8 @@ void frmMain::mnuFileExportTheme_Click() {
         offered = *name;
     }
     proc.TaskDetail = QDir(themesDir).filePath(*name);
-    if (!exportTheme(proc, document_.scheme(), themesDir, *name, existing))
+    if (!exportTheme(proc, document_.scheme(), themesDir, *name, existing,
+                     PreviewPictures::isPicture))
         return;
     rebuildThemesMenu();
     // Start-up lists only the themes the machine's theme folders offer when they offer
@@ -154,7 +156,7 @@ void frmMain::mnuFileExportCss_Click() {
         return;
     proc.TaskDetail = path;
     // The rules follow the preview as the window shows it.
-    exportCss(proc, document_.scheme(), path, ExistingOutput::Replace,
+    exportCss(proc, document_.scheme(), path, ExistingOutput::Replace, PreviewPictures::isPicture,
               {editor->backgroundPictureShown(), !editor->transparentLabelsShown()});
 }
 
@@ -165,8 +167,19 @@ void frmMain::mnuFileImportCss_Click() {
         return;
     const QString path = cdbMain_->FileName;
     int found = 0;
-    // A sheet that could not be read was reported by the trap already.
-    const std::optional<ColorScheme> imported = importCss(proc, document_.scheme(), path, &found);
+    std::optional<ColorScheme> imported;
+    QStringList errors;
+    {
+        // However many values are bad, the user hears of them in one box.
+        CollectingErrorPrompt collecting;
+        imported = importCss(proc, document_.scheme(), path, &found);
+        errors = collecting.lines;
+    }
+    if (!errors.isEmpty())
+        errorPrompt().inform(tr("%1 could not be imported whole; what could not be read was "
+                                "left as it was:")
+                                 .arg(fileTitleOf(path)) +
+                             QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
     if (!imported)
         return;
     if (found == 0) {

@@ -1,8 +1,10 @@
 #include "ui/PreviewPictures.h"
 
 #include "framework/FileAccess.h"
+#include "framework/FileLookup.h"
 #include "framework/RuntimeError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -39,33 +41,24 @@ private:
     int saved_;
 };
 
-bool isOrdinaryFile(const QString& path) {
-    return QFileInfo(path).isFile();
-}
-
-QString matchIgnoringCase(const QString& path) {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (name.isEmpty())
-        return {};
-    const QDir folder = info.absoluteDir();
-    if (!folder.exists())
-        return {};
-    const QStringList entries = folder.entryList(QDir::Files, QDir::Name);
-    for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return folder.filePath(entry);
-    return {};
-}
-
 } // namespace
 
 QString PreviewPictures::locate(const QString& path) {
-    if (path.isEmpty())
-        return {};
-    if (isOrdinaryFile(path))
-        return path;
-    return matchIgnoringCase(path);
+    return fileIgnoringCase(path);
+}
+
+bool PreviewPictures::isPicture(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize natural = reader.size();
+    if (!reader.canRead() || pixelsOf(natural) == 0)
+        return false;
+    // A small decode shows the data is a picture without taking its full size.
+    reader.setScaledSize(natural.scaled(QSize(64, 64), Qt::KeepAspectRatio).expandedTo({1, 1}));
+    const AllocationLimit limit(PixelBudget * BytesPerPixel);
+    return !reader.read().isNull();
 }
 
 PreviewPictures::Result PreviewPictures::load(const QString& file, QSize drawnSize) {

@@ -32,6 +32,10 @@ public:
     // is none.
     static QString locate(const QString& path);
 
+    // Whether `bytes` decode as a picture the preview can show: what an export asks of
+    // a file before it copies it as a picture.
+    static bool isPicture(const QByteArray& bytes);
+
     // The picture of an existing file (from locate), decoded or taken from the cache.
     // `drawnSize` is the size in pixels the preview stretches the picture to; an
     // empty one means the picture is drawn at its own size. A larger picture is

@@ -1,5 +1,10 @@
 #include "ui/Remembered.h"
 
+#include "framework/FileAccess.h"
+#include "framework/RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -23,6 +28,19 @@ int within(int start, int length, int areaStart, int areaLength) {
 } // namespace
 
 namespace Remembered {
+
+std::unique_ptr<QSettings> openSettings(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        QFile file;
+        try {
+            openRegularFile(file, path, MaxSettingsFileSize);
+        } catch (const RuntimeError&) {
+            return nullptr;
+        }
+    }
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
 
 QStringList withRecentFile(QStringList recent, const QString& path) {
     recent.removeAll(path);

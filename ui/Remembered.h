@@ -8,10 +8,21 @@
 #include <QRect>
 #include <QStringList>
 
+#include <memory>
+
 class QSettings;
 
 // The keys and rules of what the desktop program remembers between runs.
 namespace Remembered {
+// The largest settings file read; a real one holds a few hundred bytes.
+inline constexpr qint64 MaxSettingsFileSize = qint64(1024) * 1024;
+
+// The settings kept in the INI file `path` (made when missing). Null, and the file left
+// as it is, when something there is not an ordinary file of at most
+// MaxSettingsFileSize bytes: the settings are read whole, and a pipe would keep the
+// start waiting.
+std::unique_ptr<QSettings> openSettings(const QString& path);
+
 // File > Open Recent lists at most this many files.
 inline constexpr int RecentCount = 8;
 

@@ -12,13 +12,13 @@
 #include "theme/ChooseTheme.h"
 #include "ui/PreviewBackdrops.h"
 #include "ui/PreviewPage.h"
+#include "ui/PreviewPictures.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QThread>
 #include <QThreadPool>
 #include <QUrl>
@@ -32,31 +32,6 @@ namespace {
 // Each theme's style sheet and the example page that uses it.
 constexpr const char* ExampleSheet = "theme.css";
 constexpr const char* ExamplePage = "theme.html";
-
-// Takes every error of the calling thread while it is installed: Ignore, and a line
-// for the theme's list.
-class CollectingPrompt : public ErrorPrompt {
-public:
-    CollectingPrompt() : previous_(&errorPrompt()) { setErrorPrompt(this); }
-    ~CollectingPrompt() override { setErrorPrompt(previous_); }
-    CollectingPrompt(const CollectingPrompt&) = delete;
-    CollectingPrompt& operator=(const CollectingPrompt&) = delete;
-
-    Answer askRuntimeError(const QString& message) override {
-        lines.append(messageOnOneLine(message));
-        return Answer::Ignore;
-    }
-    Answer reportRuntimeError(const RuntimeErrorReport& report) override {
-        lines.append(runtimeErrorLine(report));
-        return Answer::Ignore;
-    }
-    void inform(const QString& message) override { lines.append(messageOnOneLine(message)); }
-
-    QStringList lines;
-
-private:
-    ErrorPrompt* previous_;
-};
 
 QByteArray schemeOutput(const RenderedTheme& theme, const FileInformation& info) {
     return schemeFileBytes(schemeFileLines(theme.scheme, info));
@@ -85,7 +60,7 @@ QByteArray auditOutput(const RenderedTheme& theme, const FileInformation&) {
 
 // Worker: the theme chosen as the Themes menu chooses it.
 RenderedTheme readTheme(const BatchTheme& theme, const QString& themesDir) {
-    CollectingPrompt prompt;
+    CollectingErrorPrompt prompt;
     RenderedTheme result;
     result.theme = theme;
     result.scheme.fillFontSizeTable();
@@ -114,12 +89,15 @@ int failingChecks(const ContrastAudit& audit) {
 
 // Worker: every output made and written.
 FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
-    CollectingPrompt prompt;
+    CollectingErrorPrompt prompt;
     {
         Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
         const QString folder = settings.outputDir + QLatin1Char('/') + theme.theme.folder;
         proc.TaskDetail = folder;
         const bool made = proc.step([&] {
+            // Outputs stay inside the output folder: a link there is not followed.
+            if (QFileInfo(folder).isSymLink())
+                raiseError(Err::PathFileAccess);
             if (!QDir().mkpath(folder))
                 raiseFileError(folder, true);
         });
@@ -130,13 +108,14 @@ FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
             proc.TaskDetail = path;
             QByteArray bytes;
             if (proc.step([&] { bytes = output.make(theme, settings.info); }))
-                proc.step([&] { saveFileBytes(path, bytes); });
+                proc.step([&] { saveFileBytes(path, bytes, OutputPlace::InFolder); });
         }
         // The theme as a style sheet with its pictures and example page, after the other
         // outputs so that no picture copy takes one of their names.
         if (made)
             exportCss(proc, theme.scheme, folder + QLatin1Char('/') + QLatin1String(ExampleSheet),
-                      ExistingOutput::Replace, {settings.showBackground, settings.opaqueLabels});
+                      ExistingOutput::Replace, PreviewPictures::isPicture,
+                      {settings.showBackground, settings.opaqueLabels});
     }
     theme.errors += prompt.lines;
     return {theme.theme, theme.preview.size(), theme.audit.level, failingChecks(theme.audit),
@@ -179,14 +158,14 @@ QByteArray indexEntry(const FinishedTheme& theme) {
     if (theme.theme.caption != folder)
         caption += QStringLiteral(" (") + html(folder) + QLatin1Char(')');
     // Loaded as they scroll into view, each with its size known before it comes, so a
-    // page of a thousand themes opens at once and does not jump about.
+    // page of a thousand themes opens at once and does not jump about. One arg() for
+    // all: a chained one would replace the "%2" of a percent-encoded folder name put in
+    // by the one before.
     QString text = QStringLiteral("<figure>\n<a href=\"%1\"><img src=\"%1\" width=\"%2\" "
                                   "height=\"%3\" loading=\"lazy\" decoding=\"async\" "
                                   "alt=\"Preview of %4\"></a>\n")
-                       .arg(href(folder, "preview.png"))
-                       .arg(theme.previewSize.width())
-                       .arg(theme.previewSize.height())
-                       .arg(html(folder));
+                       .arg(href(folder, "preview.png"), QString::number(theme.previewSize.width()),
+                            QString::number(theme.previewSize.height()), html(folder));
     text += QStringLiteral("<figcaption><strong>") + caption + QStringLiteral("</strong><br>");
     QStringList links{
         QStringLiteral("<a href=\"%1\">example page</a>").arg(href(folder, ExamplePage))};
@@ -242,12 +221,10 @@ QList<BatchTheme> batchThemes(const QStringList& captions) {
 
 BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& themes) {
     BatchResult result;
-    QSaveFile index(settings.outputDir + QStringLiteral("/index.html"));
-    bool indexOk = index.open(QIODevice::WriteOnly);
-    const auto writeIndex = [&](const QByteArray& bytes) {
-        indexOk = indexOk && index.write(bytes) == bytes.size();
-    };
-    writeIndex(indexHead());
+    // Held whole and written at the end as every other file is, so a failure to
+    // write it shows and a good old index stays.
+    QByteArray index = indexHead();
+    const auto writeIndex = [&](const QByteArray& bytes) { index += bytes; };
 
     // Enough themes in hand to keep every worker busy while this thread draws.
     QThreadPool* pool = QThreadPool::globalInstance();
@@ -279,7 +256,7 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
         RenderedTheme theme = reading.front().result();
         reading.pop_front();
         {
-            CollectingPrompt prompt;
+            CollectingErrorPrompt prompt;
             const QStringList missing = page.DisplayRefresh(theme.scheme);
             if (!missing.isEmpty())
                 errorPrompt().inform(missingPicturesMessage(missing));
@@ -298,6 +275,12 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
         finishOldest();
 
     writeIndex(indexTail());
-    result.indexWritten = indexOk && index.commit();
+    const QString indexPath = settings.outputDir + QStringLiteral("/index.html");
+    try {
+        saveFileBytes(indexPath, index, OutputPlace::InFolder);
+        result.indexWritten = true;
+    } catch (const RuntimeError& error) {
+        result.indexError = error.description();
+    }
     return result;
 }

@@ -61,6 +61,7 @@ struct BatchFailure {
 struct BatchResult {
     QList<BatchFailure> failures; // in menu order
     bool indexWritten = false;
+    QString indexError; // why it was not
 };
 
 // Writes the outputs of every theme and OUTDIR/index.html, which shows the previews

@@ -18,7 +18,8 @@ int reportBatch(const BatchResult& result, qsizetype themeCount, const QString& 
         for (const QString& error : failure.errors)
             printCliError(failure.folder + QStringLiteral(": ") + error);
     if (!result.indexWritten) {
-        printCliError(QStringLiteral("%1/index.html could not be written").arg(output));
+        printCliError(QStringLiteral("%1/index.html could not be written: %2")
+                          .arg(output, result.indexError));
         return 1;
     }
     if (!result.failures.isEmpty()) {

@@ -10,6 +10,7 @@
 #include "framework/DataFolder.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
+#include "ui/PreviewPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,6 +34,11 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
         line.isSet(Replace) ? ExistingOutput::Replace : ExistingOutput::Keep;
     const QString css = line.value(Css);
     const QString theme = line.value(Theme);
+    // A style sheet names its pictures as files beside it, which standard output has not.
+    if (line.isSet(Css) && css == QLatin1String("-"))
+        return line.usageError(
+            QStringLiteral("--css writes a file, with its pictures beside it; \"-\" (standard "
+                           "output) cannot hold them: name a file, such as ./site.css"));
     if (line.isSet(Theme)) {
         if (const QString problem = themeNameProblem(theme); !problem.isEmpty())
             return line.usageError(problem);
@@ -54,7 +60,8 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
         setCliErrorContext(css);
         Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
         const CliPreviewOptions preview = cliPreviewOptions(line);
-        if (!exportCss(proc, scheme, css, existing, {preview.showBackground, preview.opaqueLabels}))
+        if (!exportCss(proc, scheme, css, existing, PreviewPictures::isPicture,
+                       {preview.showBackground, preview.opaqueLabels}))
             return 1;
         return cliStatus();
     }
@@ -70,7 +77,7 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
     }
     setCliErrorContext(folder);
     Procedure proc(QStringLiteral("frmMain.mnuFileExportTheme_Click"));
-    if (!exportTheme(proc, scheme, themesDir, theme, existing))
+    if (!exportTheme(proc, scheme, themesDir, theme, existing, PreviewPictures::isPicture))
         return 1;
     return cliStatus();
 }

@@ -5,6 +5,7 @@
 #include "framework/Procedure.h"
 #include "support/ThemeFixtures.h"
 #include "theme/ChooseTheme.h"
+#include "ui/PreviewPictures.h"
 
 #include <QDir>
 #include <QTest>
@@ -35,7 +36,7 @@ bool carried(const ColorScheme& source, const ThemeElement& e, Attribute a) {
 bool exportIt(TestWorld& world, const ColorScheme& scheme, const QString& name,
               ExistingOutput existing = ExistingOutput::Keep) {
     Procedure proc(QStringLiteral("frmMain.mnuFileExportTheme_Click"));
-    return exportTheme(proc, scheme, world.themesDir(), name, existing);
+    return exportTheme(proc, scheme, world.themesDir(), name, existing, PreviewPictures::isPicture);
 }
 
 } // namespace

@@ -290,6 +290,23 @@ private Q_SLOTS:
         QCOMPARE(text, line);
     }
 
+    // A message box's text on one line: lines joined, an introducing colon not doubled.
+    void messageOnOneLineJoinsItsLines_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("introduced") << "These folders cannot be kept:\n\n/a\n/b"
+                                    << "These folders cannot be kept: /a, /b";
+        QTest::newRow("plain") << "Saved\rall"
+                               << "Saved: all";
+        QTest::newRow("one line") << "Done."
+                                  << "Done.";
+    }
+    void messageOnOneLineJoinsItsLines() {
+        QFETCH(QString, message);
+        QFETCH(QString, line);
+        QCOMPARE(messageOnOneLine(message), line);
+    }
+
     // Every thread answers its own errors: a worker's prompt collects the worker's,
     // and the main thread's prompt and trace are left alone.
     void eachThreadHasItsOwnPromptAndTrace() {

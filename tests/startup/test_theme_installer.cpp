@@ -293,10 +293,14 @@ private Q_SLOTS:
         QVERIFY(QFile::link(world.path("keep"),
                             world.path(QLatin1String(UnpackFolderPrefix) + "link")));
         writeFile(world.path("Themes/Blue/theme.css"), "installed earlier");
+        // An export ended half-way leaves its hidden building folder among the themes.
+        writeFile(world.path("Themes/.tintora-export-Ab12/theme.css"), "half a theme");
 
         const InstallRun run = runInstaller(themesDir, {world.path("user"), world.path("shared")});
         QCOMPARE(run.items, QStringList{"Blue"});
         QVERIFY(!QFileInfo::exists(leftover));
+        QCOMPARE(QDir(themesDir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"Blue"});
         QCOMPARE(readFile(world.path("keep/precious.txt")), QByteArray("keep me"));
         QVERIFY(world.prompt.messages.isEmpty());
     }

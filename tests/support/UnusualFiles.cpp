@@ -3,11 +3,19 @@
 #include "framework/ErrorHandler.h"
 #include "framework/FileAccess.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <QImage>
+#include <QRandomGenerator>
 
 #include <chrono>
+#include <cmath>
+#include <csignal>
 #include <fcntl.h>
 #include <future>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -61,4 +69,37 @@ bool makeUnreadableFile(const QString& kind, const QString& path) {
     if (kind == QLatin1String("failing"))
         return makeFailingReadLink(path);
     return false;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    soft_ = static_cast<qint64>(limit.rlim_cur);
+    hard_ = static_cast<qint64>(limit.rlim_max);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    const rlimit limit{static_cast<rlim_t>(soft_), static_cast<rlim_t>(hard_)};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, handler_);
+}
+
+bool makePrivateFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size() &&
+           file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+bool makePictureFile(const QString& path, qint64 bytes) {
+    // A noisy pixel takes about three bytes in a PNG.
+    const int side = std::max(8, static_cast<int>(std::sqrt(double(bytes) / 3)));
+    QImage image(side, side, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, random.generate() | 0xFF000000u);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG");
 }

@@ -21,6 +21,29 @@ bool makeFailingReadLink(const QString& path);
 // An ordinary file of `size` bytes without a line end, made without writing them.
 bool makeSparseFile(const QString& path, qint64 size);
 
+// While it lives, no file this process or a program it starts writes may grow beyond
+// `bytes` (the file size limit, as `prlimit --fsize` sets it): writes past it fail as
+// on a full disk, without the signal that would end the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    qint64 soft_;
+    qint64 hard_;
+    void (*handler_)(int);
+};
+
+// A file at `path` holding `bytes` that only its owner may read (mode 0600).
+bool makePrivateFile(const QString& path, const QByteArray& bytes);
+
+// A real picture file (PNG) of about `bytes` bytes, its pixels noise so it does not
+// compress below that.
+bool makePictureFile(const QString& path, qint64 bytes);
+
 // One file at `path` that no reader may take as an ordinary text file, of the kind
 // a test row names: "pipe", "zero" (a link to the endless /dev/zero), "device" (as
 // makeFullDevice), "large" (an ordinary file one byte over the text size limit) or

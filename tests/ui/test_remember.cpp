@@ -4,6 +4,7 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
+#include "support/UnusualFiles.h"
 #include "ui/Remembered.h"
 
 #include <QCheckBox>
@@ -70,6 +71,34 @@ class TestRemember : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // A settings file is read whole: a huge one or a pipe in its place is left alone
+    // and nothing is remembered, at once; an ordinary one is used.
+    void onlyAnOrdinarySettingsFileIsRead_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("used");
+        QTest::newRow("missing") << "missing" << true;
+        QTest::newRow("ordinary") << "ordinary" << true;
+        QTest::newRow("sparse 1 GiB") << "sparse" << false;
+        QTest::newRow("pipe") << "pipe" << false;
+    }
+    void onlyAnOrdinarySettingsFileIsRead() {
+        QFETCH(QString, kind);
+        QFETCH(bool, used);
+        TestWorld world;
+        const QString path = world.path(QStringLiteral("tintora.ini"));
+        if (kind == QLatin1String("ordinary"))
+            writeFile(path, "[preview]\nshowBackgroundImage=true\n");
+        else if (kind == QLatin1String("sparse"))
+            QVERIFY(makeSparseFile(path, qint64(1) << 30));
+        else if (kind == QLatin1String("pipe"))
+            QVERIFY(makePipe(path));
+        std::unique_ptr<QSettings> settings;
+        QVERIFY(returnsAtOnce([&] { settings = Remembered::openSettings(path); }, path));
+        QCOMPARE(settings != nullptr, used);
+        if (kind == QLatin1String("ordinary"))
+            QVERIFY(Remembered::previewOptions(*settings).backgroundPicture);
+    }
+
     void recentListOrder_data() {
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QString>("added");

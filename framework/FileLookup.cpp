@@ -1,0 +1,31 @@
+#include "framework/FileLookup.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString fileIgnoringCase(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    const QFileInfo info(path);
+    if (info.isFile())
+        return path;
+    const QString name = info.fileName();
+    const QDir folder = info.absoluteDir();
+    if (name.isEmpty() || !folder.exists())
+        return {};
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    return {};
+}
+
+bool staysInItsFolder(const QString& file) {
+    const QFileInfo info(file);
+    const QString folder = info.absoluteDir().canonicalPath();
+    const QString target = info.canonicalFilePath();
+    if (folder.isEmpty() || target.isEmpty())
+        return false;
+    return target.startsWith(folder.endsWith(QLatin1Char('/')) ? folder
+                                                               : folder + QLatin1Char('/'));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// Themes are made on file systems that ignore letter case, so the name a style sheet
+// or scheme gives a file may differ in case from the file's own.
+
+// The file `path` names: the path itself when it is an ordinary file (or a link to
+// one), otherwise the file of its folder whose name differs only in letter case, the
+// first in name order. Hidden files count like any other, as the exact name finds
+// them too. Empty when there is none.
+QString fileIgnoringCase(const QString& path);
+
+// Whether `file`, its links followed, is in the folder it was found in or below it:
+// false for a link that leads out of that folder, and for a file that is not there.
+bool staysInItsFolder(const QString& file);
