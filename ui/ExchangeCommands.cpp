@@ -112,8 +112,7 @@ void frmMain::rebuildThemesMenu() {
         captions = themesLister_();
     } else {
         Procedure proc(QStringLiteral("frmMain.ListThemes"));
-        captions = listedThemes(proc, defaultThemeSources(globals().UserName),
-                                DataFolder::themesDir(globals().StartDir));
+        captions = listedThemes(proc, DataFolder::themesDir(globals().StartDir));
     }
     for (QAction* item : std::as_const(mnuThemesItem))
         delete item;

@@ -128,10 +128,10 @@ private Q_SLOTS:
         // Setting up the globals writes nothing.
         QCOMPARE(QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 
-        // The desktop's start-up makes the folder for scheme files, parent included;
-        // a data folder in the current folder leaves the per-user one alone.
+        // The desktop's start-up leaves the folder for scheme files to the first save
+        // there; a data folder in the current folder leaves the per-user one alone.
         subSetupFolders();
-        QVERIFY(QFileInfo(g.AppDataPath).isDir());
+        QVERIFY(!QFileInfo::exists(home + "/Documents"));
         QVERIFY(!QFileInfo::exists(world.path("xdg")));
 
         // USERNAME wins over USER; an existing AppDataPath is left untouched.
