@@ -1,6 +1,8 @@
+#include "app/DesktopOptions.h"
 #include "app/DesktopStartUp.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
+#include "framework/StandardStreams.h"
 #include "framework/Trace.h"
 #include "framework/Version.h"
 #include "startup/Translations.h"
@@ -14,20 +16,17 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <cstdio>
 #include <optional>
 
 namespace {
-const char* const Context = "tintora";
 
 QString translated(const char* text) {
-    return QCoreApplication::translate(Context, text);
+    return QCoreApplication::translate(DesktopOptions::Context, text);
 }
 
-void writeTo(FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+QCommandLineOption option(const CliOption& option) {
+    return QCommandLineOption({QLatin1String(option.shortName), QLatin1String(option.name)},
+                              translated(option.description));
 }
 
 // What the command line asks for once it is read: an exit status when it is answered
@@ -67,38 +66,37 @@ Arguments readArguments(int argc, char* argv[]) {
     parser.setApplicationDescription(translated("Designs the colour scheme of a web-site theme."));
     // "-platform" and "--help" alike: a single-dash word is one option, never several.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  translated("Shows this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     translated("Shows the program's name and version and exits."));
+    const QCommandLineOption help = option(DesktopOptions::Help);
+    const QCommandLineOption version = option(DesktopOptions::Version);
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("FILE.tna"),
-                                 translated("The scheme file to open after start-up."),
-                                 QStringLiteral("[FILE.tna]"));
+    parser.addPositionalArgument(QLatin1String(DesktopOptions::File.name),
+                                 translated(DesktopOptions::File.description),
+                                 QLatin1String(DesktopOptions::File.syntax));
     addQtOptions(parser);
 
     Arguments read;
     if (!parser.parse(args)) {
-        writeTo(stderr, QStringLiteral("tintora: ") + parser.errorText() + QLatin1Char('\n') +
+        writeStandardError((QStringLiteral("tintora: ") + parser.errorText() + QLatin1Char('\n') +
                             translated("Try 'tintora --help' for more information.") +
-                            QLatin1Char('\n'));
+                            QLatin1Char('\n'))
+                               .toLocal8Bit());
         read.exitStatus = 1;
         return read;
     }
     if (parser.isSet(help)) {
         // The parser's first line names the program by the path it was started with.
         const QString options = parser.helpText().section(QLatin1Char('\n'), 1);
-        writeTo(stdout,
-                translated("Usage: tintora [options] [FILE.tna]") + QLatin1Char('\n') + options);
+        writeStandardOutput(
+            (translated("Usage: tintora [options] [FILE.tna]") + QLatin1Char('\n') + options)
+                .toLocal8Bit());
         read.exitStatus = 0;
         return read;
     }
     if (parser.isSet(version)) {
-        writeTo(stdout, QStringLiteral("tintora ") +
-                            formatVersion(tintora::VersionMajor, tintora::VersionMinor,
-                                          tintora::VersionRevision) +
-                            QLatin1Char('\n'));
+        writeStandardOutput(
+            (QStringLiteral("tintora ") + QLatin1String(tintora::VersionString) + QLatin1Char('\n'))
+                .toLocal8Bit());
         read.exitStatus = 0;
         return read;
     }
@@ -108,9 +106,10 @@ Arguments readArguments(int argc, char* argv[]) {
         read.file = QFileInfo(files.first()).absoluteFilePath();
         // The file manager may pass several files; the window holds one scheme.
         for (qsizetype i = 1; i < files.size(); ++i)
-            writeTo(stderr, QStringLiteral("tintora: ") +
+            writeStandardError((QStringLiteral("tintora: ") +
                                 translated("only one file is opened; %1 is left").arg(files[i]) +
-                                QLatin1Char('\n'));
+                                QLatin1Char('\n'))
+                                   .toLocal8Bit());
     }
     return read;
 }

@@ -1,8 +1,7 @@
 #include "contrast/AuditFormat.h"
 
 #include "contrast/ColorSpace.h"
-
-#include <QLocale>
+#include "framework/JsonWriter.h"
 
 #include <cmath>
 
@@ -23,34 +22,29 @@ QString twoDecimals(double value) {
     return QString::number(value, 'f', 2);
 }
 
-// The shortest JSON number for a value rounded to two decimals: 4.48, 4.5, 21.
-QString jsonNumber(double value) {
-    return QString::number(std::round(value * 100) / 100, 'g', QLocale::FloatingPointShortest);
+// A value rounded to two decimals, as JSON gives it: 4.48, 4.5, 21.
+double jsonRatio(double value) {
+    return std::round(value * 100) / 100;
 }
 
-QString jsonString(const QString& text) {
-    // Only section names, colours and deficiency names get here: nothing to escape.
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
-QString jsonCheck(const ContrastCheck& c) {
-    QStringList fields{QStringLiteral("\"section\": ") + jsonString(sectionOf(c.element)),
-                       QStringLiteral("\"foreground\": ") + jsonString(colorHex(c.foreground)),
-                       QStringLiteral("\"background\": ") + jsonString(colorHex(c.background)),
-                       QStringLiteral("\"ratio\": ") + jsonNumber(shownValue(c)),
-                       QStringLiteral("\"required\": ") + jsonNumber(c.required),
-                       QStringLiteral("\"pass\": ") +
-                           (c.pass ? QStringLiteral("true") : QStringLiteral("false")),
-                       QStringLiteral("\"advice\": ") +
-                           (c.advice ? QStringLiteral("true") : QStringLiteral("false"))};
+void writeCheck(JsonWriter& json, const ContrastCheck& c) {
+    json.beginObject(JsonWriter::Layout::Inline);
+    json.field(u"section", sectionOf(c.element));
+    json.field(u"foreground", colorHex(c.foreground));
+    json.field(u"background", colorHex(c.background));
+    json.field(u"ratio", jsonRatio(shownValue(c)));
+    json.field(u"required", jsonRatio(c.required));
+    json.field(u"pass", c.pass);
+    json.field(u"advice", c.advice);
     if (c.kind != CheckKind::Text)
-        fields << QStringLiteral("\"with\": ") + jsonString(sectionOf(c.other));
+        json.field(u"with", sectionOf(c.other));
     if (c.overPicture)
-        fields << QStringLiteral("\"lowest\": ") + jsonNumber(c.lowest);
-    if (c.kind == CheckKind::ColourVision)
-        fields << QStringLiteral("\"deficiency\": ") + jsonString(deficiencyName(c.deficiency))
-               << QStringLiteral("\"measure\": \"distance\"");
-    return QLatin1Char('{') + fields.join(QStringLiteral(", ")) + QLatin1Char('}');
+        json.field(u"lowest", jsonRatio(c.lowest));
+    if (c.kind == CheckKind::ColourVision) {
+        json.field(u"deficiency", deficiencyName(c.deficiency));
+        json.field(u"measure", QStringLiteral("distance"));
+    }
+    json.endObject();
 }
 
 } // namespace
@@ -99,14 +93,17 @@ QStringList auditText(const ContrastAudit& audit) {
 }
 
 QByteArray auditJson(const ContrastAudit& audit) {
-    QStringList checks;
+    JsonWriter json;
+    json.beginObject();
+    json.field(u"format", JsonFormatVersion);
+    json.field(u"level", contrastLevelText(audit.level));
+    json.key(u"checks");
+    json.beginArray();
     for (const ContrastCheck& c : audit.checks)
-        checks << QStringLiteral("  ") + jsonCheck(c);
-    const QString text = QStringLiteral("{\"level\": ") +
-                         jsonString(contrastLevelText(audit.level)) +
-                         QStringLiteral(", \"checks\": [\n") + checks.join(QStringLiteral(",\n")) +
-                         QStringLiteral("\n]}\n");
-    return text.toUtf8();
+        writeCheck(json, c);
+    json.endArray();
+    json.endObject();
+    return json.finish();
 }
 
 int auditExitStatus(const ContrastAudit& audit) {

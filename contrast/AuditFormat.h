@@ -27,10 +27,11 @@ QString ratioText(double ratio);
 QString auditLine(const ContrastCheck& check);
 QStringList auditText(const ContrastAudit& audit);
 
-// {"level": "AA", "checks": [{"section": ..., "foreground": "#RRGGBB", "background":
-// "#RRGGBB", "ratio": 4.48, "required": 4.5, "pass": false, "advice": false}, ...]},
-// one check a line. Advice adds "with" (the other section); a picture backdrop adds
-// "lowest"; colour-vision advice adds "deficiency" and "measure": "distance".
+// {"format": 2, "level": "AA", "checks": [{"section": ..., "foreground": "#RRGGBB",
+// "background": "#RRGGBB", "ratio": 4.48, "required": 4.5, "pass": false, "advice":
+// false}, ...]}, one check a line. Advice adds "with" (the other section); a picture
+// backdrop adds "lowest"; colour-vision advice adds "deficiency" and "measure":
+// "distance".
 QByteArray auditJson(const ContrastAudit& audit);
 
 // The command line's exit status for an audit: 0 when every check passes, 3 when any

@@ -21,10 +21,10 @@ constexpr double DistinctStep = 0.05;
 struct Move {
     Element element;
     qint32 original;
-    double from;      // OKLCH lightness before
-    double least;     // the least lightness (in the direction of travel) that passes
-    double to;        // where the row goes
-    int direction;    // +1 lighter, -1 darker
+    double from;   // OKLCH lightness before
+    double least;  // the least lightness (in the direction of travel) that passes
+    double to;     // where the row goes
+    int direction; // +1 lighter, -1 darker
 };
 
 qint32 textColor(const ColorScheme& scheme, Element element) {
@@ -134,9 +134,9 @@ struct Planner {
         bool moved = false;
         for (const Element element : Links) {
             const qint32 body = colorNow(Element::BODY);
-            const double wanted = std::min(
-                LinkAgainstBodyRatio, contrastRatio(textColor(result.scheme, element),
-                                                    textColor(result.scheme, Element::BODY)));
+            const double wanted = std::min(LinkAgainstBodyRatio,
+                                           contrastRatio(textColor(result.scheme, element),
+                                                         textColor(result.scheme, Element::BODY)));
             if (contrastRatio(colorNow(element), body) >= wanted)
                 continue;
             Move* link = moveOf(element);
@@ -179,15 +179,17 @@ struct Planner {
                     lightnessOf(textColor(result.scheme, a.element)) >=
                         lightnessOf(textColor(result.scheme, b.element)))
                     for (const Element e : {a.element, b.element})
-                        if (std::find(result.orderNotKept.begin(), result.orderNotKept.end(),
-                                      e) == result.orderNotKept.end())
+                        if (std::find(result.orderNotKept.begin(), result.orderNotKept.end(), e) ==
+                            result.orderNotKept.end())
                             result.orderNotKept.push_back(e);
         std::sort(result.orderNotKept.begin(), result.orderNotKept.end());
         for (const Element link : Links) {
-            const double was = contrastRatio(textColor(before, link), textColor(before, Element::BODY));
+            const double was =
+                contrastRatio(textColor(before, link), textColor(before, Element::BODY));
             const double now = contrastRatio(textColor(result.scheme, link),
                                              textColor(result.scheme, Element::BODY));
-            if (now < std::min(was, LinkAgainstBodyRatio) && (moveOf(link) || moveOf(Element::BODY)))
+            if (now < std::min(was, LinkAgainstBodyRatio) &&
+                (moveOf(link) || moveOf(Element::BODY)))
                 result.linksCloser.push_back(link);
         }
     }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -100,26 +101,79 @@ void copyFile(const QString& from, const QString& to) {
     }
 }
 
-// Copies the bundle's files into the user folder, each one step, and records them.
-void copyBundle(Procedure& proc, const QString& bundled, const QString& user) {
-    SeedRecord record;
-    record.stamp = bundleStamp(bundled);
+// The theme folder a seeded file belongs to ("Themes/Studio"), its group when a newer
+// bundle comes: each theme is brought up to date, or left, as a whole.
+QString themeOf(const QString& relative) {
+    return relative.section(QLatin1Char('/'), 0, 1);
+}
+
+// Copies the bundle's files (those of the themes in `themes`, or all when empty) into
+// the user folder, each one step, and adds them to the record.
+void copyBundle(Procedure& proc, const QString& bundled, const QString& user, SeedRecord& record,
+                const QSet<QString>& themes = {}) {
     for (const QString& relative : bundledFiles(bundled)) {
+        if (!themes.isEmpty() && !themes.contains(themeOf(relative)))
+            continue;
         const QString from = bundled + QLatin1Char('/') + relative;
         const QString to = user + QLatin1Char('/') + relative;
         proc.TaskDetail = to;
         if (proc.step([&] { copyFile(from, to); }))
             record.files.insert(relative, hashOf(to));
     }
+}
+
+void saveRecord(Procedure& proc, const QString& user, const SeedRecord& record) {
     proc.TaskDetail = user + QLatin1Char('/') + QLatin1String(SeedRecordName);
     proc.step([&] { writeRecord(user, record); });
 }
 
-bool unchangedSinceSeeding(const QString& user, const SeedRecord& record) {
+// The seeded files of each theme, by theme.
+QMap<QString, QStringList> seededThemes(const SeedRecord& record) {
+    QMap<QString, QStringList> themes;
     for (auto it = record.files.cbegin(); it != record.files.cend(); ++it)
-        if (hashOf(user + QLatin1Char('/') + it.key()) != it.value())
+        themes[themeOf(it.key())].append(it.key());
+    return themes;
+}
+
+bool unchangedSinceSeeding(const QString& user, const SeedRecord& record,
+                           const QStringList& files) {
+    for (const QString& relative : files)
+        if (hashOf(user + QLatin1Char('/') + relative) != record.files.value(relative))
             return false;
-    return !record.files.isEmpty();
+    return !files.isEmpty();
+}
+
+// A newer bundle, theme by theme: a seeded theme the user has left as it was is
+// replaced by the bundle's (or removed, when the bundle no longer has it); one the
+// user changed or deleted stays so. A theme new in the bundle is added unless the
+// user has a theme of that name. The record then names the new bundle.
+void updateFromNewerBundle(Procedure& proc, const QString& bundled, const QString& user,
+                           SeedRecord record) {
+    const QMap<QString, QStringList> seeded = seededThemes(record);
+    QSet<QString> bringIn;
+    for (const QString& relative : bundledFiles(bundled)) {
+        const QString theme = themeOf(relative);
+        if (!seeded.contains(theme) && !QFileInfo::exists(user + QLatin1Char('/') + theme))
+            bringIn.insert(theme);
+    }
+    for (auto it = seeded.cbegin(); it != seeded.cend(); ++it) {
+        if (!unchangedSinceSeeding(user, record, it.value()))
+            continue;
+        for (const QString& relative : it.value()) {
+            const QString stale = user + QLatin1Char('/') + relative;
+            proc.TaskDetail = stale;
+            proc.step([&] {
+                if (!QFile::remove(stale))
+                    raiseFileError(stale, true);
+            });
+            record.files.remove(relative);
+        }
+        bringIn.insert(it.key());
+    }
+    record.stamp = bundleStamp(bundled);
+    if (!bringIn.isEmpty())
+        copyBundle(proc, bundled, user, record, bringIn);
+    saveRecord(proc, user, record);
 }
 
 } // namespace
@@ -157,24 +211,19 @@ void seedUserFolder(const QString& bundled, const QString& user) {
         proc.TaskDetail = themes;
         if (!proc.step([&] { makeFolder(themes); }))
             return;
-        if (!bundled.isEmpty())
-            copyBundle(proc, bundled, user);
+        if (bundled.isEmpty())
+            return;
+        SeedRecord record;
+        record.stamp = bundleStamp(bundled);
+        copyBundle(proc, bundled, user, record);
+        saveRecord(proc, user, record);
         return;
     }
-    // A newer bundle replaces only a seeded copy the user has left as it was.
+    // Without a record nothing is known of what was seeded, so nothing is touched.
     const std::optional<SeedRecord> record = readRecord(user);
-    if (bundled.isEmpty() || !record || bundleStamp(bundled) <= record->stamp ||
-        !unchangedSinceSeeding(user, *record))
+    if (bundled.isEmpty() || !record || bundleStamp(bundled) <= record->stamp)
         return;
-    for (auto it = record->files.cbegin(); it != record->files.cend(); ++it) {
-        const QString stale = user + QLatin1Char('/') + it.key();
-        proc.TaskDetail = stale;
-        proc.step([&] {
-            if (!QFile::remove(stale))
-                raiseFileError(stale, true);
-        });
-    }
-    copyBundle(proc, bundled, user);
+    updateFromNewerBundle(proc, bundled, user, *record);
 }
 
 void prepare(const QString& startDir) {

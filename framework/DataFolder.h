@@ -23,16 +23,18 @@ QString userDataDir();
 QString themesDir(const QString& startDir);
 
 // The file in a bundled data folder whose number says which edition of the bundled
-// themes it holds, and the record the per-user folder keeps of what it was given.
+// themes (Studio and the gallery) it holds, and the record the per-user folder keeps of what it was
+// given.
 inline constexpr const char* BundleStampName = "studio.stamp";
 inline constexpr const char* SeedRecordName = ".tintora-seed";
 
 // Gets the folder the program is about to read themes from ready. Only the per-user
 // data folder is touched, and only in two cases: without a Themes folder it is seeded
-// from the bundled data; seeded before from an older bundle (a lower stamp) and not
-// changed by the user since, its seeded files are replaced by the bundled ones.
-// Anything the user deleted or changed stays so. Failures are run-time errors
-// through the handler, under the caller's routine, naming the folder.
+// from the bundled data; seeded before from an older bundle (a lower stamp), it is
+// brought up to date theme by theme: a seeded theme the user has not changed since is
+// replaced by the bundled one, a theme new in the bundle is added unless the user has
+// a theme of that name. Anything the user deleted or changed stays so. Failures are
+// run-time errors through the handler, under the caller's routine, naming the folder.
 void prepare(const QString& startDir);
 
 // prepare() with the folders given: `bundled` is copied into `user`.

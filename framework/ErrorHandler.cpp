@@ -2,6 +2,7 @@
 
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
+#include "framework/StandardStreams.h"
 
 #include <QCoreApplication>
 
@@ -48,9 +49,7 @@ QStringList messageLines(const QString& message) {
 } // namespace
 
 void StreamErrorPrompt::writeLine(const QString& line) {
-    const QByteArray bytes = (prefix_ + line + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
+    writeStandardError((prefix_ + line + QLatin1Char('\n')).toUtf8());
 }
 
 ErrorPrompt::Answer StreamErrorPrompt::askRuntimeError(const QString& message) {

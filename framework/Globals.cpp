@@ -41,15 +41,8 @@ void subSetupGlobals() {
 
 void subSetupFolders() {
     Procedure proc(QStringLiteral("CV-Code.subSetupFolders"));
-    Globals& g = globals();
-    if (!proc.test([&] { return fcnPathExists(g.AppDataPath); })) {
-        // A fresh account may have no Documents folder yet; make it too.
-        proc.step([&] {
-            if (!QDir().mkpath(g.AppDataPath))
-                raiseError(Err::PathNotFound);
-        });
-    }
-    DataFolder::prepare(g.StartDir);
+    // The folder for scheme files is made when the user first saves there, not here.
+    DataFolder::prepare(globals().StartDir);
 }
 
 namespace {

@@ -14,13 +14,14 @@ Globals& globals();
 // Empties every global again (tests).
 void resetGlobals();
 
-// Fills the globals; runs once at start-up. It only reads: the folders it names are
-// made by subSetupFolders, so that commands that only read write nothing.
+// Fills the globals; runs once at start-up. It only reads, so that commands that only
+// read write nothing.
 void subSetupGlobals();
 
-// The desktop's start-up after subSetupGlobals: makes the folder for scheme files
-// (AppDataPath) when it is missing, and gets the data folder ready (the per-user one
-// is seeded with the bundled themes). Failures go through the handler.
+// The desktop's start-up after subSetupGlobals: gets the data folder ready (the
+// per-user one is seeded with the bundled themes). The folder for scheme files
+// (AppDataPath) is left to the first Save dialog that offers it. Failures go through
+// the handler.
 void subSetupFolders();
 
 // "0001.0000.0000" for version 1.0.0: each number at least four digits.

@@ -1,14 +1,12 @@
 #include "framework/Trace.h"
 
-#include <cstdio>
+#include "framework/StandardStreams.h"
 
 namespace {
 // A trace that was asked for and is not written would be missed just when it is
 // needed, so the user hears of it; the program itself goes on without it.
 void tellUser(const QString& text) {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
+    writeStandardError((text + QLatin1Char('\n')).toUtf8());
 }
 } // namespace
 

@@ -9,8 +9,8 @@ namespace {
 
 // The last part of a path written on this system or on Windows.
 QString fileNameOf(const QString& path) {
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')),
-                                   path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     return path.mid(cut + 1);
 }
 

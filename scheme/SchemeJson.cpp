@@ -1,5 +1,10 @@
 #include "scheme/SchemeJson.h"
 
+#include "contrast/AuditFormat.h"
+#include "framework/JsonWriter.h"
+
+#include <cmath>
+
 namespace {
 
 bool isColorAttribute(const QString& name) {
@@ -7,59 +12,50 @@ bool isColorAttribute(const QString& name) {
            name == QLatin1String("ForeColor");
 }
 
-// A colour as a JSON number when it is one, which every colour the scheme holds is.
-QByteArray colorJson(const QString& value) {
+bool isNumberAttribute(const QString& name) {
+    return name == QLatin1String("FontSize") || name == QLatin1String("FontStyle");
+}
+
+void writeColor(JsonWriter& json, const QString& value) {
     bool ok = false;
     const qint64 number = value.toLongLong(&ok);
-    return ok ? QByteArray::number(number) : jsonString(value);
+    if (ok && number >= 0 && number <= 0xFFFFFF)
+        json.value(colorHex(static_cast<qint32>(number)));
+    else if (ok)
+        json.value(number);
+    else
+        json.value(value);
+}
+
+void writeNumber(JsonWriter& json, const QString& value) {
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok && std::isfinite(number))
+        json.value(number);
+    else
+        json.value(value);
 }
 
 } // namespace
 
-QByteArray jsonString(const QString& text) {
-    QByteArray out = "\"";
-    const QByteArray bytes = text.toUtf8();
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (byte < 0x20)
-                out += "\\u00" + QByteArray::number(byte, 16).rightJustified(2, '0');
-            else
-                out += c;
-        }
-    }
-    return out + '"';
-}
-
 QByteArray schemeJson(const QList<SchemeSection>& sections) {
-    QByteArray out = "{\n";
-    for (qsizetype s = 0; s < sections.size(); ++s) {
-        const SchemeSection& section = sections[s];
-        out += "  " + jsonString(section.title) + ": {";
-        for (qsizetype e = 0; e < section.entries.size(); ++e) {
-            const SchemeEntry& entry = section.entries[e];
-            out += e == 0 ? "\n    " : ",\n    ";
-            out += jsonString(entry.name) + ": ";
-            out += isColorAttribute(entry.name) ? colorJson(entry.value) : jsonString(entry.value);
+    JsonWriter json;
+    json.beginObject();
+    json.field(u"format", JsonFormatVersion);
+    for (const SchemeSection& section : sections) {
+        json.key(section.title);
+        json.beginObject();
+        for (const SchemeEntry& entry : section.entries) {
+            json.key(entry.name);
+            if (isColorAttribute(entry.name))
+                writeColor(json, entry.value);
+            else if (isNumberAttribute(entry.name))
+                writeNumber(json, entry.value);
+            else
+                json.value(entry.value);
         }
-        out += section.entries.isEmpty() ? "}" : "\n  }";
-        out += s + 1 < sections.size() ? ",\n" : "\n";
+        json.endObject();
     }
-    return out + "}\n";
+    json.endObject();
+    return json.finish();
 }

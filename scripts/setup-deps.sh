@@ -17,6 +17,9 @@ packages=(
     file dpkg-dev appstream desktop-file-utils shared-mime-info groff-base
     # The browser the web tests drive headless.
     chromium
+    # The package's and manual pages' linters, and the shells whose completions are
+    # tested (bash is always there).
+    lintian mandoc zsh fish
 )
 # node and npm run the web tests' packages. A machine that has node from elsewhere
 # keeps it: Debian's npm conflicts with the nodejs packages of other sources.

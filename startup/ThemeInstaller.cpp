@@ -35,6 +35,10 @@ ThemeSources defaultThemeSources(const QString& userName) {
             driveC + QStringLiteral("/Program Files/Common Files/microsoft shared/Themes")};
 }
 
+ThemeSources machineThemeSources() {
+    return defaultThemeSources(globals().UserName);
+}
+
 QStringList themeCandidates(const QString& folder, bool foldersOnly, QStringList* skipped) {
     if (folder.isEmpty())
         return {};
@@ -146,6 +150,10 @@ QStringList listedThemes(Procedure& proc, const ThemeSources& sources, const QSt
     installer.addThemesItem = [&captions](const QString& caption) { captions.append(caption); };
     installer.run(proc);
     return captions;
+}
+
+QStringList listedThemes(Procedure& proc, const QString& themesDir) {
+    return listedThemes(proc, machineThemeSources(), themesDir);
 }
 
 ThemeInstaller::ThemeInstaller(ThemeSources sources, const QString& themesDir)

@@ -19,6 +19,9 @@ struct ThemeSources {
 // The source folders of this machine: on Windows those under C:, elsewhere the same
 // places inside the Wine prefix's drive_c ($WINEPREFIX, default ~/.wine).
 ThemeSources defaultThemeSources(const QString& userName);
+// The source folders of this machine for the user the program runs as: the ones every
+// start, the window and the command line list the Themes menu from.
+ThemeSources machineThemeSources();
 
 // The names of a folder's entries that contain no point, files and folders alike
 // (`foldersOnly` keeps folders only), sorted by name. A missing folder has none.
@@ -42,6 +45,8 @@ UnpackResult unpackWhileResponsive(const QString& package, const QString& folder
 // themes folder `themesDir`, without installing or clearing up anything; "-" stands for
 // the separator. Errors go through `proc`.
 QStringList listedThemes(Procedure& proc, const ThemeSources& sources, const QString& themesDir);
+// The same from this machine's source folders.
+QStringList listedThemes(Procedure& proc, const QString& themesDir);
 
 // The theme installation run by the splash window's first timer tick: every theme
 // package of the source folders is copied and unpacked into a folder of its own

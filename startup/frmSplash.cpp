@@ -135,7 +135,7 @@ void frmSplash::Form_Load() {
     });
     proc.step([&] { subSetupGlobals(); });
     proc.step([&] { subSetupFolders(); });
-    proc.step([&] { themeSources = defaultThemeSources(globals().UserName); });
+    proc.step([&] { themeSources = machineThemeSources(); });
     proc.step([&] { CenterForm(this); });
 }
 

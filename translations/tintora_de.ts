@@ -1283,4 +1283,19 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
         <translation>Kopieren &amp; Entpacken abgeschlossen.</translation>
     </message>
 </context>
+<context>
+    <name>tintora</name>
+    <message>
+        <source>Shows this help and exits.</source>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s name and version and exits.</source>
+        <translation>Zeigt Namen und Version des Programms und beendet es.</translation>
+    </message>
+    <message>
+        <source>The scheme file to open after start-up.</source>
+        <translation>Die Schemadatei, die nach dem Start geöffnet wird.</translation>
+    </message>
+</context>
 </TS>

@@ -157,10 +157,13 @@ QByteArray indexEntry(const FinishedTheme& theme) {
     QString caption = html(theme.theme.caption);
     if (theme.theme.caption != folder)
         caption += QStringLiteral(" (") + html(folder) + QLatin1Char(')');
-    // One arg() for all: a chained one would replace the "%2" of a percent-encoded
-    // folder name put in by the one before.
+    // Loaded as they scroll into view, each with its size known before it comes, so a
+    // page of a thousand themes opens at once and does not jump about. One arg() for
+    // all: a chained one would replace the "%2" of a percent-encoded folder name put in
+    // by the one before.
     QString text = QStringLiteral("<figure>\n<a href=\"%1\"><img src=\"%1\" width=\"%2\" "
-                                  "height=\"%3\" alt=\"Preview of %4\"></a>\n")
+                                  "height=\"%3\" loading=\"lazy\" decoding=\"async\" "
+                                  "alt=\"Preview of %4\"></a>\n")
                        .arg(href(folder, "preview.png"), QString::number(theme.previewSize.width()),
                             QString::number(theme.previewSize.height()), html(folder));
     text += QStringLiteral("<figcaption><strong>") + caption + QStringLiteral("</strong><br>");
@@ -229,6 +232,7 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
     std::deque<QFuture<RenderedTheme>> reading;
     std::deque<QFuture<FinishedTheme>> writing;
     qsizetype next = 0;
+    qsizetype finishedCount = 0;
 
     const auto finishOldest = [&] {
         const FinishedTheme finished = writing.front().result();
@@ -236,6 +240,8 @@ BatchResult runBatch(const BatchSettings& settings, const QList<BatchTheme>& the
         writeIndex(indexEntry(finished));
         if (!finished.errors.isEmpty())
             result.failures.append({finished.theme.folder, finished.errors});
+        if (settings.progress)
+            settings.progress(++finishedCount);
     };
 
     PreviewPage page;

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // One theme of a batch: the Themes menu caption it is chosen by and its folder, which
 // names its outputs.
 struct BatchTheme {
@@ -29,6 +31,8 @@ struct BatchSettings {
     FileInformation info;
     bool showBackground = false; // the preview options, as render takes them
     bool opaqueLabels = false;
+    // Told how many themes are finished each time one is.
+    std::function<void(qsizetype done)> progress;
 };
 
 // A theme chosen and drawn: what the outputs are made from.

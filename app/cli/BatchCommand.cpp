@@ -1,5 +1,7 @@
 #include "app/cli/Batch.h"
 #include "app/cli/CliGui.h"
+#include "app/cli/CliOptions.h"
+#include "app/cli/CliProgress.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
@@ -9,26 +11,6 @@
 #include <QFileInfo>
 
 namespace {
-const QString ShowBackground = QStringLiteral("show-background");
-const QString OpaqueLabels = QStringLiteral("opaque-labels");
-
-void addBatchOptions(CommandLine& line) {
-    line.addOption({QStringLiteral("data-dir"),
-                    QStringLiteral("The data folder holding Themes/; without it, the folder the "
-                                   "desktop program uses."),
-                    QStringLiteral("DIR")});
-    line.addOption({QStringLiteral("o"),
-                    QStringLiteral("The folder the outputs go to, made when missing: for each "
-                                   "theme FOLDER/scheme.tna, report.txt, scheme.json, "
-                                   "preview.png and audit.txt, and index.html showing them "
-                                   "all."),
-                    QStringLiteral("OUTDIR")});
-    line.addOption({ShowBackground, QStringLiteral("Shows the page's background picture in the "
-                                                   "previews, as the window's check box does.")});
-    line.addOption({OpaqueLabels, QStringLiteral("Paints the labels over pictures with their "
-                                                 "background colour, as the window's check box "
-                                                 "does.")});
-}
 
 // Names every error of the run on standard error and gives the exit status.
 int reportBatch(const BatchResult& result, qsizetype themeCount, const QString& output) {
@@ -56,19 +38,15 @@ int reportBatch(const BatchResult& result, qsizetype themeCount, const QString& 
 
 int runBatchCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
-    addBatchOptions(line);
     if (const std::optional<int> answered = line.parse(args))
         return *answered;
-    const QCommandLineParser& parser = line.parser();
-    if (!parser.positionalArguments().isEmpty())
+    if (!line.parser().positionalArguments().isEmpty())
         return line.usageError(QStringLiteral("batch takes every installed theme; it takes no "
                                               "theme names"));
-    const QString output = parser.value(QStringLiteral("o"));
+    const QString output = line.value(CliOptions::OutputFolder);
     if (output.isEmpty())
         return line.usageError(QStringLiteral("batch needs -o OUTDIR"));
-    const QString dataDir = parser.value(QStringLiteral("data-dir"));
-    if (parser.isSet(QStringLiteral("data-dir")) && dataDir.isEmpty())
-        return line.usageError(QStringLiteral("--data-dir needs a value"));
+    const QString dataDir = line.value(CliOptions::DataDir);
 
     const CliGuiApplication app;
     const FileInformation info = startCliRun(false);
@@ -85,10 +63,16 @@ int runBatchCommand(const CliCommand& command, const QStringList& args) {
     settings.outputDir = QDir::cleanPath(QFileInfo(output).absoluteFilePath());
     // The version, but no user name: a rerun by anyone writes the same bytes.
     settings.info = {info.VersionText, QString()};
-    settings.showBackground = parser.isSet(ShowBackground);
-    settings.opaqueLabels = parser.isSet(OpaqueLabels);
+    const CliPreviewOptions preview = cliPreviewOptions(line);
+    settings.showBackground = preview.showBackground;
+    settings.opaqueLabels = preview.opaqueLabels;
     const QList<BatchTheme> themes = batchThemes(themesMenuCaptions(*startDir));
-    const BatchResult result = runBatch(settings, themes);
+    BatchResult result;
+    {
+        CliProgress progress(themes.size(), !line.isSet(CliOptions::Quiet));
+        settings.progress = [&progress](qsizetype done) { progress.advance(done); };
+        result = runBatch(settings, themes);
+    }
 
     return reportBatch(result, themes.size(), output);
 }

@@ -1,5 +1,6 @@
 #include "app/cli/CliGui.h"
 
+#include "app/cli/CliOptions.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "framework/ErrorHandler.h"
@@ -8,11 +9,6 @@
 #include "widgets/WindowUtil.h"
 
 #include <algorithm>
-
-namespace {
-const QString ShowBackground = QStringLiteral("show-background");
-const QString OpaqueLabels = QStringLiteral("opaque-labels");
-} // namespace
 
 CliGuiApplication::CliGuiApplication() {
     // The page is drawn without a display unless the caller chose a platform.
@@ -24,16 +20,8 @@ CliGuiApplication::CliGuiApplication() {
     Trace::instance().configureFromEnvironment();
 }
 
-void addCliPreviewOptions(CommandLine& line) {
-    line.addOption({ShowBackground, QStringLiteral("Shows the page's background picture, as the "
-                                                   "window's check box does.")});
-    line.addOption({OpaqueLabels, QStringLiteral("Paints the labels over pictures with their "
-                                                 "background colour, as the window's check box "
-                                                 "does.")});
-}
-
 CliPreviewOptions cliPreviewOptions(const CommandLine& line) {
-    return {line.parser().isSet(ShowBackground), line.parser().isSet(OpaqueLabels)};
+    return {line.isSet(CliOptions::ShowBackground), line.isSet(CliOptions::OpaqueLabels)};
 }
 
 int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptions options) {

@@ -25,12 +25,11 @@ private:
 };
 
 // The window's two preview options as the commands that draw the page take them:
-// --show-background and --opaque-labels.
+// --show-background and --opaque-labels, as the command line has them.
 struct CliPreviewOptions {
     bool showBackground = false;
     bool opaqueLabels = false;
 };
-void addCliPreviewOptions(CommandLine& line);
 CliPreviewOptions cliPreviewOptions(const CommandLine& line);
 
 // Lays the page out from the scheme with the options set, which start as the main

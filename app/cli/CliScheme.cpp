@@ -1,5 +1,6 @@
 #include "app/cli/CliScheme.h"
 
+#include "app/cli/CliOptions.h"
 #include "app/cli/CommandLine.h"
 #include "export/CssImport.h"
 #include "framework/DataFolder.h"
@@ -7,6 +8,8 @@
 #include "framework/FileAccess.h"
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
+#include "framework/RuntimeError.h"
+#include "framework/StandardStreams.h"
 #include "scheme/SchemeFile.h"
 #include "startup/ThemeInstaller.h"
 #include "theme/ChooseTheme.h"
@@ -21,38 +24,19 @@
 
 namespace {
 
-const QString DataDirOption = QStringLiteral("data-dir");
-const QString FromOption = QStringLiteral("from");
-const QString OnErrorOption = QStringLiteral("on-error");
-const QString OutputOption = QStringLiteral("o");
-
 std::unique_ptr<StreamErrorPrompt>& cliPrompt() {
     static std::unique_ptr<StreamErrorPrompt> prompt;
     return prompt;
 }
 
-// Reads the parsed options back; false with the reason when a value is not allowed.
-bool readOptions(const QCommandLineParser& parser, CliSchemeOptions& options, QString& error) {
-    for (const QString& policy : parser.values(OnErrorOption)) {
-        if (policy != QLatin1String("ignore") && policy != QLatin1String("abort")) {
-            error = QStringLiteral("--on-error takes ignore or abort, not \"%1\"").arg(policy);
-            return false;
-        }
-    }
-    // An empty folder or file name would quietly mean the current folder or none.
-    for (const QString& name : {DataDirOption, FromOption}) {
-        if (parser.values(name).contains(QString())) {
-            error = QStringLiteral("--") + name + QStringLiteral(" needs a value");
-            return false;
-        }
-    }
-    options.dataDir = parser.value(DataDirOption);
-    options.from = parser.value(FromOption);
-    options.output =
-        parser.optionNames().contains(OutputOption) ? parser.value(OutputOption) : QString();
-    options.abortOnError = parser.value(OnErrorOption) == QLatin1String("abort");
-    options.themes = parser.positionalArguments();
-    return true;
+CliSchemeOptions readOptions(const CommandLine& line) {
+    CliSchemeOptions options;
+    options.dataDir = line.value(CliOptions::DataDir);
+    options.from = line.value(CliOptions::From);
+    options.output = line.value(CliOptions::Output);
+    options.abortOnError = line.choice(CliOptions::OnError) == QLatin1String("abort");
+    options.themes = line.parser().positionalArguments();
+    return options;
 }
 
 // A theme the Themes menu would not list is a usage error, not a run of failing
@@ -70,38 +54,11 @@ bool themesExist(const QStringList& themes, const QString& themesDir) {
 
 } // namespace
 
-void addCliSchemeOptions(CommandLine& line, bool withOutput) {
-    line.addOption({DataDirOption,
-                    QStringLiteral("The data folder holding Themes/; without it, the folder the "
-                                   "desktop program uses."),
-                    QStringLiteral("DIR")});
-    line.addOption({FromOption,
-                    QStringLiteral("A scheme file opened first, as File > Open does (\"-\" reads "
-                                   "standard input), or a style sheet whose name ends in .css "
-                                   "imported as File > Import CSS does."),
-                    QStringLiteral("FILE.tna")});
-    line.addOption({OnErrorOption,
-                    QStringLiteral("What a run-time error does: ignore it and go on (exit status "
-                                   "2, the default), or abort at once (exit status 1)."),
-                    QStringLiteral("ignore|abort")});
-    if (withOutput)
-        line.addOption({OutputOption,
-                        QStringLiteral("Where the result goes; \"-\" is standard output."),
-                        QStringLiteral("OUT")});
-    line.parser().addPositionalArgument(
-        QStringLiteral("THEME"),
-        QStringLiteral("Themes chosen in this order, by their Themes menu caption (\"Default\" "
-                       "is the folder Studio)."),
-        QStringLiteral("[THEME ...]"));
-}
-
 std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& args,
                                          CliSchemeOptions& options) {
     if (const std::optional<int> answered = line.parse(args))
         return answered;
-    QString error;
-    if (!readOptions(line.parser(), options, error))
-        return line.usageError(error);
+    options = readOptions(line);
     return std::nullopt;
 }
 
@@ -125,11 +82,18 @@ int cliStatus() {
     return prompt && prompt->errorCount() > 0 ? 2 : 0;
 }
 
-std::optional<QString> cliDataFolder(const QString& dataDir) {
+std::optional<QString> cliDataFolder(const QString& dataDir, DataFolderUse use) {
     if (dataDir.isEmpty()) {
-        // The themes are read from the folder the desktop uses, made ready as it does.
-        DataFolder::prepare(globals().StartDir);
-        return globals().StartDir;
+        const QString startDir = globals().StartDir;
+        if (use == DataFolderUse::Write) {
+            // The themes are written where the desktop reads them, made ready as it does.
+            DataFolder::prepare(startDir);
+            return startDir;
+        }
+        const QString bundled = DataFolder::bundledDataDir();
+        if (!QFileInfo(DataFolder::themesDir(startDir)).isDir() && !bundled.isEmpty())
+            return bundled;
+        return startDir;
     }
     const QFileInfo info(dataDir);
     if (!info.isDir()) {
@@ -137,6 +101,19 @@ std::optional<QString> cliDataFolder(const QString& dataDir) {
         return std::nullopt;
     }
     return QDir::cleanPath(info.absoluteFilePath());
+}
+
+bool cliInputReadable(const QString& path) {
+    if (path == QLatin1String("-"))
+        return true;
+    try {
+        QFile file;
+        openRegularFile(file, path, MaxTextFileSize);
+        return true;
+    } catch (const RuntimeError& error) {
+        printCliError(runtimeErrorLine({error.number(), error.description(), {}, {}, path}));
+        return false;
+    }
 }
 
 std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QString& path) {
@@ -170,17 +147,10 @@ std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QStri
 }
 
 QStringList themesMenuCaptions(const QString& startDir) {
-    QStringList captions{QStringLiteral("Default")};
     Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
-    ThemeInstaller installer(defaultThemeSources(globals().UserName),
-                             DataFolder::themesDir(startDir));
-    installer.installNew = false;
-    installer.yield = [] {};
-    installer.addThemesItem = [&captions](const QString& caption) {
-        if (caption != QLatin1String("-"))
-            captions.append(caption);
-    };
-    installer.run(proc);
+    QStringList captions = listedThemes(proc, DataFolder::themesDir(startDir));
+    captions.removeAll(QStringLiteral("-"));
+    captions.prepend(QStringLiteral("Default"));
     return captions;
 }
 
@@ -211,6 +181,8 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
     out = ColorScheme{};
     out.fillFontSizeTable();
 
+    if (!options.from.isEmpty() && !cliInputReadable(options.from))
+        return 1;
     if (options.from.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)) {
         Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
         if (std::optional<ColorScheme> imported = importCss(proc, out, options.from))

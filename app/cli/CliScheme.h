@@ -21,13 +21,10 @@ struct CliSchemeOptions {
     QStringList themes;        // THEME ...: chosen in this order
 };
 
-// Adds --data-dir, --from, --on-error and, unless `withOutput` is false, -o to a
-// command's line.
-void addCliSchemeOptions(CommandLine& line, bool withOutput = true);
-
 // Parses `args` (the arguments after the command's name) on a line that has the
-// shared options, and reads them into `options`. Empty when the command is to run,
-// else the exit status (after --help, --version or bad usage).
+// shared options (those the command takes of --data-dir, --from, --on-error and -o),
+// and reads them into `options`. Empty when the command is to run, else the exit
+// status (after --help, --version or bad usage).
 std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& args,
                                          CliSchemeOptions& options);
 
@@ -48,15 +45,27 @@ int cliStatus();
 // Builds the scheme as the desktop would, after startCliRun: the scheme as the main
 // window holds it after loading, --from opened as File > Open does (a name ending in
 // ".css" imported as File > Import CSS does; "-" a scheme file read from standard
-// input), then each theme of the data folder (--data-dir, else the desktop's) chosen
-// as the Themes menu does. Returns 1 for bad usage (a data folder or theme that does
-// not exist, with a message on standard error), else the status so far.
+// input), then each theme of the data folder (cliDataFolder) chosen as the Themes
+// menu does. Returns 1, with one line on standard error, for a data folder or theme
+// that does not exist or a --from file that cannot be read; else the status so far.
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out);
 
-// The data folder a run reads: --data-dir (made absolute), else the desktop's. None,
-// with a message on standard error, when --data-dir names no folder. After
-// startCliRun.
-std::optional<QString> cliDataFolder(const QString& dataDir);
+// Whether a run only reads the data folder or writes into it.
+enum class DataFolderUse { Read, Write };
+
+// The data folder a run uses: --data-dir (made absolute), else the desktop's. A run
+// that only reads never seeds the per-user folder: while that has no Themes folder
+// yet, the bundled data is read in its place. One that writes gets it ready as the
+// desktop's start does. None, with a message on standard error, when --data-dir names
+// no folder. After startCliRun.
+std::optional<QString> cliDataFolder(const QString& dataDir,
+                                     DataFolderUse use = DataFolderUse::Read);
+
+// Whether an input file named on the command line can be read ("-", standard input,
+// always can). When not, one line on standard error names the file and the reason
+// ("in.tna: File not found (error 53)"): the command then ends with status 1 and
+// writes nothing.
+bool cliInputReadable(const QString& path);
 
 // Reads a scheme file into `scheme` as File > Open does; "-" reads standard input.
 // None, with a message on standard error, when standard input could not be read or
@@ -65,10 +74,9 @@ std::optional<QString> cliDataFolder(const QString& dataDir);
 std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QString& path);
 
 // The Themes menu captions of the data folder `startDir`, as the main window lists
-// them after start-up: "Default", then the themes the installation lists (the
-// installed packages of this machine's theme folders, else the theme folders of
-// Themes), without the separator. Installs nothing: a package the desktop program has
-// not unpacked yet is not listed.
+// them after start-up (listedThemes): "Default", then the themes listed, without the
+// separator. Installs nothing: a package the desktop program has not unpacked yet is
+// not listed.
 QStringList themesMenuCaptions(const QString& startDir);
 
 // Writes a command's result to `output` (-o): "-" or empty is standard output, any

@@ -1,18 +1,14 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/CliOptions.h"
 #include "app/cli/Commands.h"
-#include "framework/Globals.h"
+#include "framework/StandardStreams.h"
 #include "framework/Version.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
-
-void writeTo(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
 
 // The name an argument gives its option: "--data-dir=x" and "-o" give "data-dir"
 // and "o". Single-dash words are whole names, as QCommandLineParser reads them here.
@@ -32,21 +28,25 @@ QString spelling(const QStringList& args, const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
+QStringList namesOf(const CliOption& option) {
+    QStringList names;
+    if (option.shortName)
+        names << QLatin1String(option.shortName);
+    return names << QLatin1String(option.name);
+}
+
+QStringList choicesOf(const CliOption& option) {
+    return QString::fromLatin1(option.choices).split(QLatin1Char('|'));
+}
+
 } // namespace
 
 QString cliVersionLine() {
-    return QStringLiteral("tintora-cli ") +
-           formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision);
+    return QStringLiteral("tintora-cli ") + QLatin1String(tintora::VersionString);
 }
 
 void printCliError(const QString& message) {
-    writeTo(stderr, QStringLiteral("tintora-cli: ") + message + QLatin1Char('\n'));
-}
-
-bool writeStandardOutput(const QByteArray& bytes) {
-    const size_t written =
-        std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    return written == static_cast<size_t>(bytes.size()) && std::fflush(stdout) == 0;
+    writeStandardError((QStringLiteral("tintora-cli: ") + message + QLatin1Char('\n')).toUtf8());
 }
 
 std::optional<QByteArray> readStandardInput(qint64 limit) {
@@ -65,14 +65,22 @@ std::optional<QByteArray> readStandardInput(qint64 limit) {
     return bytes;
 }
 
+QString optionSpelling(const CliOption& option) {
+    const QString name = QLatin1String(option.name);
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString choicesText(const CliOption& option) {
+    QStringList choices = choicesOf(option);
+    const QString last = choices.takeLast();
+    return choices.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
 CommandLine::CommandLine(const QString& synopsis, const QString& description)
-    : synopsis_(synopsis),
-      help_({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")),
-      version_({QStringLiteral("v"), QStringLiteral("version")},
-               QStringLiteral("Shows the program's name and version.")) {
+    : synopsis_(synopsis) {
     parser_.setApplicationDescription(description);
-    parser_.addOption(help_);
-    parser_.addOption(version_);
+    addOption(CliOptions::Help);
+    addOption(CliOptions::Version);
     // "-o" and "--data-dir" alike: a single-dash word is one option, never several.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
@@ -83,17 +91,62 @@ QString cliSynopsis(const CliCommand& command) {
 }
 
 CommandLine::CommandLine(const CliCommand& command)
-    : CommandLine(cliSynopsis(command), QString::fromLatin1(command.summary)) {}
+    : CommandLine(cliSynopsis(command), QString::fromLatin1(command.summary)) {
+    for (const CliOption* option : command.options)
+        addOption(*option);
+    for (const CliArgument& argument : command.positional)
+        addArgument(argument);
+}
 
-void CommandLine::addOption(const QCommandLineOption& option) {
-    parser_.addOption(option);
-    if (!option.valueName().isEmpty())
-        valueNames_ += option.names();
+void CommandLine::addOption(const CliOption& option) {
+    QCommandLineOption added(namesOf(option), QString::fromLatin1(option.description));
+    if (option.valueName) {
+        added.setValueName(QString::fromLatin1(option.valueName));
+        if (option.value == CliValue::Choice)
+            added.setDefaultValue(choicesOf(option).first());
+    }
+    parser_.addOption(added);
+    options_.push_back(&option);
+}
+
+void CommandLine::addArgument(const CliArgument& argument) {
+    parser_.addPositionalArgument(
+        QString::fromLatin1(argument.name), QString::fromLatin1(argument.description),
+        argument.syntax ? QString::fromLatin1(argument.syntax) : QString());
+}
+
+bool CommandLine::takes(const CliOption& option) const {
+    return std::find(options_.begin(), options_.end(), &option) != options_.end();
+}
+
+bool CommandLine::isSet(const CliOption& option) const {
+    return takes(option) && parser_.isSet(QLatin1String(option.name));
+}
+
+QString CommandLine::value(const CliOption& option) const {
+    return takes(option) ? parser_.value(QLatin1String(option.name)) : QString();
+}
+
+QStringList CommandLine::values(const CliOption& option) const {
+    return takes(option) ? parser_.values(QLatin1String(option.name)) : QStringList();
+}
+
+QString CommandLine::choice(const CliOption& option) const {
+    const QString given = value(option);
+    for (const QString& choice : choicesOf(option))
+        if (given.compare(choice, Qt::CaseInsensitive) == 0)
+            return choice;
+    return given;
 }
 
 bool CommandLine::takesValue(const QString& argument) const {
-    return argument.startsWith(QLatin1Char('-')) && !argument.contains(QLatin1Char('=')) &&
-           valueNames_.contains(optionName(argument));
+    if (!argument.startsWith(QLatin1Char('-')) || argument.contains(QLatin1Char('=')))
+        return false;
+    const QString name = optionName(argument);
+    for (const CliOption* option : options_)
+        if (option->valueName && namesOf(*option).contains(name))
+            return true;
+    return false;
 }
 
 QString CommandLine::parseError(const QStringList& args) const {
@@ -107,18 +160,37 @@ QString CommandLine::parseError(const QStringList& args) const {
     return parser_.errorText();
 }
 
+QString CommandLine::valueError() const {
+    for (const CliOption* option : options_) {
+        if (!option->valueName)
+            continue;
+        for (const QString& given : values(*option)) {
+            // An empty folder or file name would quietly mean the current folder or none.
+            if (given.isEmpty())
+                return optionSpelling(*option) + QStringLiteral(" needs a value");
+            if (option->value == CliValue::Choice &&
+                !choicesOf(*option).contains(given, Qt::CaseInsensitive))
+                return QStringLiteral("%1 takes %2, not \"%3\"")
+                    .arg(optionSpelling(*option), choicesText(*option), given);
+        }
+    }
+    return {};
+}
+
 std::optional<int> CommandLine::parse(const QStringList& args) {
     // The parser skips the first argument as the program's name.
     if (!parser_.parse(QStringList{QStringLiteral("tintora-cli")} + args))
         return usageError(parseError(args));
-    if (parser_.isSet(help_)) {
-        writeTo(stdout, helpText());
+    if (isSet(CliOptions::Help)) {
+        writeStandardOutput(helpText().toUtf8());
         return 0;
     }
-    if (parser_.isSet(version_)) {
-        writeTo(stdout, cliVersionLine() + QLatin1Char('\n'));
+    if (isSet(CliOptions::Version)) {
+        writeStandardOutput((cliVersionLine() + QLatin1Char('\n')).toUtf8());
         return 0;
     }
+    if (const QString error = valueError(); !error.isEmpty())
+        return usageError(error);
     return std::nullopt;
 }
 

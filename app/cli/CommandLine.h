@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/cli/CliTable.h"
 #include "framework/FileAccess.h"
 
 #include <QCommandLineOption>
@@ -8,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct CliCommand;
 
@@ -20,9 +22,6 @@ QString cliSynopsis(const CliCommand& command);
 // Writes "tintora-cli: " + message and a line end to standard error.
 void printCliError(const QString& message);
 
-// Writes bytes to standard output; false when they could not all be written.
-bool writeStandardOutput(const QByteArray& bytes);
-
 // All of standard input; none when it could not be read or holds more than `limit`
 // bytes.
 std::optional<QByteArray> readStandardInput(qint64 limit);
@@ -30,19 +29,23 @@ std::optional<QByteArray> readStandardInput(qint64 limit);
 inline constexpr qint64 LargestStandardInput = MaxTextFileSize;
 
 // The command line of tintora-cli or of one of its commands: a QCommandLineParser
-// that also answers --help with this usage and --version with the version line, and
-// reports bad usage in the program's own words. Options are spelled "-o" or
-// "--data-dir", their values follow as the next argument or after "=".
+// built from the command table, that also answers --help with this usage and
+// --version with the version line, and reports bad usage in the program's own words.
+// Options are spelled "-o" or "--data-dir", their values follow as the next argument
+// or after "="; a choice is checked against its values, a file, folder or name must
+// not be empty.
 class CommandLine {
 public:
     // `synopsis` is the usage line after "usage: " ("tintora-cli report FILE.tna"),
     // `description` one sentence on what the command does.
     CommandLine(const QString& synopsis, const QString& description);
-    // The command line of `command`: "tintora-cli NAME ARGUMENTS" and its summary.
+    // The command line of `command`: "tintora-cli NAME ARGUMENTS", its summary, its
+    // options and arguments.
     explicit CommandLine(const CliCommand& command);
 
     // Adds an option; one that takes a value needs it on the command line.
-    void addOption(const QCommandLineOption& option);
+    void addOption(const CliOption& option);
+    void addArgument(const CliArgument& argument);
     QCommandLineParser& parser() { return parser_; }
     const QCommandLineParser& parser() const { return parser_; }
 
@@ -50,6 +53,15 @@ public:
     // is to run; otherwise the exit status after --help or --version was answered on
     // standard output (0) or bad usage was reported on standard error (1).
     std::optional<int> parse(const QStringList& args);
+
+    // Whether the command takes the option; one it does not take is never set.
+    bool takes(const CliOption& option) const;
+    bool isSet(const CliOption& option) const;
+    // The option's last value, or its default (a choice's first value).
+    QString value(const CliOption& option) const;
+    QStringList values(const CliOption& option) const;
+    // A choice's value as the table spells it ("AA" for "aa").
+    QString choice(const CliOption& option) const;
 
     // Reports bad usage the command found itself: the reason, then the usage line,
     // on standard error. Returns the exit status 1.
@@ -62,12 +74,17 @@ public:
 
 private:
     QString parseError(const QStringList& args) const;
+    QString valueError() const;
     bool takesValue(const QString& argument) const;
 
     QCommandLineParser parser_;
     QString synopsis_;
     QString epilogue_;
-    QStringList valueNames_; // the names of the options that take a value
-    QCommandLineOption help_;
-    QCommandLineOption version_;
+    std::vector<const CliOption*> options_;
 };
+
+// How the command line spells an option: "-o", "--data-dir".
+QString optionSpelling(const CliOption& option);
+
+// A choice's values as a sentence: "ignore or abort", "normal, protanopia or ...".
+QString choicesText(const CliOption& option);

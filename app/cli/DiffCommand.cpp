@@ -1,6 +1,7 @@
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
+#include "framework/StandardStreams.h"
 #include "scheme/SchemeDiff.h"
 #include "theme/ColorScheme.h"
 
@@ -23,12 +24,6 @@ bool readForDiff(const QString& path, ColorScheme& scheme) {
 
 int runDiffCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
-    line.parser().addPositionalArgument(
-        QStringLiteral("A.tna"),
-        QStringLiteral("The scheme file compared from; \"-\" reads it from standard input."));
-    line.parser().addPositionalArgument(
-        QStringLiteral("B.tna"),
-        QStringLiteral("The scheme file compared with; \"-\" reads it from standard input."));
     line.setEpilogue(
         QStringLiteral("Prints one line per attribute whose value differs,\n"
                        "  SECTION.Attribute: old -> new\n"
@@ -48,6 +43,8 @@ int runDiffCommand(const CliCommand& command, const QStringList& args) {
     if (files[0] == QLatin1String("-") && files[1] == QLatin1String("-"))
         return line.usageError(QStringLiteral("only one of the files can be standard input"));
 
+    if (!cliInputReadable(files[0]) || !cliInputReadable(files[1]))
+        return 1;
     startCliRun(false);
     ColorScheme then;
     ColorScheme now;

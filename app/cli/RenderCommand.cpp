@@ -1,4 +1,5 @@
 #include "app/cli/CliGui.h"
+#include "app/cli/CliOptions.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QString Simulate = QStringLiteral("simulate");
-
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -31,26 +30,16 @@ QByteArray pngBytes(const QImage& image) {
 
 int runRenderCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
-    addCliSchemeOptions(line);
-    addCliPreviewOptions(line);
-    line.addOption({Simulate,
-                    QStringLiteral("Draws the page as a person with a colour-vision deficiency "
-                                   "sees it: normal (the default), protanopia, deuteranopia, "
-                                   "tritanopia or achromatopsia."),
-                    QStringLiteral("KIND"), QStringLiteral("normal")});
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
     if (options.output.isEmpty())
         return line.usageError(
             QStringLiteral("render needs -o OUT.png (or -o - for standard output)"));
-    const QString kind = line.parser().value(Simulate);
-    const std::optional<Deficiency> simulation = deficiencyFromText(kind);
+    const std::optional<Deficiency> simulation =
+        deficiencyFromText(line.choice(CliOptions::Simulate));
     if (!simulation)
-        return line.usageError(QStringLiteral("--simulate takes normal, protanopia, "
-                                              "deuteranopia, tritanopia or achromatopsia, not "
-                                              "\"%1\"")
-                                   .arg(kind));
+        return 1;
 
     const CliGuiApplication app;
 

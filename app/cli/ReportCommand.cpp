@@ -1,3 +1,4 @@
+#include "app/cli/CliOptions.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
@@ -9,26 +10,16 @@
 
 int runReportCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
-    const QCommandLineOption format(
-        QStringLiteral("format"),
-        QStringLiteral("text, the report as Print prints it (the default), or json, its sections "
-                       "and attributes as one JSON object."),
-        QStringLiteral("text|json"), QStringLiteral("text"));
-    line.addOption(format);
-    line.parser().addPositionalArgument(
-        QStringLiteral("FILE.tna"),
-        QStringLiteral("The scheme file to report; \"-\" reads it from standard input."));
     if (const std::optional<int> answered = line.parse(args))
         return *answered;
-    const QString formatName = line.parser().value(format);
-    if (formatName != QLatin1String("text") && formatName != QLatin1String("json"))
-        return line.usageError(
-            QStringLiteral("--format takes text or json, not \"%1\"").arg(formatName));
+    const QString formatName = line.choice(CliOptions::ReportFormat);
     const QStringList files = line.parser().positionalArguments();
     if (files.size() != 1 || files[0].isEmpty())
         return line.usageError(files.isEmpty() ? QStringLiteral("the scheme file is missing")
                                                : QStringLiteral("one scheme file at a time"));
 
+    if (!cliInputReadable(files[0]))
+        return 1;
     const FileInformation info = startCliRun(false);
     ColorScheme scheme;
     scheme.fillFontSizeTable();
@@ -43,9 +34,7 @@ int runReportCommand(const CliCommand& command, const QStringList& args) {
     const QByteArray output = formatName == QLatin1String("json")
                                   ? schemeJson(schemeSections(scheme, info))
                                   : reportText(reportLines(scheme, info));
-    if (!writeStandardOutput(output)) {
-        printCliError(QStringLiteral("the report could not be written to standard output"));
+    if (!writeCliOutput(proc, QString(), output, QStringLiteral("report")))
         return 1;
-    }
     return cliStatus();
 }

@@ -1,3 +1,4 @@
+#include "app/cli/CliOptions.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
@@ -9,20 +10,10 @@
 
 int runSchemeCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
-    addCliSchemeOptions(line);
-    const QCommandLineOption format(
-        QStringLiteral("format"),
-        QStringLiteral("tna, the scheme file as Save writes it (the default), or json, its "
-                       "sections and attributes as one JSON object."),
-        QStringLiteral("tna|json"), QStringLiteral("tna"));
-    line.addOption(format);
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
-    const QString formatName = line.parser().value(format);
-    if (formatName != QLatin1String("tna") && formatName != QLatin1String("json"))
-        return line.usageError(
-            QStringLiteral("--format takes tna or json, not \"%1\"").arg(formatName));
+    const QString formatName = line.choice(CliOptions::SchemeFormat);
     const FileInformation info = startCliRun(options.abortOnError);
     ColorScheme scheme;
     const int built = buildCliScheme(options, scheme);

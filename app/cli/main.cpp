@@ -4,47 +4,11 @@
 
 #include <QCoreApplication>
 
-#include <array>
-
 namespace {
-
-const std::array<CliCommand, 8> Commands{{
-    {"themes", "[--data-dir DIR]", "Lists the Themes menu's captions, one a line.",
-     runThemesCommand, false},
-    {"scheme", "[options] [THEME ...]",
-     "Writes the scheme file of the chosen themes, as Save writes it.", runSchemeCommand, false},
-    {"report", "[--format text|json] FILE.tna|-",
-     "Prints the report of a scheme file, as Print does, as plain text or JSON.", runReportCommand,
-     false},
-    {"diff", "A.tna B.tna",
-     "Compares two scheme files value by value: one line per attribute that differs, in file "
-     "order.",
-     runDiffCommand, false},
-    {"render", "[options] -o OUT.png [THEME ...]",
-     "Draws the preview page of the chosen themes to a PNG picture.", runRenderCommand, true},
-    {"audit", "[options] [THEME ...]",
-     "Checks the contrast of every text of the chosen scheme's page over what is drawn behind "
-     "it.",
-     runAuditCommand, true},
-    {"export", "--css OUT.css | --theme NAME [options] [THEME ...]",
-     "Writes the chosen scheme as a style sheet of custom properties or as a theme folder.",
-     runExportCommand, false},
-    {"batch", "[--data-dir DIR] -o OUTDIR",
-     "Writes the scheme file, report and preview of every installed theme, and a page "
-     "showing them all.",
-     runBatchCommand, true},
-}};
-
-const CliCommand* findCommand(const QString& name) {
-    for (const CliCommand& command : Commands)
-        if (name == QLatin1String(command.name))
-            return &command;
-    return nullptr;
-}
 
 QString commandList() {
     QString text = QStringLiteral("Commands:\n");
-    for (const CliCommand& command : Commands)
+    for (const CliCommand& command : cliCommands())
         text += QStringLiteral("  ") + cliSynopsis(command) + QStringLiteral("\n      ") +
                 QLatin1String(command.summary) + QLatin1Char('\n');
     return text + QStringLiteral("\n\"tintora-cli COMMAND --help\" describes a command.\n");
@@ -60,9 +24,13 @@ int main(int argc, char* argv[]) {
     CommandLine line(QStringLiteral("tintora-cli COMMAND [ARGUMENTS ...]"),
                      QStringLiteral("Builds, reports and draws the colour schemes of Tintora "
                                     "without a window."));
-    line.parser().addPositionalArgument(
-        QStringLiteral("COMMAND"), QStringLiteral("themes, scheme, report, diff, render, audit, "
-                                                  "export or batch."));
+    QStringList names;
+    for (const CliCommand& command : cliCommands())
+        names << QLatin1String(command.name);
+    const QString last = names.takeLast();
+    line.parser().addPositionalArgument(QStringLiteral("COMMAND"),
+                                        names.join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+                                            last + QLatin1Char('.'));
     // What follows the command is the command's own.
     line.parser().setOptionsAfterPositionalArgumentsMode(
         QCommandLineParser::ParseAsPositionalArguments);
@@ -71,7 +39,7 @@ int main(int argc, char* argv[]) {
         return *answered;
 
     const QStringList positional = line.parser().positionalArguments();
-    const CliCommand* command = findCommand(positional.value(0));
+    const CliCommand* command = findCliCommand(positional.value(0));
     if (!command)
         return line.usageError(positional.isEmpty()
                                    ? QStringLiteral("a command is needed")

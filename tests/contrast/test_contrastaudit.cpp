@@ -244,6 +244,7 @@ private Q_SLOTS:
         QJsonParseError error;
         const QJsonObject root = QJsonDocument::fromJson(bytes, &error).object();
         QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(root.value(u"format").toInteger(), 2);
         QCOMPARE(root.value(u"level").toString(), QStringLiteral("AAA"));
         const QJsonArray checks = root.value(u"checks").toArray();
         QCOMPARE(checks.size(), 15);

@@ -125,10 +125,10 @@ private Q_SLOTS:
         // Setting up the globals writes nothing.
         QCOMPARE(QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 
-        // The desktop's start-up makes the folder for scheme files, parent included;
-        // a data folder in the current folder leaves the per-user one alone.
+        // The desktop's start-up leaves the folder for scheme files to the first save
+        // there; a data folder in the current folder leaves the per-user one alone.
         subSetupFolders();
-        QVERIFY(QFileInfo(g.AppDataPath).isDir());
+        QVERIFY(!QFileInfo::exists(home + "/Documents"));
         QVERIFY(!QFileInfo::exists(world.path("xdg")));
 
         // USERNAME wins over USER; an existing AppDataPath is left untouched.
@@ -223,6 +223,67 @@ private Q_SLOTS:
             QCOMPARE(readFile(css), QByteArray("third"));
         }
         QCOMPARE(readFile(user + "/Themes/Mine/theme.css"), QByteArray("another theme"));
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    // A newer bundle with more themes, theme by theme: the new ones reach a folder
+    // seeded before even where the user changed another theme; a theme the user
+    // deleted does not come back, and the user's own theme of a new theme's name stays.
+    void newerBundleAddsNewThemes_data() {
+        QTest::addColumn<QString>("userChange");
+        QTest::addColumn<QByteArray>("studioAfter");
+        QTest::addColumn<QByteArray>("harbourAfter");
+        QTest::addColumn<QByteArray>("oldThemeAfter");
+        QTest::newRow("unchanged")
+            << "none" << QByteArray("second") << QByteArray("harbour") << QByteArray("old");
+        QTest::newRow("Studio edited")
+            << "edit" << QByteArray("mine") << QByteArray("harbour") << QByteArray("old");
+        QTest::newRow("a seeded theme deleted")
+            << "delete" << QByteArray("second") << QByteArray("harbour") << QByteArray();
+        QTest::newRow("own theme of the new name")
+            << "own" << QByteArray("second") << QByteArray("my harbour") << QByteArray("old");
+    }
+    void newerBundleAddsNewThemes() {
+        QFETCH(QString, userChange);
+        QFETCH(QByteArray, studioAfter);
+        QFETCH(QByteArray, harbourAfter);
+        QFETCH(QByteArray, oldThemeAfter);
+        TestWorld world;
+        const QString bundled = world.path("bundle");
+        writeFile(bundled + "/studio.stamp", "1\n");
+        writeFile(bundled + "/Themes/Studio/theme.css", "first");
+        writeFile(bundled + "/Themes/Old/theme.css", "old");
+        const QString user = world.path("user");
+        DataFolder::seedUserFolder(bundled, user);
+        if (userChange == QLatin1String("edit"))
+            writeFile(user + "/Themes/Studio/theme.css", "mine");
+        else if (userChange == QLatin1String("delete"))
+            QVERIFY(QDir(user + "/Themes/Old").removeRecursively());
+        else if (userChange == QLatin1String("own"))
+            writeFile(user + "/Themes/Harbour/theme.css", "my harbour");
+
+        writeFile(bundled + "/studio.stamp", "2\n");
+        writeFile(bundled + "/Themes/Studio/theme.css", "second");
+        writeFile(bundled + "/Themes/Harbour/theme.css", "harbour");
+        writeFile(bundled + "/Themes/Harbour/banner.gif", "picture");
+        DataFolder::seedUserFolder(bundled, user);
+
+        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"), studioAfter);
+        QCOMPARE(readFile(user + "/Themes/Harbour/theme.css"), harbourAfter);
+        QCOMPARE(QFileInfo::exists(user + "/Themes/Harbour/banner.gif"),
+                 userChange != QLatin1String("own"));
+        QCOMPARE(readFile(user + "/Themes/Old/theme.css"), oldThemeAfter);
+        QVERIFY(world.prompt.messages.isEmpty());
+
+        // What came in is recorded: a later bundle updates it while it is unchanged, and
+        // a theme the user keeps changed stays theirs.
+        writeFile(bundled + "/studio.stamp", "3\n");
+        writeFile(bundled + "/Themes/Harbour/theme.css", "harbour 3");
+        DataFolder::seedUserFolder(bundled, user);
+        QCOMPARE(readFile(user + "/Themes/Harbour/theme.css"), userChange == QLatin1String("own")
+                                                                   ? QByteArray("my harbour")
+                                                                   : QByteArray("harbour 3"));
+        QCOMPARE(readFile(user + "/Themes/Studio/theme.css"), studioAfter);
         QVERIFY(world.prompt.messages.isEmpty());
     }
 

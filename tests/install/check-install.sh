@@ -45,7 +45,13 @@ expected=(
     "f share/man/man1/tintora-cli.1.gz"
     "f share/doc/tintora/copyright"
     "f share/doc/tintora/LICENSE"
+    "f share/doc/tintora/changelog.Debian.gz"
 )
+for program in tintora tintora-cli; do
+    expected+=("f share/bash-completion/completions/$program"
+        "f share/zsh/vendor-completions/_$program"
+        "f share/fish/vendor_completions.d/$program.fish")
+done
 icon_sizes=(16 22 24 32 48 64 128 256)
 for size in "${icon_sizes[@]}"; do
     expected+=("f share/icons/hicolor/${size}x${size}/apps/$app_id.png")
@@ -77,7 +83,8 @@ done
 # --- The programs run from where they were installed ---------------------------------
 home=$work/home
 mkdir -p "$home"
-expected_version="tintora-cli $(printf '%04d.%04d.%04d' ${version//./ })"
+# The version as About, the manual pages and the package give it.
+expected_version="tintora-cli $version"
 cli_version=$(cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" --version)
 [ "$cli_version" = "$expected_version" ] || fail "tintora-cli --version says '$cli_version'"
 if ! (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data \
@@ -87,7 +94,13 @@ if ! (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data \
 fi
 grep -q "Application Name: Tintora" "$work/default.tna" 2>/dev/null ||
     fail "the Default theme's scheme file is not a scheme file"
+# A command that only reads takes the bundled themes and writes nothing home; one that
+# writes a theme fills the user's data folder first.
+[ ! -e "$home/data/tintora" ] || fail "scheme wrote into the user's data folder"
+(cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" export --theme Mine \
+    Default) >"$work/cli.log" 2>&1 || { cat "$work/cli.log"; fail "export --theme failed"; }
 [ -d "$home/data/tintora/Themes/Studio" ] || fail "the user's data folder was not filled"
+[ -f "$home/data/tintora/Themes/Mine/theme.css" ] || fail "the exported theme is missing"
 
 # --- Desktop entry -------------------------------------------------------------------
 desktop=$usr/share/applications/$app_id.desktop
@@ -126,6 +139,19 @@ grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
 grep -q "<mediatype>$mime_type</mediatype>" "$metainfo" || fail "metainfo lacks $mime_type"
 newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n1 | cut -d'"' -f2)
 [ "$newest" = "$version" ] || fail "metainfo's newest release is '$newest', the build is $version"
+# Each screenshot is a committed PNG of the size the description gives (the addresses
+# are the project's home; the files are in the source tree under the same path).
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+shots=0
+while read -r width height path; do
+    shots=$((shots + 1))
+    png=$source_dir/$path
+    [ -f "$png" ] || { fail "screenshot not committed: $path"; continue; }
+    read -r w h < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [ "$w x $h" = "$width x $height" ] || fail "$path is $w x $h, the metainfo says $width x $height"
+done < <(sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">https://[^<]*/main/\([^<]*\)</image>.*|\1 \2 \3|p' "$metainfo")
+[ "$shots" -gt 0 ] || fail "metainfo lists no screenshots"
 if have appstreamcli; then
     # The tree, so that the desktop entry it launches is checked with it.
     appstreamcli validate-tree --no-net --strict "$root" >"$work/appstream.log" 2>&1 ||
@@ -138,6 +164,13 @@ for page in tintora tintora-cli; do
     [ -f "$gz" ] || continue
     gzip -dc "$gz" >"$work/$page.1" || { fail "$page.1.gz is not gzip"; continue; }
     grep -q "^\.TH .*\"Tintora $version\"" "$work/$page.1" || fail "$page.1 is not of version $version"
+    if have mandoc; then
+        # Style remarks count too: a page that passes shows nothing at all.
+        lint=$(mandoc -Tlint "$work/$page.1" 2>&1)
+        [ $? -eq 0 ] && [ -z "$lint" ] || fail "$page.1 fails mandoc -Tlint: $lint"
+    else
+        fail "mandoc is not installed (scripts/setup-deps.sh installs it)"
+    fi
     if have groff; then
         warnings=$(groff -man -ww -z -Tutf8 "$work/$page.1" 2>&1)
         [ -z "$warnings" ] || fail "$page.1 formats with warnings: $warnings"

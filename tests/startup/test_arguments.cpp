@@ -26,10 +26,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        const QString version =
-            QStringLiteral("tintora ") +
-            formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision) +
-            QLatin1Char('\n');
+        // The version as About, the manual page and the package give it.
+        const QString version = QStringLiteral("tintora 1.0.0\n");
+        QCOMPARE(QLatin1String(tintora::VersionString), QStringLiteral("%1.%2.%3")
+                                                            .arg(tintora::VersionMajor)
+                                                            .arg(tintora::VersionMinor)
+                                                            .arg(tintora::VersionRevision));
         QTest::newRow("--help") << QStringList{"--help"} << 0
                                 << "Usage: tintora [options] [FILE.tna]\n"
                                 << QString();

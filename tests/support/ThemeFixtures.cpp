@@ -65,16 +65,29 @@ QString bundledDataFolder() {
     return QStringLiteral(TINTORA_BUILD_DATA_DIR);
 }
 
-bool copyStudioTheme(const QString& themesDir, const QString& name) {
-    const QDir studio(bundledDataFolder() + QStringLiteral("/Themes/Studio"));
-    const QString target = themesDir + QLatin1Char('/') + name;
+QStringList bundledThemeFolders() {
+    return QDir(DataFolder::themesDir(bundledDataFolder()))
+        .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QString bundledThemeCaption(const QString& folder) {
+    return folder == QLatin1String("Studio") ? QStringLiteral("Default") : folder;
+}
+
+bool copyBundledTheme(const QString& themesDir, const QString& folder, const QString& name) {
+    const QDir bundled(bundledDataFolder() + QStringLiteral("/Themes/") + folder);
+    const QString target = themesDir + QLatin1Char('/') + (name.isEmpty() ? folder : name);
     if (!QDir().mkpath(target))
         return false;
-    const QStringList files = studio.entryList(QDir::Files);
+    const QStringList files = bundled.entryList(QDir::Files);
     for (const QString& file : files)
-        if (!QFile::copy(studio.filePath(file), target + QLatin1Char('/') + file))
+        if (!QFile::copy(bundled.filePath(file), target + QLatin1Char('/') + file))
             return false;
     return !files.isEmpty();
+}
+
+bool copyStudioTheme(const QString& themesDir, const QString& name) {
+    return copyBundledTheme(themesDir, QStringLiteral("Studio"), name);
 }
 
 ColorScheme studioScheme() {

@@ -11,6 +11,18 @@
 // The bundled data folder of the source tree (its Themes/Studio is the Default theme).
 QString bundledDataFolder();
 
+// The theme folders bundled in the source tree's data folder, by name; a theme added
+// there is in the list without further ado.
+QStringList bundledThemeFolders();
+
+// The Themes menu caption of a bundled theme folder: "Default" for Studio.
+QString bundledThemeCaption(const QString& folder);
+
+// Copies the bundled theme `folder`'s files into the theme folder `themesDir`/`name`
+// (`folder` when empty), made when missing. False when a file could not be copied.
+bool copyBundledTheme(const QString& themesDir, const QString& folder,
+                      const QString& name = QString());
+
 // Copies the bundled Studio theme's files into the theme folder `themesDir`/`name`,
 // made when missing. False when a file could not be copied.
 bool copyStudioTheme(const QString& themesDir, const QString& name = QStringLiteral("Studio"));

@@ -208,6 +208,12 @@ private Q_SLOTS:
         const qint32 navigation = textColour(w, NavigationRow);
         textColour(w, BodyRow) = body;
         textColour(w, Heading2Row) = heading;
+        // The pushed horizontal button plain white, the others Studio's dark ones.
+        const QString white = world.path(QStringLiteral("white.png"));
+        QImage plain(120, 30, QImage::Format_RGB32);
+        plain.fill(Qt::white);
+        QVERIFY(plain.save(white));
+        w.scheme().image(themeElement(Element::HORIZNAVBTNPUSH).imageSlot) = white;
         refresh(w);
         QUndoStack& history = w.main.document().undoStack();
         const int steps = history.count();
@@ -233,10 +239,6 @@ private Q_SLOTS:
         QCOMPARE(history.count(), steps + 1);
 
         // On plain white buttons the navigation text can pass too.
-        const QString white = world.path(QStringLiteral("white.png"));
-        QImage plain(120, 30, QImage::Format_RGB32);
-        plain.fill(Qt::white);
-        QVERIFY(plain.save(white));
         for (const ThemeElement& e : ThemeElements)
             if (e.imageSlot != NoSlot && e.imageSlot >= 2 && e.imageSlot != 16)
                 w.scheme().image(e.imageSlot) = white;

@@ -1,3 +1,4 @@
+#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "support/ScriptedDialogs.h"
@@ -401,6 +402,34 @@ private Q_SLOTS:
         QCOMPARE(cancelNumber([&] { dialogs.Show(DialogService::Dialog::Open); }), Err::Cancel);
         QCOMPARE(preselected.value(0), target);
         QCOMPARE(dialogs.FileName, target);
+    }
+
+    // The folder for scheme files is made by the Save dialog that offers it, and by
+    // no other: an Open dialog starts at the nearest folder above it that is there.
+    void schemeFolderIsMadeBySavingOnly_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("open") << false;
+        QTest::newRow("save") << true;
+    }
+    void schemeFolderIsMadeBySavingOnly() {
+        QFETCH(bool, save);
+        TestWorld world;
+        const QString folder = world.path(QStringLiteral("Documents/Tintora"));
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(world.path(QStringLiteral("Documents"))));
+        globals().AppDataPath = folder;
+        QWidget owner;
+        QtDialogService dialogs(&owner);
+        dialogs.InitDir = folder;
+        QString directory;
+        whenModal<QFileDialog>([&](QFileDialog* d) {
+            directory = d->directory().absolutePath();
+            d->reject();
+        });
+        QCOMPARE(cancelNumber([&] { save ? dialogs.ShowSave() : dialogs.ShowOpen(); }),
+                 Err::Cancel);
+        QCOMPARE(QFileInfo(folder).isDir(), save);
+        QCOMPARE(directory, save ? folder : world.path(QStringLiteral("Documents")));
     }
 };
 

@@ -325,7 +325,7 @@ private Q_SLOTS:
         const auto mark = [&](int row) {
             return control<ContrastMark>(w.main, "lblContrast", row);
         };
-        // Studio: dark body text on its pale page, white banner text on its picture.
+        // Studio: dark body text on its pale page, coral banner text on its picture.
         QCOMPARE(mark(2)->passes(), true);
         QCOMPARE(mark(2)->text(), QStringLiteral("10.93"));
         QCOMPARE(mark(1)->passes(), true);
@@ -347,7 +347,11 @@ private Q_SLOTS:
         QVERIFY(mark(2)->toolTip().contains(QStringLiteral("4.19:1, needs 3:1")));
         QVERIFY(mark(2)->toolTip().contains(QStringLiteral("24 pt, not bold: large text")));
 
-        // Opaque, the banner label lies on its own colour, the page's.
+        // White banner text reads on the banner picture; opaque, the banner label lies on
+        // its own colour, the page's, where it does not.
+        w.dialogs->answerColor(rgbValue(0xFF, 0xFF, 0xFF));
+        QTest::mouseClick(textColor(w.main, 1), Qt::LeftButton);
+        QCOMPARE(mark(1)->passes(), true);
         QTest::mouseClick(control<QCheckBox>(w.main, "chkTransLabels"), Qt::LeftButton);
         QCOMPARE(mark(1)->passes(), false);
         QVERIFY(mark(1)->toolTip().contains(QStringLiteral("Text #FFFFFF on #FAF7F1")));

@@ -399,7 +399,7 @@ private Q_SLOTS:
                 table.append(line.text.simplified());
         QCOMPARE(lines.mid(lines.size() - table.size()), table);
         QCOMPARE(table.value(0), QStringLiteral("CONTRAST AA"));
-        QVERIFY2(table.value(2).startsWith(QStringLiteral("BANNER #FFFFFF #404A64 ")) &&
+        QVERIFY2(table.value(2).startsWith(QStringLiteral("BANNER #E85D3F #323B51 ")) &&
                      table.value(2).contains(QStringLiteral("PASS (picture, lowest ")),
                  qPrintable(table.value(2)));
         QCOMPARE(picDisplay->x(), twipsToPixels(EditorPanel::RightEdge));

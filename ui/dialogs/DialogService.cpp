@@ -1,5 +1,6 @@
 #include "ui/dialogs/DialogService.h"
 
+#include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "ui/dialogs/FontDialog.h"
@@ -7,12 +8,34 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+
+namespace {
+
+// The folder a file dialog starts in for `initDir`. The folder for scheme files is
+// made only when a Save dialog offers it, since that is where the user is about to
+// save; any other folder that is not there starts the dialog at the nearest one above
+// it that is.
+QString startFolder(const QString& initDir, bool save) {
+    if (save && QDir::cleanPath(initDir) == QDir::cleanPath(globals().AppDataPath))
+        QDir().mkpath(initDir);
+    QString folder = QDir::cleanPath(QDir(initDir).absolutePath());
+    while (!QFileInfo(folder).isDir() && folder != QDir::rootPath()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    return folder;
+}
+
+} // namespace
 
 DialogService::DialogService() = default;
 DialogService::~DialogService() = default;
@@ -209,7 +232,7 @@ bool QtDialogService::runFile(bool save) {
     }
     followFilter(dialog.selectedNameFilter());
     if (!InitDir.isEmpty())
-        dialog.setDirectory(InitDir);
+        dialog.setDirectory(startFolder(InitDir, save));
     // A dialog not given a new name shows the one the service last held.
     if (!FileName.isEmpty())
         dialog.selectFile(FileName);

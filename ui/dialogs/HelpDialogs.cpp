@@ -94,10 +94,7 @@ QDialog* makeAboutDialog(QWidget* parent) {
     auto* dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("dlgAbout"));
     dialog->setWindowTitle(QCoreApplication::translate("HelpDialogs", "About Tintora"));
-    const QString version = QStringLiteral("%1.%2.%3")
-                                .arg(tintora::VersionMajor)
-                                .arg(tintora::VersionMinor)
-                                .arg(tintora::VersionRevision);
+    const QString version = QLatin1String(tintora::VersionString);
     QString libraries;
     for (const LibraryVersion& library : libraryVersions())
         libraries += QStringLiteral("<li>%1 %2</li>")

@@ -72,8 +72,7 @@ void ThemesMenu::rebuild() {
         captions = lister_();
     } else {
         Procedure proc(QStringLiteral("frmMain.ListThemes"));
-        captions =
-            listedThemes(proc, defaultThemeSources(folders_.program.UserName), folders_.themesDir);
+        captions = listedThemes(proc, folders_.themesDir);
     }
     for (QAction* item : std::as_const(mnuThemesItem))
         delete item;

@@ -1,0 +1,88 @@
+#include "app/cli/Commands.h"
+
+#include "app/cli/CliOptions.h"
+
+using namespace CliOptions;
+
+namespace {
+
+CliArgument schemeFile(const char* name, const char* description) {
+    return {name, nullptr, description, CliValue::File, "tna"};
+}
+
+} // namespace
+
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands{
+        {"themes",
+         "[--data-dir DIR]",
+         "Lists the Themes menu's captions, one a line.",
+         runThemesCommand,
+         false,
+         {&DataDir},
+         {}},
+        {"scheme",
+         "[options] [THEME ...]",
+         "Writes the scheme file of the chosen themes, as Save writes it.",
+         runSchemeCommand,
+         false,
+         {&DataDir, &From, &OnError, &Output, &SchemeFormat},
+         {Themes}},
+        {"report",
+         "[--format text|json] FILE.tna|-",
+         "Prints the report of a scheme file, as Print does, as plain text or JSON.",
+         runReportCommand,
+         false,
+         {&ReportFormat},
+         {schemeFile("FILE.tna",
+                     "The scheme file to report; \"-\" reads it from standard input.")}},
+        {"diff",
+         "A.tna B.tna",
+         "Compares two scheme files value by value: one line per attribute that differs, in "
+         "file order.",
+         runDiffCommand,
+         false,
+         {},
+         {schemeFile("A.tna", "The scheme file compared from; \"-\" reads it from standard input."),
+          schemeFile("B.tna",
+                     "The scheme file compared with; \"-\" reads it from standard input.")}},
+        {"render",
+         "[options] -o OUT.png [THEME ...]",
+         "Draws the preview page of the chosen themes to a PNG picture.",
+         runRenderCommand,
+         true,
+         {&DataDir, &From, &OnError, &Output, &ShowBackground, &OpaqueLabels, &Simulate},
+         {Themes}},
+        {"audit",
+         "[options] [THEME ...]",
+         "Checks the contrast of every text of the chosen scheme's page over what is drawn "
+         "behind it.",
+         runAuditCommand,
+         true,
+         {&DataDir, &From, &OnError, &ShowBackground, &OpaqueLabels, &Level, &AuditFormat},
+         {Themes}},
+        {"export",
+         "--css OUT.css | --theme NAME [options] [THEME ...]",
+         "Writes the chosen scheme as a style sheet of custom properties or as a theme folder.",
+         runExportCommand,
+         false,
+         {&DataDir, &From, &OnError, &Css, &Theme, &Replace, &ShowBackground, &OpaqueLabels},
+         {Themes}},
+        {"batch",
+         "[--data-dir DIR] [--quiet] -o OUTDIR",
+         "Writes the scheme file, report and preview of every installed theme, and a page "
+         "showing them all.",
+         runBatchCommand,
+         true,
+         {&DataDir, &OutputFolder, &ShowBackground, &OpaqueLabels, &Quiet},
+         {}},
+    };
+    return commands;
+}
+
+const CliCommand* findCliCommand(const QString& name) {
+    for (const CliCommand& command : cliCommands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
+}
