@@ -426,7 +426,9 @@ private Q_SLOTS:
             directory = d->directory().absolutePath();
             d->reject();
         });
-        QCOMPARE(cancelNumber([&] { save ? dialogs.ShowSave() : dialogs.ShowOpen(); }),
+        QCOMPARE(cancelNumber([&] {
+                     dialogs.Show(save ? DialogService::Dialog::Save : DialogService::Dialog::Open);
+                 }),
                  Err::Cancel);
         QCOMPARE(QFileInfo(folder).isDir(), save);
         QCOMPARE(directory, save ? folder : world.path(QStringLiteral("Documents")));
