@@ -42,24 +42,6 @@ QString propertyValue(const ColorScheme& scheme, const PicturePlan& pictures,
     return {};
 }
 
-// The generic family a browser falls back on when it lacks the face, so that a page
-// on a machine without Georgia or Verdana still looks like the preview: serif and
-// monospace for the faces known to be such, sans-serif for the rest.
-QString genericFamily(const QString& face) {
-    QString name = face.toLower();
-    name.remove(QLatin1Char('"')).remove(QLatin1Char('\''));
-    for (const char* mono : {"courier", "consolas", "lucida console", "monaco", "menlo", "mono"})
-        if (name.contains(QLatin1String(mono)))
-            return QStringLiteral("monospace");
-    if (name.contains(QLatin1String("sans")))
-        return QStringLiteral("sans-serif");
-    for (const char* serif : {"georgia", "times", "garamond", "palatino", "book antiqua", "cambria",
-                              "constantia", "baskerville", "bookman", "century", "didot", "serif"})
-        if (name.contains(QLatin1String(serif)))
-            return QStringLiteral("serif");
-    return QStringLiteral("sans-serif");
-}
-
 bool sizeFits(const QString& size) {
     return cssvalue::isPointSize(size) && !size.startsWith(QLatin1Char('-'));
 }
@@ -72,7 +54,7 @@ QStringList familyAndSize(const ColorScheme& scheme, Element element) {
     QStringList declarations;
     if (!face.isEmpty())
         declarations << QStringLiteral("font-family: ") + var(element, Attribute::Font) +
-                            QStringLiteral(", ") + genericFamily(face);
+                            QStringLiteral(", ") + cssvalue::genericFamily(face);
     if (sizeFits(scheme.font(FontAttr::Size, slot).toText()))
         declarations << QStringLiteral("font-size: ") + var(element, Attribute::FontSize);
     return declarations;
@@ -95,10 +77,10 @@ QStringList fontDeclarations(const ColorScheme& scheme, Element element) {
     const QString style = scheme.font(FontAttr::Style, slot).toText();
     if (!face.isEmpty() && sizeFits(scheme.font(FontAttr::Size, slot).toText()) &&
         (style.isEmpty() || cssvalue::isStyleCode(style)))
-        return {
-            QStringLiteral("font: %1 %2 %3")
-                .arg(var(element, Attribute::FontStyle), var(element, Attribute::FontSize),
-                     var(element, Attribute::Font) + QStringLiteral(", ") + genericFamily(face))};
+        return {QStringLiteral("font: %1 %2 %3")
+                    .arg(var(element, Attribute::FontStyle), var(element, Attribute::FontSize),
+                         var(element, Attribute::Font) + QStringLiteral(", ") +
+                             cssvalue::genericFamily(face))};
     return familyAndSize(scheme, element) +
            slantAndWeight(drawnStyle(scheme.font(FontAttr::Style, slot)).value_or(DrawnStyle{}));
 }
@@ -120,14 +102,6 @@ QString textRule(const ColorScheme& scheme, const QStringList& selectors, Elemen
     QStringList d{QStringLiteral("color: ") + var(element, Attribute::ForeColor)};
     d += fontDeclarations(scheme, element);
     return rule(selectorList(selectors), d);
-}
-
-// A comment cannot hold its own end.
-QString commentText(const QString& text) {
-    QString out;
-    for (const QChar c : text)
-        out += c.unicode() < 0x20 ? QLatin1Char(' ') : c;
-    return out.replace(QLatin1String("*/"), QLatin1String("* /"));
 }
 
 // Whether the preview paints a label on the button in its element's colour while the
@@ -285,7 +259,7 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
         QStringLiteral("/* The colour scheme \"%1\" from Tintora: one custom property per "
                        "attribute,\n   then the rules that use them. Pictures are "
                        "named by file name beside this\n   style sheet. */\n")
-            .arg(commentText(scheme.ThemeName));
+            .arg(cssvalue::commentText(scheme.ThemeName));
     text += QStringLiteral(":root {\n");
     for (const CssProperty& property : cssProperties()) {
         const QString value = propertyValue(scheme, pictures, property);

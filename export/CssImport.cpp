@@ -246,8 +246,6 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
     }
 }
 
-// Only an ordinary file of at most MaxTextFileSize bytes is read, as every style
-// sheet is; one that grows beyond the limit while it is read is refused then.
 QString readSheet(const QString& path) {
     const QByteArray bytes = readFileBytes(path, MaxTextFileSize);
     QString text = decodeText(bytes);

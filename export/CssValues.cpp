@@ -234,6 +234,28 @@ std::optional<qint32> readColor(QStringView text) {
     return css::colorWord(value);
 }
 
+QString genericFamily(const QString& face) {
+    QString name = face.toLower();
+    name.remove(QLatin1Char('"')).remove(QLatin1Char('\''));
+    for (const char* mono : {"courier", "consolas", "lucida console", "monaco", "menlo", "mono"})
+        if (name.contains(QLatin1String(mono)))
+            return QStringLiteral("monospace");
+    if (name.contains(QLatin1String("sans")))
+        return QStringLiteral("sans-serif");
+    for (const char* serif : {"georgia", "times", "garamond", "palatino", "book antiqua", "cambria",
+                              "constantia", "baskerville", "bookman", "century", "didot", "serif"})
+        if (name.contains(QLatin1String(serif)))
+            return QStringLiteral("serif");
+    return QStringLiteral("sans-serif");
+}
+
+QString commentText(const QString& text) {
+    QString out;
+    for (const QChar c : text)
+        out += c.unicode() < 0x20 ? QLatin1Char(' ') : c;
+    return out.replace(QLatin1String("*/"), QLatin1String("* /"));
+}
+
 QString face(const QString& name) {
     if (name.isEmpty())
         return {};

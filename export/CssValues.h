@@ -49,6 +49,14 @@ std::optional<QString> readPicture(QStringView text);
 bool isPointSize(const QString& sizeText);
 bool isStyleCode(const QString& styleText);
 
+// The generic family a browser falls back on when it lacks the face, so that a page
+// on a machine without Georgia or Verdana still looks like the preview: serif and
+// monospace for the faces known to be such, sans-serif for the rest.
+QString genericFamily(const QString& face);
+
+// The text inside a comment: a comment cannot hold its own end, nor a line break.
+QString commentText(const QString& text);
+
 // A CSS string literal of `text` whose first character is written as an escape, and
 // each control character as a blank.
 QString escapedString(const QString& text);

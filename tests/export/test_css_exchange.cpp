@@ -28,33 +28,6 @@ std::optional<ColorScheme> importIt(const QString& path, const ColorScheme& curr
     return importCss(proc, current, path);
 }
 
-// Values a theme's sheets or a dialog never make, but a scheme file can hold.
-ColorScheme hardScheme(const QString& pictureFolder) {
-    ColorScheme s = unusualScheme(pictureFolder);
-    const std::array<QString, 7> faces{QStringLiteral("Arial, Helvetica"),
-                                       QStringLiteral("a;b}c"),
-                                       QStringLiteral("Back\\slash /* not a comment */"),
-                                       QStringLiteral("  leading and trailing  "),
-                                       QStringLiteral("two\nlines"),
-                                       QStringLiteral("\"unbalanced"),
-                                       QStringLiteral("Double  blank")};
-    const std::array<QString, 6> sizes{QStringLiteral("10pt"), QStringLiteral("-3"),
-                                       QStringLiteral("1e2"),  QStringLiteral(" 9"),
-                                       QStringLiteral("10,5"), QStringLiteral("inherit")};
-    const std::array<QString, 5> styles{QStringLiteral("italic"), QStringLiteral(" 1"),
-                                        QStringLiteral("2.0"), QStringLiteral("\"3\""),
-                                        QStringLiteral("bold italic")};
-    const std::array<qint32, 3> colors{-1, 16777216, std::numeric_limits<qint32>::min()};
-    for (size_t slot = 0; slot <= 12; ++slot) {
-        s.SchemeFonts[FontAttr::Face][slot] = SchemeValue::text(faces[slot % faces.size()]);
-        s.SchemeFonts[FontAttr::Size][slot] = SchemeValue::text(sizes[slot % sizes.size()]);
-        s.SchemeFonts[FontAttr::Style][slot] = SchemeValue::text(styles[slot % styles.size()]);
-        if (slot % 2)
-            s.SchemeColors[ColorAttr::Fore][slot] = colors[slot % colors.size()];
-    }
-    return s;
-}
-
 } // namespace
 
 class TestCssExchange : public QObject {
