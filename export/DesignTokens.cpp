@@ -3,9 +3,9 @@
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "framework/FileAccess.h"
+#include "framework/JsonWriter.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
-#include "scheme/SchemeJson.h"
 #include "theme/ColorScheme.h"
 #include "theme/DrawnFont.h"
 
@@ -13,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QList>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -23,128 +22,129 @@ namespace {
 
 // ---- writing ---------------------------------------------------------------------
 
-// An object's members in the order they are written (QJsonObject sorts its keys, and a
-// reader of the file expects the elements in the editor's order).
-using Members = QList<std::pair<QString, QByteArray>>;
+// Written through the ordered writer: the elements stand in the editor's order.
 
-QByteArray object(const Members& members, int depth) {
-    if (members.isEmpty())
-        return "{}";
-    const QByteArray pad(2 * (depth + 1), ' ');
-    QByteArray out = "{\n";
-    for (qsizetype i = 0; i < members.size(); ++i) {
-        out += pad + jsonString(members[i].first) + ": " + members[i].second;
-        out += i + 1 < members.size() ? ",\n" : "\n";
-    }
-    return out + QByteArray(2 * depth, ' ') + '}';
+void colorToken(JsonWriter& json, qint32 value) {
+    json.beginObject();
+    json.field(u"$type", QStringLiteral("color"));
+    json.key(u"$value");
+    json.beginObject();
+    json.field(u"colorSpace", QStringLiteral("srgb"));
+    json.key(u"components");
+    json.beginArray(JsonWriter::Layout::Inline);
+    // The shortest decimal of n/255 reads back as the same n after rounding.
+    for (int shift : {0, 8, 16})
+        json.value(((value >> shift) & 0xFF) / 255.0);
+    json.endArray();
+    json.field(u"hex", cssvalue::color(value));
+    json.endObject();
+    json.endObject();
 }
 
-QByteArray number(double value) {
-    return shortestNumber(value).toUtf8();
+void dimension(JsonWriter& json, QStringView name, double px) {
+    json.key(name);
+    json.beginObject(JsonWriter::Layout::Inline);
+    json.field(u"value", px);
+    json.field(u"unit", QStringLiteral("px"));
+    json.endObject();
 }
 
-QByteArray text(const QString& value) {
-    return jsonString(value);
+void typographyToken(JsonWriter& json, const SiteFont& font) {
+    json.beginObject();
+    json.field(u"$type", QStringLiteral("typography"));
+    json.key(u"$value");
+    json.beginObject();
+    json.key(u"fontFamily");
+    json.beginArray(JsonWriter::Layout::Inline);
+    json.value(font.face);
+    json.value(font.generic);
+    json.endArray();
+    dimension(json, u"fontSize", *font.px);
+    json.field(u"fontWeight", font.bold ? 700 : 400);
+    dimension(json, u"letterSpacing", 0.0);
+    json.field(u"lineHeight", PreviewLineHeight);
+    json.endObject();
+    json.endObject();
 }
 
-QByteArray colorToken(qint32 value, int depth) {
-    QByteArray components = "[";
-    for (int shift : {0, 8, 16}) {
-        // The shortest decimal of n/255 reads back as the same n after rounding.
-        components += number(((value >> shift) & 0xFF) / 255.0);
-        components += shift < 16 ? ", " : "]";
-    }
-    const Members colorValue{{QStringLiteral("colorSpace"), "\"srgb\""},
-                             {QStringLiteral("components"), components},
-                             {QStringLiteral("hex"), text(cssvalue::color(value))}};
-    return object({{QStringLiteral("$type"), "\"color\""},
-                   {QStringLiteral("$value"), object(colorValue, depth + 1)}},
-                  depth);
-}
-
-QByteArray dimension(double px) {
-    return "{\"value\": " + number(px) + ", \"unit\": \"px\"}";
-}
-
-QByteArray typographyToken(const SiteFont& font, int depth) {
-    const QByteArray families = '[' + text(font.face) + ", " + text(font.generic) + ']';
-    const Members value{{QStringLiteral("fontFamily"), families},
-                        {QStringLiteral("fontSize"), dimension(*font.px)},
-                        {QStringLiteral("fontWeight"), font.bold ? "700" : "400"},
-                        {QStringLiteral("letterSpacing"), dimension(0)},
-                        {QStringLiteral("lineHeight"), number(PreviewLineHeight)}};
-    return object({{QStringLiteral("$type"), "\"typography\""},
-                   {QStringLiteral("$value"), object(value, depth + 1)}},
-                  depth);
-}
-
-QString imageText(const ColorScheme& scheme, Element element) {
-    return scheme.image(themeElement(element).imageSlot);
-}
-
-// The colour tokens of a group; a colour with no web form goes to `extension`.
-void colorMembers(const SchemeColorTable& colors, const SiteElement& site, Members& group,
-                  Members& extension) {
+// One element's group; a colour with no web form goes to the extension.
+void group(JsonWriter& json, const ColorScheme* scheme, const SchemeColorTable& colors,
+           const SiteElement& site) {
     const ThemeElement& e = themeElement(site.element);
-    const auto add = [&](const char* name, int attr, std::optional<qint32> web) {
-        const QString key = QLatin1String(name);
-        if (web)
-            group.append({key, colorToken(*web, 2)});
-        else
-            extension.append({key, QByteArray::number(colors[static_cast<std::size_t>(attr)]
-                                                            [static_cast<std::size_t>(
-                                                                e.colorSlot)])});
+    const auto slotColor = [&](int attr) {
+        return colors[static_cast<std::size_t>(attr)][static_cast<std::size_t>(e.colorSlot)];
     };
-    if (site.text)
-        add("color", ColorAttr::Fore, siteColor(colors, site.element));
-    add("background", ColorAttr::Back, siteBackground(colors, site.element));
+    const std::optional<qint32> fore = site.text ? siteColor(colors, site.element) : std::nullopt;
+    const std::optional<qint32> back = siteBackground(colors, site.element);
+    json.beginObject();
+    json.field(u"$description", siteDescription(site.element));
+    if (fore) {
+        json.key(u"color");
+        colorToken(json, *fore);
+    }
+    if (back) {
+        json.key(u"background");
+        colorToken(json, *back);
+    }
+    const SiteFont font = scheme && site.text ? siteFont(*scheme, site.element) : SiteFont{};
+    if (scheme && site.text && !font.face.isEmpty() && font.px) {
+        json.key(u"typography");
+        typographyToken(json, font);
+    }
+    const bool text = scheme && site.text;
+    const bool picture = scheme && e.imageSlot != NoSlot;
+    if ((site.text && !fore) || !back || text || picture) {
+        json.key(u"$extensions");
+        json.beginObject();
+        json.key(QString::fromLatin1(TokenExtension));
+        json.beginObject();
+        if (site.text && !fore)
+            json.field(u"color", static_cast<qint64>(slotColor(ColorAttr::Fore)));
+        if (!back)
+            json.field(u"background", static_cast<qint64>(slotColor(ColorAttr::Back)));
+        if (text) {
+            json.field(u"font", scheme->font(FontAttr::Face, e.fontSlot).toText());
+            json.field(u"fontSize", scheme->font(FontAttr::Size, e.fontSlot).toText());
+            json.field(u"fontStyle", scheme->font(FontAttr::Style, e.fontSlot).toText());
+            json.field(u"italic", font.italic);
+        }
+        if (picture)
+            json.field(u"image", scheme->image(e.imageSlot));
+        json.endObject();
+        json.endObject();
+    }
+    json.endObject();
 }
 
 QByteArray tokenFile(const ColorScheme* scheme, const SchemeColorTable& colors) {
-    Members root;
+    JsonWriter json;
+    json.beginObject();
     if (scheme)
-        root.append({QStringLiteral("$description"),
-                     text(QStringLiteral("The colour scheme \"%1\" from Tintora")
-                              .arg(scheme->ThemeName))});
+        json.field(u"$description",
+                   QStringLiteral("The colour scheme \"%1\" from Tintora").arg(scheme->ThemeName));
     for (const SiteElement& site : siteElements()) {
-        Members group{{QStringLiteral("$description"), text(siteDescription(site.element))}};
-        Members extension;
-        colorMembers(colors, site, group, extension);
-        const ThemeElement& e = themeElement(site.element);
-        if (scheme && site.text) {
-            const SiteFont font = siteFont(*scheme, site.element);
-            if (!font.face.isEmpty() && font.px)
-                group.append({QStringLiteral("typography"), typographyToken(font, 2)});
-            extension.append(
-                {QStringLiteral("font"), text(scheme->font(FontAttr::Face, e.fontSlot).toText())});
-            extension.append({QStringLiteral("fontSize"),
-                              text(scheme->font(FontAttr::Size, e.fontSlot).toText())});
-            extension.append({QStringLiteral("fontStyle"),
-                              text(scheme->font(FontAttr::Style, e.fontSlot).toText())});
-            extension.append({QStringLiteral("italic"), font.italic ? "true" : "false"});
-        }
-        if (scheme && e.imageSlot != NoSlot)
-            extension.append({QStringLiteral("image"), text(imageText(*scheme, site.element))});
-        if (!extension.isEmpty())
-            group.append({QStringLiteral("$extensions"),
-                          object({{QLatin1String(TokenExtension), object(extension, 3)}}, 2)});
-        root.append({QLatin1String(site.name), object(group, 1)});
+        json.key(QString::fromLatin1(site.name));
+        group(json, scheme, colors, site);
     }
     if (scheme) {
+        json.key(u"$extensions");
+        json.beginObject();
+        json.key(QString::fromLatin1(TokenExtension));
+        json.beginObject();
+        json.field(u"theme", scheme->ThemeName);
         // The pictures of the elements a page shows no text of: the bullets, the rule,
         // the navigation and quick-link buttons.
-        Members pictures;
+        json.key(u"pictures");
+        json.beginObject();
         for (const ThemeElement& e : ThemeElements)
             if (e.attributeCount == 1 && e.imageSlot != NoSlot)
-                pictures.append({cssElementName(e.element), text(scheme->image(e.imageSlot))});
-        root.append({QStringLiteral("$extensions"),
-                     object({{QLatin1String(TokenExtension),
-                              object({{QStringLiteral("theme"), text(scheme->ThemeName)},
-                                      {QStringLiteral("pictures"), object(pictures, 3)}},
-                                     2)}},
-                            1)});
+                json.field(cssElementName(e.element), scheme->image(e.imageSlot));
+        json.endObject();
+        json.endObject();
+        json.endObject();
     }
-    return object(root, 0) + '\n';
+    json.endObject();
+    return json.finish();
 }
 
 // ---- reading ---------------------------------------------------------------------
@@ -168,12 +168,11 @@ public:
         }
         const QJsonObject extension = ourExtension(root);
         if (extension.contains(QLatin1String("theme")))
-            read(QStringLiteral("$extensions.%1.theme").arg(QLatin1String(TokenExtension)), [&] {
-                scheme_.ThemeName = stringOf(extension.value(QLatin1String("theme")));
-            });
+            read(QStringLiteral("$extensions.%1.theme").arg(QLatin1String(TokenExtension)),
+                 [&] { scheme_.ThemeName = stringOf(extension.value(QLatin1String("theme"))); });
         const QJsonValue pictures = extension.value(QLatin1String("pictures"));
-        const QString picturesPath = QStringLiteral("$extensions.%1.pictures")
-                                         .arg(QLatin1String(TokenExtension));
+        const QString picturesPath =
+            QStringLiteral("$extensions.%1.pictures").arg(QLatin1String(TokenExtension));
         if (pictures.isObject()) {
             for (const ThemeElement& e : ThemeElements) {
                 const QString name = cssElementName(e.element);
@@ -289,14 +288,17 @@ double TokenReader::pixelsOf(const QJsonValue& value) {
 
 bool TokenReader::boldOf(const QJsonValue& value) {
     if (value.isString()) {
-        static const QStringList bold{
-            QStringLiteral("semi-bold"),  QStringLiteral("demi-bold"),   QStringLiteral("bold"),
-            QStringLiteral("extra-bold"), QStringLiteral("ultra-bold"),  QStringLiteral("black"),
-            QStringLiteral("heavy"),      QStringLiteral("extra-black"), QStringLiteral("ultra-black")};
+        static const QStringList bold{QStringLiteral("semi-bold"),  QStringLiteral("demi-bold"),
+                                      QStringLiteral("bold"),       QStringLiteral("extra-bold"),
+                                      QStringLiteral("ultra-bold"), QStringLiteral("black"),
+                                      QStringLiteral("heavy"),      QStringLiteral("extra-black"),
+                                      QStringLiteral("ultra-black")};
         static const QStringList regular{
-            QStringLiteral("thin"),   QStringLiteral("hairline"),    QStringLiteral("extra-light"),
-            QStringLiteral("ultra-light"), QStringLiteral("light"),  QStringLiteral("normal"),
-            QStringLiteral("regular"),     QStringLiteral("book"),   QStringLiteral("medium")};
+            QStringLiteral("thin"),        QStringLiteral("hairline"),
+            QStringLiteral("extra-light"), QStringLiteral("ultra-light"),
+            QStringLiteral("light"),       QStringLiteral("normal"),
+            QStringLiteral("regular"),     QStringLiteral("book"),
+            QStringLiteral("medium")};
         if (bold.contains(value.toString()))
             return true;
         if (regular.contains(value.toString()))
@@ -379,15 +381,17 @@ void TokenReader::applyTypography(const SiteElement& site, const QJsonObject& gr
         return;
     }
     const QString tokenPath = base + QStringLiteral(".typography.$value");
-    const QJsonObject value =
-        group.value(QLatin1String("typography")).toObject().value(QLatin1String("$value")).toObject();
+    const QJsonObject value = group.value(QLatin1String("typography"))
+                                  .toObject()
+                                  .value(QLatin1String("$value"))
+                                  .toObject();
     const QString valuePath = tokenPath + QLatin1Char('.');
 
     if (value.contains(QLatin1String("fontFamily")))
         read(valuePath + QStringLiteral("fontFamily"), [&] {
             const QJsonValue families = value.value(QLatin1String("fontFamily"));
-            const QString first = families.isArray() ? stringOf(families.toArray().first())
-                                                     : stringOf(families);
+            const QString first =
+                families.isArray() ? stringOf(families.toArray().first()) : stringOf(families);
             if (first.isEmpty())
                 throw BadValue{};
             scheme_.font(FontAttr::Face, slot) =
@@ -440,9 +444,7 @@ QByteArray colorTokens(const SchemeColorTable& colors) {
 bool exportDesignTokens(Procedure& proc, const ColorScheme& scheme, const QString& path,
                         ExistingOutput existing) {
     proc.Task = QStringLiteral("Export Design Tokens: ") + path;
-    return proc.step([&] {
-        writeSiteFile(path, existing, designTokens(scheme));
-    });
+    return proc.step([&] { writeSiteFile(path, existing, designTokens(scheme)); });
 }
 
 int applyDesignTokens(Procedure& proc, ColorScheme& scheme, const QByteArray& json,
@@ -451,12 +453,12 @@ int applyDesignTokens(Procedure& proc, ColorScheme& scheme, const QByteArray& js
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        proc.Task = QStringLiteral("Import Design Tokens: %1, character %2: %3")
-                        .arg(path)
-                        .arg(error.offset)
-                        .arg(error.error != QJsonParseError::NoError
-                                 ? error.errorString()
-                                 : QStringLiteral("not a JSON object"));
+        proc.Task =
+            QStringLiteral("Import Design Tokens: %1, character %2: %3")
+                .arg(path)
+                .arg(error.offset)
+                .arg(error.error != QJsonParseError::NoError ? error.errorString()
+                                                             : QStringLiteral("not a JSON object"));
         proc.step([] { raiseError(Err::InvalidPropertyValue); });
         proc.Task = QStringLiteral("Import Design Tokens: ") + path;
         return -1;

@@ -23,8 +23,8 @@ struct ColorScheme;
 // and under "$extensions" / TokenExtension what the format has no type for: the face,
 // size and style as the scheme holds them, italic, the element's picture, and a colour
 // that is no 24-bit colour. The root's extension holds the theme's name and the
-// pictures of the elements without text. A token is left out where the scheme's value has no form in the format
-// (an empty face, a size the preview cannot draw); the extension still carries it.
+// pictures of the elements without text. A token is left out where the scheme's value has no form
+// in the format (an empty face, a size the preview cannot draw); the extension still carries it.
 inline constexpr const char* TokenExtension = "org.tintora";
 
 QByteArray designTokens(const ColorScheme& scheme);
@@ -41,11 +41,11 @@ bool exportDesignTokens(Procedure& proc, const ColorScheme& scheme, const QStrin
 
 // Reads a token file back: `current` with every group named as SiteStyles.h names an
 // element applied, as importCss does with a style sheet. Unknown groups and tokens are
-// passed over; the theme's name is taken when the file names one. Where a token agrees with the scheme's own text in the extension (the
-// face "'Segoe UI'" drawn as Segoe UI, size "10" as 13.333px) that text is taken, so a
-// file this program wrote gives back the very scheme it was written from; a token
-// edited elsewhere wins over the extension. A value that is not of its token's form is
-// error 380 with its JSON path ("body.typography.$value.fontSize") in the Task, and
+// passed over; the theme's name is taken when the file names one. Where a token agrees with the
+// scheme's own text in the extension (the face "'Segoe UI'" drawn as Segoe UI, size "10"
+// as 13.333px) that text is taken, so a file this program wrote gives back the very scheme it was
+// written from; a token edited elsewhere wins over the extension. A value that is not of its
+// token's form is error 380 with its JSON path ("body.typography.$value.fontSize") in the Task, and
 // after Ignore that attribute keeps its value. A file that cannot be read or is no JSON
 // object gives nullopt. `found`, when given, gets the number of tokens and extension
 // values read, good or bad.

@@ -5,7 +5,6 @@
 #include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
 
-
 namespace {
 
 // One value of an element: its name after the element's ("color", "font-size") and its
@@ -31,8 +30,7 @@ QString scssString(const QString& text) {
     QString out = QStringLiteral("\"");
     for (const char32_t c : text.toUcs4()) {
         if (c < 0x20 || c == 0x7F || c == U'"' || c == U'\\' || c == U'#')
-            out += QLatin1Char('\\') + QString::number(static_cast<uint>(c), 16) +
-                   QLatin1Char(' ');
+            out += QLatin1Char('\\') + QString::number(static_cast<uint>(c), 16) + QLatin1Char(' ');
         else
             out += QString::fromUcs4(&c, 1);
     }
@@ -114,8 +112,9 @@ QByteArray scssVariables(const ColorScheme& scheme) {
         if (site.text) {
             const SiteFont font = siteFont(scheme, site.element);
             if (!font.face.isEmpty())
-                values.append({QStringLiteral("font-family"),
-                               QStringLiteral("(%1, %2)").arg(scssString(font.face), font.generic)});
+                values.append(
+                    {QStringLiteral("font-family"),
+                     QStringLiteral("(%1, %2)").arg(scssString(font.face), font.generic)});
             if (font.px)
                 values.append({QStringLiteral("font-size"), pixels(*font.px)});
             values.append({QStringLiteral("font-weight"),
@@ -144,7 +143,8 @@ bool exportSiteVariables(Procedure& proc, const ColorScheme& scheme, SiteFormat 
                                                 : QStringLiteral("Export SCSS: ")) +
                 path;
     return proc.step([&] {
-        writeSiteFile(path, existing, format == SiteFormat::Tailwind ? tailwindStyleSheet(scheme)
-                                                           : scssVariables(scheme));
+        writeSiteFile(path, existing,
+                      format == SiteFormat::Tailwind ? tailwindStyleSheet(scheme)
+                                                     : scssVariables(scheme));
     });
 }

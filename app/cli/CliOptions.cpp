@@ -13,10 +13,11 @@ const CliOption From{"from",
                      nullptr,
                      "FILE.tna",
                      "A scheme file opened first, as File > Open does (\"-\" reads standard "
-                     "input), or a style sheet whose name ends in .css imported as File > Import "
-                     "CSS does.",
+                     "input), a style sheet whose name ends in .css imported as File > Import "
+                     "CSS does, or a design-token file (.tokens.json, .json) read back as far "
+                     "as its groups name elements.",
                      CliValue::File,
-                     "tna css"};
+                     "tna css json"};
 const CliOption OnError{"on-error",
                         nullptr,
                         "ignore|abort",
@@ -82,9 +83,30 @@ const CliOption Theme{"theme", nullptr, "NAME",
                       "Writes the scheme as the theme folder Themes/NAME of the data folder, "
                       "which the Themes menu then lists.",
                       CliValue::Name};
+const CliOption Tokens{"tokens",
+                       nullptr,
+                       "OUT.tokens.json",
+                       "Writes the scheme as one design-token file: a group per element with its "
+                       "colours and typography; \"-\" is standard output.",
+                       CliValue::File,
+                       "json"};
+const CliOption Tailwind{"tailwind",
+                         nullptr,
+                         "OUT.css",
+                         "Writes the scheme as a Tailwind v4 style sheet: an @theme block of each "
+                         "element's colours, font and size; \"-\" is standard output.",
+                         CliValue::File,
+                         "css"};
+const CliOption Scss{"scss",
+                     nullptr,
+                     "OUT.scss",
+                     "Writes the scheme as SCSS variables and the map $tintora; \"-\" is "
+                     "standard output.",
+                     CliValue::File,
+                     "scss"};
 const CliOption Replace{"replace", nullptr, nullptr,
-                        "Replaces an existing style sheet or theme folder of that name; without "
-                        "it, an existing one is an error."};
+                        "Replaces an existing file or theme folder of that name; without it, an "
+                        "existing one is an error."};
 const CliOption OutputFolder{"o", nullptr, "OUTDIR",
                              "The folder the outputs go to, made when missing: for each theme "
                              "FOLDER/scheme.tna, report.txt, scheme.json, preview.png and "

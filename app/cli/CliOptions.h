@@ -25,6 +25,9 @@ extern const CliOption Level;
 extern const CliOption Simulate;
 extern const CliOption Css;
 extern const CliOption Theme;
+extern const CliOption Tokens;
+extern const CliOption Tailwind;
+extern const CliOption Scss;
 extern const CliOption Replace;
 extern const CliOption OutputFolder; // batch's -o
 extern const CliOption Quiet;

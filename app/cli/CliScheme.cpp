@@ -3,6 +3,7 @@
 #include "app/cli/CliOptions.h"
 #include "app/cli/CommandLine.h"
 #include "export/CssImport.h"
+#include "export/DesignTokens.h"
 #include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
 #include "framework/FileAccess.h"
@@ -186,6 +187,10 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
     if (options.from.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)) {
         Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
         if (std::optional<ColorScheme> imported = importCss(proc, out, options.from))
+            out = std::move(*imported);
+    } else if (isDesignTokenFileName(options.from)) {
+        Procedure proc(QStringLiteral("frmMain.mnuFileImportTokens_Click"));
+        if (std::optional<ColorScheme> imported = importDesignTokens(proc, out, options.from))
             out = std::move(*imported);
     } else if (!options.from.isEmpty()) {
         // A file that opened but holds no scheme is bad input, not a scheme to build on.

@@ -44,10 +44,11 @@ int cliStatus();
 
 // Builds the scheme as the desktop would, after startCliRun: the scheme as the main
 // window holds it after loading, --from opened as File > Open does (a name ending in
-// ".css" imported as File > Import CSS does; "-" a scheme file read from standard
-// input), then each theme of the data folder (cliDataFolder) chosen as the Themes
-// menu does. Returns 1, with one line on standard error, for a data folder or theme
-// that does not exist or a --from file that cannot be read; else the status so far.
+// ".css" imported as File > Import CSS does, a design-token file read back as far as
+// its groups name elements; "-" a scheme file read from standard input), then each theme of the
+// data folder (cliDataFolder) chosen as the Themes menu does. Returns 1, with one line on standard
+// error, for a data folder or theme that does not exist or a --from file that cannot be read; else
+// the status so far.
 int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out);
 
 // Whether a run only reads the data folder or writes into it.

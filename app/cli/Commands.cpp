@@ -62,11 +62,14 @@ const std::vector<CliCommand>& cliCommands() {
          {&DataDir, &From, &OnError, &ShowBackground, &OpaqueLabels, &Level, &AuditFormat},
          {Themes}},
         {"export",
-         "--css OUT.css | --theme NAME [options] [THEME ...]",
-         "Writes the chosen scheme as a style sheet of custom properties or as a theme folder.",
+         "--css OUT.css | --theme NAME | --tokens OUT.tokens.json | --tailwind OUT.css | --scss "
+         "OUT.scss [options] [THEME ...]",
+         "Writes the chosen scheme as a style sheet of custom properties, a theme folder, design "
+         "tokens, a Tailwind theme or SCSS variables.",
          runExportCommand,
          false,
-         {&DataDir, &From, &OnError, &Css, &Theme, &Replace, &ShowBackground, &OpaqueLabels},
+         {&DataDir, &From, &OnError, &Css, &Theme, &Tokens, &Tailwind, &Scss, &Replace,
+          &ShowBackground, &OpaqueLabels},
          {Themes}},
         {"batch",
          "[--data-dir DIR] [--quiet] -o OUTDIR",

@@ -99,9 +99,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("message");
         QTest::newRow("css") << QStringList{"--css", "out/site.css"} << 0 << QByteArray();
-        QTest::newRow("neither") << QStringList{} << 1 << QByteArray("either --css OUT.css or");
+        QTest::newRow("neither") << QStringList{} << 1
+                                 << QByteArray("one of --css OUT.css, --theme");
         QTest::newRow("both") << QStringList{"--css", "a.css", "--theme", "A"} << 1
-                              << QByteArray("either --css OUT.css or");
+                              << QByteArray("one file or theme at a time");
+        QTest::newRow("tokens and scss") << QStringList{"--tokens", "a.json", "--scss", "a.scss"}
+                                         << 1 << QByteArray("one file or theme at a time");
+        QTest::newRow("tailwind without a value")
+            << QStringList{"--tailwind", ""} << 1 << QByteArray("--tailwind needs a value");
         QTest::newRow("theme name with a slash")
             << QStringList{"--theme", "a/b"} << 1 << QByteArray("cannot hold \"/\"");
         QTest::newRow("Default") << QStringList{"--theme", "Default"} << 1

@@ -47,21 +47,25 @@ ColorScheme schemeOfKind(const QString& kind, const QString& pictures) {
 
 // A token file another tool wrote: groups and tokens of its own, colours in several
 // forms, sizes in rem and px, weights as words and numbers.
-const QByteArray ForeignTokens = json(
-    "{\n"
-    "  '$schema': 'https://www.designtokens.org/schemas/2025.10/format.json',\n"
-    "  'brand': {'primary': {'$type': 'color', '$value': '#ff0000'}},\n"
-    "  'body': {\n"
-    "    'color': {'$type': 'color', '$value': {'colorSpace': 'srgb', 'components': [0, 0.5, 1]}},\n"
-    "    'shadow': {'$type': 'shadow', '$value': {}},\n"
-    "    'typography': {'$type': 'typography', '$value': {\n"
-    "      'fontFamily': 'Inter', 'fontSize': {'value': 1.5, 'unit': 'rem'}, 'fontWeight': 'bold'}}\n"
-    "  },\n"
-    "  'h1': {'background': {'$type': 'color',\n"
-    "         '$value': {'colorSpace': 'oklch', 'components': [0.5, 0.1, 30], 'hex': '#102030'}}},\n"
-    "  'link': {'color': {'$type': 'color', '$value': '#abcdef'},\n"
-    "           'typography': {'$value': {'fontSize': {'value': 13, 'unit': 'px'}, 'fontWeight': 300}}}\n"
-    "}");
+const QByteArray ForeignTokens =
+    json("{\n"
+         "  '$schema': 'https://www.designtokens.org/schemas/2025.10/format.json',\n"
+         "  'brand': {'primary': {'$type': 'color', '$value': '#ff0000'}},\n"
+         "  'body': {\n"
+         "    'color': {'$type': 'color', '$value': {'colorSpace': 'srgb', 'components': [0, 0.5, "
+         "1]}},\n"
+         "    'shadow': {'$type': 'shadow', '$value': {}},\n"
+         "    'typography': {'$type': 'typography', '$value': {\n"
+         "      'fontFamily': 'Inter', 'fontSize': {'value': 1.5, 'unit': 'rem'}, 'fontWeight': "
+         "'bold'}}\n"
+         "  },\n"
+         "  'h1': {'background': {'$type': 'color',\n"
+         "         '$value': {'colorSpace': 'oklch', 'components': [0.5, 0.1, 30], 'hex': "
+         "'#102030'}}},\n"
+         "  'link': {'color': {'$type': 'color', '$value': '#abcdef'},\n"
+         "           'typography': {'$value': {'fontSize': {'value': 13, 'unit': 'px'}, "
+         "'fontWeight': 300}}}\n"
+         "}");
 
 } // namespace
 
@@ -152,11 +156,8 @@ private Q_SLOTS:
         const std::optional<ColorScheme> s = importTokens(path, base);
         QVERIFY(s);
         QCOMPARE(world.prompt.messages, QStringList());
-        const auto text = [&](Element e, Attribute a) {
-            return s->valueText(themeElement(e), a);
-        };
-        QCOMPARE(text(Element::BODY, Attribute::ForeColor),
-                 QString::number(rgbValue(0, 128, 255)));
+        const auto text = [&](Element e, Attribute a) { return s->valueText(themeElement(e), a); };
+        QCOMPARE(text(Element::BODY, Attribute::ForeColor), QString::number(rgbValue(0, 128, 255)));
         QCOMPARE(text(Element::BODY, Attribute::Font), QStringLiteral("Inter"));
         QCOMPARE(text(Element::BODY, Attribute::FontSize), QStringLiteral("18"));
         QCOMPARE(text(Element::BODY, Attribute::FontStyle), QStringLiteral("2"));
@@ -181,9 +182,9 @@ private Q_SLOTS:
         QByteArray json = designTokens(source);
         const QByteArray size =
             "\"fontSize\": {\"value\": " +
-            shortestNumber(pointsToPixels(
-                               *source.font(FontAttr::Size, themeElement(Element::BODY).fontSlot)
-                                    .toNumber()))
+            shortestNumber(
+                pointsToPixels(
+                    *source.font(FontAttr::Size, themeElement(Element::BODY).fontSlot).toNumber()))
                 .toUtf8();
         const qsizetype bodyAt = json.indexOf("\"body\": {");
         const qsizetype sizeAt = json.indexOf(size, bodyAt);
@@ -221,16 +222,16 @@ private Q_SLOTS:
             << "h1.background.$value" << int(Attribute::BackColor);
         QTest::newRow("size in em") << typography("'fontSize': {'value': 2, 'unit': 'em'}")
                                     << value + "fontSize" << int(Attribute::FontSize);
-        QTest::newRow("size as text") << typography("'fontSize': '12px'")
-                                      << value + "fontSize" << int(Attribute::FontSize);
+        QTest::newRow("size as text")
+            << typography("'fontSize': '12px'") << value + "fontSize" << int(Attribute::FontSize);
         QTest::newRow("size zero") << typography("'fontSize': {'value': 0, 'unit': 'px'}")
                                    << value + "fontSize" << int(Attribute::FontSize);
-        QTest::newRow("weight word") << typography("'fontWeight': 'chunky'")
-                                     << value + "fontWeight" << int(Attribute::FontStyle);
-        QTest::newRow("weight too big") << typography("'fontWeight': 1200")
-                                        << value + "fontWeight" << int(Attribute::FontStyle);
-        QTest::newRow("family number") << typography("'fontFamily': [12]")
-                                       << value + "fontFamily" << int(Attribute::Font);
+        QTest::newRow("weight word") << typography("'fontWeight': 'chunky'") << value + "fontWeight"
+                                     << int(Attribute::FontStyle);
+        QTest::newRow("weight too big") << typography("'fontWeight': 1200") << value + "fontWeight"
+                                        << int(Attribute::FontStyle);
+        QTest::newRow("family number")
+            << typography("'fontFamily': [12]") << value + "fontFamily" << int(Attribute::Font);
         QTest::newRow("italic as text")
             << json("{'$extensions': {'org.tintora': {'italic': 'yes'}}}")
             << "h1.$extensions.org.tintora.italic" << -1;
@@ -289,21 +290,28 @@ private Q_SLOTS:
         for (const SiteElement& site : siteElements()) {
             const QString name = QLatin1String(site.name);
             const std::optional<qint32> color = siteColor(scheme.SchemeColors, site.element);
-            const QString back = cssvalue::color(*siteBackground(scheme.SchemeColors, site.element));
-            QVERIFY2(tailwind.contains(QStringLiteral("--color-%1%2: %3;").arg(
-                         name, site.text ? QStringLiteral("-background") : QString(), back)),
-                     qPrintable(name));
+            const QString back =
+                cssvalue::color(*siteBackground(scheme.SchemeColors, site.element));
+            QVERIFY2(
+                tailwind.contains(
+                    QStringLiteral("--color-%1%2: %3;")
+                        .arg(name, site.text ? QStringLiteral("-background") : QString(), back)),
+                qPrintable(name));
             QVERIFY(scss.contains(QStringLiteral("$tintora-%1-background: %2;").arg(name, back)));
             if (!site.text)
                 continue;
             const ThemeElement& e = themeElement(site.element);
             const qint32 fore = scheme.color(ColorAttr::Fore, e.colorSlot);
             QCOMPARE(color.has_value(), fore >= 0 && fore <= 0xFFFFFF);
-            QCOMPARE(tailwind.contains(QStringLiteral("--color-%1: ").arg(name)), color.has_value());
-            QCOMPARE(scss.contains(QStringLiteral("$tintora-%1-color: ").arg(name)), color.has_value());
+            QCOMPARE(tailwind.contains(QStringLiteral("--color-%1: ").arg(name)),
+                     color.has_value());
+            QCOMPARE(scss.contains(QStringLiteral("$tintora-%1-color: ").arg(name)),
+                     color.has_value());
             const SiteFont font = siteFont(scheme, site.element);
-            QCOMPARE(tailwind.contains(QStringLiteral("--text-%1-size: ").arg(name)), font.px.has_value());
-            QCOMPARE(scss.contains(QStringLiteral("$tintora-%1-font-size: ").arg(name)), font.px.has_value());
+            QCOMPARE(tailwind.contains(QStringLiteral("--text-%1-size: ").arg(name)),
+                     font.px.has_value());
+            QCOMPARE(scss.contains(QStringLiteral("$tintora-%1-font-size: ").arg(name)),
+                     font.px.has_value());
         }
         // A face is quoted so that no Sass operator or interpolation acts on it.
         QVERIFY(scss.contains(QStringLiteral("(\"a;b}c\", sans-serif)")));

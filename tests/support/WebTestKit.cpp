@@ -5,6 +5,9 @@
 //
 //   tintora-testkit schemes OUTDIR COUNT [FIRST_SEED]
 //       writes random-01.tna ... (seeds FIRST_SEED, FIRST_SEED + 1, ...; default 1)
+//   tintora-testkit unusual OUTDIR
+//       writes unusual.tna: odd face names, fractional and textual sizes, empty
+//       values, pictures with names that need care (in OUTDIR/pictures)
 //   tintora-testkit boxes --from FILE.tna [--data-dir DIR] [--show-background]
 //                         [--opaque-labels]
 //       prints {"SECTION": [{"x":..,"y":..,"width":..,"height":..,"opaque":bool}, ...]}
@@ -30,10 +33,31 @@ namespace {
 
 int usage() {
     std::fputs("usage: tintora-testkit schemes OUTDIR COUNT [FIRST_SEED]\n"
+               "       tintora-testkit unusual OUTDIR\n"
                "       tintora-testkit boxes --from FILE.tna [--data-dir DIR] "
                "[--show-background] [--opaque-labels]\n",
                stderr);
     return 1;
+}
+
+bool saveScheme(const ColorScheme& scheme, const QString& path) {
+    Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
+    if (!writeSchemeFile(proc, scheme, {QStringLiteral("0001.0000.0000"), QString()}, path))
+        return false;
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+int writeUnusualScheme(const QStringList& args) {
+    if (args.size() != 1 || !QDir().mkpath(args[0] + QStringLiteral("/pictures")))
+        return usage();
+    // The scheme writer reports the faces ProperCase cannot take; they are written as
+    // they stand all the same.
+    startCliRun(false);
+    return saveScheme(unusualScheme(args[0] + QStringLiteral("/pictures")),
+                      QDir(args[0]).filePath(QStringLiteral("unusual.tna")))
+               ? 0
+               : 1;
 }
 
 int writeSchemes(const QStringList& args) {
@@ -50,10 +74,8 @@ int writeSchemes(const QStringList& args) {
         const ColorScheme scheme = randomScheme(first + static_cast<quint32>(i));
         const QString path = QDir(args[0]).filePath(
             QStringLiteral("random-%1.tna").arg(i + 1, 2, 10, QLatin1Char('0')));
-        Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
-        if (!writeSchemeFile(proc, scheme, {QStringLiteral("0001.0000.0000"), QString()}, path))
+        if (!saveScheme(scheme, path))
             return 1;
-        std::printf("%s\n", qPrintable(path));
     }
     return 0;
 }
@@ -111,6 +133,10 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("schemes")) {
         const QCoreApplication app(argc, argv);
         return writeSchemes(args);
+    }
+    if (command == QLatin1String("unusual")) {
+        const QCoreApplication app(argc, argv);
+        return writeUnusualScheme(args);
     }
     if (command == QLatin1String("boxes"))
         return printBoxes(args);
