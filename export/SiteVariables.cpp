@@ -88,8 +88,8 @@ QByteArray tailwindStyleSheet(const ColorScheme& scheme) {
                                 (font.bold ? QStringLiteral("700") : QStringLiteral("400"));
         }
     }
-    QString text = QStringLiteral("/* %1: text-ELEMENT and bg-ELEMENT-background colour an\n"
-                                  "   element (bg-page the page), font-ELEMENT and "
+    QString text = QStringLiteral("/* %1.\n   text-ELEMENT and bg-ELEMENT-background colour an "
+                                  "element (bg-page the page),\n   font-ELEMENT and "
                                   "text-ELEMENT-size set its type. */\n")
                        .arg(header(scheme, "as a Tailwind theme"));
     text += QStringLiteral("@import \"tailwindcss\";\n\n@theme {\n");
@@ -100,8 +100,8 @@ QByteArray tailwindStyleSheet(const ColorScheme& scheme) {
 }
 
 QByteArray scssVariables(const ColorScheme& scheme) {
-    QString text = QStringLiteral("// %1: a variable per value, and the map\n"
-                                  "// $tintora of every element's values by the same names.\n\n")
+    QString text = QStringLiteral("// %1.\n// A variable per value, and the map $tintora of every "
+                                  "element's values by the same names.\n\n")
                        .arg(header(scheme, "as SCSS variables"));
     for (const QString& d : scssColorDeclarations(scheme.SchemeColors))
         text += d + QStringLiteral(";\n");

@@ -20,7 +20,7 @@ QByteArray json(QByteArray text) {
 }
 
 std::optional<ColorScheme> importTokens(const QString& path, const ColorScheme& current) {
-    Procedure proc(QStringLiteral("frmMain.mnuFileImport_Click"));
+    Procedure proc(QStringLiteral("frmMain.mnuFileImportTokens_Click"));
     return importDesignTokens(proc, current, path);
 }
 
