@@ -83,6 +83,7 @@ ContrastAudit auditScheme(const ColorScheme& scheme, const BackdropSource& backd
 // The check of one text row (BANNER .. NAVBUTTONS).
 ContrastCheck checkRow(const ColorScheme& scheme, const BackdropSource& backdrops,
                        ContrastLevel level, Element element);
-// Make It Pass for one text row, judged by the same rule as checkRow.
+// Make It Pass for one text row, judged by the same rule as checkRow. A failing row
+// whose text colour is locked stays as it is: Impossible, and `locked` says why.
 PassingColor makeRowPass(const ColorScheme& scheme, const BackdropSource& backdrops,
                          ContrastLevel level, Element element);
