@@ -184,3 +184,10 @@ ContrastAudit auditScheme(const ColorScheme& scheme, const BackdropSource& backd
             audit.checks.push_back(*c);
     return audit;
 }
+
+ContrastAudit auditVariant(const ColorScheme& scheme, Variant variant,
+                           const BackdropSource& backdrops, ContrastLevel level) {
+    ContrastAudit audit = auditScheme(scheme.shownAs(variant), backdrops, level);
+    audit.variant = variant;
+    return audit;
+}

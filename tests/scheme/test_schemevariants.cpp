@@ -82,8 +82,8 @@ private Q_SLOTS:
         QVERIFY(s.colorsOf(Variant::Dark) != s.SchemeColors);
         QVERIFY(s.colorsOf(Variant::Contrast) != s.colorsOf(Variant::Dark));
         ColorScheme::LockTable locks{};
-        locks[ColorAttr::Back][0] = true;         // BANNER.BackColor, the page's colour
-        locks[ColorAttr::Fore][BodySlot] = true;  // BODY.ForeColor
+        locks[ColorAttr::Back][0] = true;        // BANNER.BackColor, the page's colour
+        locks[ColorAttr::Fore][BodySlot] = true; // BODY.ForeColor
         QVERIFY(s.LockedColors == locks);
         for (const Variant v : {Variant::Dark, Variant::Contrast}) {
             QCOMPARE(s.colorsOf(v)[ColorAttr::Back][0], s.SchemeColors[ColorAttr::Back][0]);
@@ -112,10 +112,10 @@ private Q_SLOTS:
         const qsizetype first = lines.indexOf(QStringLiteral("DARK BACKGROUND"));
         QCOMPARE(first, SchemeFileLineCount + 1);
         QCOMPARE(lines.mid(first, 4), QStringList({"DARK BACKGROUND", "{", "\tColor: 1", "}"}));
-        QCOMPARE(lines.mid(first + 9, 5), QStringList({"DARK BODY", "{",
-                                                       "\tBackColor: " +
-                                                           QString::number(rgbValue(1, 2, 255)),
-                                                       "\tForeColor: 2", "}"}));
+        QCOMPARE(
+            lines.mid(first + 9, 5),
+            QStringList({"DARK BODY", "{", "\tBackColor: " + QString::number(rgbValue(1, 2, 255)),
+                         "\tForeColor: 2", "}"}));
         QCOMPARE(lines.size(), SchemeFileLineCount + 1 + 4 + 13 * 5);
         QCOMPARE(lines.last(), QStringLiteral("}"));
         QVERIFY(!lines.contains(QStringLiteral("CONTRAST BODY")));
@@ -126,11 +126,11 @@ private Q_SLOTS:
     // only colours are read in it.
     void readerTakesOnlyWhatItKnows_data() {
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("darkBodyText");   // -1: no Dark variant
+        QTest::addColumn<int>("darkBodyText"); // -1: no Dark variant
         QTest::addColumn<bool>("bodyTextLocked");
         const QStringList head{"BODY", "{", "\tForeColor: 5", "}"};
-        QTest::newRow("dark colour") << head + QStringList{"DARK BODY", "{", "\tForeColor: 9", "}"}
-                                     << 9 << false;
+        QTest::newRow("dark colour")
+            << head + QStringList{"DARK BODY", "{", "\tForeColor: 9", "}"} << 9 << false;
         QTest::newRow("font in a variant is skipped")
             << head + QStringList{"DARK BODY", "{", "\tFont: Courier", "}"} << 5 << false;
         QTest::newRow("blank before the header")
@@ -139,8 +139,8 @@ private Q_SLOTS:
             << head + QStringList{"DARK NOSUCH", "{", "\tForeColor: 9", "}"} << -1 << false;
         QTest::newRow("element without colours")
             << head + QStringList{"DARK BULLETLIST1", "{", "\tForeColor: 9", "}"} << -1 << false;
-        QTest::newRow("lower case") << head + QStringList{"dark BODY", "{", "\tForeColor: 9", "}"}
-                                    << -1 << false;
+        QTest::newRow("lower case")
+            << head + QStringList{"dark BODY", "{", "\tForeColor: 9", "}"} << -1 << false;
         QTest::newRow("lock") << QStringList{"BODY", "{", "\tForeColor: 5",
                                              "\tLocked: ForeColor Font Nonsense", "}"}
                               << -1 << true;
