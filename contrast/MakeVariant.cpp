@@ -18,8 +18,8 @@ constexpr double DarkTextTop = 0.93;
 constexpr double DarkTextFall = 0.45;
 // High contrast: a colour goes as far towards black or white as it can while still
 // holding this much of its chroma (or all of it, when it has less), so that its hue
-// is still seen.
-constexpr double ContrastKeptChroma = 0.04;
+// is still seen: a link stays blue, not a black beside black body text.
+constexpr double ContrastKeptChroma = 0.08;
 constexpr int LightnessIterations = 30;
 // Above this lightness a backdrop is light, and the text on it goes dark.
 constexpr double LightBackdrop = 0.5;
