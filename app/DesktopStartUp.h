@@ -4,7 +4,7 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "startup/frmSplash.h"
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include <functional>
 #include <memory>
@@ -19,7 +19,7 @@ public:
         : loaded_(std::move(loaded)) {
         QObject::connect(
             &splash, &frmSplash::themesListed, &splash,
-            [this](const QStringList& captions) { mainWindow().addThemesItems(captions); });
+            [this](const QStringList& captions) { mainWindow().themes().addItems(captions); });
         QObject::connect(&splash, &frmSplash::startUpFinished, &splash,
                          [this] { mainWindow().showWithDefaultTheme(); });
     }
@@ -28,7 +28,7 @@ public:
         if (!main_) {
             main_ = std::make_unique<frmMain>();
             // An exported theme joins the Themes menu as the splash listed the others.
-            main_->setThemesLister([this] {
+            main_->themes().setLister([this] {
                 Procedure proc(QStringLiteral("frmMain.ListThemes"));
                 return listedThemes(proc, splash.themeSources,
                                     DataFolder::themesDir(globals().StartDir));

@@ -6,8 +6,8 @@
 #include "framework/Trace.h"
 #include "framework/Version.h"
 #include "startup/Translations.h"
-#include "ui/ErrorBox.h"
-#include "ui/Remembered.h"
+#include "ui/dialogs/ErrorBox.h"
+#include "ui/window/Remembered.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
@@ -150,13 +150,13 @@ int main(int argc, char* argv[]) {
         // Abort ends the program at once; unsaved changes are offered for saving first.
         prompt.setAbortCheck([&startUp] {
             frmMain* main = startUp.loadedMainWindow();
-            return !main || main->maybeSave();
+            return !main || main->files().maybeSave();
         });
         // The file named on the command line opens once the window is shown.
         if (!arguments.file.isEmpty())
             QObject::connect(
                 &startUp.splash, &frmSplash::startUpFinished, &startUp.splash,
-                [&startUp, file = arguments.file] { startUp.mainWindow().openFile(file); });
+                [&startUp, file = arguments.file] { startUp.mainWindow().files().openFile(file); });
         startUp.splash.show();
         status = QApplication::exec();
         prompt.setAbortCheck({});

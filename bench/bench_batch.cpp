@@ -10,7 +10,7 @@
 #include "framework/DataFolder.h"
 #include "support/ThemeFixtures.h"
 #include "theme/ChooseTheme.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <benchmark/benchmark.h>
 

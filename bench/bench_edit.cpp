@@ -6,9 +6,9 @@
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
 #include "contrast/VisionSimulation.h"
-#include "ui/DialogService.h"
-#include "ui/PreviewPage.h"
-#include "ui/frmMain.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <benchmark/benchmark.h>
@@ -55,7 +55,7 @@ void BM_BackgroundColourEdit(benchmark::State& state) {
     auto dialogs = std::make_unique<AnsweringDialogs>();
     AnsweringDialogs* answering = dialogs.get();
     main.setDialogService(std::move(dialogs));
-    main.mnuThemesItem_Click(0);
+    main.themes().mnuThemesItem_Click(0);
     main.show();
     main.findChild<PreviewPage*>(QStringLiteral("picDisplay"))
         ->setSimulation(static_cast<Deficiency>(state.range(0)));
@@ -85,7 +85,7 @@ struct ShownWindow {
         auto answering = std::make_unique<AnsweringDialogs>();
         dialogs = answering.get();
         main.setDialogService(std::move(answering));
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.show();
         QApplication::processEvents();
     }

@@ -4,7 +4,7 @@
 //   build/bench/bench_huge_pictures
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -126,12 +126,12 @@ void BM_ChooseHugePictureTheme(benchmark::State& state) {
     globals().StartDir = theme.dir.path();
 
     frmMain window;
-    window.addThemesItem(QStringLiteral("Huge"));
+    window.themes().addItem(QStringLiteral("Huge"));
     window.show();
     QCoreApplication::processEvents();
     const double before = peakMegabytes();
     for (auto _ : state) {
-        window.mnuThemesItem_Click(1);
+        window.themes().mnuThemesItem_Click(1);
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }

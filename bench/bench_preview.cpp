@@ -7,9 +7,9 @@
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
-#include "ui/frmMain.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <benchmark/benchmark.h>
@@ -133,10 +133,10 @@ BENCHMARK(BM_ChooseStudioAndRefresh)->Unit(benchmark::kMillisecond);
 void BM_ChooseStudioInWindow(benchmark::State& state) {
     frmMain window;
     window.show();
-    window.mnuThemesItem_Click(0);
+    window.themes().mnuThemesItem_Click(0);
     QCoreApplication::processEvents();
     for (auto _ : state) {
-        window.mnuThemesItem_Click(0);
+        window.themes().mnuThemesItem_Click(0);
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents();
     }

@@ -26,9 +26,6 @@ QString formatVersion(int major, int minor, int revision) {
 void subSetupGlobals() {
     Procedure proc(QStringLiteral("CV-Code.subSetupGlobals"));
     Globals& g = globals();
-    g.CR = QStringLiteral("\r");
-    g.CRLF = g.CR + QStringLiteral("\n");
-    g.CRCR = g.CR + g.CR;
     g.VersionText =
         formatVersion(tintora::VersionMajor, tintora::VersionMinor, tintora::VersionRevision);
 

@@ -4,9 +4,6 @@
 
 // The texts and paths set once at start-up by subSetupGlobals and read afterwards.
 struct Globals {
-    QString CR;          // carriage return
-    QString CRLF;        // carriage return, line feed
-    QString CRCR;        // two carriage returns
     QString VersionText; // "0001.0000.0000"
     QString UserName;    // the user's account name
     QString AppDataPath; // the user's folder for scheme files: Documents/Tintora

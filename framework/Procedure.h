@@ -58,8 +58,6 @@ public:
         }
     }
 
-    // Bars and trace name, as held in TraceStack for this routine.
-    const QString& entry() const { return entry_; }
     // Number of the last error handed to the handler by this routine (0: none).
     int lastErrorNumber() const { return lastError_; }
 

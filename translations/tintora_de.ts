@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_GB">
 <context>
+    <name>AccessibilityCommands</name>
+    <message>
+        <source>&amp;AA</source>
+        <translation>&amp;AA</translation>
+    </message>
+    <message>
+        <source>AA&amp;A</source>
+        <translation>AA&amp;A</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Protanopia</source>
+        <translation>&amp;Protanopie</translation>
+    </message>
+    <message>
+        <source>Simulating protanopia</source>
+        <translation>Simulation: Protanopie</translation>
+    </message>
+    <message>
+        <source>&amp;Deuteranopia</source>
+        <translation>&amp;Deuteranopie</translation>
+    </message>
+    <message>
+        <source>Simulating deuteranopia</source>
+        <translation>Simulation: Deuteranopie</translation>
+    </message>
+    <message>
+        <source>&amp;Tritanopia</source>
+        <translation>&amp;Tritanopie</translation>
+    </message>
+    <message>
+        <source>Simulating tritanopia</source>
+        <translation>Simulation: Tritanopie</translation>
+    </message>
+    <message>
+        <source>&amp;Achromatopsia</source>
+        <translation>&amp;Achromatopsie</translation>
+    </message>
+    <message>
+        <source>Simulating achromatopsia</source>
+        <translation>Simulation: Achromatopsie</translation>
+    </message>
+    <message>
+        <source>Make All &amp;Pass</source>
+        <translation>Überall &amp;Kontrast herstellen</translation>
+    </message>
+    <message>
+        <source>%1 passes %2 already.</source>
+        <translation>%1 erfüllt %2 bereits.</translation>
+    </message>
+    <message>
+        <source>No text colour can make %1 pass %2 over what lies behind it, not even black or white.
+
+Nothing was changed.</source>
+        <translation>Keine Textfarbe lässt %1 vor dem, was dahinter liegt, %2 erfüllen, nicht einmal Schwarz oder Weiß.
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Make %1 pass</source>
+        <translation>Kontrast für %1 herstellen</translation>
+    </message>
+    <message>
+        <source>Make All Pass</source>
+        <translation>Überall Kontrast herstellen</translation>
+    </message>
+    <message>
+        <source>No text colour can make these rows pass %1 over what lies behind them; they were left as they are:
+
+%2
+
+The other rows pass now.</source>
+        <translation>Keine Textfarbe lässt diese Zeilen vor dem, was dahinter liegt, %1 erfüllen; sie blieben, wie sie waren:
+
+%2
+
+Die übrigen Zeilen erfüllen die Stufe jetzt.</translation>
+    </message>
+    <message>
+        <source>No text colour can make these rows pass %1 over what lies behind them:
+
+%2
+
+Nothing was changed.</source>
+        <translation>Keine Textfarbe lässt diese Zeilen vor dem, was dahinter liegt, %1 erfüllen:
+
+%2
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Every text row passes %1 already.</source>
+        <translation>Alle Textzeilen erfüllen %1 bereits.</translation>
+    </message>
+</context>
+<context>
     <name>ColorSwatch</name>
     <message>
         <source>%1, %2</source>
@@ -267,6 +366,64 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     </message>
 </context>
 <context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Revert &amp;Row</source>
+        <translation>&amp;Zeile zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert &amp;All</source>
+        <translation>&amp;Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Mit &amp;Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Revert %1</source>
+        <translation>%1 zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Revert All</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>%1 colour</source>
+        <translation>Farbe von %1</translation>
+    </message>
+    <message>
+        <source>Copy Background</source>
+        <translation>Hintergrund für alle</translation>
+    </message>
+    <message>
+        <source>Copy FontName</source>
+        <translation>Schrift für alle</translation>
+    </message>
+    <message>
+        <source>%1 font</source>
+        <translation>Schrift von %1</translation>
+    </message>
+</context>
+<context>
     <name>EditorPanel</name>
     <message>
         <source>Show Bckgnd Image</source>
@@ -381,6 +538,77 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     </message>
 </context>
 <context>
+    <name>ExchangeCommands</name>
+    <message>
+        <source>&amp;Export Theme...</source>
+        <translation>Theme &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSS...</source>
+        <translation>&amp;CSS exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSS...</source>
+        <translation>CSS &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export Theme</source>
+        <translation>Theme exportieren</translation>
+    </message>
+    <message>
+        <source>Name of the new theme:</source>
+        <translation>Name des neuen Themes:</translation>
+    </message>
+    <message>
+        <source>The theme cannot be named &quot;%1&quot;: %2.</source>
+        <translation>Das Theme kann nicht „%1“ heißen: %2.</translation>
+    </message>
+    <message>
+        <source>The theme &quot;%1&quot; exists already.
+
+Do you want to replace it?</source>
+        <translation>Das Theme „%1“ gibt es bereits.
+
+Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <source>Style Sheet (*.css)|*.css|All Files (*.*)|*.*</source>
+        <translation>Stylesheet (*.css)|*.css|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Export CSS</source>
+        <translation>CSS exportieren</translation>
+    </message>
+    <message>
+        <source>The example page &quot;%1&quot; exists already.
+
+Do you want to replace it?</source>
+        <translation>Die Beispielseite „%1“ gibt es bereits.
+
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported whole; what could not be read was left as it was:</source>
+        <translation>%1 konnte nicht vollständig importiert werden; was nicht gelesen werden konnte, blieb unverändert:</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tintora colour scheme: none of its &quot;:root&quot; rules sets a --tintora- property.
+
+Nothing was changed.</source>
+        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner „:root“-Regeln setzt eine --tintora-Eigenschaft.
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The scheme has the values of %1 already; nothing was changed.</source>
+        <translation>Das Schema hat die Werte aus %1 bereits; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+</context>
+<context>
     <name>ExportNames</name>
     <message>
         <source>a theme name cannot be empty</source>
@@ -412,10 +640,48 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Tintora Scheme (*.tna)</source>
+        <translation>Tintora-Schema (*.tna)</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>%1 (not installed)</source>
         <translation>%1 (nicht installiert)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>&amp;About Tintora</source>
+        <translation>&amp;Über Tintora</translation>
     </message>
 </context>
 <context>
@@ -435,10 +701,6 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     <message>
         <source>Keyboard shortcuts</source>
         <translation>Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>not loaded yet (it is loaded when a theme package is installed)</source>
-        <translation>noch nicht geladen (wird geladen, sobald ein Theme-Paket installiert wird)</translation>
     </message>
     <message>
         <source>About Tintora</source>
@@ -526,10 +788,6 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     <message>
         <source>its working folder is missing</source>
         <translation>sein Arbeitsordner fehlt</translation>
-    </message>
-    <message>
-        <source>the archive library (libarchive) cannot be loaded</source>
-        <translation>die Archivbibliothek (libarchive) kann nicht geladen werden</translation>
     </message>
 </context>
 <context>
@@ -649,6 +907,32 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     <message>
         <source>Active Hyperlink</source>
         <translation>Aktiver Hyperlink</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+</context>
+<context>
+    <name>RememberCommands</name>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 (no longer there)</source>
+        <translation>%1 (nicht mehr vorhanden)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Menu</source>
+        <translation>Menü &amp;leeren</translation>
     </message>
 </context>
 <context>
@@ -919,26 +1203,17 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     </message>
 </context>
 <context>
+    <name>ThemesMenu</name>
+    <message>
+        <source>&amp;Themes</source>
+        <translation>&amp;Themes</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Revert &amp;Row</source>
-        <translation>&amp;Zeile zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Revert &amp;All</source>
-        <translation>&amp;Alles zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -949,128 +1224,16 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
         <translation>&amp;Vergleichen</translation>
     </message>
     <message>
-        <source>Compare with &amp;File...</source>
-        <translation>Mit &amp;Datei vergleichen...</translation>
-    </message>
-    <message>
         <source>Compare</source>
         <translation>Vergleich</translation>
-    </message>
-    <message>
-        <source>Revert %1</source>
-        <translation>%1 zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Revert All</source>
-        <translation>Alles zurücksetzen</translation>
-    </message>
-    <message>
-        <source>%1 colour</source>
-        <translation>Farbe von %1</translation>
-    </message>
-    <message>
-        <source>Copy Background</source>
-        <translation>Hintergrund für alle</translation>
-    </message>
-    <message>
-        <source>Copy FontName</source>
-        <translation>Schrift für alle</translation>
-    </message>
-    <message>
-        <source>%1 font</source>
-        <translation>Schrift von %1</translation>
-    </message>
-    <message>
-        <source>All Files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
-        <source>Tintora Scheme (*.tna)</source>
-        <translation>Tintora-Schema (*.tna)</translation>
-    </message>
-    <message>
-        <source>Untitled</source>
-        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>&amp;Open</source>
-        <translation>Ö&amp;ffnen</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
-    </message>
-    <message>
-        <source>Save &amp;As</source>
-        <translation>Speichern &amp;unter</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>&amp;Drucken</translation>
-    </message>
-    <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Themes</source>
-        <translation>&amp;Themes</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederholen: %1</translation>
-    </message>
-    <message>
-        <source>&amp;AA</source>
-        <translation>&amp;AA</translation>
-    </message>
-    <message>
-        <source>AA&amp;A</source>
-        <translation>AA&amp;A</translation>
-    </message>
-    <message>
-        <source>&amp;Normal</source>
-        <translation>&amp;Normal</translation>
-    </message>
-    <message>
-        <source>&amp;Protanopia</source>
-        <translation>&amp;Protanopie</translation>
-    </message>
-    <message>
-        <source>Simulating protanopia</source>
-        <translation>Simulation: Protanopie</translation>
-    </message>
-    <message>
-        <source>&amp;Deuteranopia</source>
-        <translation>&amp;Deuteranopie</translation>
-    </message>
-    <message>
-        <source>Simulating deuteranopia</source>
-        <translation>Simulation: Deuteranopie</translation>
-    </message>
-    <message>
-        <source>&amp;Tritanopia</source>
-        <translation>&amp;Tritanopie</translation>
-    </message>
-    <message>
-        <source>Simulating tritanopia</source>
-        <translation>Simulation: Tritanopie</translation>
-    </message>
-    <message>
-        <source>&amp;Achromatopsia</source>
-        <translation>&amp;Achromatopsie</translation>
-    </message>
-    <message>
-        <source>Simulating achromatopsia</source>
-        <translation>Simulation: Achromatopsie</translation>
     </message>
     <message>
         <source>Contrast &amp;Level</source>
@@ -1081,156 +1244,12 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
         <translation>S&amp;imulieren</translation>
     </message>
     <message>
-        <source>%1 passes %2 already.</source>
-        <translation>%1 erfüllt %2 bereits.</translation>
-    </message>
-    <message>
-        <source>No text colour can make %1 pass %2 over what lies behind it, not even black or white.
-
-Nothing was changed.</source>
-        <translation>Keine Textfarbe lässt %1 vor dem, was dahinter liegt, %2 erfüllen, nicht einmal Schwarz oder Weiß.
-
-Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Make %1 pass</source>
-        <translation>Kontrast für %1 herstellen</translation>
-    </message>
-    <message>
-        <source>Make All Pass</source>
-        <translation>Überall Kontrast herstellen</translation>
-    </message>
-    <message>
-        <source>No text colour can make these rows pass %1 over what lies behind them; they were left as they are:
-
-%2
-
-The other rows pass now.</source>
-        <translation>Keine Textfarbe lässt diese Zeilen vor dem, was dahinter liegt, %1 erfüllen; sie blieben, wie sie waren:
-
-%2
-
-Die übrigen Zeilen erfüllen die Stufe jetzt.</translation>
-    </message>
-    <message>
-        <source>No text colour can make these rows pass %1 over what lies behind them:
-
-%2
-
-Nothing was changed.</source>
-        <translation>Keine Textfarbe lässt diese Zeilen vor dem, was dahinter liegt, %1 erfüllen:
-
-%2
-
-Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Every text row passes %1 already.</source>
-        <translation>Alle Textzeilen erfüllen %1 bereits.</translation>
-    </message>
-    <message>
-        <source>Make All &amp;Pass</source>
-        <translation>Überall &amp;Kontrast herstellen</translation>
-    </message>
-    <message>
-        <source>&amp;Export Theme...</source>
-        <translation>Theme &amp;exportieren...</translation>
-    </message>
-    <message>
-        <source>Export &amp;CSS...</source>
-        <translation>&amp;CSS exportieren...</translation>
-    </message>
-    <message>
-        <source>&amp;Import CSS...</source>
-        <translation>CSS &amp;importieren...</translation>
-    </message>
-    <message>
-        <source>Export Theme</source>
-        <translation>Theme exportieren</translation>
-    </message>
-    <message>
-        <source>Name of the new theme:</source>
-        <translation>Name des neuen Themes:</translation>
-    </message>
-    <message>
-        <source>The theme cannot be named &quot;%1&quot;: %2.</source>
-        <translation>Das Theme kann nicht „%1“ heißen: %2.</translation>
-    </message>
-    <message>
-        <source>The theme &quot;%1&quot; exists already.
-
-Do you want to replace it?</source>
-        <translation>Das Theme „%1“ gibt es bereits.
-
-Möchten Sie es ersetzen?</translation>
-    </message>
-    <message>
-        <source>Style Sheet (*.css)|*.css|All Files (*.*)|*.*</source>
-        <translation>Stylesheet (*.css)|*.css|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>%1 holds no Tintora colour scheme: none of its &quot;:root&quot; rules sets a --tintora- property.
-
-Nothing was changed.</source>
-        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner „:root“-Regeln setzt eine --tintora-Eigenschaft.
-
-Es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>The scheme has the values of %1 already; nothing was changed.</source>
-        <translation>Das Schema hat die Werte aus %1 bereits; es wurde nichts geändert.</translation>
-    </message>
-    <message>
-        <source>Import %1</source>
-        <translation>%1 importieren</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <source>&amp;Keyboard Shortcuts</source>
-        <translation>&amp;Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>&amp;About Tintora</source>
-        <translation>&amp;Über Tintora</translation>
-    </message>
-    <message>
-        <source>Open &amp;Recent</source>
-        <translation>&amp;Zuletzt geöffnet</translation>
-    </message>
-    <message>
-        <source>%1 (no longer there)</source>
-        <translation>%1 (nicht mehr vorhanden)</translation>
-    </message>
-    <message>
-        <source>&amp;Clear Menu</source>
-        <translation>Menü &amp;leeren</translation>
-    </message>
-    <message>
         <source>Refresh the editor and the preview</source>
         <translation>Editor und Vorschau neu anzeigen</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view...</source>
-        <translation>Druck&amp;vorschau...</translation>
-    </message>
-    <message>
-        <source>Export CSS</source>
-        <translation>CSS exportieren</translation>
-    </message>
-    <message>
-        <source>The example page &quot;%1&quot; exists already.
-
-Do you want to replace it?</source>
-        <translation>Die Beispielseite „%1“ gibt es bereits.
-
-Möchten Sie sie ersetzen?</translation>
-    </message>
-    <message>
-        <source>%1 could not be imported whole; what could not be read was left as it was:</source>
-        <translation>%1 konnte nicht vollständig importiert werden; was nicht gelesen werden konnte, blieb unverändert:</translation>
     </message>
 </context>
 <context>

@@ -7,8 +7,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QPainter>
-#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
@@ -65,45 +63,11 @@ int valueFromColor(const QColor& color) {
     return color.red() + 256 * color.green() + 65536 * color.blue();
 }
 
-namespace {
-// A palette card: four swatches on a rounded tile, the product's mark.
-QIcon drawProductIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        const qreal s = size;
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x2B, 0x33, 0x48));
-        p.drawRoundedRect(QRectF(0, 0, s, s), s * 0.18, s * 0.18);
-        const QColor swatches[4] = {QColor(0xE8, 0x5D, 0x3F), QColor(0xF2, 0xB1, 0x34),
-                                    QColor(0x3F, 0xA7, 0x96), QColor(0x5B, 0x8D, 0xEF)};
-        const qreal cell = s * 0.34;
-        const qreal gap = s * 0.1;
-        for (int i = 0; i < 4; ++i) {
-            p.setBrush(swatches[i]);
-            p.drawRoundedRect(
-                QRectF(gap + (i % 2) * (cell + gap), gap + (i / 2) * (cell + gap), cell, cell),
-                s * 0.06, s * 0.06);
-        }
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-} // namespace
-
 QIcon productIcon() {
-    // Drawn once: both windows and the splash's logo show it. It goes with the
-    // application, before the pictures can no longer be released.
-    static QIcon* icon = nullptr;
-    if (!icon) {
-        icon = new QIcon(drawProductIcon());
-        qAddPostRoutine([] {
-            delete icon;
-            icon = nullptr;
-        });
-    }
-    return *icon;
+    // The icon theme's, where the program is installed; else the same design's PNGs
+    // built into the program.
+    QIcon bundled;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        bundled.addFile(QStringLiteral(":/icons/tintora-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("io.github.tintora.Tintora"), bundled);
 }

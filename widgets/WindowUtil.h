@@ -21,5 +21,5 @@ void installFontSubstitutions();
 QColor colorFromValue(int value);
 int valueFromColor(const QColor& color);
 
-// The product icon, drawn in several sizes.
+// The product icon: the icon theme's, or the PNGs built into the program.
 QIcon productIcon();

@@ -7,8 +7,8 @@
 #include "contrast/ContrastAudit.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <algorithm>
 

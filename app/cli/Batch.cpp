@@ -10,9 +10,9 @@
 #include "scheme/SchemeJson.h"
 #include "scheme/SchemeReport.h"
 #include "theme/ChooseTheme.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include "app/cli/CommandLine.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
 #include <algorithm>

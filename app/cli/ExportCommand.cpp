@@ -10,7 +10,7 @@
 #include "framework/DataFolder.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,7 +7,7 @@
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <QBuffer>
 #include <QImage>

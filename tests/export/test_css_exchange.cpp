@@ -10,7 +10,7 @@
 #include "support/ThemeFixtures.h"
 #include "support/UnusualFiles.h"
 #include "theme/DrawnFont.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QDir>
 #include <QTest>

@@ -9,7 +9,7 @@
 #include "scheme/SchemeFile.h"
 #include "support/ThemeFixtures.h"
 #include "support/UnusualFiles.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QDir>
 #include <QTest>

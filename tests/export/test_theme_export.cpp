@@ -5,7 +5,7 @@
 #include "framework/Procedure.h"
 #include "support/ThemeFixtures.h"
 #include "theme/ChooseTheme.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewPictures.h"
 
 #include <QDir>
 #include <QTest>

@@ -118,9 +118,6 @@ private Q_SLOTS:
 
         subSetupGlobals();
         const Globals& g = globals();
-        QCOMPARE(g.CR, QStringLiteral("\r"));
-        QCOMPARE(g.CRLF, QStringLiteral("\r\n"));
-        QCOMPARE(g.CRCR, QStringLiteral("\r\r"));
         QCOMPARE(g.VersionText, QStringLiteral("0001.0000.0000"));
         QCOMPARE(g.UserName, QStringLiteral("designer"));
         QCOMPARE(g.AppDataPath, home + "/Documents/Tintora");

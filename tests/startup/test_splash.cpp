@@ -117,7 +117,7 @@ private Q_SLOTS:
         QVERIFY(QApplication::overrideCursor() == nullptr);
         QCOMPARE(main->scheme().FontSizeTable[0], qint16(8));
         QCOMPARE(main->scheme().SchemeFonts[FontAttr::Style][0], SchemeValue::integer(0));
-        QCOMPARE(main->themesItemCaption(0), QStringLiteral("Default"));
+        QCOMPARE(main->themes().itemCaption(0), QStringLiteral("Default"));
         QVERIFY(!control<QAction>(*main, "mnuFileSave")->isEnabled());
         QDir::setCurrent(oldCurrent);
     }
@@ -164,8 +164,8 @@ private Q_SLOTS:
         QVERIFY(main);
         QVERIFY(!main->isVisible());
         QStringList captions;
-        for (int i = 0; i < main->themesItemCount(); ++i)
-            captions.append(main->themesItemCaption(i));
+        for (int i = 0; i < main->themes().itemCount(); ++i)
+            captions.append(main->themes().itemCaption(i));
         QCOMPARE(captions, (QStringList{"Default", "Alpha", "-", "Omega"}));
         QVERIFY(control<QMenu>(*main, "mnuThemes")->actions().at(2)->isSeparator());
         QVERIFY(world.prompt.informed.isEmpty());

@@ -51,7 +51,6 @@ ScriptedDialogs& ScriptedDialogs::answerFile(Kind kind, const QString& path, int
     Answer a;
     a.kind = kind;
     a.values.FileName = path;
-    a.values.FileTitle = fileTitleOf(path);
     a.filterIndex = filterIndex;
     answers_.append(a);
     return *this;
@@ -154,7 +153,6 @@ bool ScriptedDialogs::run(Dialog dialog) {
             FilterIndex = a->filterIndex;
         // As Qt's dialog does, a name typed without an extension gets the default one.
         FileName = withDefaultSuffix(v.FileName, defaultSuffixFor(Filter, FilterIndex, DefaultExt));
-        FileTitle = fileTitleOf(FileName);
         break;
     case Dialog::Printer:
         Copies = v.Copies;

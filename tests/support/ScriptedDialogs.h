@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/DialogService.h"
+#include "ui/dialogs/DialogService.h"
 
 #include <QList>
 #include <QString>

@@ -16,7 +16,7 @@
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "theme/ColorScheme.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "support/ModalSteps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "ui/DialogService.h"
-#include "ui/ErrorBox.h"
-#include "ui/frmMain.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/dialogs/ErrorBox.h"
+#include "ui/window/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -99,7 +99,7 @@ private Q_SLOTS:
         QCOMPARE(actionText(main, "mnuEditUndo"),
                  QStringLiteral("&Rückgängig: Farbe von Überschrift 1"));
         // A theme's name is the key of its menu item, the same in every language.
-        QCOMPARE(main.themesItemCaption(0), QStringLiteral("Default"));
+        QCOMPARE(main.themes().itemCaption(0), QStringLiteral("Default"));
         QCOMPARE(actionText(main, "mnuThemesItem_0"), QStringLiteral("Default"));
         // The caption keeps its prefix; only the placeholder name is translated, not
         // the name the rules put in the variable.

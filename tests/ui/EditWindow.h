@@ -5,7 +5,7 @@
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
 #include "theme/ColorScheme.h"
-#include "ui/frmMain.h"
+#include "ui/window/frmMain.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,7 +24,7 @@ struct EditWindow {
         main.setDialogService(std::move(scripted));
         if (!copyStudioTheme(world.path(QStringLiteral("Themes"))))
             qWarning("the Studio theme could not be copied");
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.show();
         // Keys go to the active window, as the user's do (F5 is a window shortcut).
         if (!QTest::qWaitForWindowActive(&main))

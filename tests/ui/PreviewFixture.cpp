@@ -1,6 +1,6 @@
 #include "PreviewFixture.h"
 #include "support/Controls.h"
-#include "ui/PreviewItem.h"
+#include "ui/preview/PreviewItem.h"
 
 #include <QDir>
 #include <QImage>

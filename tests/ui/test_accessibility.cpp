@@ -3,9 +3,9 @@
 #include "EditWindow.h"
 #include "contrast/ColorSpace.h"
 #include "contrast/MakeItPass.h"
-#include "ui/ContrastMark.h"
-#include "ui/PreviewPage.h"
-#include "ui/VisionEffect.h"
+#include "ui/editor/ContrastMark.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/VisionEffect.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,12 +75,12 @@ private Q_SLOTS:
         w.scheme().pageBackground() = rgbValue(255, 255, 255);
         textColour(w, BodyRow) = 0x767676;
         refresh(w);
-        QCOMPARE(w.main.contrastLevel(), ContrastLevel::AA);
+        QCOMPARE(w.main.accessibility().contrastLevel(), ContrastLevel::AA);
         QVERIFY(w.command("mnuViewLevelAA")->isChecked());
         QCOMPARE(mark(w, BodyRow).passes(), std::optional<bool>(true));
 
         w.command("mnuViewLevelAAA")->trigger();
-        QCOMPARE(w.main.contrastLevel(), ContrastLevel::AAA);
+        QCOMPARE(w.main.accessibility().contrastLevel(), ContrastLevel::AAA);
         QVERIFY(!w.command("mnuViewLevelAA")->isChecked());
         QCOMPARE(mark(w, BodyRow).passes(), std::optional<bool>(false));
         QVERIFY(mark(w, BodyRow).toolTip().contains(QStringLiteral("fails AAA")));
@@ -90,7 +90,7 @@ private Q_SLOTS:
         textColour(w, BodyRow) = 0x777777;
         refresh(w);
         QCOMPARE(mark(w, BodyRow).passes(), std::optional<bool>(false));
-        w.main.setContrastLevel(ContrastLevel::AA);
+        w.main.accessibility().setContrastLevel(ContrastLevel::AA);
         QVERIFY(w.command("mnuViewLevelAA")->isChecked());
         QVERIFY(mark(w, BodyRow).toolTip().contains(QStringLiteral("fails AA\n")));
     }
@@ -121,7 +121,7 @@ private Q_SLOTS:
         const QImage normal = preview(w);
 
         control<QAction>(w.main, action)->trigger();
-        QCOMPARE(w.main.simulation(), Deficiency(deficiency));
+        QCOMPARE(w.main.accessibility().simulation(), Deficiency(deficiency));
         QImage expected = normal;
         simulateImage(expected, Deficiency(deficiency));
         const QImage seen = preview(w);
@@ -141,7 +141,7 @@ private Q_SLOTS:
                  simulateColor(rgbValue(0, 200, 0), Deficiency(deficiency)));
 
         w.command("mnuViewSimulateNormal")->trigger();
-        QCOMPARE(w.main.simulation(), Deficiency::Normal);
+        QCOMPARE(w.main.accessibility().simulation(), Deficiency::Normal);
         QVERIFY(!label->isVisible());
         QCOMPARE(QColor(preview(w).pixel(corner)), QColor(0, 200, 0));
     }

@@ -6,8 +6,8 @@
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/DrawnFont.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
 #include <QFontInfo>

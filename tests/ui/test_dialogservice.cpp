@@ -4,7 +4,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
-#include "ui/DialogService.h"
+#include "ui/dialogs/DialogService.h"
 #include "widgets/WindowUtil.h"
 
 #include <QApplication>
@@ -110,8 +110,8 @@ private Q_SLOTS:
         dialogs.FileName = QStringLiteral("/tmp/a.tna");
         dialogs.answerCancel(ScriptedDialogs::Kind::Color)
             .answerCancel(ScriptedDialogs::Kind::Open);
-        QCOMPARE(cancelNumber([&] { dialogs.ShowColor(); }), Err::Cancel);
-        QCOMPARE(cancelNumber([&] { dialogs.ShowOpen(); }), Err::Cancel);
+        QCOMPARE(cancelNumber([&] { dialogs.Show(DialogService::Dialog::Color); }), Err::Cancel);
+        QCOMPARE(cancelNumber([&] { dialogs.Show(DialogService::Dialog::Open); }), Err::Cancel);
         // An empty queue answers Cancel too.
         QCOMPARE(cancelNumber([&] { dialogs.ShowPrinter(); }), Err::Cancel);
         QCOMPARE(dialogs.Color, 255);
@@ -162,20 +162,19 @@ private Q_SLOTS:
         dialogs.FilterIndex = 2;
         dialogs.answerFile(ScriptedDialogs::Kind::Save, QStringLiteral("/x/blue.tna"))
             .answerFile(ScriptedDialogs::Kind::Open, QStringLiteral("/y/red.tna"), 1);
-        dialogs.ShowSave();
-        QCOMPARE(dialogs.FileTitle, QStringLiteral("blue.tna"));
-        dialogs.ShowOpen();
+        dialogs.Show(DialogService::Dialog::Save);
+        dialogs.Show(DialogService::Dialog::Open);
         QCOMPARE(dialogs.calls[1].shownWith.FileName, QStringLiteral("/x/blue.tna"));
         QCOMPARE(dialogs.calls[1].shownWith.Filter, SchemeFilter);
         QCOMPARE(dialogs.FileName, QStringLiteral("/y/red.tna"));
         QCOMPARE(dialogs.FilterIndex, 1);
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, dialogs.answerColor(1).ShowFont());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                                 dialogs.answerColor(1).Show(DialogService::Dialog::Font));
     }
 
     void qtColorDialogStartsFromColorAndReturnsChoice() {
         QWidget owner;
         QtDialogService dialogs(&owner);
-        dialogs.Flags = 3;
         dialogs.Color = rgbValue(10, 20, 30);
         QColor shown;
         whenModal<QColorDialog>([&](QColorDialog* d) {
@@ -183,12 +182,12 @@ private Q_SLOTS:
             d->setCurrentColor(QColor(200, 100, 50));
             d->accept();
         });
-        dialogs.ShowColor();
+        dialogs.Show(DialogService::Dialog::Color);
         QCOMPARE(shown, QColor(10, 20, 30));
         QCOMPARE(dialogs.Color, rgbValue(200, 100, 50));
 
         whenModal<QColorDialog>([](QColorDialog* d) { d->reject(); });
-        QCOMPARE(cancelNumber([&] { dialogs.ShowColor(); }), Err::Cancel);
+        QCOMPARE(cancelNumber([&] { dialogs.Show(DialogService::Dialog::Color); }), Err::Cancel);
         QCOMPARE(dialogs.Color, rgbValue(200, 100, 50));
     }
 
@@ -206,7 +205,7 @@ private Q_SLOTS:
             d->setCurrentFont(f);
             d->accept();
         });
-        dialogs.ShowFont();
+        dialogs.Show(DialogService::Dialog::Font);
         QVERIFY(shown.bold());
         QCOMPARE(shown.pointSizeF(), 14.0);
         QCOMPARE(dialogs.FontName, QStringLiteral("Liberation Serif"));
@@ -227,7 +226,7 @@ private Q_SLOTS:
             typeInto(fontDialogPart<QLineEdit>(d, 1, 4), QStringLiteral("12"));
             d->accept();
         });
-        dialogs.ShowFont();
+        dialogs.Show(DialogService::Dialog::Font);
         QCOMPARE(shownFamily, QStringLiteral("No Such Face Tintora (not installed)"));
         QCOMPARE(dialogs.FontName, QStringLiteral("No Such Face Tintora"));
         QCOMPARE(dialogs.FontSize, 12.0f);
@@ -236,7 +235,7 @@ private Q_SLOTS:
             typeInto(fontDialogPart<QListView>(d, 2, 0), QStringLiteral("Liberation Mono"));
             d->accept();
         });
-        dialogs.ShowFont();
+        dialogs.Show(DialogService::Dialog::Font);
         QCOMPARE(dialogs.FontName, QStringLiteral("Liberation Mono"));
     }
 
@@ -288,7 +287,7 @@ private Q_SLOTS:
                 }
                 d->accept();
             });
-            dialogs.ShowFont();
+            dialogs.Show(DialogService::Dialog::Font);
             // The size chosen is shown again as the next dialog's start.
             QCOMPARE(shown, round == 0 ? QStringLiteral("8") : shownAfter);
             QCOMPARE(dialogs.FontSize, size);
@@ -353,7 +352,7 @@ private Q_SLOTS:
             shownAtEnd = d->currentFont();
             d->accept();
         });
-        dialogs.ShowFont();
+        dialogs.Show(DialogService::Dialog::Font);
         QCOMPARE(dialogs.FontName, typedFamily);
         QCOMPARE(dialogs.FontBold, boldAfter);
         QCOMPARE(dialogs.FontItalic, italicAfter);
@@ -387,12 +386,11 @@ private Q_SLOTS:
             // QFileDialog hides accept(); through QDialog it still checks the name.
             static_cast<QDialog*>(d)->accept();
         });
-        dialogs.ShowSave();
+        dialogs.Show(DialogService::Dialog::Save);
         QCOMPARE(filters, qtNameFilters(SchemeFilter));
         QCOMPARE(selected, QStringLiteral("Tintora Scheme (*.tna)"));
         QCOMPARE(directory, QDir(world.dir.path()).absolutePath());
         QCOMPARE(dialogs.FileName, target);
-        QCOMPARE(dialogs.FileTitle, QStringLiteral("mine.tna"));
         QCOMPARE(dialogs.FilterIndex, 2);
 
         // The next dialog shows the name left by the last one.
@@ -401,7 +399,7 @@ private Q_SLOTS:
             preselected = d->selectedFiles();
             d->reject();
         });
-        QCOMPARE(cancelNumber([&] { dialogs.ShowOpen(); }), Err::Cancel);
+        QCOMPARE(cancelNumber([&] { dialogs.Show(DialogService::Dialog::Open); }), Err::Cancel);
         QCOMPARE(preselected.value(0), target);
         QCOMPARE(dialogs.FileName, target);
     }
@@ -428,7 +426,9 @@ private Q_SLOTS:
             directory = d->directory().absolutePath();
             d->reject();
         });
-        QCOMPARE(cancelNumber([&] { save ? dialogs.ShowSave() : dialogs.ShowOpen(); }),
+        QCOMPARE(cancelNumber([&] {
+                     dialogs.Show(save ? DialogService::Dialog::Save : DialogService::Dialog::Open);
+                 }),
                  Err::Cancel);
         QCOMPARE(QFileInfo(folder).isDir(), save);
         QCOMPARE(directory, save ? folder : world.path(QStringLiteral("Documents")));

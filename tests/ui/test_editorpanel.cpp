@@ -2,8 +2,8 @@
 #include "support/Controls.h"
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
-#include "ui/ColorSwatch.h"
-#include "ui/EditorPanel.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -82,10 +82,6 @@ private Q_SLOTS:
             }
         }
         QVERIFY(!panel.findChild<ColorSwatch*>(QStringLiteral("lblFGColorSelect_0")));
-        const QStringList tags{"28", "12", "18", "16", "14", "18",
-                               "16", "14", "12", "12", "12", "12"};
-        for (int row = 1; row < EditorRowCount; ++row)
-            QCOMPARE(fontButton(panel, row)->property("Tag").toString(), tags[row - 1]);
 
         QPushButton* unused = fontButton(panel, 0);
         QVERIFY(unused->isHidden());

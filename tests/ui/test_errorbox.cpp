@@ -1,8 +1,8 @@
 #include "support/ModalSteps.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
-#include "ui/ErrorBox.h"
-#include "ui/frmMain.h"
+#include "ui/dialogs/ErrorBox.h"
+#include "ui/window/frmMain.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,7 +66,7 @@ private Q_SLOTS:
         dialogs->answerSaveChanges(choice);
 
         QtErrorPrompt prompt;
-        prompt.setAbortCheck([&main] { return main.maybeSave(); });
+        prompt.setAbortCheck([&main] { return main.files().maybeSave(); });
         ModalSteps steps;
         steps.then<QMessageBox>(
             [](QMessageBox* box) { buttonOf(box, QMessageBox::Abort)->click(); });
@@ -91,7 +91,7 @@ private Q_SLOTS:
         ScriptedDialogs* dialogs = scripted.get();
         main.setDialogService(std::move(scripted));
         QtErrorPrompt prompt;
-        prompt.setAbortCheck([&main] { return main.maybeSave(); });
+        prompt.setAbortCheck([&main] { return main.files().maybeSave(); });
         ModalSteps steps;
         steps
             .then<QMessageBox>([](QMessageBox* box) { buttonOf(box, QMessageBox::Abort)->click(); })

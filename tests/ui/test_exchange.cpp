@@ -15,9 +15,9 @@ namespace {
 constexpr int BodyRow = 2;
 
 // The Themes menu item of that caption; -1 when there is none.
-int themesItem(const frmMain& main, const QString& caption) {
-    for (int index = 0; index < main.themesItemCount(); ++index)
-        if (main.themesItemCaption(index) == caption)
+int themesItem(frmMain& main, const QString& caption) {
+    for (int index = 0; index < main.themes().itemCount(); ++index)
+        if (main.themes().itemCaption(index) == caption)
             return index;
     return -1;
 }
@@ -61,7 +61,7 @@ private Q_SLOTS:
         EditWindow w(world);
         editBodyColour(w, rgbValue(12, 34, 56));
         const QList<qint32> exported = carriedColours(w.scheme());
-        const int itemsBefore = w.main.themesItemCount();
+        const int itemsBefore = w.main.themes().itemCount();
 
         w.dialogs->answerText(QStringLiteral("  Mine "));
         w.command("mnuFileExportTheme")->trigger();
@@ -69,8 +69,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(world.path(QStringLiteral("Themes/Mine/theme.css"))));
         QVERIFY(QFileInfo::exists(world.path(QStringLiteral("Themes/Mine/color1.css"))));
         // Listed as start-up lists the themes folder: Default, then each folder.
-        QVERIFY(w.main.themesItemCount() > itemsBefore);
-        QCOMPARE(w.main.themesItemCaption(0), QStringLiteral("Default"));
+        QVERIFY(w.main.themes().itemCount() > itemsBefore);
+        QCOMPARE(w.main.themes().itemCaption(0), QStringLiteral("Default"));
         QCOMPARE(w.command("mnuThemesItem_0")->shortcut(), QKeySequence(Qt::Key_F1));
         const int mine = themesItem(w.main, QStringLiteral("Mine"));
         QVERIFY(mine > 0);
@@ -89,12 +89,12 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        w.main.setThemesLister([] { return QStringList{QStringLiteral("Packaged")}; });
+        w.main.themes().setLister([] { return QStringList{QStringLiteral("Packaged")}; });
         w.dialogs->answerText(QStringLiteral("Mine"));
         w.command("mnuFileExportTheme")->trigger();
         QStringList captions;
-        for (int index = 0; index < w.main.themesItemCount(); ++index)
-            captions << w.main.themesItemCaption(index);
+        for (int index = 0; index < w.main.themes().itemCount(); ++index)
+            captions << w.main.themes().itemCaption(index);
         QCOMPARE(captions, (QStringList{QStringLiteral("Default"), QStringLiteral("Packaged"),
                                         QStringLiteral("Mine")}));
     }

@@ -2,9 +2,9 @@
 #include "framework/Globals.h"
 #include "scheme/SchemeFile.h"
 #include "support/ModalSteps.h"
-#include "ui/ColorSwatch.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewPage.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewPage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -215,7 +215,7 @@ private Q_SLOTS:
         TestWorld world;
         world.setUpGlobals();
         frmMain main;
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.scheme().SchemeChanged = true;
         const QString typed = world.path(QStringLiteral("green"));
         ModalSteps steps;
@@ -243,7 +243,7 @@ private Q_SLOTS:
         const QString precious = world.path(QStringLiteral("precious.tna"));
         writeFile(precious, "years of work");
         frmMain main;
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
         main.scheme().SchemeChanged = true;
 
         bool nativeDialog = true;

@@ -2,14 +2,13 @@
 // swatches' keys, the accessible names and the Help menu.
 #include "EditWindow.h"
 #include "support/ModalSteps.h"
-#include "ui/ColorSwatch.h"
-#include "ui/HelpDialogs.h"
+#include "ui/dialogs/HelpDialogs.h"
+#include "ui/editor/ColorSwatch.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
-#include <QLibrary>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -213,19 +212,8 @@ private Q_SLOTS:
         const QString text = control<QLabel>(*dialog, "lblAbout")->text();
         for (const QString& part :
              {QStringLiteral("Tintora 1."), QStringLiteral("GPL-3.0-or-later"),
-              QStringLiteral("Qt ") + QLatin1String(qVersion()), QStringLiteral("zlib "),
-              QStringLiteral("libarchive")})
+              QStringLiteral("Qt ") + QLatin1String(qVersion()), QStringLiteral("libarchive 3.")})
             QVERIFY2(text.contains(part), qPrintable(part));
-        dialog->close();
-        QVERIFY(text.contains(QStringLiteral("not loaded")));
-        // Once a theme package has loaded libarchive, its own version is named.
-        QLibrary archive(QStringLiteral("archive"), 13);
-        QVERIFY2(archive.load(), qPrintable(archive.errorString()));
-        about->trigger();
-        dialog = shownWindow(QStringLiteral("dlgAbout"));
-        QVERIFY(dialog);
-        QVERIFY(
-            control<QLabel>(*dialog, "lblAbout")->text().contains(QStringLiteral("libarchive 3.")));
         dialog->close();
     }
 

@@ -2,11 +2,11 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
-#include "ui/ColorSwatch.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
-#include "ui/frmMain.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/frmMain.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,7 +41,7 @@ struct Window {
     // as the start-up does, so that the scheme is complete.
     void chooseDefaultTheme(TestWorld& world) {
         installTheme(world, QStringLiteral("Studio"));
-        main.mnuThemesItem_Click(0);
+        main.themes().mnuThemesItem_Click(0);
     }
 
     static void installTheme(TestWorld& world, const QString& name) {
@@ -193,7 +193,7 @@ private Q_SLOTS:
         Window w;
         w.main.scheme().SchemeFileName = QStringLiteral("/x/mine.tna");
         w.markChanged();
-        w.main.mnuThemesItem_Click(0);
+        w.main.themes().mnuThemesItem_Click(0);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: /x/mine.tna *"));
         QVERIFY(w.action("mnuFileSave")->isEnabled());
         QVERIFY(w.main.scheme().SchemeChanged);
@@ -251,8 +251,8 @@ private Q_SLOTS:
         text.replace("background-color: rgb(250, 247, 241);", "background-color: white;");
         QFile::remove(css);
         writeFile(css, text);
-        w.main.addThemesItem(QStringLiteral("White"));
-        w.main.mnuThemesItem_Click(1);
+        w.main.themes().addItem(QStringLiteral("White"));
+        w.main.themes().mnuThemesItem_Click(1);
         QCOMPARE(world.prompt.messages, QStringList());
         const qint32 white = rgbValue(255, 255, 255);
         for (int row = 0; row <= 11; ++row)
@@ -270,7 +270,7 @@ private Q_SLOTS:
         const QString missing = world.path(QStringLiteral("Themes/Studio/hnav.gif"));
         QVERIFY(QFile::remove(missing));
         QVERIFY(QFile::remove(world.path(QStringLiteral("Themes/Studio/banner.gif"))));
-        w.main.mnuThemesItem_Click(0);
+        w.main.themes().mnuThemesItem_Click(0);
         QVERIFY(world.prompt.messages.isEmpty());
         QCOMPARE(world.prompt.informed.size(), 1);
         const QStringList lines = world.prompt.informed[0].split(QLatin1Char('\n'));
@@ -283,8 +283,8 @@ private Q_SLOTS:
         QTest::keyClick(&w.main, Qt::Key_F5);
         QCOMPARE(world.prompt.informed.size(), 2);
         Window::installTheme(world, QStringLiteral("Whole"));
-        w.main.addThemesItem(QStringLiteral("Whole"));
-        w.main.mnuThemesItem_Click(1);
+        w.main.themes().addItem(QStringLiteral("Whole"));
+        w.main.themes().mnuThemesItem_Click(1);
         QCOMPARE(world.prompt.informed.size(), 2);
     }
 
@@ -300,7 +300,6 @@ private Q_SLOTS:
         QTRY_COMPARE(w.main.size(), snapped);
         w.main.resize(snapped.width() + 200, snapped.height() + 100);
         QTRY_COMPARE(w.main.size(), snapped);
-        QVERIFY(!w.main.isResizing());
         QVERIFY(world.prompt.messages.isEmpty());
     }
 

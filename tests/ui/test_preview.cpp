@@ -2,9 +2,9 @@
 #include "support/TestSupport.h"
 
 #include "framework/Globals.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
-#include "ui/PreviewPictures.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/PreviewPictures.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 

@@ -2,10 +2,10 @@
 #include "support/TestSupport.h"
 
 #include "contrast/ContrastAudit.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
-#include "ui/VisionEffect.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/VisionEffect.h"
 #include "widgets/WindowUtil.h"
 
 #include <QImage>

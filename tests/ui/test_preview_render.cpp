@@ -7,12 +7,12 @@
 #include "contrast/AuditFormat.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
-#include "ui/EditorPanel.h"
-#include "ui/PreviewBackdrops.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
-#include "ui/VisionEffect.h"
-#include "ui/frmMain.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/preview/VisionEffect.h"
+#include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
 #include <QCheckBox>
@@ -156,7 +156,7 @@ private Q_SLOTS:
         QVERIFY(copyStudioTheme(world.path(QStringLiteral("Themes"))));
 
         frmMain window;
-        window.mnuThemesItem_Click(0);
+        window.themes().mnuThemesItem_Click(0);
         control<QCheckBox>(window, "Check1")->click();
         control<QCheckBox>(window, "chkTransLabels")->click();
         QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.value(0)));

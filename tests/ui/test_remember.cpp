@@ -5,7 +5,7 @@
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/UnusualFiles.h"
-#include "ui/Remembered.h"
+#include "ui/window/Remembered.h"
 
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -152,11 +152,11 @@ private Q_SLOTS:
             QVERIFY(!w.command("mnuFileRecentClear")->isEnabled());
             for (int i = 1; i <= 9; ++i) {
                 paths.append(schemeFile(world, w.main, QStringLiteral("s%1.tna").arg(i)));
-                w.main.openFile(paths.last());
+                w.main.files().openFile(paths.last());
             }
             // A file that holds no scheme is not listed.
             writeFile(world.path(QStringLiteral("junk.tna")), "no scheme here\r\n");
-            w.main.openFile(world.path(QStringLiteral("junk.tna")));
+            w.main.files().openFile(world.path(QStringLiteral("junk.tna")));
             QVERIFY2(world.prompt.informed.size() == 1,
                      qPrintable(world.prompt.informed.join("|")));
             QFile::remove(paths[5]);
@@ -241,14 +241,14 @@ private Q_SLOTS:
         }
         EditWindow again(world);
         again.main.useSettings(settingsIn(world));
-        QCOMPARE(again.main.contrastLevel(), ContrastLevel::AAA);
-        QCOMPARE(again.main.simulation(), Deficiency::Tritanopia);
+        QCOMPARE(again.main.accessibility().contrastLevel(), ContrastLevel::AAA);
+        QCOMPARE(again.main.accessibility().simulation(), Deficiency::Tritanopia);
         QVERIFY(again.command("mnuViewLevelAAA")->isChecked());
         // A value no version wrote reads as the default.
         settingsIn(world)->setValue(QStringLiteral("view/contrastLevel"), QStringLiteral("AAAA"));
         EditWindow third(world);
         third.main.useSettings(settingsIn(world));
-        QCOMPARE(third.main.contrastLevel(), ContrastLevel::AA);
+        QCOMPARE(third.main.accessibility().contrastLevel(), ContrastLevel::AA);
     }
 
     void positionIsRememberedAndKeptOnTheScreen() {

@@ -2,8 +2,8 @@
 // following the history, and reverting to the theme or file the scheme came from.
 #include "EditWindow.h"
 #include "scheme/SchemeFile.h"
-#include "ui/ColorSwatch.h"
-#include "ui/PreviewItem.h"
+#include "ui/editor/ColorSwatch.h"
+#include "ui/preview/PreviewItem.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -28,7 +28,7 @@ void addOtherTheme(TestWorld& world, frmMain& main) {
     writeFile(other + QStringLiteral("color1.css"), css);
     QFile::remove(other + QStringLiteral("banner.gif"));
     QFile::copy(studio + QStringLiteral("qback.gif"), other + QStringLiteral("banner.gif"));
-    main.addThemesItem(QStringLiteral("Other"));
+    main.themes().addItem(QStringLiteral("Other"));
 }
 
 void clickTextColour(EditWindow& w, int row, qint32 color) {

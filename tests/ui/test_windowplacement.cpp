@@ -1,8 +1,8 @@
 // Where the main window opens and stays. CTest runs this program on offscreen
 // screens of several sizes (tests/ui/screens); each case reads the screen it is on.
 #include "EditWindow.h"
-#include "ui/PreviewItem.h"
-#include "ui/PreviewPage.h"
+#include "ui/preview/PreviewItem.h"
+#include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
 #include <QAction>

@@ -1,0 +1,59 @@
+#include "ui/dialogs/PrintCommand.h"
+
+#include "framework/Procedure.h"
+#include "scheme/SchemeReport.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/dialogs/Printer.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QWidget>
+
+namespace {
+// Lays out and paints what is pending so that the picture shows the window as it is.
+// The command runs to its end before the user's next click.
+void settle() {
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+} // namespace
+
+void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
+                 const ColorScheme& scheme, const FileInformation& info,
+                 const ContrastAudit& contrast) {
+    Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
+
+    if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
+        return;
+    printSchemePages(proc, clientArea, printer, scheme, info, contrast, cdbMain.Copies);
+}
+
+void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
+                      const ColorScheme& scheme, const FileInformation& info,
+                      const ContrastAudit& contrast, int copies) {
+    proc.step([&] { printer.setFontName(QStringLiteral("Courier New")); });
+    proc.step([&] { printer.setFontSize(10.0f); });
+
+    for (int copy = 0; copy < copies; ++copy) {
+        // A document whose printer cannot start is reported once and left out, rather
+        // than reporting the same fault for each of its lines.
+        if (proc.step([&] { printer.beginDoc(); })) {
+            QList<ReportLine> lines;
+            proc.step([&] { lines = reportLines(scheme, info); });
+            proc.step([&] { lines += contrastReportLines(contrast); });
+            for (const ReportLine& line : lines)
+                proc.step([&] { printer.printLine(line.text); });
+        }
+        proc.step([&] { printer.endDoc(); });
+
+        // The whole client area as laid out, also where a small screen scrolls it.
+        if (proc.step([&] { printer.beginDoc(); })) {
+            proc.step([&] {
+                settle();
+                printer.printPicture(clientArea.grab());
+            });
+        }
+        proc.step([&] { printer.endDoc(); });
+    }
+    proc.step([&] { printer.finish(); });
+}

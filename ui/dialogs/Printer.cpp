@@ -1,0 +1,202 @@
+#include "ui/dialogs/Printer.h"
+
+#include "framework/RuntimeError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPixmap>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace {
+// Screen pictures are drawn at 96 dots per inch; a picture is never printed larger
+// than that, so a small one is not blown up into a blur.
+constexpr double ScreenDotsPerInch = 96.0;
+constexpr double MillimetresPerInch = 25.4;
+} // namespace
+
+Printer::~Printer() = default;
+
+bool pdfFileComplete(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    constexpr qint64 TailBytes = 64;
+    file.seek(qMax<qint64>(0, file.size() - TailBytes));
+    return file.read(TailBytes).contains("%%EOF");
+}
+
+QtPrinter::QtPrinter(QPrinter& device)
+    : device_(device), font_(QStringLiteral("Courier New"), 10) {}
+
+QtPrinter::~QtPrinter() {
+    // Only reached with output still open when the command was left early; what was
+    // printed so far is sent rather than lost.
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void QtPrinter::setFontName(const QString& name) {
+    font_.setFamily(name);
+}
+
+void QtPrinter::setFontSize(float points) {
+    if (!(points > 0.0f))
+        raiseError(Err::InvalidCall);
+    font_.setPointSizeF(static_cast<double>(points));
+}
+
+bool QtPrinter::toFile() const {
+    return device_.outputFormat() == QPrinter::PdfFormat;
+}
+
+QRectF QtPrinter::contentRect() const {
+    // The painter's origin is the top left of the printable area; the content keeps
+    // a margin from the paper's edge even where the device could print closer.
+    const QRectF paper = device_.paperRect(QPrinter::DevicePixel);
+    const QRectF page = device_.pageRect(QPrinter::DevicePixel);
+    const double margin = MinimumMarginMm / MillimetresPerInch * device_.resolution();
+    const QRectF wanted = paper.adjusted(margin, margin, -margin, -margin);
+    QRectF content = page.intersected(wanted);
+    if (content.width() <= 0.0 || content.height() <= 0.0)
+        content = page;
+    return content.translated(-page.topLeft());
+}
+
+void QtPrinter::beginDoc() {
+    beginDocument();
+}
+
+void QtPrinter::beginDocument() {
+    if (!painter_.isActive()) {
+        if (!painter_.begin(&device_))
+            raiseError(Err::DeviceIO);
+        content_ = contentRect();
+        y_ = 0.0;
+        pageHasContent_ = false;
+        pageBreakPending_ = false;
+    } else if (pageBreakPending_) {
+        pageBreakPending_ = false;
+        newPage();
+    }
+    documentOpen_ = true;
+}
+
+void QtPrinter::newPage() {
+    if (!device_.newPage())
+        raiseError(Err::DeviceIO);
+    y_ = 0.0;
+    pageHasContent_ = false;
+}
+
+void QtPrinter::printLine(const QString& text) {
+    beginDocument();
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& part : text.split(lineBreak))
+        printOneLine(part);
+}
+
+void QtPrinter::printOneLine(const QString& text) {
+    const QFontMetricsF metrics(font_, painter_.device());
+    const double spacing = metrics.lineSpacing();
+    const double tabStop = TabColumns * metrics.horizontalAdvance(QLatin1Char(' '));
+    const double width = content_.width();
+
+    auto makeRoom = [&](double height) {
+        if (y_ > 0.0 && y_ + height > content_.height())
+            newPage();
+    };
+
+    if (text.isEmpty()) {
+        makeRoom(spacing);
+        y_ += spacing;
+        return;
+    }
+
+    // Leading tabs indent the line by whole tab stops, and a wrapped line continues
+    // under its text, not under its indent. Any other tab prints as a space.
+    qsizetype leadingTabs = 0;
+    while (leadingTabs < text.size() && text[leadingTabs] == QLatin1Char('\t'))
+        ++leadingTabs;
+    const double indent = qMin(static_cast<double>(leadingTabs) * tabStop, width / 2.0);
+    QString shown = text.mid(leadingTabs);
+    shown.replace(QLatin1Char('\t'), QLatin1Char(' '));
+
+    QTextLayout layout(shown, font_, painter_.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    double layoutY = 0.0;
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width - indent);
+        line.setPosition(QPointF(indent, layoutY));
+        layoutY += qMax(spacing, line.height());
+    }
+    layout.endLayout();
+
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const double height = qMax(spacing, line.height());
+        makeRoom(height);
+        line.draw(&painter_, QPointF(content_.left(), content_.top() + y_ - line.y()));
+        pageHasContent_ = true;
+        y_ += height;
+    }
+}
+
+void QtPrinter::printPicture(const QPixmap& picture) {
+    if (picture.isNull())
+        return;
+    beginDocument();
+    if (pageHasContent_)
+        newPage();
+    const QSizeF natural =
+        picture.deviceIndependentSize() * (device_.resolution() / ScreenDotsPerInch);
+    const double scale =
+        std::min({1.0, content_.width() / natural.width(), content_.height() / natural.height()});
+    const QSizeF shown = natural * scale;
+    const QRectF target(content_.left() + (content_.width() - shown.width()) / 2.0, content_.top(),
+                        shown.width(), shown.height());
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.drawPixmap(target, picture, QRectF(picture.rect()));
+    pageHasContent_ = true;
+    // Whatever follows the picture starts on a page of its own.
+    y_ = content_.height();
+}
+
+void QtPrinter::endDoc() {
+    if (!documentOpen_)
+        return;
+    documentOpen_ = false;
+    if (toFile())
+        pageBreakPending_ = true;
+    else
+        endOutput();
+}
+
+void QtPrinter::finish() {
+    documentOpen_ = false;
+    endOutput();
+}
+
+void QtPrinter::endOutput() {
+    if (!painter_.isActive())
+        return;
+    const bool ended = painter_.end();
+    pageBreakPending_ = false;
+    if (!ended || device_.printerState() == QPrinter::Error)
+        raiseError(Err::DeviceIO);
+    if (toFile() && !pdfFileComplete(device_.outputFileName()))
+        raiseError(Err::DeviceIO);
+}

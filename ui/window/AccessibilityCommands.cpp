@@ -1,0 +1,232 @@
+// The main window's accessibility commands: the contrast level the editor's marks
+// judge by, the preview drawn as a colour-vision deficiency shows it, and Make It
+// Pass for one text row or all of them.
+#include "ui/window/AccessibilityCommands.h"
+
+#include "contrast/ContrastAudit.h"
+#include "document/SchemeDocument.h"
+#include "framework/ErrorHandler.h"
+#include "framework/Procedure.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/editor/ShownNames.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+
+namespace {
+
+struct LevelChoice {
+    ContrastLevel level;
+    const char* name;
+    const char* text;
+};
+constexpr LevelChoice Levels[] = {
+    {ContrastLevel::AA, "mnuViewLevelAA", QT_TRANSLATE_NOOP("AccessibilityCommands", "&AA")},
+    {ContrastLevel::AAA, "mnuViewLevelAAA", QT_TRANSLATE_NOOP("AccessibilityCommands", "AA&A")},
+};
+
+struct SimulationChoice {
+    Deficiency deficiency;
+    const char* name;
+    const char* text;
+    const char* shown; // what the menu bar says while it is chosen
+};
+constexpr SimulationChoice Simulations[] = {
+    {Deficiency::Normal, "mnuViewSimulateNormal",
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Normal"), nullptr},
+    {Deficiency::Protanopia, "mnuViewSimulateProtanopia",
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Protanopia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating protanopia")},
+    {Deficiency::Deuteranopia, "mnuViewSimulateDeuteranopia",
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Deuteranopia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating deuteranopia")},
+    {Deficiency::Tritanopia, "mnuViewSimulateTritanopia",
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Tritanopia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating tritanopia")},
+    {Deficiency::Achromatopsia, "mnuViewSimulateAchromatopsia",
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "&Achromatopsia"),
+     QT_TRANSLATE_NOOP("AccessibilityCommands", "Simulating achromatopsia")},
+};
+
+const SimulationChoice& simulationChoice(Deficiency deficiency) {
+    for (const SimulationChoice& choice : Simulations)
+        if (choice.deficiency == deficiency)
+            return choice;
+    return Simulations[0];
+}
+
+// One checkable choice of an exclusive group, by its design name.
+QAction* addChoice(QActionGroup* group, const QString& text, const char* name, bool checked) {
+    auto* action = new QAction(text, group);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
+QString rowCaption(int row) {
+    const ThemeElement* element = elementForRow(row);
+    return element ? elementCaption(*element) : QString();
+}
+
+} // namespace
+
+AccessibilityCommands::AccessibilityCommands(SchemeDocument& document, EditorPanel& editor,
+                                             PreviewPage& preview, QWidget& window)
+    : QObject(&window), document_(document), editor_(editor), picDisplay_(preview) {
+    buildLevels();
+    buildSimulations();
+    makeAllPass_ = new QAction(tr("Make All &Pass"), this);
+    makeAllPass_->setObjectName(QStringLiteral("mnuEditMakeAllPass"));
+    connect(makeAllPass_, &QAction::triggered, this,
+            &AccessibilityCommands::mnuEditMakeAllPass_Click);
+    connect(&editor_, &EditorPanel::makeItPassClicked, this,
+            &AccessibilityCommands::makeRowPass_Click);
+    // The contrast marks follow every refresh of the preview and every preview option.
+    connect(&picDisplay_, &PreviewPage::backdropsChanged, this,
+            &AccessibilityCommands::showContrastMarks);
+
+    lblSimulation = new QLabel(&window);
+    lblSimulation->setObjectName(QStringLiteral("lblSimulation"));
+    lblSimulation->setTextFormat(Qt::PlainText);
+    lblSimulation->setContentsMargins(6, 0, 6, 0);
+    lblSimulation->hide();
+}
+
+void AccessibilityCommands::buildLevels() {
+    levels_ = new QActionGroup(this);
+    for (const LevelChoice& choice : Levels)
+        connect(addChoice(levels_, tr(choice.text), choice.name, choice.level == contrastLevel_),
+                &QAction::triggered, this,
+                [this, level = choice.level] { setContrastLevel(level); });
+}
+
+void AccessibilityCommands::buildSimulations() {
+    simulations_ = new QActionGroup(this);
+    for (const SimulationChoice& choice : Simulations)
+        connect(addChoice(simulations_, tr(choice.text), choice.name,
+                          choice.deficiency == Deficiency::Normal),
+                &QAction::triggered, this,
+                [this, deficiency = choice.deficiency] { setSimulation(deficiency); });
+}
+
+void AccessibilityCommands::setContrastLevel(ContrastLevel level) {
+    Procedure proc(QStringLiteral("frmMain.setContrastLevel"));
+    contrastLevel_ = level;
+    for (const LevelChoice& choice : Levels)
+        if (choice.level == level)
+            levels_->findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
+    // Before the preview first shows a scheme there are no marks to judge again.
+    if (marksShown_)
+        proc.step([&] { showContrastMarks(); });
+}
+
+Deficiency AccessibilityCommands::simulation() const {
+    return picDisplay_.simulation();
+}
+
+void AccessibilityCommands::setSimulation(Deficiency deficiency) {
+    Procedure proc(QStringLiteral("frmMain.setSimulation"));
+    const SimulationChoice& choice = simulationChoice(deficiency);
+    proc.step([&] { picDisplay_.setSimulation(choice.deficiency); });
+    simulations_->findChild<QAction*>(QLatin1String(choice.name))->setChecked(true);
+    if (choice.shown) {
+        lblSimulation->setText(tr(choice.shown));
+        lblSimulation->show();
+    } else {
+        lblSimulation->clear();
+        lblSimulation->hide();
+    }
+    // The corner widget's size is fixed when it is set; the bar lays it out afresh.
+    if (QWidget* bar = lblSimulation->parentWidget()) {
+        bar->adjustSize();
+        bar->updateGeometry();
+    }
+}
+
+ContrastAudit AccessibilityCommands::audit() const {
+    return auditScheme(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_);
+}
+
+void AccessibilityCommands::showContrastMarks() {
+    marksShown_ = true;
+    editor_.showContrast(audit());
+}
+
+void AccessibilityCommands::makeRowPass_Click(int row) {
+    Procedure proc(QStringLiteral("frmMain.makeRowPass_Click"));
+    const ThemeElement* element = elementForRow(row);
+    if (!element || row < 1 || element->colorSlot == NoSlot)
+        return;
+    const QString level = contrastLevelText(contrastLevel_);
+    PassingColor passing;
+    if (!proc.step([&] {
+            passing = makeRowPass(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_,
+                                  element->element);
+        }))
+        return;
+    switch (passing.outcome) {
+    case PassingColor::Outcome::AlreadyPasses:
+        errorPrompt().inform(tr("%1 passes %2 already.").arg(rowCaption(row), level));
+        return;
+    case PassingColor::Outcome::Impossible:
+        errorPrompt().inform(tr("No text colour can make %1 pass %2 over what lies behind it, "
+                                "not even black or white.\n\nNothing was changed.")
+                                 .arg(rowCaption(row), level));
+        return;
+    case PassingColor::Outcome::Changed:
+        break;
+    }
+    ColorScheme changed = document_.scheme();
+    changed.color(ColorAttr::Fore, element->colorSlot) = passing.color;
+    document_.apply(tr("Make %1 pass").arg(rowCaption(row)), changed,
+                    SchemeDocument::Redraw::PreviewAndPanel);
+}
+
+void AccessibilityCommands::mnuEditMakeAllPass_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuEditMakeAllPass_Click"));
+    const QString level = contrastLevelText(contrastLevel_);
+    ColorScheme changed = document_.scheme();
+    int changedRows = 0;
+    QStringList impossible;
+    {
+        // Each row's backdrop is the page and its pictures, never another row's text,
+        // so every row is judged on the scheme as the preview shows it now.
+        const PreviewBackdrops backdrops(picDisplay_);
+        for (int row = 1; row < EditorRowCount; ++row) {
+            const ThemeElement* element = elementForRow(row);
+            if (!element || element->colorSlot == NoSlot)
+                continue;
+            PassingColor passing;
+            if (!proc.step([&] {
+                    passing = makeRowPass(document_.scheme(), backdrops, contrastLevel_,
+                                          element->element);
+                }))
+                continue;
+            if (passing.outcome == PassingColor::Outcome::Impossible) {
+                impossible << rowCaption(row);
+            } else if (passing.outcome == PassingColor::Outcome::Changed) {
+                changed.color(ColorAttr::Fore, element->colorSlot) = passing.color;
+                ++changedRows;
+            }
+        }
+    }
+    if (changedRows > 0)
+        document_.apply(tr("Make All Pass"), changed, SchemeDocument::Redraw::PreviewAndPanel);
+    if (!impossible.isEmpty()) {
+        const QString rows = impossible.join(QLatin1Char('\n'));
+        errorPrompt().inform(
+            changedRows > 0
+                ? tr("No text colour can make these rows pass %1 over what lies behind them; "
+                     "they were left as they are:\n\n%2\n\nThe other rows pass now.")
+                      .arg(level, rows)
+                : tr("No text colour can make these rows pass %1 over what lies behind them:"
+                     "\n\n%2\n\nNothing was changed.")
+                      .arg(level, rows));
+    } else if (changedRows == 0) {
+        errorPrompt().inform(tr("Every text row passes %1 already.").arg(level));
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "contrast/ContrastRule.h"
+#include "contrast/VisionSimulation.h"
+
+#include <QObject>
+
+class EditorPanel;
+class PreviewPage;
+class QAction;
+class QActionGroup;
+class QLabel;
+class QWidget;
+class SchemeDocument;
+struct ContrastAudit;
+
+// The accessibility commands: the contrast level the editor's marks, their tooltips
+// and the printed contrast table judge by, the preview drawn as a colour-vision
+// deficiency shows it, and Make It Pass for one text row or all of them.
+class AccessibilityCommands : public QObject {
+    Q_OBJECT
+
+public:
+    AccessibilityCommands(SchemeDocument& document, EditorPanel& editor, PreviewPage& preview,
+                          QWidget& window);
+
+    // View > Contrast Level and View > Simulate: one checkable action per choice.
+    QActionGroup* levelActions() const { return levels_; }
+    QActionGroup* simulationActions() const { return simulations_; }
+    // Edit > Make All Pass.
+    QAction* makeAllPassAction() const { return makeAllPass_; }
+    // What says which simulation is in force while it is not Normal; the window shows
+    // it where it takes no room from the editor or the preview.
+    QLabel* simulationLabel() const { return lblSimulation; }
+
+    ContrastLevel contrastLevel() const { return contrastLevel_; }
+    void setContrastLevel(ContrastLevel level);
+    Deficiency simulation() const;
+    void setSimulation(Deficiency deficiency);
+
+    // The contrast audit of the scheme as the preview shows it, at the chosen level.
+    ContrastAudit audit() const;
+    // The contrast marks from that audit, after every refresh of the preview.
+    void showContrastMarks();
+
+private:
+    void buildLevels();
+    void buildSimulations();
+    // Make It Pass for editor text row `row`, and Edit > Make All Pass: the text
+    // colours changed in lightness only until they pass at the chosen level, one step.
+    void makeRowPass_Click(int row);
+    void mnuEditMakeAllPass_Click();
+
+    SchemeDocument& document_;
+    EditorPanel& editor_;
+    PreviewPage& picDisplay_;
+    QActionGroup* levels_ = nullptr;
+    QActionGroup* simulations_ = nullptr;
+    QAction* makeAllPass_ = nullptr;
+    QLabel* lblSimulation = nullptr;
+    ContrastLevel contrastLevel_ = ContrastLevel::AA;
+    // Set once the preview has shown a scheme and the marks judged it.
+    bool marksShown_ = false;
+};

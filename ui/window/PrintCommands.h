@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+class AccessibilityCommands;
+class DialogService;
+class QAction;
+class QWidget;
+class SchemeDocument;
+struct WindowFolders;
+
+// File > Print and File > Print Preview: the report of the scheme, its contrast table at
+// the chosen level and a picture of the window's client area.
+class PrintCommands : public QObject {
+    Q_OBJECT
+
+public:
+    PrintCommands(const SchemeDocument& document, const std::unique_ptr<DialogService>& dialogs,
+                  const AccessibilityCommands& accessibility, const WindowFolders& folders,
+                  QWidget& clientArea);
+
+    // In menu order.
+    QList<QAction*> actions() const { return actions_; }
+
+private:
+    void mnuFilePrint_Click();
+    void mnuFilePrintPreview_Click();
+
+    const SchemeDocument& document_;
+    const std::unique_ptr<DialogService>& cdbMain_;
+    const AccessibilityCommands& accessibility_;
+    const WindowFolders& folders_;
+    QWidget& clientArea_;
+    QList<QAction*> actions_;
+};

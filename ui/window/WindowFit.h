@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSize>
+
+class QDockWidget;
+class QMainWindow;
+class QWidget;
+
+// The main window's resize rule: the window fits the preview, and a docked Compare
+// panel beside it, within the screen's available area.
+class WindowFit {
+public:
+    WindowFit(const QMainWindow& window, const QWidget& preview, const QDockWidget& dock);
+
+    // What the window manager's frame adds to the window's size.
+    QSize frameExtent() const;
+    // The window's size that fits the preview, by the resize rule.
+    QSize fittedSize() const;
+    // The client area's own size: all of the editor and the preview.
+    QSize clientSize() const;
+    // The most the window may take: the screen's available area less the frame.
+    QSize largestSize() const;
+    // The size of the window in the normal state: the fitted size, within the
+    // largest, with room for a scroll bar where one is needed.
+    QSize normalSize() const;
+
+private:
+    // The extra width the docked Compare panel takes beside the client area.
+    int dockedPanelWidth() const;
+
+    const QMainWindow& window_;
+    const QWidget& preview_;
+    const QDockWidget& dock_;
+};

@@ -1,0 +1,369 @@
+#include "ui/window/frmMain.h"
+
+#include "framework/ErrorHandler.h"
+#include "framework/Procedure.h"
+#include "ui/dialogs/DialogService.h"
+#include "ui/editor/ComparePanel.h"
+#include "ui/editor/EditorPanel.h"
+#include "ui/preview/PreviewPage.h"
+#include "ui/window/AccessibilityCommands.h"
+#include "ui/window/DocumentCommands.h"
+#include "ui/window/EditCommands.h"
+#include "ui/window/ExchangeCommands.h"
+#include "ui/window/FileCommands.h"
+#include "ui/window/HelpCommands.h"
+#include "ui/window/PrintCommands.h"
+#include "ui/window/RememberCommands.h"
+#include "ui/window/Remembered.h"
+#include "ui/window/SchemeFileDrop.h"
+#include "ui/window/ThemesMenu.h"
+#include "ui/window/WindowFit.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowUtil.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QShowEvent>
+#include <QWindow>
+
+namespace {
+// The design's client area is 14175 twips wide with the preview at 4560; the editor's
+// contrast marks move the preview, and so the window's right edge, further right.
+constexpr float DesignWidth = 14175 + EditorPanel::RightEdge - 4560;
+// The Compare panel's width: room for an element's name, an attribute and two values.
+constexpr float ComparePanelWidth = 5700;
+
+// Runs an action once, when the window is first exposed on the screen: by then a
+// window manager has framed it.
+class OnFirstExpose : public QObject {
+public:
+    OnFirstExpose(QWindow* window, std::function<void()> action)
+        : QObject(window), action_(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            deleteLater();
+            action_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+// F5 whatever the shift state: Shift, Ctrl and Alt in every combination.
+QList<QKeySequence> everyF5() {
+    QList<QKeySequence> keys;
+    for (int shift = 0; shift < 8; ++shift) {
+        Qt::KeyboardModifiers modifiers;
+        modifiers.setFlag(Qt::ShiftModifier, shift & 1);
+        modifiers.setFlag(Qt::ControlModifier, shift & 2);
+        modifiers.setFlag(Qt::AltModifier, shift & 4);
+        keys.append(QKeySequence(QKeyCombination(modifiers, Qt::Key_F5)));
+    }
+    return keys;
+}
+
+// A menu of the menu bar by its design name.
+QMenu* addMenu(QMenuBar* bar, const QString& title, const char* name) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void addSeparator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+// The preview rebuilt from the scheme under the caller's trap; pictures it could not
+// show are reported once it is laid out.
+void refreshPreview(Procedure& proc, PreviewPage& preview, const ColorScheme& scheme) {
+    QStringList missing;
+    proc.step([&] { missing = preview.DisplayRefresh(scheme); });
+    if (!missing.isEmpty())
+        errorPrompt().inform(missingPicturesMessage(missing));
+}
+} // namespace
+
+frmMain::frmMain(WindowFolders folders)
+    : folders_(std::move(folders)), cdbMain_(std::make_unique<QtDialogService>(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("TNA"));
+    setWindowIcon(productIcon());
+    // Every change of the document, whatever made it, is shown by the same routines.
+    connect(&document_, &SchemeDocument::captionChanged, this, [this] {
+        Procedure proc(QStringLiteral("frmMain.UpdateFormCaption"));
+        setWindowTitle(document_.caption());
+    });
+    connect(&document_, &SchemeDocument::schemeChanged, this, &frmMain::SchemeEdited);
+    buildClientArea();
+    buildComparePanel();
+
+    themes_ = new ThemesMenu(document_, folders_, *this);
+    accessibility_ = new AccessibilityCommands(document_, *editor, *picDisplay, *this);
+    remembered_ = new RememberCommands(*editor, *picDisplay, *accessibility_, *this);
+    files_ = new FileCommands(document_, cdbMain_, folders_, *remembered_);
+    exchange_ = new ExchangeCommands(document_, cdbMain_, *editor, folders_, *themes_);
+    history_ =
+        new DocumentCommands(document_, cdbMain_, *editor, *files_, *dockCompare, *comparePanel);
+    edits_ = new EditCommands(document_, cdbMain_, *editor, *picDisplay, *remembered_);
+    printing_ = new PrintCommands(document_, cdbMain_, *accessibility_, folders_, *clientArea_);
+    help_ = new HelpCommands(*this);
+    // A scheme file dropped onto the window opens as File > Open opens it.
+    new SchemeFileDrop(*this, [this](const QString& path) { files_->openFile(path); });
+
+    buildMenus();
+    resize(twipsToPixels(DesignWidth), twipsToPixels(12405) + menuBar()->sizeHint().height());
+
+    // F5 reaches the window's key handler whichever of its controls has the focus.
+    auto* refresh = new QAction(this);
+    refresh->setObjectName(QStringLiteral("actRefresh"));
+    refresh->setText(tr("Refresh the editor and the preview"));
+    refresh->setShortcuts(everyF5());
+    refresh->setShortcutContext(Qt::WindowShortcut);
+    addAction(refresh);
+    connect(refresh, &QAction::triggered, this, &frmMain::Form_KeyDown);
+
+    Form_Load();
+}
+
+frmMain::~frmMain() {
+    // The window's widgets go after its members; the docked panel hides as they go and
+    // must not ask a window half gone to fit itself.
+    dockCompare->disconnect(this);
+}
+
+void frmMain::buildMenus() {
+    QMenu* mnuFile = addMenu(menuBar(), tr("&File"), "mnuFile");
+    const QList<QAction*> fileActions = files_->actions();
+    mnuFile->addActions(fileActions);
+    // Open Recent follows Open.
+    mnuFile->insertMenu(fileActions.value(1), remembered_->recentMenu());
+    addSeparator(mnuFile, "mnuFileSep1");
+    mnuFile->addActions(exchange_->actions());
+    addSeparator(mnuFile, "mnuFileSep2");
+    mnuFile->addActions(printing_->actions());
+    QAction* quit = mnuFile->addAction(tr("&Quit"));
+    quit->setObjectName(QStringLiteral("mnuFileQuit"));
+    quit->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    connect(quit, &QAction::triggered, this, [this] {
+        Procedure proc(QStringLiteral("frmMain.mnuFileQuit_Click"));
+        close();
+    });
+
+    QMenu* mnuEdit = addMenu(menuBar(), tr("&Edit"), "mnuEdit");
+    const QList<QAction*> editActions = history_->editActions();
+    mnuEdit->addActions(editActions.mid(0, 2));
+    addSeparator(mnuEdit, "mnuEditSep1");
+    mnuEdit->addActions(editActions.mid(2));
+    addSeparator(mnuEdit, "mnuEditSep2");
+    mnuEdit->addAction(accessibility_->makeAllPassAction());
+
+    QMenu* mnuView = addMenu(menuBar(), tr("&View"), "mnuView");
+    QAction* compare = dockCompare->toggleViewAction();
+    compare->setText(tr("&Compare"));
+    compare->setObjectName(QStringLiteral("mnuViewCompare"));
+    mnuView->addAction(compare);
+    mnuView->addAction(history_->compareFileAction());
+    addSeparator(mnuView, "mnuViewSep1");
+    QMenu* levels = mnuView->addMenu(tr("Contrast &Level"));
+    levels->setObjectName(QStringLiteral("mnuViewContrastLevel"));
+    levels->addActions(accessibility_->levelActions()->actions());
+    QMenu* simulate = mnuView->addMenu(tr("&Simulate"));
+    simulate->setObjectName(QStringLiteral("mnuViewSimulate"));
+    simulate->addActions(accessibility_->simulationActions()->actions());
+    // The simulation in force shows at the right of the menu bar, where it takes no
+    // room from the editor or the preview, which the window is fitted around.
+    menuBar()->setCornerWidget(accessibility_->simulationLabel(), Qt::TopRightCorner);
+
+    menuBar()->addMenu(themes_->menu());
+
+    QMenu* mnuHelp = addMenu(menuBar(), tr("&Help"), "mnuHelp");
+    mnuHelp->addActions(help_->actions());
+}
+
+void frmMain::buildClientArea() {
+    // The client area holds the controls at their design positions, without layouts.
+    // It scrolls where the screen is too small for the window to show all of it.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("clientScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(false);
+    clientArea_ = new QWidget;
+    clientArea_->setObjectName(QStringLiteral("clientArea"));
+    clientArea_->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
+    clientArea_->resize(twipsToPixels(DesignWidth), twipsToPixels(12405));
+    scroller->setWidget(clientArea_);
+    setCentralWidget(scroller);
+    editor = new EditorPanel(clientArea_);
+    picDisplay = new PreviewPage(clientArea_);
+    picDisplay->move(twipsToPixels(EditorPanel::RightEdge), 0);
+    // The window fits itself around each new layout of the preview.
+    connect(picDisplay, &PreviewPage::laidOut, this, &frmMain::Form_Resize);
+}
+
+void frmMain::buildComparePanel() {
+    dockCompare = new QDockWidget(tr("Compare"), this);
+    dockCompare->setObjectName(QStringLiteral("dockCompare"));
+    dockCompare->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    comparePanel = new ComparePanel(document_, dockCompare);
+    dockCompare->setWidget(comparePanel);
+    // A fixed width, so that the window, which fits itself to the preview, knows the
+    // room the panel takes.
+    dockCompare->setFixedWidth(twipsToPixels(ComparePanelWidth));
+    addDockWidget(Qt::RightDockWidgetArea, dockCompare);
+    dockCompare->hide();
+    fit_ = std::make_unique<WindowFit>(*this, *picDisplay, *dockCompare);
+    // The window fits itself around the panel as it comes and goes, floats or docks.
+    connect(dockCompare, &QDockWidget::visibilityChanged, this, &frmMain::comparePanelMoved);
+    connect(dockCompare, &QDockWidget::topLevelChanged, this, &frmMain::comparePanelMoved);
+}
+
+void frmMain::setDialogService(std::unique_ptr<DialogService> service) {
+    cdbMain_ = std::move(service);
+}
+
+void frmMain::Form_Load() {
+    Procedure proc(QStringLiteral("frmMain.Form_Load"));
+    proc.step([&] { document_.schemeInPlace().fillFontSizeTable(); });
+    proc.step([&] { CenterForm(this); });
+}
+
+void frmMain::showWithDefaultTheme() {
+    themes_->mnuThemesItem_Click(0);
+    show();
+}
+
+void frmMain::SchemeEdited(SchemeDocument::Redraw redraw) {
+    Procedure proc(QStringLiteral("frmMain.SchemeEdited"));
+    if (redraw == SchemeDocument::Redraw::PanelAndPreview)
+        editor->SetFontsAndColors(document_.scheme());
+    refreshPreview(proc, *picDisplay, document_.scheme());
+    if (redraw == SchemeDocument::Redraw::PreviewAndPanel)
+        editor->SetFontsAndColors(document_.scheme());
+}
+
+void frmMain::UpdateFormCaption(QString& FileName) {
+    document_.setCaptionName(FileName);
+}
+
+void frmMain::Form_KeyDown() {
+    Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
+    editor->SetFontsAndColors(document_.scheme());
+    refreshPreview(proc, *picDisplay, document_.scheme());
+}
+
+void frmMain::Form_Resize() {
+    Procedure proc(QStringLiteral("frmMain.Form_Resize"));
+    if (Resizing)
+        return;
+    Resizing = true;
+    proc.step([&] { picDisplay->fitToContent(); });
+    proc.step([&] { clientArea_->resize(fit_->clientSize()); });
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (normal)
+        proc.step([&] { resize(fit_->normalSize()); });
+    Resizing = false;
+}
+
+void frmMain::comparePanelMoved() {
+    Form_Resize();
+    // Widened by the panel, the window moves left as far as it must to stay in the
+    // screen's available area.
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!normal || !isVisible() || !screen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    if (frame.right() > area.right())
+        move(qMax(area.left(), frame.left() - (frame.right() - area.right())), frame.top());
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Form_Load centred the design size; by now the window has the size that fits
+    // the theme, and that is the size to centre.
+    if (!event->spontaneous() && !placed_) {
+        placed_ = true;
+        Form_Resize();
+        placeRemembered();
+        if (!positionRestored_)
+            CenterForm(this);
+        if (windowHandle())
+            new OnFirstExpose(windowHandle(), [this] { placeAgainWhenFramed(); });
+    }
+}
+
+void frmMain::placeAgainWhenFramed() {
+    // A window manager frames the window only once it is shown: the size is limited
+    // and the window centred again with the frame. The user cannot have moved the
+    // window before it was on the screen.
+    if (framed_ || fit_->frameExtent().isNull())
+        return;
+    framed_ = true;
+    Form_Resize();
+    // A remembered position is checked once more with the frame's size.
+    if (positionRestored_)
+        placeRemembered();
+    else
+        CenterForm(this);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (files_->maybeSave()) {
+        remembered_->rememberPosition(pos());
+        event->accept();
+    } else
+        event->ignore();
+}
+
+void frmMain::useSettings(std::unique_ptr<QSettings> settings) {
+    remembered_->useSettings(std::move(settings));
+}
+
+QStringList frmMain::recentFiles() const {
+    return remembered_->recentFiles();
+}
+
+void frmMain::placeRemembered() {
+    const std::optional<QPoint> position = remembered_->windowPosition();
+    if (!position)
+        return;
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.append(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.append(screen->availableGeometry());
+    const QRect frame(*position, size() + fit_->frameExtent());
+    move(Remembered::positionOnScreens(frame, screens));
+    positionRestored_ = true;
+}
