@@ -2,8 +2,10 @@
 // Themes menu: on the plain page, and with the theme's pictures behind the banner and
 // navigation text and the page background picture behind the page text (whole
 // pictures, more pixels than the text boxes the preview will hand in). Also Make It
-// Pass over the banner picture and the simulation of a preview-sized picture.
+// Pass over the banner picture, making the Dark and High contrast variants, and the
+// simulation of a preview-sized picture.
 #include "contrast/ContrastAudit.h"
+#include "contrast/MakeVariant.h"
 #include "contrast/VisionSimulation.h"
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
@@ -96,6 +98,23 @@ void BM_MakeItPassOverBanner(benchmark::State& state) {
     state.counters["changed"] = result.outcome == PassingColor::Outcome::Changed;
 }
 BENCHMARK(BM_MakeItPassOverBanner)->Unit(benchmark::kMillisecond);
+
+// Both variants of Studio, on the plain page and over its pictures (whole pictures,
+// handed in afresh at every call: more than the preview's text boxes).
+void BM_MakeVariantsStudio(benchmark::State& state) {
+    const ColorScheme scheme = studioScheme();
+    const PlainBackdrops plain;
+    const StudioPictures pictures;
+    const BackdropSource& backdrops =
+        state.range(0) ? static_cast<const BackdropSource&>(pictures) : plain;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(withVariantsMade(scheme, backdrops));
+}
+BENCHMARK(BM_MakeVariantsStudio)
+    ->ArgName("pictures")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_SimulatePreview(benchmark::State& state) {
     // A 700 x 1000 picture: with state.range(0) every pixel a colour of its own (the

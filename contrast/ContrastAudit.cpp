@@ -158,6 +158,15 @@ ContrastCheck checkRow(const ColorScheme& scheme, const BackdropSource& backdrop
 PassingColor makeRowPass(const ColorScheme& scheme, const BackdropSource& backdrops,
                          ContrastLevel level, Element element) {
     const RowRule rule = rowRule(scheme, backdrops, level, element);
+    if (scheme.isLocked(ColorAttr::Fore, themeElement(element).colorSlot)) {
+        PassingColor kept;
+        kept.color = rule.foreground;
+        kept.lightness = toOkLab(toLinear(rule.foreground)).L;
+        kept.locked = contrastOver(rule.foreground, rule.backdrops).typical < rule.required;
+        kept.outcome =
+            kept.locked ? PassingColor::Outcome::Impossible : PassingColor::Outcome::AlreadyPasses;
+        return kept;
+    }
     return makeItPass(rule.foreground, rule.backdrops, rule.required);
 }
 
@@ -173,5 +182,12 @@ ContrastAudit auditScheme(const ColorScheme& scheme, const BackdropSource& backd
     for (const auto& [a, b] : MeaningfulPairs)
         if (const std::optional<ContrastCheck> c = colourVisionCheck(scheme, a, b))
             audit.checks.push_back(*c);
+    return audit;
+}
+
+ContrastAudit auditVariant(const ColorScheme& scheme, Variant variant,
+                           const BackdropSource& backdrops, ContrastLevel level) {
+    ContrastAudit audit = auditScheme(scheme.shownAs(variant), backdrops, level);
+    audit.variant = variant;
     return audit;
 }

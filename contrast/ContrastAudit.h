@@ -3,12 +3,11 @@
 #include "contrast/ContrastRule.h"
 #include "contrast/MakeItPass.h"
 #include "contrast/VisionSimulation.h"
+#include "theme/ColorScheme.h"
 #include "theme/ThemeElement.h"
 
 #include <optional>
 #include <vector>
-
-struct ColorScheme;
 
 // What the preview draws behind the text of each editor row. The window's preview
 // answers with the pictures it shows; PlainBackdrops stands in where none are drawn.
@@ -69,6 +68,7 @@ struct ContrastCheck {
 
 struct ContrastAudit {
     ContrastLevel level = ContrastLevel::AA;
+    Variant variant = Variant::Light; // the colours judged
     std::vector<ContrastCheck> checks;
     // Every check that is not advice passes.
     bool passes() const;
@@ -80,9 +80,13 @@ struct ContrastAudit {
 // makes hard to tell apart.
 ContrastAudit auditScheme(const ColorScheme& scheme, const BackdropSource& backdrops,
                           ContrastLevel level);
+// The audit of the scheme as it looks in `variant`, one the scheme has.
+ContrastAudit auditVariant(const ColorScheme& scheme, Variant variant,
+                           const BackdropSource& backdrops, ContrastLevel level);
 // The check of one text row (BANNER .. NAVBUTTONS).
 ContrastCheck checkRow(const ColorScheme& scheme, const BackdropSource& backdrops,
                        ContrastLevel level, Element element);
-// Make It Pass for one text row, judged by the same rule as checkRow.
+// Make It Pass for one text row, judged by the same rule as checkRow. A failing row
+// whose text colour is locked stays as it is: Impossible, and `locked` says why.
 PassingColor makeRowPass(const ColorScheme& scheme, const BackdropSource& backdrops,
                          ContrastLevel level, Element element);

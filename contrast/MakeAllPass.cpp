@@ -101,7 +101,7 @@ struct Planner {
             const Element element = elementForRow(row)->element;
             const PassingColor passing = makeRowPass(scheme, backdrops, level, element);
             if (passing.outcome == PassingColor::Outcome::Impossible)
-                result.impossible.push_back(element);
+                (passing.locked ? result.locked : result.impossible).push_back(element);
             if (passing.outcome != PassingColor::Outcome::Changed)
                 continue;
             const qint32 original = textColor(result.scheme, element);
@@ -199,7 +199,7 @@ struct Planner {
 
 AllPassResult makeAllPass(const ColorScheme& scheme, const BackdropSource& backdrops,
                           ContrastLevel level) {
-    Planner planner{scheme, backdrops, level, {}, {scheme, {}, {}, {}, {}}};
+    Planner planner{scheme, backdrops, level, {}, {scheme, {}, {}, {}, {}, {}}};
     planner.findMoves();
     for (int round = 0; round < Rounds; ++round) {
         planner.spreadAll();

@@ -30,11 +30,15 @@ QByteArray readBack(const QString& path, const QByteArray& bytes) {
     scheme.fillFontSizeTable();
     Procedure proc(QStringLiteral("frmMain.mnuFileOpen_Click"));
     readSchemeFile(proc, scheme, path);
-    const QStringList lines =
-        schemeFileLines(scheme, {QStringLiteral("0001.0000.0000"), QStringLiteral("fuzz")});
-    if (lines.size() != SchemeFileLineCount)
+    const FileInformation info{QStringLiteral("0001.0000.0000"), QStringLiteral("fuzz")};
+    // Variants and locks add lines of their own; without them the file is Save's.
+    ColorScheme light = scheme;
+    light.DarkColors.reset();
+    light.ContrastColors.reset();
+    light.LockedColors = {};
+    if (schemeFileLines(light, info).size() != SchemeFileLineCount)
         std::abort();
-    return schemeFileBytes(lines);
+    return schemeFileBytes(schemeFileLines(scheme, info));
 }
 
 } // namespace

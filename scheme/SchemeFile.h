@@ -10,10 +10,11 @@ class Procedure;
 struct ColorScheme;
 
 // The scheme file (*.tna): 31 sections, 182 lines, each attribute line a tab, the
-// name, ": " and the value. Written as UTF-8 without a byte-order mark, every line
-// ended by CR LF.
+// name, ": " and the value. Locks add a line to their elements' sections, and the
+// Dark and High contrast variants follow as sections of their own. Written as UTF-8 without a
+// byte-order mark, every line ended by CR LF.
 
-inline constexpr int SchemeFileLineCount = 182;
+inline constexpr int SchemeFileLineCount = 182; // without variants or locks
 
 // The file's lines in order, without line ends; `info` fills FILE INFORMATION.
 QStringList schemeFileLines(const ColorScheme& scheme, const FileInformation& info);

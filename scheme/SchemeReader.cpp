@@ -29,6 +29,7 @@ AttributeLine splitAttributeLine(QStringView line) {
 // opens a section that matches nothing, so both stay unset for it.
 struct ReaderState {
     const ThemeElement* element = nullptr;
+    Variant variant = Variant::Light; // whose colours the element's lines set
     bool fileInformation = false;
     int sections = 0;  // sections opened so far, kept across "}" lines
     QString themeName; // FILE INFORMATION's Theme line
@@ -51,11 +52,8 @@ const ThemeElement* elementNamed(QStringView name) {
     return elementForKey(std::string_view(key, static_cast<size_t>(name.size())));
 }
 
-// The attribute of `element` whose key is a tab followed by its name, if any.
-bool attributeForKey(const ThemeElement& element, QStringView key, Attribute& found) {
-    if (key.size() < 2 || key[0] != QLatin1Char('\t'))
-        return false;
-    const QStringView name = key.mid(1);
+// The attribute of `element` named `name`, if any.
+bool attributeNamed(const ThemeElement& element, QStringView name, Attribute& found) {
     for (int i = 0; i < element.attributeCount; ++i) {
         const Attribute attribute = element.attributes[static_cast<size_t>(i)];
         const std::string_view n = attributeName(attribute);
@@ -65,6 +63,13 @@ bool attributeForKey(const ThemeElement& element, QStringView key, Attribute& fo
         }
     }
     return false;
+}
+
+// The attribute of `element` whose key is a tab followed by its name, if any.
+bool attributeForKey(const ThemeElement& element, QStringView key, Attribute& found) {
+    if (key.size() < 2 || key[0] != QLatin1Char('\t'))
+        return false;
+    return attributeNamed(element, key.mid(1), found);
 }
 
 // A colour value from the file: a number rounded half to even to a 32-bit integer;
@@ -81,6 +86,46 @@ qint32 colorFromText(QStringView value) {
             return value.startsWith(QLatin1Char('-')) ? -number : number;
     }
     return SchemeValue::text(value.toString()).toInteger();
+}
+
+// The element of a variant's section header ("DARK BODY"), written exactly; nullptr
+// for any other line.
+const ThemeElement* variantHeader(QStringView line, Variant& variant) {
+    for (const Variant v : {Variant::Dark, Variant::Contrast}) {
+        const QLatin1StringView prefix(variantSectionPrefix(v));
+        if (line.startsWith(prefix)) {
+            const ThemeElement* element = elementNamed(line.mid(prefix.size()));
+            if (element && element->colorSlot != NoSlot) {
+                variant = v;
+                return element;
+            }
+        }
+    }
+    return nullptr;
+}
+
+// A variant's colour line: the colour goes to that variant.
+void storeVariantColor(ColorScheme& scheme, Variant variant, const ThemeElement& element,
+                       Attribute attribute, QStringView value) {
+    const std::optional<ColorPlace> place = colorPlace(element, attribute);
+    if (!place)
+        return;
+    ColorScheme::ColorTable colors = scheme.colorsOf(variant);
+    colors[static_cast<size_t>(place->attr)][static_cast<size_t>(place->slot)] =
+        colorFromText(value);
+    scheme.setColors(variant, colors);
+}
+
+// The Locked line of an element: each name of one of its colour attributes locks that
+// colour; other words are skipped, as unknown keys are.
+void storeLocks(ColorScheme& scheme, const ThemeElement& element, QStringView value) {
+    for (const QStringView word : value.tokenize(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        Attribute attribute{};
+        if (!attributeNamed(element, word, attribute))
+            continue;
+        if (const std::optional<ColorPlace> place = colorPlace(element, attribute))
+            scheme.setLocked(place->attr, place->slot, true);
+    }
 }
 
 void storeAttribute(ColorScheme& scheme, const ThemeElement& element, Attribute attribute,
@@ -117,20 +162,44 @@ void applyLine(ReaderState& state, ColorScheme& scheme, const QString& line) {
         state.fileInformation = false;
         return;
     }
+    Variant variant = Variant::Light;
     const ThemeElement* headerElement = elementNamed(trimmed);
+    if (!headerElement && line.size() == trimmed.size())
+        headerElement = variantHeader(line, variant);
     if (headerElement || trimmed == QLatin1String(FileInformationTitle)) {
         // Only a header written exactly opens a section whose lines count.
         state.fileInformation = line == QLatin1String(FileInformationTitle);
         state.element = line.size() == trimmed.size() ? headerElement : nullptr;
-        if (state.fileInformation || state.element)
+        state.variant = variant;
+        if (state.fileInformation || state.element) {
+            // The file's scheme has the variants and locks the file holds, none
+            // left over from what was shown before.
+            if (state.sections == 0) {
+                scheme.DarkColors.reset();
+                scheme.ContrastColors.reset();
+                scheme.LockedColors = {};
+            }
             ++state.sections;
+        }
+        // A variant's first section copies the Light colours read before it, so that a
+        // colour its sections leave out is Light's.
+        if (state.element && !scheme.hasVariant(variant))
+            scheme.setColors(variant, scheme.SchemeColors);
         return;
     }
     if (state.element) {
         const AttributeLine split = splitAttributeLine(line);
+        const QStringView key = trimBlanks(split.key);
         Attribute attribute{};
-        if (attributeForKey(*state.element, trimBlanks(split.key), attribute))
+        if (state.variant == Variant::Light && key.startsWith(QLatin1Char('\t')) &&
+            key.mid(1) == QLatin1String(LockedKey))
+            storeLocks(scheme, *state.element, split.value);
+        else if (!attributeForKey(*state.element, key, attribute))
+            return;
+        else if (state.variant == Variant::Light)
             storeAttribute(scheme, *state.element, attribute, split.value);
+        else
+            storeVariantColor(scheme, state.variant, *state.element, attribute, split.value);
     } else if (state.fileInformation) {
         const AttributeLine split = splitAttributeLine(line);
         if (split.key == QLatin1String("\tTheme"))

@@ -21,7 +21,7 @@ QString onOneLine(QString value) {
 QStringList schemeFileLines(const ColorScheme& scheme, const FileInformation& info) {
     QStringList lines;
     lines.reserve(SchemeFileLineCount);
-    for (const SchemeSection& section : schemeSections(scheme, info)) {
+    for (const SchemeSection& section : schemeSections(scheme, info) + variantSections(scheme)) {
         lines.append(section.title);
         lines.append(QStringLiteral("{"));
         for (const SchemeEntry& entry : section.entries)

@@ -54,6 +54,65 @@ void ColorScheme::fillFontSizeTable() {
     FontSizeTable = {8, 10, 12, 14, 18, 24};
 }
 
+bool ColorScheme::hasVariant(Variant variant) const {
+    switch (variant) {
+    case Variant::Light:
+        return true;
+    case Variant::Dark:
+        return DarkColors.has_value();
+    case Variant::Contrast:
+        return ContrastColors.has_value();
+    }
+    return false;
+}
+
+const ColorScheme::ColorTable& ColorScheme::colorsOf(Variant variant) const {
+    if (variant == Variant::Dark && DarkColors)
+        return *DarkColors;
+    if (variant == Variant::Contrast && ContrastColors)
+        return *ContrastColors;
+    return SchemeColors;
+}
+
+void ColorScheme::setColors(Variant variant, const ColorTable& colors) {
+    switch (variant) {
+    case Variant::Light:
+        SchemeColors = colors;
+        break;
+    case Variant::Dark:
+        DarkColors = colors;
+        break;
+    case Variant::Contrast:
+        ContrastColors = colors;
+        break;
+    }
+}
+
+ColorScheme ColorScheme::shownAs(Variant variant) const {
+    ColorScheme shown = *this;
+    shown.SchemeColors = colorsOf(variant);
+    return shown;
+}
+
+bool ColorScheme::isLocked(int attr, int slot) const {
+    checkIndex(attr, ColorAttrs);
+    checkIndex(slot, ColorSlots);
+    return LockedColors[static_cast<size_t>(attr)][static_cast<size_t>(slot)];
+}
+
+void ColorScheme::setLocked(int attr, int slot, bool locked) {
+    checkIndex(attr, ColorAttrs);
+    checkIndex(slot, ColorSlots);
+    LockedColors[static_cast<size_t>(attr)][static_cast<size_t>(slot)] = locked;
+}
+
+bool ColorScheme::hasLocks() const {
+    for (const auto& row : LockedColors)
+        if (std::find(row.begin(), row.end(), true) != row.end())
+            return true;
+    return false;
+}
+
 QString ColorScheme::valueText(const ThemeElement& e, Attribute attribute) const {
     switch (attribute) {
     case Attribute::Image:
@@ -71,4 +130,16 @@ QString ColorScheme::valueText(const ThemeElement& e, Attribute attribute) const
         return font(FontAttr::Style, e.fontSlot).toText();
     }
     return {};
+}
+
+std::optional<ColorPlace> colorPlace(const ThemeElement& element, Attribute attribute) {
+    switch (attribute) {
+    case Attribute::Color:
+    case Attribute::BackColor:
+        return ColorPlace{ColorAttr::Back, element.colorSlot};
+    case Attribute::ForeColor:
+        return ColorPlace{ColorAttr::Fore, element.colorSlot};
+    default:
+        return std::nullopt;
+    }
 }

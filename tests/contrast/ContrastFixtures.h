@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast/ContrastAudit.h"
 #include "contrast/ContrastRule.h"
 #include "theme/ColorScheme.h"
 #include "theme/SchemeValue.h"
@@ -39,3 +40,14 @@ inline ColorScheme plainPage() {
     }
     return s;
 }
+
+// A preview that has a picture behind the banner text: a dark box with a one-pixel
+// white frame. Everything else as the plain page.
+class BannerPicture : public BackdropSource {
+public:
+    std::vector<Backdrop> backdropsFor(const ColorScheme& scheme, Element element) const override {
+        if (element == Element::BANNER)
+            return {Backdrop::picture(framedPicture(300, 60, hexColor("#2B3348"), 0xFFFFFF))};
+        return PlainBackdrops().backdropsFor(scheme, element);
+    }
+};

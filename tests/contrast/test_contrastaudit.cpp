@@ -14,17 +14,6 @@
 
 namespace {
 
-// A preview that has a picture behind the banner text: a dark box with a one-pixel
-// white frame. Everything else as the plain page.
-class BannerPicture : public BackdropSource {
-public:
-    std::vector<Backdrop> backdropsFor(const ColorScheme& scheme, Element element) const override {
-        if (element == Element::BANNER)
-            return {Backdrop::picture(framedPicture(300, 60, hexColor("#2B3348"), 0xFFFFFF))};
-        return PlainBackdrops().backdropsFor(scheme, element);
-    }
-};
-
 const ContrastCheck& checkOf(const ContrastAudit& audit, CheckKind kind, Element element) {
     for (const ContrastCheck& c : audit.checks)
         if (c.kind == kind && c.element == element)
