@@ -99,6 +99,30 @@ Es wurde nichts geändert.</translation>
         <source>Every text row passes %1 already.</source>
         <translation>Alle Textzeilen erfüllen %1 bereits.</translation>
     </message>
+    <message>
+        <source>These rows do not pass %1, but their text colour is locked, so they were left as they are:
+
+%2</source>
+        <translation>Diese Zeilen bestehen %1 nicht, aber ihre Textfarbe ist gesperrt; sie bleiben, wie sie sind:
+
+%2</translation>
+    </message>
+    <message>
+        <source>To pass, these rows had to come as light or as dark as one another, so they no longer differ as they did:
+
+%1</source>
+        <translation>Um zu bestehen, mussten diese Zeilen einander gleich hell oder gleich dunkel werden; sie unterscheiden sich nicht mehr wie zuvor:
+
+%1</translation>
+    </message>
+    <message>
+        <source>These links are now closer to the body text&apos;s colour than before and may be hard to tell from it:
+
+%1</source>
+        <translation>Diese Links liegen nun näher an der Farbe des Fließtexts als zuvor und sind womöglich schwer von ihm zu unterscheiden:
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ColorSwatch</name>

@@ -198,6 +198,22 @@ private Q_SLOTS:
         QVERIFY(!w.main.document().isChanged());
     }
 
+    // On a dark page, rows that fail at different lightness keep their order; each taken
+    // alone would stop at the same just-passing grey.
+    void makeAllPassKeepsRowsApart() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        w.scheme().pageBackground() = rgbValue(30, 30, 30);
+        textColour(w, BodyRow) = rgbValue(48, 48, 48);
+        textColour(w, Heading2Row) = rgbValue(72, 72, 72);
+        refresh(w);
+        w.command("mnuEditMakeAllPass")->trigger();
+        QVERIFY(mark(w, BodyRow).passes().value_or(false));
+        QVERIFY(mark(w, Heading2Row).passes().value_or(false));
+        QVERIFY(qGray(QRgb(textColour(w, Heading2Row))) > qGray(QRgb(textColour(w, BodyRow))));
+    }
+
     void makeAllPassIsOneStepAndSaysWhatItCannot() {
         TestWorld world;
         world.setUpGlobals();

@@ -4,6 +4,7 @@
 #include "ui/window/AccessibilityCommands.h"
 
 #include "contrast/ContrastAudit.h"
+#include "contrast/MakeAllPass.h"
 #include "document/SchemeDocument.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
@@ -70,6 +71,47 @@ QAction* addChoice(QActionGroup* group, const QString& text, const char* name, b
 QString rowCaption(int row) {
     const ThemeElement* element = elementForRow(row);
     return element ? elementCaption(*element) : QString();
+}
+
+QString captionsOf(const std::vector<Element>& elements) {
+    QStringList captions;
+    for (const Element element : elements)
+        captions << elementCaption(themeElement(element));
+    return captions.join(QLatin1Char('\n'));
+}
+
+// What Make All Pass has to tell: the rows it could not make pass, what it could not keep
+// of the rows' differences, or that every row passed already. Empty when it made every
+// row pass and kept them apart.
+QString allPassReport(const AllPassResult& made, const QString& level) {
+    QStringList said;
+    const bool changed = !made.changed.empty();
+    if (!made.impossible.empty())
+        said << (changed
+                     ? AccessibilityCommands::tr(
+                           "No text colour can make these rows pass %1 over what lies behind "
+                           "them; they were left as they are:\n\n%2\n\nThe other rows pass now.")
+                           .arg(level, captionsOf(made.impossible))
+                     : AccessibilityCommands::tr("No text colour can make these rows pass %1 "
+                                                 "over what lies behind them:\n\n%2\n\nNothing "
+                                                 "was changed.")
+                           .arg(level, captionsOf(made.impossible)));
+    if (!made.locked.empty())
+        said << AccessibilityCommands::tr("These rows do not pass %1, but their text colour is "
+                                          "locked, so they were left as they are:\n\n%2")
+                    .arg(level, captionsOf(made.locked));
+    if (!made.orderNotKept.empty())
+        said << AccessibilityCommands::tr("To pass, these rows had to come as light or as dark as "
+                                          "one another, so they no longer differ as they did:"
+                                          "\n\n%1")
+                    .arg(captionsOf(made.orderNotKept));
+    if (!made.linksCloser.empty())
+        said << AccessibilityCommands::tr("These links are now closer to the body text's colour "
+                                          "than before and may be hard to tell from it:\n\n%1")
+                    .arg(captionsOf(made.linksCloser));
+    if (said.isEmpty() && !changed)
+        said << AccessibilityCommands::tr("Every text row passes %1 already.").arg(level);
+    return said.join(QStringLiteral("\n\n"));
 }
 
 } // namespace
@@ -188,45 +230,16 @@ void AccessibilityCommands::makeRowPass_Click(int row) {
 
 void AccessibilityCommands::mnuEditMakeAllPass_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuEditMakeAllPass_Click"));
-    const QString level = contrastLevelText(contrastLevel_);
-    ColorScheme changed = document_.scheme();
-    int changedRows = 0;
-    QStringList impossible;
-    {
-        // Each row's backdrop is the page and its pictures, never another row's text,
-        // so every row is judged on the scheme as the preview shows it now.
-        const PreviewBackdrops backdrops(picDisplay_);
-        for (int row = 1; row < EditorRowCount; ++row) {
-            const ThemeElement* element = elementForRow(row);
-            if (!element || element->colorSlot == NoSlot)
-                continue;
-            PassingColor passing;
-            if (!proc.step([&] {
-                    passing = makeRowPass(document_.scheme(), backdrops, contrastLevel_,
-                                          element->element);
-                }))
-                continue;
-            if (passing.outcome == PassingColor::Outcome::Impossible) {
-                impossible << rowCaption(row);
-            } else if (passing.outcome == PassingColor::Outcome::Changed) {
-                changed.color(ColorAttr::Fore, element->colorSlot) = passing.color;
-                ++changedRows;
-            }
-        }
-    }
-    if (changedRows > 0)
-        document_.apply(tr("Make All Pass"), changed, SchemeDocument::Redraw::PreviewAndPanel);
-    if (!impossible.isEmpty()) {
-        const QString rows = impossible.join(QLatin1Char('\n'));
-        errorPrompt().inform(
-            changedRows > 0
-                ? tr("No text colour can make these rows pass %1 over what lies behind them; "
-                     "they were left as they are:\n\n%2\n\nThe other rows pass now.")
-                      .arg(level, rows)
-                : tr("No text colour can make these rows pass %1 over what lies behind them:"
-                     "\n\n%2\n\nNothing was changed.")
-                      .arg(level, rows));
-    } else if (changedRows == 0) {
-        errorPrompt().inform(tr("Every text row passes %1 already.").arg(level));
-    }
+    AllPassResult made;
+    // Each row's backdrop is the page and its pictures, never another row's text,
+    // so every row is judged on the scheme as the preview shows it now.
+    if (!proc.step([&] {
+            made = makeAllPass(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_);
+        }))
+        return;
+    if (!made.changed.empty())
+        document_.apply(tr("Make All Pass"), made.scheme, SchemeDocument::Redraw::PreviewAndPanel);
+    if (const QString said = allPassReport(made, contrastLevelText(contrastLevel_));
+        !said.isEmpty())
+        errorPrompt().inform(said);
 }
