@@ -633,31 +633,35 @@ BANNER_W, BANNER_H = 600, 64
 CLEAR_LEFT, CLEAR_RIGHT = 150, 450
 
 
-def fill_of(spec, width, height):
+def fill_of(fill, width, height):
     """A fill description as a colour function: ("flat", c), ("vertical", top, bottom),
     ("horizontal", left, right) or ("diagonal", a, b), with an optional grain amount
     as a further item."""
-    kind = spec[0]
+    kind = fill[0]
     if kind == "flat":
-        color = spec[1]
+        color = fill[1]
+        colors = 1
     elif kind == "vertical":
-        color = vertical_gradient(spec[1], spec[2], 0, height)
+        color = vertical_gradient(fill[1], fill[2], 0, height)
+        colors = 2
     elif kind == "horizontal":
-        color = horizontal_gradient(spec[1], spec[2], 0, width)
+        color = horizontal_gradient(fill[1], fill[2], 0, width)
+        colors = 2
     elif kind == "diagonal":
-        a, b = spec[1], spec[2]
+        a, b = fill[1], fill[2]
         span = float(width + height)
         color = lambda x, y, a=a, b=b: mix(a, b, (x + y) / span)
+        colors = 2
     else:
         raise ValueError("unknown fill %r" % (kind,))
-    grain = spec[3] if len(spec) > 3 and kind != "flat" else (spec[2] if kind == "flat" and len(spec) > 2 else 0)
+    grain = fill[1 + colors] if len(fill) > 1 + colors else 0
     return grained(color, grain, width * 31 + height) if grain else color
 
 
-def photo_sky(spec, width, height, seed):
+def photo_sky(scene, width, height, seed):
     """A photographic-looking sky over water: soft clouds, a hazy horizon and ripples.
-    spec: (sky_top, sky_low, cloud, sea, horizon share)."""
-    sky_top, sky_low, cloud, sea, horizon = spec
+    scene: (sky_top, sky_low, cloud, sea, horizon share)."""
+    sky_top, sky_low, cloud, sea, horizon = scene
     line = height * horizon
 
     def at(x, y):
