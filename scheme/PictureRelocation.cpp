@@ -1,5 +1,6 @@
 #include "scheme/PictureRelocation.h"
 
+#include "framework/FileLookup.h"
 #include "theme/ColorScheme.h"
 
 #include <QDir>
@@ -39,8 +40,9 @@ PicturesRelocated relocatePictures(ColorScheme& scheme, const QString& schemeFil
         const QString name = fileNameOf(path);
         bool found = false;
         for (const QString& place : places) {
-            const QString candidate = QDir(place).filePath(name);
-            if (!name.isEmpty() && QFileInfo(candidate).isFile()) {
+            const QString candidate =
+                name.isEmpty() ? QString() : fileIgnoringCase(QDir(place).filePath(name));
+            if (!candidate.isEmpty()) {
                 path = candidate;
                 found = true;
                 break;

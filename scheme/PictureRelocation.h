@@ -15,7 +15,8 @@ struct PicturesRelocated {
 
 // Gives every picture of `scheme` whose path does not exist the file of the same name
 // found first in the scheme file's own folder, then in the folder of theme
-// `themeName` under each of `themesFolders` in turn. A name is matched exactly; the
-// path may have been written with either kind of separator.
+// `themeName` under each of `themesFolders` in turn. A name is matched as the readers
+// match theirs, in any letter case; the path may have been written with either kind of
+// separator.
 PicturesRelocated relocatePictures(ColorScheme& scheme, const QString& schemeFilePath,
                                    const QString& themeName, const QStringList& themesFolders);

@@ -366,7 +366,7 @@ private Q_SLOTS:
         QDir().mkpath(themes + "/Blue");
         for (const char* file : {"copied/banner.gif", "copied/bullet.gif", "copied/scheme.tna"})
             writeFile(world.path(file), "x");
-        for (const char* file : {"/Blue/bullet.gif", "/Blue/rule.gif"})
+        for (const char* file : {"/Blue/bullet.gif", "/Blue/RULE.GIF"})
             writeFile(themes + file, "x");
         const QString here = world.path("copied/banner.gif");
         ColorScheme s;
@@ -386,7 +386,7 @@ private Q_SLOTS:
         QCOMPARE(moved.missing, QStringList{"/elsewhere/gone.gif"});
         QCOMPARE(image(Element::BANNER), here);
         QCOMPARE(image(Element::BULLETLIST1), world.path("copied/bullet.gif"));
-        QCOMPARE(image(Element::HORIZRULE), themes + "/Blue/rule.gif");
+        QCOMPARE(image(Element::HORIZRULE), themes + "/Blue/RULE.GIF");
         QCOMPARE(image(Element::BULLETLIST3), QString());
 
         // A theme name is a folder inside the Themes folder, never a way out of it.

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -134,6 +136,27 @@ private Q_SLOTS:
         QVERIFY(world.prompt.messages[0].contains(QStringLiteral("frmMain.mnuFileOpen_Click")));
         QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), 255);
         QCOMPARE(w.main.windowTitle(), QStringLiteral("TNA: other"));
+    }
+
+    // A scheme file copied to another folder with its pictures beside it opens with
+    // those pictures: nothing is reported missing, and a redraw finds them too.
+    void schemeFileThatTravelledFindsItsPictures() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const int banner = themeElement(Element::BANNER).imageSlot;
+        QVERIFY(QDir().mkpath(world.path("away")));
+        QVERIFY(QFile::copy(w.scheme().image(banner), world.path("away/Banner.gif")));
+        ColorScheme written = w.scheme();
+        written.image(banner) = world.path("gone/banner.gif");
+        const QString moved = world.path("away/mine.tna");
+        writeFile(moved, schemeFileBytes(schemeFileLines(written, testFileInformation())));
+
+        w.dialogs->answerFile(Kind::Open, moved);
+        w.command("mnuFileOpen")->trigger();
+        QCOMPARE(w.scheme().image(banner), world.path("away/Banner.gif"));
+        w.command("actRefresh")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
     }
 
     void fileWithoutASchemeIsRefused_data() {

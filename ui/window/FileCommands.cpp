@@ -5,6 +5,7 @@
 
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
+#include "scheme/PictureRelocation.h"
 #include "scheme/SchemeFile.h"
 #include "ui/dialogs/DialogService.h"
 #include "ui/window/RememberCommands.h"
@@ -162,6 +163,8 @@ std::optional<ColorScheme> FileCommands::schemeOpenedFrom(Procedure& proc, const
             errorPrompt().inform(notASchemeFileMessage(fileTitleOf(path)));
         return std::nullopt;
     }
+    // A file that travelled finds its pictures beside it or in its theme's folder.
+    relocatePictures(opened, path, read.themeName, {folders_.themesDir});
     return opened;
 }
 
