@@ -10,46 +10,32 @@ double linearise(double c) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-struct ChannelTables {
-    std::array<double, 256> linear{};
-    // thresholds[v]: the linear value at which the code v + 1 becomes the nearest.
-    std::array<double, 255> thresholds{};
-    // A first guess of the code for a linear value, indexed by value * GuessSize;
-    // never above the true code, at most one below.
-    static constexpr int GuessSize = 4096;
-    std::array<quint8, GuessSize + 1> guess{};
+} // namespace
 
-    ChannelTables() {
-        for (int v = 0; v < 256; ++v)
-            linear[static_cast<std::size_t>(v)] = linearise(v / 255.0);
-        for (int v = 0; v < 255; ++v)
-            thresholds[static_cast<std::size_t>(v)] = linearise((v + 0.5) / 255.0);
-        for (int i = 0; i <= GuessSize; ++i) {
-            const double x = static_cast<double>(i) / GuessSize;
-            guess[static_cast<std::size_t>(i)] = static_cast<quint8>(
-                std::upper_bound(thresholds.begin(), thresholds.end(), x) - thresholds.begin());
-        }
+ChannelTables::ChannelTables() {
+    for (int v = 0; v < 256; ++v)
+        linear_[static_cast<std::size_t>(v)] = linearise(v / 255.0);
+    for (int v = 0; v < 255; ++v)
+        thresholds_[static_cast<std::size_t>(v)] = linearise((v + 0.5) / 255.0);
+    thresholds_[255] = 2.0;
+    for (int i = 0; i <= GuessSize; ++i) {
+        const double x = static_cast<double>(i) / GuessSize;
+        guess_[static_cast<std::size_t>(i)] = static_cast<quint8>(
+            std::upper_bound(thresholds_.begin(), thresholds_.end(), x) - thresholds_.begin());
     }
-};
+}
 
-const ChannelTables& tables() {
+const ChannelTables& ChannelTables::instance() {
     static const ChannelTables t;
     return t;
 }
 
-} // namespace
-
 double linearChannel(int v) {
-    return tables().linear[static_cast<std::size_t>(std::clamp(v, 0, 255))];
+    return ChannelTables::instance().linear(v);
 }
 
 int encodeChannel(double linear) {
-    const ChannelTables& t = tables();
-    const double x = std::clamp(linear, 0.0, 1.0);
-    int code = t.guess[static_cast<std::size_t>(x * ChannelTables::GuessSize)];
-    while (code < 255 && x >= t.thresholds[static_cast<std::size_t>(code)])
-        ++code;
-    return code;
+    return ChannelTables::instance().encode(linear);
 }
 
 LinearRgb toLinear(qint32 value) {

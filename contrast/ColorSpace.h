@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+#include <array>
+
 // The colour arithmetic the contrast rule, Make It Pass and the colour-vision
 // simulation share: the 8-bit channels of a colour value, sRGB linear light and the
 // perceptual OKLab space.
@@ -37,8 +40,37 @@ constexpr int blueOf(qint32 value) {
     return static_cast<int>((static_cast<quint32>(value) >> 16) & 0xFFu);
 }
 
+// The tables behind linearChannel and encodeChannel, built once. Loops over whole
+// pictures hold on to them and encode inline instead of calling once per channel.
+class ChannelTables {
+public:
+    static const ChannelTables& instance();
+
+    double linear(int v) const { return linear_[static_cast<std::size_t>(std::clamp(v, 0, 255))]; }
+    int encode(double linear) const {
+        const double x = std::clamp(linear, 0.0, 1.0);
+        // The guess is at most one code low, so one comparison settles it, added rather
+        // than branched on: over a picture of unrelated colours a branch here would be
+        // mispredicted every other time.
+        const int code = guess_[static_cast<std::size_t>(x * GuessSize)];
+        return code + static_cast<int>(x >= thresholds_[static_cast<std::size_t>(code)]);
+    }
+
+private:
+    ChannelTables();
+
+    std::array<double, 256> linear_{};
+    // thresholds_[v]: the linear value at which the code v + 1 becomes the nearest; the
+    // last lies beyond 1, so no code steps past 255.
+    std::array<double, 256> thresholds_{};
+    // A first guess of the code for a linear value, indexed by value * GuessSize;
+    // never above the true code, at most one below (the codes lie further apart).
+    static constexpr int GuessSize = 4096;
+    std::array<quint8, GuessSize + 1> guess_{};
+};
+
 // One 8-bit sRGB channel in linear light: c = v/255, c/12.92 when c <= 0.04045,
-// else ((c + 0.055)/1.055)^2.4. Read from a table built once.
+// else ((c + 0.055)/1.055)^2.4. Read from the tables.
 double linearChannel(int v);
 // The 8-bit code whose encoding is nearest to a linear value (clamped to 0..1);
 // exactly the rounded inverse of linearChannel, fast enough for whole pictures.

@@ -66,9 +66,59 @@ qint32 simulateColor(qint32 value, Deficiency deficiency) {
     return fromLinear(simulateLinear(toLinear(value), deficiency));
 }
 
+namespace {
+
+// Each output channel's share of each input channel's 8-bit code, for one deficiency:
+// shares[out][in][code]. The products are the ones the formula makes, taken from it on
+// one channel at a time, and added in its order, so a pixel costs nine lookups and
+// three encodings with the very result of simulateColor.
+using Shares = std::array<std::array<std::array<double, 256>, 3>, 3>;
+
+Shares sharesOf(Deficiency deficiency) {
+    Shares shares{};
+    for (int code = 0; code < 256; ++code) {
+        const double x = linearChannel(code);
+        const std::array<LinearRgb, 3> one{simulateLinear({x, 0, 0}, deficiency),
+                                           simulateLinear({0, x, 0}, deficiency),
+                                           simulateLinear({0, 0, x}, deficiency)};
+        const auto c = static_cast<std::size_t>(code);
+        for (std::size_t in = 0; in < 3; ++in) {
+            shares[0][in][c] = one[in].r;
+            shares[1][in][c] = one[in].g;
+            shares[2][in][c] = one[in].b;
+        }
+    }
+    return shares;
+}
+
+const Shares& sharesFor(Deficiency deficiency) {
+    static const std::array<Shares, 5> all = [] {
+        std::array<Shares, 5> t{};
+        for (std::size_t d = 0; d < t.size(); ++d)
+            t[d] = sharesOf(static_cast<Deficiency>(d));
+        return t;
+    }();
+    return all[static_cast<std::size_t>(deficiency)];
+}
+
+// One pixel 0xRRGGBB through the shares, back as 0xRRGGBB.
+quint32 simulateRgb(quint32 rgb, const Shares& s, const ChannelTables& tables) {
+    const auto r = static_cast<std::size_t>((rgb >> 16) & 0xFFu);
+    const auto g = static_cast<std::size_t>((rgb >> 8) & 0xFFu);
+    const auto b = static_cast<std::size_t>(rgb & 0xFFu);
+    const auto channel = [&](std::size_t out) {
+        return static_cast<quint32>(tables.encode(s[out][0][r] + s[out][1][g] + s[out][2][b]));
+    };
+    return (channel(0) << 16) | (channel(1) << 8) | channel(2);
+}
+
+} // namespace
+
 void simulatePixels(std::span<quint32> pixels, Deficiency deficiency) {
     if (deficiency == Deficiency::Normal)
         return;
+    const Shares& shares = sharesFor(deficiency);
+    const ChannelTables& tables = ChannelTables::instance();
     // Pictures repeat a few colours over and over: remember recent answers in a small
     // direct-mapped cache keyed by the colour.
     struct Entry {
@@ -79,13 +129,8 @@ void simulatePixels(std::span<quint32> pixels, Deficiency deficiency) {
     for (quint32& pixel : pixels) {
         const quint32 rgb = pixel & 0xFFFFFFu;
         Entry& e = cache[(rgb ^ (rgb >> 12)) & 0xFFFu];
-        if (e.in != rgb) {
-            // 0xRRGGBB to the colour value's r + 256 g + 65536 b, and back.
-            const auto value = static_cast<qint32>(((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) |
-                                                   ((rgb & 0xFFu) << 16));
-            const auto out = static_cast<quint32>(simulateColor(value, deficiency));
-            e = {rgb, ((out & 0xFFu) << 16) | (out & 0xFF00u) | ((out >> 16) & 0xFFu)};
-        }
+        if (e.in != rgb)
+            e = {rgb, simulateRgb(rgb, shares, tables)};
         pixel = (pixel & 0xFF000000u) | e.out;
     }
 }

@@ -193,6 +193,39 @@ private Q_SLOTS:
         QCOMPARE(pixels, original);
     }
 
+    void simulatedPixelsFollowTheFormula_data() {
+        QTest::addColumn<int>("deficiency");
+        for (const Deficiency d : Deficiencies)
+            QTest::newRow(qPrintable(deficiencyName(d))) << int(d);
+    }
+    void simulatedPixelsFollowTheFormula() {
+        // A quarter of a million colours spread over the whole cube (an odd multiplier
+        // walks it without repeating), then every grey and every code of each primary,
+        // where the clipping at 0 and 1 is busiest. Alpha varies with the colour.
+        std::vector<quint32> pixels;
+        for (quint32 i = 0; i < (1u << 18); ++i)
+            pixels.push_back(((i * 2654435761u) & 0xFFFFFFu) | ((i & 0xFFu) << 24));
+        for (quint32 v = 0; v < 256; ++v)
+            for (const quint32 rgb : {v * 0x010101u, v << 16, v << 8, v})
+                pixels.push_back(0xFF000000u | rgb);
+        const std::vector<quint32> original = pixels;
+        QFETCH(int, deficiency);
+        simulatePixels(pixels, Deficiency(deficiency));
+        int worst = 0;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const quint32 in = original[i];
+            const qint32 seen = simulateColor(
+                rgbValue(int((in >> 16) & 0xFF), int((in >> 8) & 0xFF), int(in & 0xFF)),
+                Deficiency(deficiency));
+            const quint32 out = pixels[i];
+            QCOMPARE(out & 0xFF000000u, in & 0xFF000000u);
+            worst = std::max({worst, std::abs(int((out >> 16) & 0xFF) - redOf(seen)),
+                              std::abs(int((out >> 8) & 0xFF) - greenOf(seen)),
+                              std::abs(int(out & 0xFF) - blueOf(seen))});
+        }
+        QVERIFY2(worst <= 1, qPrintable(QStringLiteral("a channel is %1 off").arg(worst)));
+    }
+
     void deficiencyNames() {
         for (const Deficiency d :
              {Deficiency::Normal, Deficiency::Protanopia, Deficiency::Deuteranopia,
