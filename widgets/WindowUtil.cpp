@@ -65,9 +65,19 @@ int valueFromColor(const QColor& color) {
 
 QIcon productIcon() {
     // The icon theme's, where the program is installed; else the same design's PNGs
-    // built into the program.
-    QIcon bundled;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        bundled.addFile(QStringLiteral(":/icons/tintora-%1.png").arg(size), QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("io.github.tintora.Tintora"), bundled);
+    // built into the program. Made once: reading the eight PNGs is a good part of the
+    // start-up, and both windows and the splash's logo show the icon. It goes with the
+    // application, before the pictures can no longer be released.
+    static QIcon* icon = nullptr;
+    if (!icon) {
+        QIcon bundled;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            bundled.addFile(QStringLiteral(":/icons/tintora-%1.png").arg(size), QSize(size, size));
+        icon = new QIcon(QIcon::fromTheme(QStringLiteral("io.github.tintora.Tintora"), bundled));
+        qAddPostRoutine([] {
+            delete icon;
+            icon = nullptr;
+        });
+    }
+    return *icon;
 }
