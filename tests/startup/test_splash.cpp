@@ -119,6 +119,9 @@ private Q_SLOTS:
         QCOMPARE(main->scheme().SchemeFonts[FontAttr::Style][0], SchemeValue::integer(0));
         QCOMPARE(main->themes().itemCaption(0), QStringLiteral("Default"));
         QVERIFY(!control<QAction>(*main, "mnuFileSave")->isEnabled());
+        // Both windows show the one product icon: it is read once, not once a window.
+        QVERIFY(!main->windowIcon().availableSizes().isEmpty());
+        QCOMPARE(main->windowIcon().cacheKey(), splash.windowIcon().cacheKey());
         QDir::setCurrent(oldCurrent);
     }
 
