@@ -7,8 +7,15 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+#include <array>
+#include <map>
 
 void CenterForm(QWidget* window) {
     Procedure proc(QStringLiteral("CV-Code.CenterForm"));
@@ -63,17 +70,54 @@ int valueFromColor(const QColor& color) {
     return color.red() + 256 * color.green() + 65536 * color.blue();
 }
 
+namespace {
+
+// The design's PNGs built into the program, each size read when it is first asked
+// for: the splash wants one for its logo as it opens, and reading all eight there
+// held up the start.
+class BundledIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int wanted = std::max(size.width(), size.height());
+        // The smallest size at least as large, else the largest, scaled to fit.
+        const auto it =
+            std::find_if(Sizes.begin(), Sizes.end(), [&](int s) { return s >= wanted; });
+        const int read = it == Sizes.end() ? Sizes.back() : *it;
+        QPixmap& pixmap = read_[read];
+        if (pixmap.isNull())
+            pixmap.load(QStringLiteral(":/icons/tintora-%1.png").arg(read));
+        if (pixmap.isNull() || pixmap.size() == size)
+            return pixmap;
+        return pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(
+            rect, pixmap(rect.size() * painter->device()->devicePixelRatio(), mode, state));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int s : Sizes)
+            sizes.append(QSize(s, s));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new BundledIconEngine(*this); }
+
+private:
+    static constexpr std::array<int, 8> Sizes{16, 22, 24, 32, 48, 64, 128, 256};
+    std::map<int, QPixmap> read_;
+};
+
+} // namespace
+
 QIcon productIcon() {
-    // The icon theme's, where the program is installed; else the same design's PNGs
-    // built into the program. Made once: reading the eight PNGs is a good part of the
-    // start-up, and both windows and the splash's logo show the icon. It goes with the
-    // application, before the pictures can no longer be released.
+    // The icon theme's, where the program is installed; else the bundled PNGs. Made
+    // once: both windows and the splash's logo show it. It goes with the application,
+    // before the pictures can no longer be released.
     static QIcon* icon = nullptr;
     if (!icon) {
-        QIcon bundled;
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-            bundled.addFile(QStringLiteral(":/icons/tintora-%1.png").arg(size), QSize(size, size));
-        icon = new QIcon(QIcon::fromTheme(QStringLiteral("io.github.tintora.Tintora"), bundled));
+        icon = new QIcon(QIcon::fromTheme(QStringLiteral("io.github.tintora.Tintora"),
+                                          QIcon(new BundledIconEngine)));
         qAddPostRoutine([] {
             delete icon;
             icon = nullptr;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
@@ -120,8 +121,15 @@ private Q_SLOTS:
         QCOMPARE(main->themes().itemCaption(0), QStringLiteral("Default"));
         QVERIFY(!control<QAction>(*main, "mnuFileSave")->isEnabled());
         // Both windows show the one product icon: it is read once, not once a window.
-        QVERIFY(!main->windowIcon().availableSizes().isEmpty());
-        QCOMPARE(main->windowIcon().cacheKey(), splash.windowIcon().cacheKey());
+        // Its sizes are read as they are asked for, the design's own or scaled.
+        const QIcon icon = main->windowIcon();
+        QCOMPARE(icon.cacheKey(), splash.windowIcon().cacheKey());
+        QVERIFY(!icon.availableSizes().isEmpty());
+        for (const int side : {16, 40, 64}) {
+            const QImage drawn = icon.pixmap(side, side).toImage();
+            QCOMPARE(drawn.size(), QSize(side, side));
+            QVERIFY(!drawn.allGray()); // the coloured design, not an empty square
+        }
         QDir::setCurrent(oldCurrent);
     }
 
