@@ -125,24 +125,34 @@ qint32 PreviewPage::pageColor() const {
 PreviewBackdrops::PreviewBackdrops(const PreviewPage& page)
     : page_(page), beneath_(page.drawnBeneathText()), pictures_(page.pictureArea()) {}
 
-std::vector<Backdrop> PreviewBackdrops::backdropsFor(const ColorScheme&, Element element) const {
+std::vector<Backdrop> PreviewBackdrops::backdropsFor(const ColorScheme& scheme,
+                                                     Element element) const {
+    // The pictures are every variant's, the colours the scheme's: where the page drawn
+    // shows its own colour or a label's, the scheme asked about gives it, so that a
+    // variant is judged by the page drawn in any of them.
+    const qint32 drawnPage = page_.pageColor();
+    const auto schemeColor = [&](qint32 drawn, bool label) {
+        if (drawn == drawnPage)
+            return scheme.pageBackground();
+        return label ? scheme.color(ColorAttr::Back, themeElement(element).colorSlot) : drawn;
+    };
     std::vector<Backdrop> backdrops;
     for (const PreviewPage::TextPlace& place : page_.textPlaces(element)) {
         if (place.opaqueColor) {
-            backdrops.push_back(Backdrop::plain(*place.opaqueColor));
+            backdrops.push_back(Backdrop::plain(schemeColor(*place.opaqueColor, true)));
             continue;
         }
         const std::vector<qint32> pixels = pixelsOf(beneath_, place.box);
         const bool oneColour = std::all_of(pixels.begin(), pixels.end(),
                                            [&](qint32 p) { return p == pixels.front(); });
         if (oneColour && !pictures_.intersects(place.box))
-            backdrops.push_back(Backdrop::plain(pixels.front()));
+            backdrops.push_back(Backdrop::plain(schemeColor(pixels.front(), false)));
         else
             backdrops.push_back(Backdrop::picture(pixels));
     }
     // A text drawn nowhere (every label hidden or outside the page) is judged on the
     // page's colour.
     if (backdrops.empty())
-        backdrops.push_back(Backdrop::plain(page_.pageColor()));
+        backdrops.push_back(Backdrop::plain(scheme.pageBackground()));
     return backdrops;
 }
