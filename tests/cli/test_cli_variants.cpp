@@ -50,8 +50,9 @@ private Q_SLOTS:
         // Studio's navigation text lies on its dark buttons and on the page, which High
         // contrast makes white: no one colour reaches AAA on both.
         QCOMPARE(run.status, 3);
-        QCOMPARE(run.err,
-                 QByteArray("tintora-cli: these rows cannot pass: High contrast (AAA): NAVBUTTONS\n"));
+        QCOMPARE(
+            run.err,
+            QByteArray("tintora-cli: these rows cannot pass: High contrast (AAA): NAVBUTTONS\n"));
     }
 
     // The file holds both variants, the lock kept through making and the Light colours
@@ -105,8 +106,8 @@ private Q_SLOTS:
     void lockThatFailsARowIsNamed_data() {
         QTest::addColumn<QString>("lock");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("text colour") << "BODY.ForeColor"
-                                     << QByteArray("Dark (AA): BODY (locked BODY.ForeColor)");
+        QTest::newRow("text colour")
+            << "BODY.ForeColor" << QByteArray("Dark (AA): BODY (locked BODY.ForeColor)");
         // The banner's background is the page's colour, kept light in every variant.
         QTest::newRow("page colour") << "BANNER.BackColor"
                                      << QByteArray("High contrast (AAA): NAVBUTTONS (locked "
@@ -128,8 +129,8 @@ private Q_SLOTS:
     void badUsage_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("message");
-        QTest::newRow("no output") << QStringList{"variants", "Default"}
-                                   << QByteArray("variants needs -o OUT.tna");
+        QTest::newRow("no output")
+            << QStringList{"variants", "Default"} << QByteArray("variants needs -o OUT.tna");
         QTest::newRow("lock of a font") << QStringList{"variants", "--lock", "BODY.Font", "-o", "x"}
                                         << QByteArray("not \"BODY.Font\"");
         QTest::newRow("lock of no element")
