@@ -631,6 +631,54 @@ Es wurde nichts geändert.</translation>
         <source>Import %1</source>
         <translation>%1 importieren</translation>
     </message>
+    <message>
+        <source>Design &amp;Tokens...</source>
+        <translation>Design-&amp;Tokens...</translation>
+    </message>
+    <message>
+        <source>Design Tokens (*.json)|*.json|All Files (*.*)|*.*</source>
+        <translation>Design-Tokens (*.json)|*.json|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tai&amp;lwind...</source>
+        <translation>Tai&amp;lwind...</translation>
+    </message>
+    <message>
+        <source>&amp;SCSS...</source>
+        <translation>&amp;SCSS...</translation>
+    </message>
+    <message>
+        <source>SCSS (*.scss)|*.scss|All Files (*.*)|*.*</source>
+        <translation>SCSS (*.scss)|*.scss|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Import Design &amp;Tokens...</source>
+        <translation>Design-&amp;Tokens importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>Export Design Tokens</source>
+        <translation>Design-Tokens exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exist already.
+
+Do you want to replace them?</source>
+        <translation>%1 gibt es bereits.
+
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tintora colour scheme: none of its groups is named as an element (banner, body, h1 ...).
+
+Nothing was changed.</source>
+        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner Gruppen ist nach einem Element benannt (banner, body, h1 ...).
+
+Es wurde nichts geändert.</translation>
+    </message>
 </context>
 <context>
     <name>ExportNames</name>
