@@ -5,6 +5,7 @@
 #include "contrast/MakeItPass.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -82,8 +83,24 @@ std::vector<int> colorSlots() {
     return slots;
 }
 
-// What lies behind a slot's text: its row's backdrop as the audit finds it, the page
-// for a slot that is no text row.
+// The mean lightness of what lies behind an element's text, pixel by pixel; none when
+// the source knows no place of it.
+std::optional<double> meanLightness(const std::vector<Backdrop>& backdrops) {
+    double sum = 0;
+    qint64 pixels = 0;
+    for (const Backdrop& backdrop : backdrops)
+        for (const Backdrop::ColorCount& c : backdrop.colors()) {
+            sum += lightnessOf(c.color) * static_cast<double>(c.count);
+            pixels += c.count;
+        }
+    if (pixels == 0)
+        return std::nullopt;
+    return sum / static_cast<double>(pixels);
+}
+
+// What lies behind a slot's text: its row's backdrop as the audit finds it; for a text
+// that is no row (the global buttons' labels on their pictures) what its labels lie
+// on; the page for a slot without text.
 double backdropLightness(const ColorScheme& shown, const BackdropSource& backdrops, int slot) {
     for (int row = 1; row < EditorRowCount; ++row) {
         const ThemeElement* e = elementForRow(row);
@@ -91,6 +108,11 @@ double backdropLightness(const ColorScheme& shown, const BackdropSource& backdro
             return lightnessOf(
                 checkRow(shown, backdrops, ContrastLevel::AA, e->element).background);
     }
+    for (const ThemeElement& e : ThemeElements)
+        if (e.colorSlot == slot && e.has(Attribute::ForeColor))
+            if (const std::optional<double> mean =
+                    meanLightness(backdrops.backdropsFor(shown, e.element)))
+                return *mean;
     return lightnessOf(shown.pageBackground());
 }
 

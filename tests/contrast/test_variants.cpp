@@ -98,6 +98,18 @@ QString brokenRule(const ColorScheme& light, Variant variant, const BackdropSour
     return {};
 }
 
+// The plain page, except that the global buttons' labels lie on a light picture, as
+// the preview draws them on their yellow buttons.
+class LightGlobalButtons : public PlainBackdrops {
+public:
+    std::vector<Backdrop> backdropsFor(const ColorScheme& scheme, Element element) const override {
+        if (element != Element::GLOBALBUTTONS)
+            return PlainBackdrops::backdropsFor(scheme, element);
+        const std::vector<qint32> pixels(40, rgbValue(0xF5, 0xB9, 0x42));
+        return {Backdrop::picture(pixels)};
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(ColorScheme)
@@ -155,6 +167,19 @@ private Q_SLOTS:
         QCOMPARE(darkAudit.checks.front().background, shownDark.pageBackground());
         QVERIFY(
             auditVariant(made, Variant::Contrast, PlainBackdrops(), ContrastLevel::AAA).passes());
+    }
+
+    // A text that is no row follows what its labels lie on, not the page: dark text on
+    // the light global buttons stays dark in Dark.
+    void textOfNoRowFollowsItsBackdrop() {
+        ColorScheme light = studioScheme();
+        const int slot = themeElement(Element::GLOBALBUTTONS).colorSlot;
+        light.color(ColorAttr::Fore, slot) = rgbValue(0x2B, 0x33, 0x48);
+        const ColorScheme onButtons =
+            withVariantsMade(light, LightGlobalButtons()).shownAs(Variant::Dark);
+        QCOMPARE(onButtons.color(ColorAttr::Fore, slot), light.color(ColorAttr::Fore, slot));
+        const ColorScheme onPage = withVariantsMade(light, PlainBackdrops()).shownAs(Variant::Dark);
+        QVERIFY(lchOf(onPage.color(ColorAttr::Fore, slot)).L > 0.6);
     }
 
     // A locked page colour keeps Dark's page white: the text stays dark to pass on it,
