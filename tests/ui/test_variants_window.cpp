@@ -150,8 +150,7 @@ private Q_SLOTS:
         QCOMPARE(w.main.document().undoStack().count(), steps);
         QCOMPARE(swatch(w, "lblFGColorSelect", BodyRow)->colorValue(),
                  colourOf(colours, ColorAttr::Fore, BodyRow));
-        QCOMPARE(swatch(w, "lblBGColorSelect", 0)->colorValue(),
-                 colours[ColorAttr::Back][0]);
+        QCOMPARE(swatch(w, "lblBGColorSelect", 0)->colorValue(), colours[ColorAttr::Back][0]);
         QCOMPARE(preview(w).pageColor(), colours[ColorAttr::Back][0]);
         QCOMPARE(valueFromColor(control<QWidget>(w.main, "lblDisplayRegText")
                                     ->palette()
@@ -206,7 +205,8 @@ private Q_SLOTS:
         QCOMPARE(w.scheme().SchemeColors, before.SchemeColors);
         QCOMPARE(w.scheme().LockedColors, before.LockedColors);
         if (how.startsWith(QLatin1String("make")))
-            QVERIFY(control<ContrastMark>(w.main, "lblContrast", BodyRow)->passes().value_or(false));
+            QVERIFY(
+                control<ContrastMark>(w.main, "lblContrast", BodyRow)->passes().value_or(false));
 
         press(w, "Ctrl+1");
         press(w, "Ctrl+Z");

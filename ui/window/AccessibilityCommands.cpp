@@ -5,6 +5,7 @@
 
 #include "contrast/ContrastAudit.h"
 #include "contrast/MakeAllPass.h"
+#include "contrast/MakeVariant.h"
 #include "document/SchemeDocument.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -194,6 +197,11 @@ ContrastAudit AccessibilityCommands::audit() const {
         auditScheme(document_.shown(), PreviewBackdrops(picDisplay_), contrastLevel_);
     judged.variant = document_.shownVariant();
     return judged;
+}
+
+ContrastAudit AccessibilityCommands::auditOf(Variant variant) const {
+    return auditVariant(document_.scheme(), variant, PreviewBackdrops(picDisplay_),
+                        std::max(contrastLevel_, variantLevel(variant)));
 }
 
 void AccessibilityCommands::showContrastMarks() {

@@ -31,8 +31,7 @@ constexpr VariantChoice Choices[] = {
     {Variant::Dark, "mnuViewVariantDark", QT_TRANSLATE_NOOP("VariantCommands", "&Dark"), "Ctrl+2",
      "mnuEditMakeDarkVariant", QT_TRANSLATE_NOOP("VariantCommands", "Make &Dark Variant")},
     {Variant::Contrast, "mnuViewVariantContrast",
-     QT_TRANSLATE_NOOP("VariantCommands", "&High Contrast"), "Ctrl+3",
-     "mnuEditMakeContrastVariant",
+     QT_TRANSLATE_NOOP("VariantCommands", "&High Contrast"), "Ctrl+3", "mnuEditMakeContrastVariant",
      QT_TRANSLATE_NOOP("VariantCommands", "Make &High-Contrast Variant")},
 };
 
@@ -73,8 +72,8 @@ QString failingLines(const std::vector<RowLeftFailing>& failing) {
 } // namespace
 
 VariantCommands::VariantCommands(SchemeDocument& document,
-                                 const std::unique_ptr<DialogService>& dialogs,
-                                 EditorPanel& editor, PreviewPage& preview)
+                                 const std::unique_ptr<DialogService>& dialogs, EditorPanel& editor,
+                                 PreviewPage& preview)
     : QObject(&editor), document_(document), cdbMain_(dialogs), editor_(editor),
       picDisplay_(preview) {
     shown_ = new QActionGroup(this);
@@ -135,9 +134,8 @@ void VariantCommands::showVariant(Variant variant) {
     bool make = false;
     proc.step([&] {
         make = cdbMain_->askYesNo(
-            stepName(variant),
-            tr("This scheme has no %1 yet. Make it from the light colours now?")
-                .arg(variantInSentence(variant)));
+            stepName(variant), tr("This scheme has no %1 yet. Make it from the light colours now?")
+                                   .arg(variantInSentence(variant)));
     });
     if (make)
         makeVariant(variant);
