@@ -82,8 +82,9 @@ std::vector<int> colorSlots() {
     return slots;
 }
 
-// What lies behind a slot's text: its row's backdrop as the audit finds it, the page
-// for a slot that is no text row.
+// What lies behind a slot's text: its row's backdrop as the audit finds it. A slot of
+// no text row (the global navigation buttons) is judged the same way over what the
+// preview draws behind its text, often a picture that no variant changes.
 double backdropLightness(const ColorScheme& shown, const BackdropSource& backdrops, int slot) {
     for (int row = 1; row < EditorRowCount; ++row) {
         const ThemeElement* e = elementForRow(row);
@@ -91,6 +92,12 @@ double backdropLightness(const ColorScheme& shown, const BackdropSource& backdro
             return lightnessOf(
                 checkRow(shown, backdrops, ContrastLevel::AA, e->element).background);
     }
+    for (const ThemeElement& e : ThemeElements)
+        if (e.colorSlot == slot && e.has(Attribute::ForeColor)) {
+            const std::vector<Backdrop> behind = backdrops.backdropsFor(shown, e.element);
+            return lightnessOf(
+                contrastOver(shown.color(ColorAttr::Fore, slot), behind).typicalColor);
+        }
     return lightnessOf(shown.pageBackground());
 }
 

@@ -157,6 +157,28 @@ private Q_SLOTS:
             auditVariant(made, Variant::Contrast, PlainBackdrops(), ContrastLevel::AAA).passes());
     }
 
+    // The global navigation text, no row of the editor, lies over its buttons' light
+    // picture: in Dark it stays dark there rather than turning light like the page's.
+    void textOverALightPictureStaysDark() {
+        struct LightButtons : BackdropSource {
+            std::vector<Backdrop> backdropsFor(const ColorScheme& scheme,
+                                               Element element) const override {
+                if (element == Element::GLOBALBUTTONS)
+                    return {Backdrop::picture(
+                        framedPicture(80, 20, hexColor("#F4B942"), hexColor("#C98A10")))};
+                return PlainBackdrops().backdropsFor(scheme, element);
+            }
+        };
+        ColorScheme s = plainPage();
+        const int buttons = themeElement(Element::GLOBALBUTTONS).colorSlot;
+        s.color(ColorAttr::Fore, buttons) = hexColor("#2B3348");
+        const auto lightness = [](qint32 c) { return toOkLab(toLinear(c)).L; };
+        QVERIFY(lightness(makeVariant(s, Variant::Dark, PlainBackdrops())
+                              .colors[ColorAttr::Fore][buttons]) > 0.5);
+        QCOMPARE(makeVariant(s, Variant::Dark, LightButtons()).colors[ColorAttr::Fore][buttons],
+                 hexColor("#2B3348"));
+    }
+
     // A locked page colour keeps Dark's page white: the text stays dark to pass on it,
     // and a locked text that cannot pass is named with its lock.
     void locksAreKeptAndNamed() {
