@@ -179,6 +179,29 @@ private Q_SLOTS:
                  hexColor("#2B3348"));
     }
 
+    // Navigation text drawn over a navy and a teal button: in High contrast it goes the
+    // way that reads over both as well as can be (white), not towards black because the
+    // teal is the lighter of the two.
+    void textOverButtonsGoesTheWayThatReadsBest() {
+        struct TwoButtons : BackdropSource {
+            std::vector<Backdrop> backdropsFor(const ColorScheme& scheme,
+                                               Element element) const override {
+                if (element == Element::NAVBUTTONS)
+                    return {Backdrop::picture(
+                                framedPicture(80, 20, hexColor("#2B3348"), hexColor("#2B3348"))),
+                            Backdrop::picture(
+                                framedPicture(80, 20, hexColor("#2A9D84"), hexColor("#2A9D84")))};
+                return PlainBackdrops().backdropsFor(scheme, element);
+            }
+        };
+        ColorScheme s = plainPage();
+        const int navigation = themeElement(Element::NAVBUTTONS).colorSlot;
+        s.color(ColorAttr::Fore, navigation) = rgbValue(255, 255, 255);
+        const qint32 made =
+            makeVariant(s, Variant::Contrast, TwoButtons()).colors[ColorAttr::Fore][navigation];
+        QVERIFY(toOkLab(toLinear(made)).L > 0.9);
+    }
+
     // A locked page colour keeps Dark's page white: the text stays dark to pass on it,
     // and a locked text that cannot pass is named with its lock.
     void locksAreKeptAndNamed() {
