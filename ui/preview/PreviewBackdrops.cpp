@@ -127,26 +127,22 @@ PreviewBackdrops::PreviewBackdrops(const PreviewPage& page)
 
 std::vector<Backdrop> PreviewBackdrops::backdropsFor(const ColorScheme& scheme,
                                                      Element element) const {
-    // The pictures are every variant's, the colours the scheme's: where the page drawn
-    // shows its own colour or a label's, the scheme asked about gives it, so that a
-    // variant is judged by the page drawn in any of them.
-    const qint32 drawnPage = page_.pageColor();
-    const auto schemeColor = [&](qint32 drawn, bool label) {
-        if (drawn == drawnPage)
-            return scheme.pageBackground();
-        return label ? scheme.color(ColorAttr::Back, themeElement(element).colorSlot) : drawn;
-    };
     std::vector<Backdrop> backdrops;
+    // An opaque label shows its element's back colour, a plain place the page's.
+    const qint32 own = scheme.color(ColorAttr::Back, themeElement(element).colorSlot);
+    const auto schemeColour = [&](qint32 shown) {
+        return shown == page_.pageColor() ? scheme.pageBackground() : shown;
+    };
     for (const PreviewPage::TextPlace& place : page_.textPlaces(element)) {
         if (place.opaqueColor) {
-            backdrops.push_back(Backdrop::plain(schemeColor(*place.opaqueColor, true)));
+            backdrops.push_back(Backdrop::plain(own));
             continue;
         }
         const std::vector<qint32> pixels = pixelsOf(beneath_, place.box);
         const bool oneColour = std::all_of(pixels.begin(), pixels.end(),
                                            [&](qint32 p) { return p == pixels.front(); });
         if (oneColour && !pictures_.intersects(place.box))
-            backdrops.push_back(Backdrop::plain(schemeColor(pixels.front(), false)));
+            backdrops.push_back(Backdrop::plain(schemeColour(pixels.front())));
         else
             backdrops.push_back(Backdrop::picture(pixels));
     }
