@@ -5,6 +5,7 @@
 #include "app/cli/Commands.h"
 #include "contrast/AuditFormat.h"
 #include "contrast/ContrastAudit.h"
+#include "contrast/MakeVariant.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/preview/PreviewBackdrops.h"
@@ -35,10 +36,14 @@ int runAuditCommand(const CliCommand& command, const QStringList& args) {
     const int drawn = drawCliScheme(options, line, scheme, page);
     if (drawn == 1 || (oneVariant && !cliSchemeHas(scheme, *oneVariant)))
         return 1;
+    // Without --level each variant is judged at the level it is made for: High
+    // contrast at AAA, so that "all" answers whether the scheme passes as a whole.
+    const bool levelGiven = line.isSet(CliOptions::Level);
     std::vector<ContrastAudit> audits;
     for (const Variant variant : Variants)
         if (oneVariant ? variant == *oneVariant : scheme.hasVariant(variant))
-            audits.push_back(auditVariant(scheme, variant, PreviewBackdrops(page), *chosenLevel));
+            audits.push_back(auditVariant(scheme, variant, PreviewBackdrops(page),
+                                          levelGiven ? *chosenLevel : variantLevel(variant)));
 
     setCliErrorContext(QStringLiteral("standard output"));
     QByteArray output;
