@@ -1,8 +1,8 @@
 // One colour edit as the user meets it: from the colour dialog's answer through the
 // handler, the preview's rebuild and the contrast marks' audit to the window painted
 // again, as it is and with the preview drawn as a colour-vision deficiency shows it;
-// and an undo or redo of such an edit and of a theme choice, which redraw the editor
-// panel too. Run with
+// an undo or redo of such an edit and of a theme choice, which redraw the editor
+// panel too; and switching the variant shown, which redraws everything. Run with
 //   build/bench/bench_edit --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and read the median; one frame at 60 Hz is 16 ms.
 #include "contrast/VisionSimulation.h"
@@ -117,5 +117,21 @@ void BM_UndoThemeChoice(benchmark::State& state) {
     window.undoAndRedo(state);
 }
 BENCHMARK(BM_UndoThemeChoice)->Unit(benchmark::kMillisecond);
+
+// View > Variant between Light and Dark in turn, with the window painted again: the
+// editor panel, the preview and the marks show the other variant.
+void BM_SwitchShownVariant(benchmark::State& state) {
+    ShownWindow window;
+    window.main.findChild<QAction*>(QStringLiteral("mnuEditMakeDarkVariant"))->trigger();
+    auto* light = window.main.findChild<QAction*>(QStringLiteral("mnuViewVariantLight"));
+    auto* dark = window.main.findChild<QAction*>(QStringLiteral("mnuViewVariantDark"));
+    int round = 0;
+    for (auto _ : state) {
+        ((++round % 2) ? light : dark)->trigger();
+        window.main.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SwitchShownVariant)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "contrast/ColorSpace.h"
 #include "framework/JsonWriter.h"
+#include "theme/VariantNames.h"
 
 #include <cmath>
 
@@ -27,8 +28,11 @@ double jsonRatio(double value) {
     return std::round(value * 100) / 100;
 }
 
-void writeCheck(JsonWriter& json, const ContrastCheck& c) {
+// `variant` names the variant judged, for audits of several.
+void writeCheck(JsonWriter& json, const ContrastCheck& c, const char* variant) {
     json.beginObject(JsonWriter::Layout::Inline);
+    if (variant)
+        json.field(u"variant", QString::fromLatin1(variant));
     json.field(u"section", sectionOf(c.element));
     json.field(u"foreground", colorHex(c.foreground));
     json.field(u"background", colorHex(c.background));
@@ -85,27 +89,51 @@ QString auditLine(const ContrastCheck& c) {
     return line;
 }
 
-QStringList auditText(const ContrastAudit& audit) {
+QStringList auditText(const ContrastAudit& audit, bool nameVariant) {
+    const QString prefix =
+        nameVariant ? QStringLiteral("[%1] ").arg(QLatin1String(variantKey(audit.variant)))
+                    : QString();
     QStringList lines;
     for (const ContrastCheck& c : audit.checks)
-        lines << auditLine(c);
+        lines << prefix + auditLine(c);
     return lines;
 }
 
-QByteArray auditJson(const ContrastAudit& audit) {
+namespace {
+
+QByteArray auditsJson(const std::vector<ContrastAudit>& audits, bool nameVariant) {
     JsonWriter json;
     json.beginObject();
     json.field(u"format", JsonFormatVersion);
-    json.field(u"level", contrastLevelText(audit.level));
+    json.field(u"level",
+               contrastLevelText(audits.empty() ? ContrastLevel::AA : audits.front().level));
     json.key(u"checks");
     json.beginArray();
-    for (const ContrastCheck& c : audit.checks)
-        writeCheck(json, c);
+    for (const ContrastAudit& audit : audits)
+        for (const ContrastCheck& c : audit.checks)
+            writeCheck(json, c, nameVariant ? variantKey(audit.variant) : nullptr);
     json.endArray();
     json.endObject();
     return json.finish();
 }
 
+} // namespace
+
+QByteArray auditJson(const ContrastAudit& audit) {
+    return auditsJson({audit}, false);
+}
+
+QByteArray auditJson(const std::vector<ContrastAudit>& audits) {
+    return auditsJson(audits, true);
+}
+
 int auditExitStatus(const ContrastAudit& audit) {
     return audit.passes() ? 0 : 3;
+}
+
+int auditExitStatus(const std::vector<ContrastAudit>& audits) {
+    for (const ContrastAudit& audit : audits)
+        if (!audit.passes())
+            return 3;
+    return 0;
 }

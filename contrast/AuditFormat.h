@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The audit as the command line prints it. Ratios are rounded to two decimals here,
 // for display only (pass and fail were decided on the exact values), and a failing
 // ratio is rounded down where rounding would reach what it needs.
@@ -25,7 +27,8 @@ QString ratioText(double ratio);
 //   REGULARLINK #0000EE vs BODY #000000 ratio 2.23 needs 3.00 FAIL (advice)
 //   HEADING3 #C44A2E vs HEADING2 #217063 deuteranopia distance 2.10 needs 4.00 FAIL (advice)
 QString auditLine(const ContrastCheck& check);
-QStringList auditText(const ContrastAudit& audit);
+// With `nameVariant`, each line starts with the variant judged: "[dark] BODY ...".
+QStringList auditText(const ContrastAudit& audit, bool nameVariant = false);
 
 // {"format": 2, "level": "AA", "checks": [{"section": ..., "foreground": "#RRGGBB",
 // "background": "#RRGGBB", "ratio": 4.48, "required": 4.5, "pass": false, "advice":
@@ -33,7 +36,11 @@ QStringList auditText(const ContrastAudit& audit);
 // backdrop adds "lowest"; colour-vision advice adds "deficiency" and "measure":
 // "distance".
 QByteArray auditJson(const ContrastAudit& audit);
+// The checks of audits of the same level (one per variant) in one object, each check
+// carrying the variant it judged first: "variant": "dark".
+QByteArray auditJson(const std::vector<ContrastAudit>& audits);
 
-// The command line's exit status for an audit: 0 when every check passes, 3 when any
-// check fails; advice never counts.
+// The command line's exit status for an audit or several: 0 when every check passes, 3
+// when any check fails; advice never counts.
 int auditExitStatus(const ContrastAudit& audit);
+int auditExitStatus(const std::vector<ContrastAudit>& audits);

@@ -5,6 +5,8 @@
 #include "contrast/MakeItPass.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -21,7 +23,7 @@ constexpr double DarkTextFall = 0.45;
 // is still seen: a link stays blue, not a black beside black body text.
 constexpr double ContrastKeptChroma = 0.08;
 constexpr int LightnessIterations = 30;
-// Above this lightness a backdrop is light, and the text on it goes dark.
+// Above this lightness a background is light, and goes lighter still in High contrast.
 constexpr double LightBackdrop = 0.5;
 
 double lightnessOf(qint32 color) {
@@ -62,14 +64,14 @@ double backgroundLightness(Variant variant, qint32 color) {
     return extremeLightness(color, l >= LightBackdrop);
 }
 
-// A text over a backdrop of lightness `behind`: in Dark light over a dark backdrop and
-// left as it was over a light one (a picture, a locked colour); in High contrast as far
-// from the backdrop as the hue allows.
-double textLightness(Variant variant, qint32 color, double behind) {
-    const bool onLight = behind >= LightBackdrop;
-    if (variant == Variant::Dark)
-        return onLight ? lightnessOf(color) : darkText(lightnessOf(color));
-    return extremeLightness(color, !onLight);
+// The lightnesses a text may take: in Dark as it was or lighter (light text on a dark
+// backdrop), in High contrast as far towards black or towards white as its hue allows.
+std::array<double, 2> textLightnesses(Variant variant, qint32 color) {
+    if (variant == Variant::Dark) {
+        const double l = lightnessOf(color);
+        return {l, darkText(l)};
+    }
+    return {extremeLightness(color, false), extremeLightness(color, true)};
 }
 
 // The colour slots whose colours a variant holds: every element's with colours.
@@ -82,16 +84,30 @@ std::vector<int> colorSlots() {
     return slots;
 }
 
-// What lies behind a slot's text: its row's backdrop as the audit finds it, the page
-// for a slot that is no text row.
-double backdropLightness(const ColorScheme& shown, const BackdropSource& backdrops, int slot) {
-    for (int row = 1; row < EditorRowCount; ++row) {
-        const ThemeElement* e = elementForRow(row);
-        if (e->colorSlot == slot)
-            return lightnessOf(
-                checkRow(shown, backdrops, ContrastLevel::AA, e->element).background);
+// The element whose text colour a slot holds.
+std::optional<Element> textElement(int slot) {
+    for (const ThemeElement& e : ThemeElements)
+        if (e.colorSlot == slot && e.has(Attribute::ForeColor))
+            return e.element;
+    return std::nullopt;
+}
+
+// Of the lightnesses a text may take, the one that reads best over what the preview
+// draws behind it, with the backgrounds already made: over a dark page light text,
+// over a light picture (the global navigation buttons) dark text, and where the text
+// lies over light and dark at once, the side that keeps most of it readable.
+qint32 bestText(Variant variant, qint32 color, const std::vector<Backdrop>& behind) {
+    qint32 best = color;
+    double bestRatio = -1;
+    for (const double lightness : textLightnesses(variant, color)) {
+        const qint32 candidate = colorAtLightness(color, lightness);
+        const double ratio = contrastOver(candidate, behind).typical;
+        if (ratio > bestRatio) {
+            best = candidate;
+            bestRatio = ratio;
+        }
     }
-    return lightnessOf(shown.pageBackground());
+    return best;
 }
 
 } // namespace
@@ -110,12 +126,13 @@ VariantMade makeVariant(const ColorScheme& scheme, Variant variant,
             qint32& back = shown.color(ColorAttr::Back, slot);
             back = colorAtLightness(back, backgroundLightness(variant, back));
         }
-    for (const int slot : slots)
-        if (!shown.isLocked(ColorAttr::Fore, slot)) {
-            const double behind = backdropLightness(shown, backdrops, slot);
-            qint32& text = shown.color(ColorAttr::Fore, slot);
-            text = colorAtLightness(text, textLightness(variant, text, behind));
-        }
+    for (const int slot : slots) {
+        const std::optional<Element> element = textElement(slot);
+        if (!element || shown.isLocked(ColorAttr::Fore, slot))
+            continue;
+        qint32& text = shown.color(ColorAttr::Fore, slot);
+        text = bestText(variant, text, backdrops.backdropsFor(shown, *element));
+    }
     const ContrastLevel level = variantLevel(variant);
     const AllPassResult passing = makeAllPass(shown, backdrops, level);
     VariantMade made{passing.scheme.SchemeColors, {}};

@@ -21,6 +21,7 @@ struct SchemeDocument::Snapshot {
     QString baseName;
     QString fileName;
     std::optional<QString> captionName;
+    Variant shown = Variant::Light;
 };
 
 class SchemeDocument::Step : public QUndoCommand {
@@ -66,10 +67,28 @@ bool SchemeDocument::hasFile() const {
 }
 
 QString SchemeDocument::caption() const {
+    QString variant;
+    if (shown_ == Variant::Dark)
+        variant = QStringLiteral(" \u2014 ") + tr("Dark");
+    else if (shown_ == Variant::Contrast)
+        variant = QStringLiteral(" \u2014 ") + tr("High Contrast");
     if (!captionName_)
-        return QStringLiteral("TNA");
-    return QStringLiteral("TNA: ") + *captionName_ +
+        return QStringLiteral("TNA") + variant;
+    return QStringLiteral("TNA: ") + *captionName_ + variant +
            (scheme_.SchemeChanged ? QStringLiteral(" *") : QString());
+}
+
+bool SchemeDocument::takeShownVariant(Variant variant) {
+    const Variant before = shown_;
+    shown_ = scheme_.hasVariant(variant) ? variant : Variant::Light;
+    return shown_ != before;
+}
+
+void SchemeDocument::showVariant(Variant variant) {
+    if (!takeShownVariant(variant))
+        return;
+    Q_EMIT captionChanged();
+    Q_EMIT schemeChanged(Redraw::PanelAndPreview);
 }
 
 void SchemeDocument::setCaptionName(QString& name) {
@@ -83,8 +102,9 @@ void SchemeDocument::setCaptionName(QString& name) {
 
 SchemeDocument::Snapshot SchemeDocument::snapshot(bool withBase) const {
     // An edit keeps the base as it is; only loads hold it, as the history may be long.
-    return {scheme_, withBase ? std::optional<ColorScheme>(base_) : std::nullopt, baseName_,
-            scheme_.SchemeFileName, captionName_};
+    return {scheme_,      withBase ? std::optional<ColorScheme>(base_) : std::nullopt,
+            baseName_,    scheme_.SchemeFileName,
+            captionName_, shown_};
 }
 
 bool SchemeDocument::startsHistory() const {
@@ -96,10 +116,23 @@ void SchemeDocument::push(StepKind kind, const QString& stepName, const Snapshot
     stack_.push(new Step(*this, kind, stepName, snapshot(kind != StepKind::Edit), after, redraw));
 }
 
-void SchemeDocument::apply(const QString& stepName, const ColorScheme& changed, Redraw redraw) {
+void SchemeDocument::apply(const QString& stepName, const ColorScheme& changed, Redraw redraw,
+                           std::optional<Variant> show) {
     Snapshot after = snapshot(false);
     after.content = changed;
+    after.shown = show.value_or(shown_);
     push(StepKind::Edit, stepName, after, redraw);
+}
+
+void SchemeDocument::applyShown(const QString& stepName, const ColorScheme& changedShown,
+                                Redraw redraw) {
+    ColorScheme changed = changedShown;
+    changed.SchemeColors = scheme_.SchemeColors;
+    changed.DarkColors = scheme_.DarkColors;
+    changed.ContrastColors = scheme_.ContrastColors;
+    changed.setColors(shown_, changedShown.SchemeColors);
+    changed.LockedColors = scheme_.LockedColors;
+    apply(stepName, changed, redraw);
 }
 
 void SchemeDocument::chooseTheme(const QString& themeCaption, const ColorScheme& chosen) {
@@ -107,6 +140,7 @@ void SchemeDocument::chooseTheme(const QString& themeCaption, const ColorScheme&
     after.content = chosen;
     after.base = chosen;
     after.baseName = tr("the theme %1").arg(themeCaption);
+    after.shown = Variant::Light;
     if (startsHistory()) {
         loaded_ = true;
         restore(after, StepKind::Theme, Redraw::PanelAndPreview, true);
@@ -125,6 +159,7 @@ void SchemeDocument::open(const QString& path, const ColorScheme& opened,
     after.baseName = fileName;
     after.fileName = path;
     after.captionName = captionName;
+    after.shown = Variant::Light;
     if (startsHistory()) {
         loaded_ = true;
         restore(after, StepKind::Open, Redraw::PanelAndPreview, true);
@@ -159,6 +194,8 @@ void SchemeDocument::restore(const Snapshot& to, StepKind kind, Redraw redraw, b
         scheme_.SchemeFileName = to.fileName;
         captionName_ = to.captionName;
     }
+    if (takeShownVariant(to.shown))
+        shownMoved_ = true;
     // Several steps at once (the history moved by more than one) are shown once.
     if (!pending_) {
         pending_ = Pending{kind, redraw, first};
@@ -200,7 +237,10 @@ void SchemeDocument::historyMoved(int index) {
         Q_EMIT captionChanged();
         break;
     case StepKind::Theme:
+        if (shownMoved_)
+            Q_EMIT captionChanged();
         break;
     }
+    shownMoved_ = false;
     Q_EMIT schemeChanged(done.redraw);
 }

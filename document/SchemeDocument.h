@@ -20,6 +20,11 @@
 // captionChanged) and the window shows it, the same way for an edit, an undo and a
 // redo.
 //
+// The window shows and edits one variant of the scheme at a time (Light, Dark or High
+// contrast): shown() is the scheme as that variant looks, and applyShown() takes an
+// edit of it back into that variant. Each step remembers the variant it was made in,
+// and undoing or redoing it shows that variant again.
+//
 // The changed flag follows the history: an edit sets it, Save clears it and marks the
 // history clean, and undoing or redoing back to that point clears it again. Choosing
 // a theme and opening a file are steps too, but leave the flag as it is, as they
@@ -54,12 +59,21 @@ public:
     bool hasFile() const;
     bool isChanged() const { return scheme_.SchemeChanged; }
 
-    // The window caption: "TNA" until a name is shown, then "TNA: " and the name, with
-    // " *" while the scheme is changed. Save is enabled exactly while it is changed.
+    // The window caption: "TNA" until a name is shown, then "TNA: " and the name, then
+    // the variant shown unless it is Light (" — Dark"), with " *" while the scheme is
+    // changed. Save is enabled exactly while it is changed.
     QString caption() const;
     // Shows `name` in the caption; an empty name becomes "Untitled", in the variable
     // passed too (an edit passes SchemeFileName itself).
     void setCaptionName(QString& name);
+
+    // The variant the window shows, one the scheme has; Light after every load.
+    Variant shownVariant() const { return shown_; }
+    // Shows `variant` (Light when the scheme has no such variant); no step.
+    void showVariant(Variant variant);
+    // The scheme and the base as they look in the variant shown.
+    ColorScheme shown() const { return scheme_.shownAs(shown_); }
+    ColorScheme baseShown() const { return base_.shownAs(shown_); }
 
     // The history. Its undo and redo actions name the step ("Undo Heading 2 colour").
     QUndoStack& undoStack() { return stack_; }
@@ -67,8 +81,14 @@ public:
     // One change of the scheme as one step named `stepName`: the scheme becomes
     // `changed` (its SchemeFileName and changed flag are not taken), is marked changed,
     // and the window shows it as `redraw` says. Undo gives back the scheme as it was.
+    // After the step the window shows `show`, or the variant it shows now.
     void apply(const QString& stepName, const ColorScheme& changed,
-               Redraw redraw = Redraw::PreviewAndPanel);
+               Redraw redraw = Redraw::PreviewAndPanel, std::optional<Variant> show = {});
+    // An edit of the scheme as shown(): its colours become those of the variant shown,
+    // with what every variant shares (fonts, sizes, styles, pictures); the other
+    // variants and the locks stay as they are. One step, as apply.
+    void applyShown(const QString& stepName, const ColorScheme& changedShown,
+                    Redraw redraw = Redraw::PreviewAndPanel);
     // A theme chosen: the scheme becomes `chosen`, which is the new base. The step is
     // named "Theme " + `themeCaption`. The first scheme loaded starts the history
     // rather than being a step of it.
@@ -84,8 +104,8 @@ public:
     void markSaved();
 
 Q_SIGNALS:
-    // The caption or the changed flag may have changed: show caption() and enable Save
-    // while isChanged().
+    // The caption, the changed flag or the variant shown may have changed: show
+    // caption() and enable Save while isChanged().
     void captionChanged();
     // The scheme changed (an edit, a load, an undo or a redo): show it.
     void schemeChanged(SchemeDocument::Redraw redraw);
@@ -102,6 +122,9 @@ private:
     };
 
     Snapshot snapshot(bool withBase) const;
+    // The variant shown becomes `variant`, or Light where the scheme lacks it; true
+    // when that changed what is shown.
+    bool takeShownVariant(Variant variant);
     bool startsHistory() const;
     void push(StepKind kind, const QString& stepName, const Snapshot& after, Redraw redraw);
     // Called by the steps: the document takes the state of `to`.
@@ -118,4 +141,6 @@ private:
     int index_ = 0;
     bool loaded_ = false;
     std::optional<Pending> pending_;
+    Variant shown_ = Variant::Light;
+    bool shownMoved_ = false;
 };

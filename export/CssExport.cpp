@@ -251,6 +251,39 @@ QString listAndRuleRules() {
     return text;
 }
 
+// The locked colours' property names without "--tintora-", separated by blanks.
+QString lockedProperties(const ColorScheme& scheme) {
+    const qsizetype prefix = QStringLiteral("--tintora-").size();
+    QStringList names;
+    for (const CssProperty& property : cssProperties()) {
+        if (!isColorProperty(property))
+            continue;
+        const ColorPlace place = *colorPlace(themeElement(property.element), property.attribute);
+        if (scheme.isLocked(place.attr, place.slot))
+            names << property.name.mid(prefix);
+    }
+    return names.join(QLatin1Char(' '));
+}
+
+// The colours of each variant the scheme has, as a ":root" block under the media
+// condition that asks for it; the rules follow their custom properties.
+QString variantBlocks(const ColorScheme& scheme, const PicturePlan& pictures) {
+    QString text;
+    for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
+        if (!scheme.hasVariant(variant))
+            continue;
+        const ColorScheme shown = scheme.shownAs(variant);
+        text +=
+            QStringLiteral("@media %1 {\n  :root {\n").arg(QLatin1String(cssVariantMedia(variant)));
+        for (const CssProperty& property : cssProperties())
+            if (isColorProperty(property))
+                text += QStringLiteral("    ") + property.name + QStringLiteral(": ") +
+                        propertyValue(shown, pictures, property) + QStringLiteral(";\n");
+        text += QStringLiteral("  }\n}\n\n");
+    }
+    return text;
+}
+
 } // namespace
 
 QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
@@ -267,7 +300,10 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
         text += QStringLiteral("  ") + property.name + QStringLiteral(": ") + value +
                 QStringLiteral(";\n");
     }
+    if (const QString locked = lockedProperties(scheme); !locked.isEmpty())
+        text += QStringLiteral("  %1: %2;\n").arg(QLatin1String(CssLockedProperty), locked);
     text += QStringLiteral("}\n\n");
+    text += variantBlocks(scheme, pictures);
     text += pageRule(scheme, options);
     text += textRules(scheme);
     text += listAndRuleRules();

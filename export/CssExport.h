@@ -20,7 +20,10 @@ struct CssPageOptions {
 };
 
 // The scheme as one style sheet: a ":root" block with one custom property per
-// attribute (CssProperties.h, values as CssValues.h writes them), then rules that use
+// attribute (CssProperties.h, values as CssValues.h writes them) and, when a colour is
+// locked, the list of locked colours; for each Dark or High contrast variant the scheme
+// has, a ":root" block of its colours under the media condition that asks for it
+// (cssVariantMedia); then rules that use
 // them so that a page looks as the preview draws it: the page (body) with its colour
 // and, when shown, its picture stretched over it; h1 to h6, the body text and the
 // links (a:link, a:visited or .tintora-visited, a:active or .tintora-active) in their

@@ -24,6 +24,7 @@ struct Declaration {
     QString name;
     QString value;
     int line;
+    Variant variant = Variant::Light; // whose colours it sets
 };
 
 bool isQuote(QChar c) {
@@ -159,24 +160,53 @@ private:
     int line_ = 1;
 };
 
-// The declarations of every top-level ":root" rule, in order.
-QList<Declaration> rootDeclarations(const QString& text) {
-    Scanner scanner(text);
-    QList<Declaration> result;
-    qsizetype preludeStart = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
+// A media condition with its blanks taken out and in lower case, so that
+// "( prefers-contrast : more )" is the condition the export writes.
+QString plainCondition(QStringView prelude) {
+    QString text;
+    for (const QChar c : prelude)
+        if (!c.isSpace())
+            text += c.toLower();
+    return text;
+}
+
+// The variant whose colours an "@media" prelude asks for; none for any other.
+std::optional<Variant> mediaVariant(QStringView prelude) {
+    if (!prelude.startsWith(QLatin1String("@media"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QString condition = plainCondition(prelude.mid(6));
+    for (const Variant variant : {Variant::Dark, Variant::Contrast})
+        if (condition == plainCondition(QString::fromLatin1(cssVariantMedia(variant))))
+            return variant;
+    return std::nullopt;
+}
+
+// The declarations of every ":root" rule between `from` and `to`, in order, tagged
+// with `variant`; at the top level (Light) also those of the ":root" rules inside the
+// "@media" blocks of the variants.
+void rootDeclarations(Scanner& scanner, const QString& text, qsizetype from, qsizetype to,
+                      Variant variant, QList<Declaration>& result) {
+    qsizetype preludeStart = from;
+    qsizetype i = from;
+    while (i < to) {
         const QChar c = text[i];
         if (isQuote(c)) {
             i = scanner.skipString(i);
             continue;
         }
         if (c == QLatin1Char('{')) {
-            const qsizetype end = scanner.blockEnd(i + 1);
+            const qsizetype end = std::min(scanner.blockEnd(i + 1), to);
             const QStringView prelude =
                 cssvalue::trimCss(QStringView(text).mid(preludeStart, i - preludeStart));
-            if (prelude == QLatin1String(":root"))
-                result += scanner.declarations(i + 1, end);
+            if (prelude == QLatin1String(":root")) {
+                for (Declaration& d : scanner.declarations(i + 1, end)) {
+                    d.variant = variant;
+                    result.append(std::move(d));
+                }
+            } else if (variant == Variant::Light) {
+                if (const std::optional<Variant> media = mediaVariant(prelude))
+                    rootDeclarations(scanner, text, i + 1, end, *media, result);
+            }
             i = end + 1;
             preludeStart = i;
             continue;
@@ -185,6 +215,12 @@ QList<Declaration> rootDeclarations(const QString& text) {
             preludeStart = i + 1;
         ++i;
     }
+}
+
+QList<Declaration> rootDeclarations(const QString& text) {
+    Scanner scanner(text);
+    QList<Declaration> result;
+    rootDeclarations(scanner, text, 0, text.size(), Variant::Light, result);
     return result;
 }
 
@@ -254,6 +290,20 @@ QString readSheet(const QString& path) {
     return text;
 }
 
+// The locks the sheet lists, by property names without "--tintora-"; every lock
+// taken off first, since the list is the scheme's whole set.
+void storeLocks(ColorScheme& scheme, const QString& value) {
+    ColorScheme::LockTable locks{};
+    for (const QString& word : value.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const CssProperty* property = cssPropertyNamed(QStringLiteral("--tintora-") + word);
+        if (!property || !isColorProperty(*property))
+            raiseError(Err::InvalidPropertyValue);
+        const ColorPlace place = *colorPlace(themeElement(property->element), property->attribute);
+        locks[static_cast<size_t>(place.attr)][static_cast<size_t>(place.slot)] = true;
+    }
+    scheme.LockedColors = locks;
+}
+
 } // namespace
 
 int applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, const QString& path) {
@@ -262,16 +312,44 @@ int applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, cons
     QString css = text;
     css.replace(QChar(0), QChar(0xFFFD));
     int found = 0;
-    for (const Declaration& d : rootDeclarations(withoutComments(css))) {
+    const QList<Declaration> declarations = rootDeclarations(withoutComments(css));
+    const auto taskOf = [&](const Declaration& d) {
+        return QStringLiteral("Import CSS: %1, line %2: %3: %4")
+            .arg(path)
+            .arg(d.line)
+            .arg(d.name, shortValue(d.value));
+    };
+    for (const Declaration& d : declarations) {
+        if (d.variant != Variant::Light)
+            continue;
+        if (d.name == QLatin1String(CssLockedProperty)) {
+            ++found;
+            proc.Task = taskOf(d);
+            proc.step([&] { storeLocks(scheme, d.value); });
+            continue;
+        }
         const CssProperty* property = cssPropertyNamed(d.name);
         if (!property)
             continue;
         ++found;
-        proc.Task = QStringLiteral("Import CSS: %1, line %2: %3: %4")
-                        .arg(path)
-                        .arg(d.line)
-                        .arg(d.name, shortValue(d.value));
+        proc.Task = taskOf(d);
         proc.step([&] { store(scheme, *property, d.value, folder); });
+    }
+    // A variant starts from the Light colours just read, and takes only colours.
+    for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
+        ColorScheme shown = scheme.shownAs(variant);
+        bool any = false;
+        for (const Declaration& d : declarations) {
+            const CssProperty* property = cssPropertyNamed(d.name);
+            if (d.variant != variant || !property || !isColorProperty(*property))
+                continue;
+            ++found;
+            any = true;
+            proc.Task = taskOf(d);
+            proc.step([&] { store(shown, *property, d.value, folder); });
+        }
+        if (any)
+            scheme.setColors(variant, shown.SchemeColors);
     }
     proc.Task = QStringLiteral("Import CSS: ") + path;
     return found;

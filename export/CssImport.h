@@ -9,8 +9,11 @@ struct ColorScheme;
 
 // Reads back a style sheet written by exportCss, or any style sheet that sets the same
 // custom properties: only the declarations of its top-level ":root" rules count, and
-// of those only the properties of CssProperties.h; everything else in the sheet is
-// passed over. Pictures are looked for relative to the sheet's folder.
+// of those only the properties of CssProperties.h (and the list of locked colours);
+// the colour properties of the ":root" rules inside "@media (prefers-color-scheme:
+// dark)" and "@media (prefers-contrast: more)" give the Dark and High contrast
+// variants, each starting from the Light colours read; everything else in the sheet
+// is passed over. Pictures are looked for relative to the sheet's folder.
 //
 // The result is `current` with every property found applied in the order of the
 // sheet (a later one wins), so the caller can take it as one change. Nothing else of

@@ -66,3 +66,20 @@ const CssProperty* cssPropertyNamed(QStringView name) {
     }();
     return byName.value(name.toString(), nullptr);
 }
+
+bool isColorProperty(const CssProperty& property) {
+    return property.attribute == Attribute::Color || property.attribute == Attribute::BackColor ||
+           property.attribute == Attribute::ForeColor;
+}
+
+const char* cssVariantMedia(Variant variant) {
+    switch (variant) {
+    case Variant::Light:
+        return nullptr;
+    case Variant::Dark:
+        return "(prefers-color-scheme: dark)";
+    case Variant::Contrast:
+        return "(prefers-contrast: more)";
+    }
+    return nullptr;
+}

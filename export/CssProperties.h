@@ -1,5 +1,6 @@
 #pragma once
 
+#include "theme/ColorScheme.h"
 #include "theme/ThemeElement.h"
 
 #include <QList>
@@ -34,3 +35,17 @@ const QList<CssProperty>& cssProperties();
 
 // The property of that name; nullptr for any other name.
 const CssProperty* cssPropertyNamed(QStringView name);
+
+// Whether the property holds a colour, which the Dark and High contrast variants have
+// their own of.
+bool isColorProperty(const CssProperty& property);
+
+// The media condition under which a variant's colours apply: "(prefers-color-scheme:
+// dark)" and "(prefers-contrast: more)"; nullptr for Light, whose are the ":root"
+// block's own.
+const char* cssVariantMedia(Variant variant);
+
+// The property listing the locked colours by their property names without
+// "--tintora-" ("banner-background-color body-color"); written only when a colour is
+// locked.
+inline constexpr const char* CssLockedProperty = "--tintora-locked";

@@ -8,6 +8,7 @@
 #include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
 #include "theme/DrawnFont.h"
+#include "theme/VariantNames.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -15,6 +16,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -132,6 +134,14 @@ QByteArray tokenFile(const ColorScheme* scheme, const SchemeColorTable& colors) 
         json.key(QString::fromLatin1(TokenExtension));
         json.beginObject();
         json.field(u"theme", scheme->ThemeName);
+        // The colours no variant's making may change, named as in the scheme file.
+        if (const QStringList locked = lockedColorNames(*scheme); !locked.isEmpty()) {
+            json.key(u"locked");
+            json.beginArray(JsonWriter::Layout::Inline);
+            for (const QString& name : locked)
+                json.value(name);
+            json.endArray();
+        }
         // The pictures of the elements a page shows no text of: the bullets, the rule,
         // the navigation and quick-link buttons.
         json.key(u"pictures");
@@ -170,6 +180,8 @@ public:
         if (extension.contains(QLatin1String("theme")))
             read(QStringLiteral("$extensions.%1.theme").arg(QLatin1String(TokenExtension)),
                  [&] { scheme_.ThemeName = stringOf(extension.value(QLatin1String("theme"))); });
+        if (extension.contains(QLatin1String("locked")))
+            applyLocks(extension.value(QLatin1String("locked")));
         const QJsonValue pictures = extension.value(QLatin1String("pictures"));
         const QString picturesPath =
             QStringLiteral("$extensions.%1.pictures").arg(QLatin1String(TokenExtension));
@@ -229,6 +241,7 @@ private:
     static bool boldOf(const QJsonValue& value);
 
     void applyGroup(const SiteElement& site, const QJsonObject& group);
+    void applyLocks(const QJsonValue& locked);
     void applyTypography(const SiteElement& site, const QJsonObject& group,
                          const QJsonObject& extension, const QString& base);
 
@@ -344,6 +357,23 @@ void TokenReader::applyGroup(const SiteElement& site, const QJsonObject& group) 
         });
 }
 
+void TokenReader::applyLocks(const QJsonValue& locked) {
+    const QString path = QStringLiteral("$extensions.%1.locked").arg(QLatin1String(TokenExtension));
+    // The list is the scheme's whole set of locks, taken only when all of it reads.
+    read(path, [&] {
+        if (!locked.isArray())
+            throw BadValue{};
+        ColorScheme::LockTable locks{};
+        for (const QJsonValue name : locked.toArray()) {
+            const std::optional<ColorPlace> place = colorPlaceNamed(stringOf(name));
+            if (!place)
+                throw BadValue{};
+            locks[static_cast<size_t>(place->attr)][static_cast<size_t>(place->slot)] = true;
+        }
+        scheme_.LockedColors = locks;
+    });
+}
+
 void TokenReader::applyTypography(const SiteElement& site, const QJsonObject& group,
                                   const QJsonObject& extension, const QString& base) {
     const int slot = themeElement(site.element).fontSlot;
@@ -441,10 +471,108 @@ QByteArray colorTokens(const SchemeColorTable& colors) {
     return tokenFile(nullptr, colors);
 }
 
+DesignTokenFiles designTokenFiles(const QString& path) {
+    QString base = path;
+    for (const char* ending : {".tokens.json", ".json", ".tokens"})
+        if (base.endsWith(QLatin1String(ending), Qt::CaseInsensitive)) {
+            base.chop(static_cast<qsizetype>(qstrlen(ending)));
+            break;
+        }
+    return {base + QStringLiteral(".dark.tokens.json"),
+            base + QStringLiteral(".contrast.tokens.json"),
+            base + QStringLiteral(".resolver.json")};
+}
+
+QString variantTokenFile(const DesignTokenFiles& files, Variant variant) {
+    return variant == Variant::Dark ? files.dark : files.contrast;
+}
+
+QByteArray tokenResolver(const ColorScheme& scheme, const QString& path) {
+    const DesignTokenFiles files = designTokenFiles(path);
+    const auto reference = [](JsonWriter& json, const QString& target) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.field(u"$ref", target);
+        json.endObject();
+    };
+    JsonWriter json;
+    json.beginObject();
+    json.field(u"name", scheme.ThemeName);
+    json.field(u"version", QStringLiteral("2025.10"));
+    json.key(u"sets");
+    json.beginObject();
+    json.key(u"scheme");
+    json.beginObject();
+    json.key(u"sources");
+    json.beginArray();
+    reference(json, QFileInfo(path).fileName());
+    json.endArray();
+    json.endObject();
+    json.endObject();
+    json.key(u"modifiers");
+    json.beginObject();
+    json.key(u"theme");
+    json.beginObject();
+    json.field(u"description",
+               QStringLiteral("The scheme's own colours (light), or its Dark or High contrast "
+                              "variant's"));
+    json.key(u"contexts");
+    json.beginObject();
+    for (const Variant variant : Variants) {
+        json.key(QString::fromLatin1(variantKey(variant)));
+        json.beginArray();
+        if (variant != Variant::Light && scheme.hasVariant(variant))
+            reference(json, QFileInfo(variantTokenFile(files, variant)).fileName());
+        json.endArray();
+    }
+    json.endObject();
+    json.field(u"default", QStringLiteral("light"));
+    json.endObject();
+    json.endObject();
+    json.key(u"resolutionOrder");
+    json.beginArray();
+    for (const char* pointer : {"#/sets/scheme", "#/modifiers/theme"})
+        reference(json, QLatin1String(pointer));
+    json.endArray();
+    json.endObject();
+    return json.finish();
+}
+
 bool exportDesignTokens(Procedure& proc, const ColorScheme& scheme, const QString& path,
                         ExistingOutput existing) {
     proc.Task = QStringLiteral("Export Design Tokens: ") + path;
-    return proc.step([&] { writeSiteFile(path, existing, designTokens(scheme)); });
+    const bool variants = scheme.hasVariant(Variant::Dark) || scheme.hasVariant(Variant::Contrast);
+    const DesignTokenFiles files = designTokenFiles(path);
+    // Refused before anything is written, so that an export never leaves half a set.
+    if (variants && existing == ExistingOutput::Keep) {
+        for (const QString& file : {files.dark, files.contrast, files.resolver}) {
+            const QFileInfo info(file);
+            if (info.exists() || info.isSymLink()) {
+                proc.Task = QStringLiteral("Export Design Tokens: ") + file;
+                proc.step([] { raiseError(Err::FileAlreadyExists); });
+                return false;
+            }
+        }
+    }
+    if (!proc.step([&] { writeSiteFile(path, existing, designTokens(scheme)); }))
+        return false;
+    if (!variants)
+        return true;
+    bool written = true;
+    for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
+        if (!scheme.hasVariant(variant))
+            continue;
+        const QString file = variantTokenFile(files, variant);
+        proc.Task = QStringLiteral("Export Design Tokens: ") + file;
+        written = proc.step([&] {
+            writeSiteFile(file, ExistingOutput::Replace, colorTokens(scheme.colorsOf(variant)));
+        }) && written;
+    }
+    proc.Task = QStringLiteral("Export Design Tokens: ") + files.resolver;
+    written = proc.step([&] {
+        writeSiteFile(files.resolver, ExistingOutput::Replace, tokenResolver(scheme, path));
+    }) && written;
+    proc.Task = QStringLiteral("Export Design Tokens: ") + path;
+    return written;
 }
 
 int applyDesignTokens(Procedure& proc, ColorScheme& scheme, const QByteArray& json,
@@ -467,6 +595,64 @@ int applyDesignTokens(Procedure& proc, ColorScheme& scheme, const QByteArray& js
     return reader.found();
 }
 
+namespace {
+
+// The token files the resolver beside `path` names for a variant's context, relative to
+// the resolver's folder; none when there is no resolver.
+QStringList contextFiles(const QJsonObject& resolver, const QString& folder, Variant variant) {
+    QStringList files;
+    const QJsonArray sources = resolver.value(QLatin1String("modifiers"))
+                                   .toObject()
+                                   .value(QLatin1String("theme"))
+                                   .toObject()
+                                   .value(QLatin1String("contexts"))
+                                   .toObject()
+                                   .value(QLatin1String(variantKey(variant)))
+                                   .toArray();
+    for (const QJsonValue source : sources) {
+        const QString ref = source.toObject().value(QLatin1String("$ref")).toString();
+        // A pointer into the resolver itself, or a file elsewhere than beside it, is
+        // not one of the files an export writes.
+        if (ref.isEmpty() || ref.contains(QLatin1Char('#')) || ref.contains(QLatin1Char('/')) ||
+            ref.contains(QLatin1Char('\\')))
+            continue;
+        files << folder + QLatin1Char('/') + ref;
+    }
+    return files;
+}
+
+} // namespace
+
+int applyVariantTokens(Procedure& proc, ColorScheme& scheme, const QString& path) {
+    const QString resolverPath = designTokenFiles(path).resolver;
+    if (!QFileInfo(resolverPath).isFile())
+        return 0;
+    proc.Task = QStringLiteral("Import Design Tokens: ") + resolverPath;
+    QByteArray bytes;
+    if (!proc.step([&] { bytes = readFileBytes(resolverPath, MaxTextFileSize); }))
+        return 0;
+    QJsonParseError error{};
+    const QJsonObject resolver = QJsonDocument::fromJson(bytes, &error).object();
+    const QString folder = QFileInfo(resolverPath).absolutePath();
+    int found = 0;
+    for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
+        const QStringList files = contextFiles(resolver, folder, variant);
+        if (files.isEmpty())
+            continue;
+        // A variant starts from the Light colours read, and takes only colours.
+        ColorScheme shown = scheme.shownAs(variant);
+        for (const QString& file : files) {
+            proc.Task = QStringLiteral("Import Design Tokens: ") + file;
+            QByteArray tokens;
+            if (!proc.step([&] { tokens = readFileBytes(file, MaxTextFileSize); }))
+                continue;
+            found += std::max(0, applyDesignTokens(proc, shown, tokens, file));
+        }
+        scheme.setColors(variant, shown.SchemeColors);
+    }
+    return found;
+}
+
 std::optional<ColorScheme> importDesignTokens(Procedure& proc, const ColorScheme& current,
                                               const QString& path, int* found) {
     proc.Task = QStringLiteral("Import Design Tokens: ") + path;
@@ -476,9 +662,11 @@ std::optional<ColorScheme> importDesignTokens(Procedure& proc, const ColorScheme
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     ColorScheme next = current;
-    const int read = applyDesignTokens(proc, next, bytes, path);
+    int read = applyDesignTokens(proc, next, bytes, path);
     if (read < 0)
         return std::nullopt;
+    read += applyVariantTokens(proc, next, path);
+    proc.Task = QStringLiteral("Import Design Tokens: ") + path;
     if (found)
         *found = read;
     return next;

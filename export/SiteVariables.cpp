@@ -1,9 +1,11 @@
 #include "export/SiteVariables.h"
 
+#include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
+#include "theme/VariantNames.h"
 
 namespace {
 
@@ -61,14 +63,65 @@ QStringList tailwindColorDeclarations(const SchemeColorTable& colors) {
     return declarations;
 }
 
-QStringList scssColorDeclarations(const SchemeColorTable& colors) {
+QStringList scssColorDeclarations(const SchemeColorTable& colors, const QString& suffix) {
     QStringList declarations;
     for (const SiteElement& site : siteElements())
         for (const SiteValue& v : colorValues(colors, site))
-            declarations << QStringLiteral("$tintora-%1-%2: %3")
-                                .arg(QLatin1String(site.name), v.name, v.value);
+            declarations << QStringLiteral("$tintora-%1-%2%3: %4")
+                                .arg(QLatin1String(site.name), v.name, suffix, v.value);
     return declarations;
 }
+
+namespace {
+
+// The variants the scheme has besides Light.
+QList<Variant> variantsOf(const ColorScheme& scheme) {
+    QList<Variant> variants;
+    for (const Variant variant : {Variant::Dark, Variant::Contrast})
+        if (scheme.hasVariant(variant))
+            variants << variant;
+    return variants;
+}
+
+// Each variant's colours set again on :root under the media condition that asks for
+// it; Tailwind's utilities use the custom properties, so they follow without a
+// "dark:" class.
+QString tailwindVariantBlocks(const ColorScheme& scheme) {
+    QString text;
+    for (const Variant variant : variantsOf(scheme)) {
+        text += QStringLiteral("\n@media %1 {\n  :root {\n")
+                    .arg(QLatin1String(cssVariantMedia(variant)));
+        for (const QString& d : tailwindColorDeclarations(scheme.colorsOf(variant)))
+            text += QStringLiteral("    ") + d + QStringLiteral(";\n");
+        text += QStringLiteral("  }\n}\n");
+    }
+    return text;
+}
+
+// Each variant's colours as variables with its name after them
+// ($tintora-body-color-dark) and a map of them ($tintora-dark).
+QString scssVariantVariables(const ColorScheme& scheme) {
+    QString text;
+    for (const Variant variant : variantsOf(scheme)) {
+        const QString suffix = QLatin1Char('-') + QLatin1String(variantKey(variant));
+        const SchemeColorTable& colors = scheme.colorsOf(variant);
+        text += QLatin1Char('\n');
+        for (const QString& d : scssColorDeclarations(colors, suffix))
+            text += d + QStringLiteral(";\n");
+        text += QStringLiteral("$tintora%1: (\n").arg(suffix);
+        for (const SiteElement& site : siteElements()) {
+            text += QStringLiteral("  \"%1\": (\n").arg(QLatin1String(site.name));
+            for (const SiteValue& v : colorValues(colors, site))
+                text += QStringLiteral("    \"%1\": $tintora-%2-%1%3,\n")
+                            .arg(v.name, QLatin1String(site.name), suffix);
+            text += QStringLiteral("  ),\n");
+        }
+        text += QStringLiteral(");\n");
+    }
+    return text;
+}
+
+} // namespace
 
 QByteArray tailwindStyleSheet(const ColorScheme& scheme) {
     QStringList declarations = tailwindColorDeclarations(scheme.SchemeColors);
@@ -96,6 +149,7 @@ QByteArray tailwindStyleSheet(const ColorScheme& scheme) {
     for (const QString& d : declarations)
         text += QStringLiteral("  ") + d + QStringLiteral(";\n");
     text += QStringLiteral("}\n");
+    text += tailwindVariantBlocks(scheme);
     return text.toUtf8();
 }
 
@@ -134,6 +188,7 @@ QByteArray scssVariables(const ColorScheme& scheme) {
         map += QStringLiteral("  ),\n");
     }
     text += QStringLiteral("\n") + map + QStringLiteral(");\n");
+    text += scssVariantVariables(scheme);
     return text.toUtf8();
 }
 

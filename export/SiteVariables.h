@@ -28,9 +28,12 @@ QByteArray scssVariables(const ColorScheme& scheme);
 
 // The colour declarations of one variant, as both files write them: Tailwind's custom
 // properties ("--color-body: #1a2b3c") or SCSS's variables ("$tintora-body-color: ...").
-// A variant's colours are written through these, in an override of its own.
+// A variant's colours are written through these, in an override of its own: for
+// Tailwind a ":root" block under the variant's media condition (cssVariantMedia), for
+// SCSS the variables with "-dark" or "-contrast" after their names (`suffix`) and the
+// maps $tintora-dark and $tintora-contrast of them.
 QStringList tailwindColorDeclarations(const SchemeColorTable& colors);
-QStringList scssColorDeclarations(const SchemeColorTable& colors);
+QStringList scssColorDeclarations(const SchemeColorTable& colors, const QString& suffix = {});
 
 enum class SiteFormat { Tailwind, Scss };
 

@@ -17,7 +17,7 @@ QString tableLine(const QString& element, const QString& text, const QString& ba
 } // namespace
 
 QList<ReportLine> reportLines(const ColorScheme& scheme, const FileInformation& info) {
-    const QList<SchemeSection> sections = schemeSections(scheme, info);
+    const QList<SchemeSection> sections = schemeSections(scheme, info) + variantSections(scheme);
     QList<ReportLine> lines;
     lines.reserve(sections.size() * 8);
     const QString sectionEnd = QStringLiteral("\r\n");
@@ -46,8 +46,12 @@ QByteArray reportText(const QList<ReportLine>& lines) {
 
 QList<ReportLine> contrastReportLines(const ContrastAudit& audit) {
     QList<ReportLine> lines;
-    lines.append({ReportLine::Kind::SectionTitle,
-                  QStringLiteral("CONTRAST ") + contrastLevelText(audit.level)});
+    QString title = QStringLiteral("CONTRAST ") + contrastLevelText(audit.level);
+    if (audit.variant == Variant::Dark)
+        title += QStringLiteral(" (DARK)");
+    else if (audit.variant == Variant::Contrast)
+        title += QStringLiteral(" (HIGH CONTRAST)");
+    lines.append({ReportLine::Kind::SectionTitle, title});
     lines.append(
         {ReportLine::Kind::Attribute,
          tableLine(QStringLiteral("Element"), QStringLiteral("Text"), QStringLiteral("Background"),

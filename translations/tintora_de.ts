@@ -123,6 +123,10 @@ Es wurde nichts geändert.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not pass %2, but its text colour is locked, so it was left as it is.</source>
+        <translation>%1 besteht %2 nicht, aber seine Textfarbe ist gesperrt; es bleibt, wie es ist.</translation>
+    </message>
 </context>
 <context>
     <name>ColorSwatch</name>
@@ -133,6 +137,14 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>%1: %2. Click, or press Space, to choose another colour.</source>
         <translation>%1: %2. Zum Ändern klicken oder die Leertaste drücken.</translation>
+    </message>
+    <message>
+        <source>%1, %2, locked</source>
+        <translation>%1, %2, gesperrt</translation>
+    </message>
+    <message>
+        <source>%1: %2, locked: making variants and Make It Pass leave it as it is. Click, or press Space, to choose another colour.</source>
+        <translation>%1: %2, gesperrt: Varianten erstellen und Kontrast herstellen lassen sie, wie sie ist. Klicken oder Leertaste drücken, um eine andere Farbe zu wählen.</translation>
     </message>
 </context>
 <context>
@@ -541,6 +553,10 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <source>%1 font: %2. Click to choose another font.</source>
         <translation>Schrift von %1: %2. Zum Ändern klicken.</translation>
     </message>
+    <message>
+        <source>Lock Colour</source>
+        <translation>Farbe sperren</translation>
+    </message>
 </context>
 <context>
     <name>ErrorBox</name>
@@ -630,6 +646,54 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Import %1</source>
         <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>Design &amp;Tokens...</source>
+        <translation>Design-&amp;Tokens...</translation>
+    </message>
+    <message>
+        <source>Design Tokens (*.json)|*.json|All Files (*.*)|*.*</source>
+        <translation>Design-Tokens (*.json)|*.json|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Tai&amp;lwind...</source>
+        <translation>Tai&amp;lwind...</translation>
+    </message>
+    <message>
+        <source>&amp;SCSS...</source>
+        <translation>&amp;SCSS...</translation>
+    </message>
+    <message>
+        <source>SCSS (*.scss)|*.scss|All Files (*.*)|*.*</source>
+        <translation>SCSS (*.scss)|*.scss|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Import Design &amp;Tokens...</source>
+        <translation>Design-&amp;Tokens importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>Export Design Tokens</source>
+        <translation>Design-Tokens exportieren</translation>
+    </message>
+    <message>
+        <source>%1 exist already.
+
+Do you want to replace them?</source>
+        <translation>%1 gibt es bereits.
+
+Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tintora colour scheme: none of its groups is named as an element (banner, body, h1 ...).
+
+Nothing was changed.</source>
+        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner Gruppen ist nach einem Element benannt (banner, body, h1 ...).
+
+Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1080,6 +1144,14 @@ Es wurde nichts geändert.</translation>
         <source>Open %1</source>
         <translation>%1 öffnen</translation>
     </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>High Contrast</source>
+        <translation>Hoher Kontrast</translation>
+    </message>
 </context>
 <context>
     <name>SchemeFile</name>
@@ -1234,6 +1306,69 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     </message>
 </context>
 <context>
+    <name>VariantCommands</name>
+    <message>
+        <source>&amp;Light</source>
+        <translation>&amp;Hell</translation>
+    </message>
+    <message>
+        <source>&amp;Dark</source>
+        <translation>&amp;Dunkel</translation>
+    </message>
+    <message>
+        <source>Make &amp;Dark Variant</source>
+        <translation>&amp;Dunkle Variante erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;High Contrast</source>
+        <translation>Hoher &amp;Kontrast</translation>
+    </message>
+    <message>
+        <source>Make &amp;High-Contrast Variant</source>
+        <translation>&amp;Hochkontrast-Variante erstellen</translation>
+    </message>
+    <message>
+        <source>dark variant</source>
+        <translation>dunkle Variante</translation>
+    </message>
+    <message>
+        <source>high-contrast variant</source>
+        <translation>Hochkontrast-Variante</translation>
+    </message>
+    <message>
+        <source>%1: its text colour is locked</source>
+        <translation>%1: seine Textfarbe ist gesperrt</translation>
+    </message>
+    <message>
+        <source>%1: the colour behind it is locked</source>
+        <translation>%1: die Farbe dahinter ist gesperrt</translation>
+    </message>
+    <message>
+        <source>%1: no text colour passes over what lies behind it</source>
+        <translation>%1: mit keiner Textfarbe besteht es über dem, was dahinter liegt</translation>
+    </message>
+    <message>
+        <source>The %1 is made, but these rows do not pass %2 in it:
+
+%3</source>
+        <translation>Die %1 ist erstellt, aber diese Zeilen bestehen %2 darin nicht:
+
+%3</translation>
+    </message>
+    <message>
+        <source>This scheme has no %1 yet. Make it from the light colours now?</source>
+        <translation>Dieses Schema hat noch keine %1. Jetzt aus den hellen Farben erstellen?</translation>
+    </message>
+    <message>
+        <source>Lock %1</source>
+        <translation>%1 sperren</translation>
+    </message>
+    <message>
+        <source>Unlock %1</source>
+        <translation>%1 entsperren</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>&amp;Edit</source>
@@ -1274,6 +1409,10 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     <message>
         <source>Refresh the editor and the preview</source>
         <translation>Editor und Vorschau neu anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Variant</source>
+        <translation>V&amp;ariante</translation>
     </message>
 </context>
 <context>

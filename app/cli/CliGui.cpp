@@ -5,6 +5,7 @@
 #include "app/cli/CommandLine.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Trace.h"
+#include "theme/VariantNames.h"
 #include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
 
@@ -35,10 +36,25 @@ int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptio
 }
 
 int drawCliScheme(const CliSchemeOptions& options, const CommandLine& line, ColorScheme& scheme,
-                  PreviewPage& page) {
+                  PreviewPage& page, Variant shown) {
     startCliRun(options.abortOnError);
     const int built = buildCliScheme(options, scheme);
-    if (built == 1)
+    if (built == 1 || !cliSchemeHas(scheme, shown))
         return 1;
-    return std::max(built, drawCliPreview(page, scheme, cliPreviewOptions(line)));
+    return std::max(built, drawCliPreview(page, scheme.shownAs(shown), cliPreviewOptions(line)));
+}
+
+std::optional<Variant> cliVariant(const CommandLine& line, const CliOption& option,
+                                  Variant fallback) {
+    if (!line.isSet(option))
+        return fallback;
+    return variantFromKey(line.choice(option));
+}
+
+bool cliSchemeHas(const ColorScheme& scheme, Variant variant) {
+    if (scheme.hasVariant(variant))
+        return true;
+    printCliError(QStringLiteral("the scheme has no %1 variant; tintora-cli variants makes it")
+                      .arg(QLatin1String(variantKey(variant))));
+    return false;
 }

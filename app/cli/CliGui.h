@@ -1,13 +1,16 @@
 #pragma once
 
+#include "theme/ColorScheme.h"
+
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 class CommandLine;
 class PreviewPage;
-struct ColorScheme;
 struct CliSchemeOptions;
+struct CliOption;
 
 // The GUI application that commands drawing the preview page need, on the offscreen
 // platform unless the caller chose one, with the fonts set up as the desktop does.
@@ -39,7 +42,14 @@ CliPreviewOptions cliPreviewOptions(const CommandLine& line);
 int drawCliPreview(PreviewPage& page, const ColorScheme& scheme, CliPreviewOptions options);
 
 // Starts the run, builds the scheme as buildCliScheme does and lays its page out with
-// the command's preview options. Returns the exit status so far: 1 when the scheme
-// could not be built (the page is then not drawn), else 2 when errors were reported.
+// the command's preview options, in the colours of `shown`. Returns the exit status so
+// far: 1 when the scheme could not be built or has no such variant (the page is then
+// not drawn), else 2 when errors were reported.
 int drawCliScheme(const CliSchemeOptions& options, const CommandLine& line, ColorScheme& scheme,
-                  PreviewPage& page);
+                  PreviewPage& page, Variant shown = Variant::Light);
+
+// The variant --variant names, or `fallback` when it is not given; "all" is none.
+std::optional<Variant> cliVariant(const CommandLine& line, const CliOption& option,
+                                  Variant fallback = Variant::Light);
+// Whether the scheme has `variant`; when not, one line on standard error says so.
+bool cliSchemeHas(const ColorScheme& scheme, Variant variant);

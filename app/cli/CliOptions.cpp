@@ -71,6 +71,25 @@ const CliOption Simulate{"simulate",
                          "achromatopsia.",
                          CliValue::Choice,
                          "normal|protanopia|deuteranopia|tritanopia|achromatopsia"};
+const CliOption AuditVariant{"variant",
+                             nullptr,
+                             "light|dark|contrast|all",
+                             "The variant whose colours are checked: light (the scheme's own), "
+                             "dark, contrast (high contrast) or all, every variant the scheme has; "
+                             "with it, each check names its variant.",
+                             CliValue::Choice,
+                             "light|dark|contrast|all"};
+const CliOption ShownVariant{"variant",
+                             nullptr,
+                             "light|dark|contrast",
+                             "The variant whose colours are drawn: light (the scheme's own, the "
+                             "default), dark or contrast (high contrast).",
+                             CliValue::Choice,
+                             "light|dark|contrast"};
+const CliOption Lock{"lock", nullptr, "ELEMENT.ATTRIBUTE",
+                     "Locks a colour before the variants are made, such as BANNER.BackColor, so "
+                     "that no variant changes it; may be given more than once.",
+                     CliValue::Name};
 const CliOption Css{"css",
                     nullptr,
                     "OUT.css",

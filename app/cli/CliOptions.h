@@ -23,6 +23,9 @@ extern const CliOption ReportFormat; // text|json
 extern const CliOption AuditFormat;  // text|json
 extern const CliOption Level;
 extern const CliOption Simulate;
+extern const CliOption AuditVariant; // light|dark|contrast|all
+extern const CliOption ShownVariant; // light|dark|contrast
+extern const CliOption Lock;
 extern const CliOption Css;
 extern const CliOption Theme;
 extern const CliOption Tokens;

@@ -70,6 +70,10 @@ FileInformation startCliRun(bool abortOnError) {
     prompt->setLinePrefix(QStringLiteral("tintora-cli: "));
     setErrorPrompt(prompt.get());
     subSetupGlobals();
+    return cliFileInformation();
+}
+
+FileInformation cliFileInformation() {
     return {globals().VersionText, globals().UserName};
 }
 

@@ -34,6 +34,8 @@ std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& a
 // and counted) and the globals. Returns what the files this run writes say about the
 // program.
 FileInformation startCliRun(bool abortOnError);
+// What the files a started run writes say about the program, as startCliRun returns.
+FileInformation cliFileInformation();
 
 // Names `file` in the run-time errors that name no file themselves (the output a
 // command is writing).

@@ -35,3 +35,4 @@ int runThemesCommand(const CliCommand& command, const QStringList& args);
 int runExportCommand(const CliCommand& command, const QStringList& args);
 int runBatchCommand(const CliCommand& command, const QStringList& args);
 int runAuditCommand(const CliCommand& command, const QStringList& args);
+int runVariantsCommand(const CliCommand& command, const QStringList& args);

@@ -40,12 +40,15 @@ int runRenderCommand(const CliCommand& command, const QStringList& args) {
         deficiencyFromText(line.choice(CliOptions::Simulate));
     if (!simulation)
         return 1;
+    const std::optional<Variant> shown = cliVariant(line, CliOptions::ShownVariant);
+    if (!shown)
+        return 1;
 
     const CliGuiApplication app;
 
     ColorScheme scheme;
     PreviewPage page;
-    const int drawn = drawCliScheme(options, line, scheme, page);
+    const int drawn = drawCliScheme(options, line, scheme, page, *shown);
     if (drawn == 1)
         return 1;
     page.setSimulation(*simulation);

@@ -1,12 +1,38 @@
+#include "app/cli/CliGui.h"
 #include "app/cli/CliOptions.h"
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
+#include "contrast/MakeVariant.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeJson.h"
 #include "scheme/SchemeReport.h"
 #include "scheme/SchemeSections.h"
 #include "theme/ColorScheme.h"
+#include "ui/preview/PreviewBackdrops.h"
+#include "ui/preview/PreviewPage.h"
+
+#include <algorithm>
+
+namespace {
+
+// A scheme with variants: the contrast table of each, at the level it is made to pass
+// (AA, and AAA for High contrast), judged over the page drawn. None without variants,
+// whose report stays the scheme file's sections. Returns 2 when a picture could not be
+// shown, else 0.
+int appendContrastTables(const ColorScheme& scheme, QList<ReportLine>& lines) {
+    if (!scheme.hasVariant(Variant::Dark) && !scheme.hasVariant(Variant::Contrast))
+        return 0;
+    PreviewPage page;
+    const int drawn = drawCliPreview(page, scheme, {});
+    for (const Variant variant : Variants)
+        if (scheme.hasVariant(variant))
+            lines += contrastReportLines(
+                auditVariant(scheme, variant, PreviewBackdrops(page), variantLevel(variant)));
+    return drawn;
+}
+
+} // namespace
 
 int runReportCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
@@ -20,6 +46,7 @@ int runReportCommand(const CliCommand& command, const QStringList& args) {
 
     if (!cliInputReadable(files[0]))
         return 1;
+    const CliGuiApplication app;
     const FileInformation info = startCliRun(false);
     ColorScheme scheme;
     scheme.fillFontSizeTable();
@@ -29,12 +56,18 @@ int runReportCommand(const CliCommand& command, const QStringList& args) {
         return 1;
     if (read->sections == 0)
         return cliStatus();
+    int drawn = 0;
+    QByteArray output;
+    if (formatName == QLatin1String("json")) {
+        output = schemeJson(schemeSections(scheme, info) + variantSections(scheme));
+    } else {
+        QList<ReportLine> lines = reportLines(scheme, info);
+        drawn = appendContrastTables(scheme, lines);
+        output = reportText(lines);
+    }
     setCliErrorContext(QStringLiteral("standard output"));
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
-    const QByteArray output = formatName == QLatin1String("json")
-                                  ? schemeJson(schemeSections(scheme, info))
-                                  : reportText(reportLines(scheme, info));
     if (!writeCliOutput(proc, QString(), output, QStringLiteral("report")))
         return 1;
-    return cliStatus();
+    return std::max(drawn, cliStatus());
 }

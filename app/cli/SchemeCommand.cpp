@@ -24,9 +24,10 @@ int runSchemeCommand(const CliCommand& command, const QStringList& args) {
     const bool toStandardOutput = options.output.isEmpty() || options.output == QLatin1String("-");
     setCliErrorContext(toStandardOutput ? QStringLiteral("standard output") : options.output);
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-    const QByteArray bytes = formatName == QLatin1String("json")
-                                 ? schemeJson(schemeSections(scheme, info))
-                                 : schemeFileBytes(schemeFileLines(scheme, info));
+    const QByteArray bytes =
+        formatName == QLatin1String("json")
+            ? schemeJson(schemeSections(scheme, info) + variantSections(scheme))
+            : schemeFileBytes(schemeFileLines(scheme, info));
     if (!writeCliOutput(proc, options.output, bytes, QStringLiteral("scheme")))
         return 1;
     return cliStatus();

@@ -51,7 +51,7 @@ while IFS='|' read -r line expected; do
     [ "$got" = "$expected" ] || fail "bash: '$line' offers '$got', not '$expected'"
 done <<EOF2
 tintora-cli sch|scheme
-tintora-cli ''|audit,batch,diff,export,render,report,scheme,themes
+tintora-cli ''|audit,batch,diff,export,render,report,scheme,themes,variants
 tintora-cli audit --level ''|AA,AAA
 tintora-cli render --simulate = deu|deuteranopia
 tintora-cli scheme --on-error ''|abort,ignore

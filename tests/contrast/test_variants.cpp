@@ -157,6 +157,51 @@ private Q_SLOTS:
             auditVariant(made, Variant::Contrast, PlainBackdrops(), ContrastLevel::AAA).passes());
     }
 
+    // The global navigation text, no row of the editor, lies over its buttons' light
+    // picture: in Dark it stays dark there rather than turning light like the page's.
+    void textOverALightPictureStaysDark() {
+        struct LightButtons : BackdropSource {
+            std::vector<Backdrop> backdropsFor(const ColorScheme& scheme,
+                                               Element element) const override {
+                if (element == Element::GLOBALBUTTONS)
+                    return {Backdrop::picture(
+                        framedPicture(80, 20, hexColor("#F4B942"), hexColor("#C98A10")))};
+                return PlainBackdrops().backdropsFor(scheme, element);
+            }
+        };
+        ColorScheme s = plainPage();
+        const int buttons = themeElement(Element::GLOBALBUTTONS).colorSlot;
+        s.color(ColorAttr::Fore, buttons) = hexColor("#2B3348");
+        const auto lightness = [](qint32 c) { return toOkLab(toLinear(c)).L; };
+        QVERIFY(lightness(makeVariant(s, Variant::Dark, PlainBackdrops())
+                              .colors[ColorAttr::Fore][buttons]) > 0.5);
+        QCOMPARE(makeVariant(s, Variant::Dark, LightButtons()).colors[ColorAttr::Fore][buttons],
+                 hexColor("#2B3348"));
+    }
+
+    // Navigation text drawn over a navy and a teal button: in High contrast it goes the
+    // way that reads over both as well as can be (white), not towards black because the
+    // teal is the lighter of the two.
+    void textOverButtonsGoesTheWayThatReadsBest() {
+        struct TwoButtons : BackdropSource {
+            std::vector<Backdrop> backdropsFor(const ColorScheme& scheme,
+                                               Element element) const override {
+                if (element == Element::NAVBUTTONS)
+                    return {Backdrop::picture(
+                                framedPicture(80, 20, hexColor("#2B3348"), hexColor("#2B3348"))),
+                            Backdrop::picture(
+                                framedPicture(80, 20, hexColor("#2A9D84"), hexColor("#2A9D84")))};
+                return PlainBackdrops().backdropsFor(scheme, element);
+            }
+        };
+        ColorScheme s = plainPage();
+        const int navigation = themeElement(Element::NAVBUTTONS).colorSlot;
+        s.color(ColorAttr::Fore, navigation) = rgbValue(255, 255, 255);
+        const qint32 made =
+            makeVariant(s, Variant::Contrast, TwoButtons()).colors[ColorAttr::Fore][navigation];
+        QVERIFY(toOkLab(toLinear(made)).L > 0.9);
+    }
+
     // A locked page colour keeps Dark's page white: the text stays dark to pass on it,
     // and a locked text that cannot pass is named with its lock.
     void locksAreKeptAndNamed() {

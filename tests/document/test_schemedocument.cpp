@@ -77,6 +77,45 @@ private Q_SLOTS:
         QCOMPARE(document.base().pageBackground(), 1);
     }
 
+    // An edit of the variant shown changes that variant only, keeps the locks, and its
+    // undo shows that variant again; a variant the scheme lacks is not shown.
+    void editsOfTheVariantShown() {
+        SchemeDocument document;
+        ColorScheme theme = withBackground(1);
+        ColorScheme::ColorTable dark{};
+        dark[ColorAttr::Back][0] = 10;
+        theme.setColors(Variant::Dark, dark);
+        theme.setLocked(ColorAttr::Fore, 3, true);
+        document.chooseTheme(QStringLiteral("Ocean"), theme);
+        QSignalSpy shown(&document, &SchemeDocument::schemeChanged);
+
+        document.showVariant(Variant::Contrast);
+        QCOMPARE(document.shownVariant(), Variant::Light);
+        QCOMPARE(shown.count(), 0);
+        document.showVariant(Variant::Dark);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(document.shown().pageBackground(), 10);
+        QCOMPARE(document.caption(), QStringLiteral("TNA \u2014 Dark"));
+
+        ColorScheme edited = document.shown();
+        edited.pageBackground() = 11;
+        edited.setLocked(ColorAttr::Fore, 3, false);
+        document.applyShown(QStringLiteral("Page colour"), edited);
+        QCOMPARE(document.scheme().pageBackground(), 1);
+        QCOMPARE(document.scheme().DarkColors->at(ColorAttr::Back).at(0), 11);
+        QVERIFY(document.scheme().isLocked(ColorAttr::Fore, 3));
+        QCOMPARE(document.caption(), QStringLiteral("TNA: Untitled \u2014 Dark *"));
+
+        document.showVariant(Variant::Light);
+        document.undoStack().undo();
+        QCOMPARE(document.shownVariant(), Variant::Dark);
+        QCOMPARE(document.shown().pageBackground(), 10);
+        document.showVariant(Variant::Light);
+        document.undoStack().redo();
+        QCOMPARE(document.shownVariant(), Variant::Dark);
+        QCOMPARE(document.shown().pageBackground(), 11);
+    }
+
     void caption_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast/MakeVariant.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
 #include "theme/ColorScheme.h"
@@ -26,6 +27,15 @@ inline ColorScheme sentinelScheme() {
         s.SchemeFonts[FontAttr::Style][slot] = SchemeValue::text(QStringLiteral("9"));
     }
     return s;
+}
+
+// `light` with both variants made and two colours locked, as the variants' maker
+// leaves it.
+inline ColorScheme withVariantsAndLocks(const ColorScheme& light) {
+    ColorScheme s = light;
+    s.setLocked(ColorAttr::Back, themeElement(Element::BANNER).colorSlot, true);
+    s.setLocked(ColorAttr::Fore, themeElement(Element::HEADING2).colorSlot, true);
+    return withVariantsMade(s, PlainBackdrops());
 }
 
 inline QString attributeLabel(const ThemeElement& e, Attribute a) {

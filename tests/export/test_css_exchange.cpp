@@ -13,6 +13,7 @@
 #include "ui/preview/PreviewPictures.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -87,6 +88,65 @@ private Q_SLOTS:
         QCOMPARE(imported->ThemeName, sentinelScheme().ThemeName);
     }
 
+    // The variants' colours and the locks come back from their media blocks exactly,
+    // and without them the sheet is the one a scheme without variants gives.
+    void variantsComeBackFromTheMediaBlocks_data() {
+        QTest::addColumn<quint32>("seed"); // 0: Studio
+        QTest::newRow("Studio") << 0u;
+        for (const quint32 seed : {7u, 1234u, 99999u})
+            QTest::newRow(qPrintable(QStringLiteral("random %1").arg(seed))) << seed;
+    }
+    void variantsComeBackFromTheMediaBlocks() {
+        QFETCH(quint32, seed);
+        const ColorScheme light = seed == 0 ? studioScheme() : randomScheme(seed);
+        TestWorld world;
+        QDir().mkpath(world.path("plain"));
+        QDir().mkpath(world.path("variants"));
+        const ColorScheme source = withVariantsAndLocks(light);
+        QVERIFY(exportIt(light, world.path("plain/theme.css")));
+        QVERIFY(exportIt(source, world.path("variants/theme.css")));
+
+        const std::optional<ColorScheme> imported =
+            importIt(world.path("variants/theme.css"), sentinelScheme());
+        QVERIFY(imported);
+        QCOMPARE(world.prompt.messages, QStringList());
+        for (const Variant v : Variants)
+            QCOMPARE(imported->colorsOf(v), source.colorsOf(v));
+        QVERIFY(imported->hasVariant(Variant::Dark) && imported->hasVariant(Variant::Contrast));
+        QCOMPARE(imported->LockedColors, source.LockedColors);
+
+        QString sheet = QString::fromUtf8(bytesOf(world.path("variants/theme.css")));
+        QCOMPARE(sheet.count(QStringLiteral("@media (prefers-color-scheme: dark) {\n  :root {")),
+                 1);
+        QCOMPARE(sheet.count(QStringLiteral("@media (prefers-contrast: more) {\n  :root {")), 1);
+        QVERIFY(sheet.contains(QStringLiteral(
+            "  --tintora-locked: background-color banner-background-color h2-color;\n")));
+        sheet.remove(QRegularExpression(QStringLiteral("  --tintora-locked: [^;]*;\n")));
+        sheet.remove(
+            QRegularExpression(QStringLiteral("@media [^{]*\\{\n  :root \\{\n[^}]*\\}\n\\}\n\n")));
+        QCOMPARE(sheet, QString::fromUtf8(bytesOf(world.path("plain/theme.css"))));
+    }
+
+    // A list of locks naming what is no colour is reported, and the scheme's locks stay.
+    void badLockListIsReported_data() {
+        QTest::addColumn<QByteArray>("locked");
+        QTest::newRow("a font") << QByteArray("body-font");
+        QTest::newRow("no property") << QByteArray("h1-color nothing");
+    }
+    void badLockListIsReported() {
+        QFETCH(QByteArray, locked);
+        TestWorld world;
+        const QString sheet = world.path("site.css");
+        writeFile(sheet, ":root {\n  --tintora-locked: " + locked + ";\n}\n");
+        ColorScheme base = sentinelScheme();
+        base.setLocked(ColorAttr::Fore, 2, true);
+        const std::optional<ColorScheme> s = importIt(sheet, base);
+        QVERIFY(s);
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::InvalidPropertyValue});
+        QVERIFY(world.prompt.messages[0].contains("line 2: --tintora-locked"));
+        QCOMPARE(s->LockedColors, base.LockedColors);
+    }
+
     void propertyNamesAreOnePerAttribute() {
         QSet<QString> names;
         for (const CssProperty& p : cssProperties()) {
@@ -129,6 +189,13 @@ private Q_SLOTS:
                  QString::number(rgbValue(0, 0, 255)));
         QCOMPARE(value(Element::HEADING2, Attribute::ForeColor), QStringLiteral("2424"));
         QCOMPARE(value(Element::HEADING3, Attribute::ForeColor), QStringLiteral("2424"));
+        // The dark block is the Dark variant's, which starts from the Light colours.
+        const ColorScheme dark = s->shownAs(Variant::Dark);
+        QCOMPARE(dark.valueText(themeElement(Element::HEADING3), Attribute::ForeColor),
+                 QString::number(rgbValue(255, 0, 0)));
+        QCOMPARE(dark.valueText(themeElement(Element::HEADING1), Attribute::ForeColor),
+                 QString::number(rgbValue(0, 0, 255)));
+        QVERIFY(!s->hasVariant(Variant::Contrast));
         QCOMPARE(value(Element::BODY, Attribute::ForeColor), QStringLiteral("2424"));
         QCOMPARE(value(Element::HEADING4, Attribute::Font), QStringLiteral("\"Trebuchet MS\""));
         QCOMPARE(value(Element::HEADING5, Attribute::FontSize), QStringLiteral("11.5"));

@@ -77,18 +77,22 @@ private Q_SLOTS:
     // scheme file written from the result is the one written from the source.
     void tokensGiveBackTheSchemeFile_data() {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("Studio") << "studio";
-        QTest::newRow("unusual values") << "unusual";
-        QTest::newRow("values CSS has no form for") << "hard";
+        QTest::addColumn<bool>("variants"); // with both variants and locked colours
+        QTest::newRow("Studio") << "studio" << false;
+        QTest::newRow("Studio with variants") << "studio" << true;
+        QTest::newRow("unusual values") << "unusual" << false;
+        QTest::newRow("values CSS has no form for") << "hard" << false;
         for (int seed = 1; seed <= 6; ++seed)
             QTest::newRow(qPrintable(QStringLiteral("random %1").arg(seed)))
-                << QStringLiteral("random%1").arg(seed);
+                << QStringLiteral("random%1").arg(seed) << (seed % 2 == 0);
     }
     void tokensGiveBackTheSchemeFile() {
         QFETCH(QString, kind);
+        QFETCH(bool, variants);
         TestWorld world;
         QDir().mkpath(world.path("pictures"));
-        const ColorScheme source = schemeOfKind(kind, world.path("pictures"));
+        const ColorScheme light = schemeOfKind(kind, world.path("pictures"));
+        const ColorScheme source = variants ? withVariantsAndLocks(light) : light;
         const QString path = world.path("theme.tokens.json");
         Procedure proc(QStringLiteral("frmMain.mnuFileExportTokens_Click"));
         QVERIFY(exportDesignTokens(proc, source, path, ExistingOutput::Keep));
@@ -101,6 +105,63 @@ private Q_SLOTS:
         // A second export writes nothing over the first unless told to.
         QVERIFY(!exportDesignTokens(proc, source, path, ExistingOutput::Keep));
         QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::FileAlreadyExists});
+        const DesignTokenFiles files = designTokenFiles(path);
+        for (const QString& file : {files.dark, files.contrast, files.resolver})
+            QCOMPARE(QFile::exists(file), variants);
+        // A variant's file in the way refuses the export before the main file is written.
+        if (variants) {
+            world.prompt.messages.clear();
+            QFile::remove(path);
+            QVERIFY(!exportDesignTokens(proc, source, path, ExistingOutput::Keep));
+            QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::FileAlreadyExists});
+            QVERIFY(!QFile::exists(path));
+        }
+    }
+
+    // The resolver names the variants' files in the contexts of its "theme" modifier.
+    void resolverNamesTheVariantsFiles() {
+        const ColorScheme scheme = withVariantsAndLocks(studioScheme());
+        const QJsonObject resolver =
+            QJsonDocument::fromJson(tokenResolver(scheme, QStringLiteral("/x/site.tokens.json")))
+                .object();
+        QCOMPARE(resolver.value("version").toString(), "2025.10");
+        QCOMPARE(at(resolver, "sets/scheme/sources/0/$ref").toString(), "site.tokens.json");
+        QCOMPARE(at(resolver, "modifiers/theme/contexts/light").toArray().size(), 0);
+        QCOMPARE(at(resolver, "modifiers/theme/contexts/dark/0/$ref").toString(),
+                 "site.dark.tokens.json");
+        QCOMPARE(at(resolver, "modifiers/theme/contexts/contrast/0/$ref").toString(),
+                 "site.contrast.tokens.json");
+        QCOMPARE(at(resolver, "resolutionOrder/1/$ref").toString(), "#/modifiers/theme");
+        QCOMPARE(at(tokenJson(scheme), "$extensions/org.tintora/locked").toArray(),
+                 QJsonArray({"BACKGROUND.Color", "BANNER.BackColor", "HEADING2.ForeColor"}));
+    }
+
+    // Tailwind and SCSS carry each variant's colours in an override of their own.
+    void tailwindAndScssCarryTheVariants() {
+        const ColorScheme scheme = withVariantsAndLocks(studioScheme());
+        const QString tailwind = QString::fromUtf8(tailwindStyleSheet(scheme));
+        const QString scss = QString::fromUtf8(scssVariables(scheme));
+        for (const Variant v : {Variant::Dark, Variant::Contrast}) {
+            const QString media = QLatin1String(v == Variant::Dark ? "(prefers-color-scheme: dark)"
+                                                                   : "(prefers-contrast: more)");
+            const qsizetype block = tailwind.indexOf("@media " + media + " {\n  :root {\n");
+            QVERIFY(block > tailwind.indexOf("@theme {"));
+            const QString suffix = v == Variant::Dark ? "-dark" : "-contrast";
+            QVERIFY(scss.contains("$tintora" + suffix + ": (\n"));
+            for (const SiteElement& site : siteElements()) {
+                if (!site.text)
+                    continue;
+                const QString color = cssvalue::color(*siteColor(scheme.colorsOf(v), site.element));
+                QVERIFY(tailwind.indexOf(QStringLiteral("    --color-%1: %2;\n")
+                                             .arg(QLatin1String(site.name), color),
+                                         block) > block);
+                QVERIFY(scss.contains(QStringLiteral("$tintora-%1-color%2: %3;")
+                                          .arg(QLatin1String(site.name), suffix, color)));
+            }
+        }
+        // Without variants there is no override.
+        QVERIFY(!QString::fromUtf8(tailwindStyleSheet(studioScheme())).contains("@media"));
+        QVERIFY(!QString::fromUtf8(scssVariables(studioScheme())).contains("-dark"));
     }
 
     // The tokens hold the scheme's values in the format's own forms.

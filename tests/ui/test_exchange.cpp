@@ -2,11 +2,14 @@
 // from the Themes menu, an existing theme kept unless the user says replace, and a
 // style sheet exported and imported back as one step.
 #include "EditWindow.h"
+#include "contrast/MakeVariant.h"
+#include "export/DesignTokens.h"
 #include "scheme/SchemeDiff.h"
 #include "scheme/SchemeFile.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QMenu>
 #include <QUndoStack>
 
 using Kind = ScriptedDialogs::Kind;
@@ -42,6 +45,13 @@ QStringList dialogKinds(const ScriptedDialogs& dialogs) {
 void editBodyColour(EditWindow& w, qint32 colour) {
     w.dialogs->answerColor(colour);
     QTest::mouseClick(control<QWidget>(w.main, "lblFGColorSelect", BodyRow), Qt::LeftButton);
+}
+// The window's scheme with both variants made and the banner's colour locked, as one
+// step.
+void makeVariants(EditWindow& w) {
+    ColorScheme locked = w.scheme();
+    locked.setLocked(ColorAttr::Back, themeElement(Element::BANNER).colorSlot, true);
+    w.main.document().apply(QStringLiteral("Variants"), withVariantsMade(locked, PlainBackdrops()));
 }
 } // namespace
 
@@ -232,6 +242,106 @@ private Q_SLOTS:
 
         w.command("mnuEditUndo")->trigger();
         QVERIFY(schemeDifferences(edited, w.scheme()).isEmpty());
+    }
+
+    // File > Export's submenu writes each file a site's build takes, where the save
+    // dialog says, with the ending its format has.
+    void siteFilesFromTheExportMenu_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QByteArray>("holds");
+        QTest::newRow("design tokens")
+            << "mnuFileExportTokens"
+            << "Studio.tokens.json" << QByteArray("\"$type\": \"typography\"");
+        QTest::newRow("Tailwind") << "mnuFileExportTailwind"
+                                  << "Studio.css" << QByteArray("@import \"tailwindcss\";");
+        QTest::newRow("SCSS") << "mnuFileExportScss"
+                              << "Studio.scss" << QByteArray("$tintora-body-color: #333847;");
+    }
+    void siteFilesFromTheExportMenu() {
+        QFETCH(QString, command);
+        QFETCH(QString, offered);
+        QFETCH(QByteArray, holds);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        QAction* action = w.command(command.toLatin1().constData());
+        const QMenu* submenu = action->associatedObjects().isEmpty()
+                                   ? nullptr
+                                   : qobject_cast<const QMenu*>(action->associatedObjects()[0]);
+        QVERIFY(submenu);
+        QCOMPARE(submenu->menuAction()->text(), QStringLiteral("E&xport"));
+        const QString path = world.path(QStringLiteral("site/out"));
+        QDir().mkpath(world.path(QStringLiteral("site")));
+
+        w.dialogs->answerFile(Kind::Save, path);
+        action->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(w.dialogs->calls.last().shownWith.FileName, offered);
+        const QString written = path + QLatin1Char('.') + offered.section(QLatin1Char('.'), -1);
+        QVERIFY2(readFile(written).contains(holds), qPrintable(written));
+        QVERIFY(!w.main.document().isChanged());
+    }
+
+    // Tokens of a scheme with variants go out with the variants' files and come back,
+    // variants and locks included, as one step; files in the way are replaced only on
+    // Yes.
+    void tokensWithVariantsExportAndImportBack() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        makeVariants(w);
+        const QStringList exported = schemeFileLines(w.scheme(), testFileInformation());
+        const QString path = world.path(QStringLiteral("look.tokens.json"));
+        const DesignTokenFiles files = designTokenFiles(path);
+        writeFile(files.dark, "mine");
+
+        w.dialogs->answerFile(Kind::Save, path).answerQuestion(false);
+        w.command("mnuFileExportTokens")->trigger();
+        QVERIFY(w.dialogs->calls.last().prompt.startsWith(
+            QStringLiteral("\"look.dark.tokens.json\" exist")));
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(readFile(files.dark), QByteArray("mine"));
+
+        w.dialogs->answerFile(Kind::Save, path).answerQuestion(true);
+        w.command("mnuFileExportTokens")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        for (const QString& file : {path, files.dark, files.contrast, files.resolver})
+            QVERIFY2(readFile(file).startsWith("{"), qPrintable(file));
+
+        ColorScheme plain = w.scheme();
+        plain.DarkColors.reset();
+        plain.ContrastColors.reset();
+        plain.LockedColors = {};
+        w.main.document().apply(QStringLiteral("Plain"), plain);
+        const int steps = w.main.document().undoStack().count();
+        w.dialogs->answerFile(Kind::Open, path);
+        w.command("mnuFileImportTokens")->trigger();
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(world.prompt.informed, QStringList());
+        QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), exported);
+        QCOMPARE(w.main.document().undoStack().count(), steps + 1);
+        QCOMPARE(w.command("mnuEditUndo")->text(), QStringLiteral("&Undo Import look.tokens.json"));
+
+        // The same file again changes nothing, and says so.
+        w.dialogs->answerFile(Kind::Open, path);
+        w.command("mnuFileImportTokens")->trigger();
+        QCOMPARE(world.prompt.informed.size(), 1);
+        QVERIFY(world.prompt.informed[0].startsWith(QStringLiteral("The scheme has the values")));
+    }
+
+    void tokenFileWithoutSchemeChangesNothing() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString file = world.path(QStringLiteral("brand.json"));
+        writeFile(file, "{\"brand\": {\"red\": {\"$type\": \"color\", \"$value\": \"#ff0000\"}}}");
+        const int steps = w.main.document().undoStack().count();
+        w.dialogs->answerFile(Kind::Open, file);
+        w.command("mnuFileImportTokens")->trigger();
+        QCOMPARE(world.prompt.informed.size(), 1);
+        QVERIFY(world.prompt.informed[0].startsWith(QStringLiteral("brand.json holds no Tintora")));
+        QCOMPARE(w.main.document().undoStack().count(), steps);
     }
 
     void sheetWithoutSchemeChangesNothing() {

@@ -1,4 +1,5 @@
 #include "EditWindow.h"
+#include "contrast/AuditFormat.h"
 #include "contrast/ContrastAudit.h"
 #include "scheme/SchemeReport.h"
 #include "support/Controls.h"
@@ -364,6 +365,48 @@ private Q_SLOTS:
         const QStringList lines = textLines(report);
         QVERIFY(lines.contains(QStringLiteral("CONTRAST AAA")));
         QVERIFY(!lines.contains(QStringLiteral("CONTRAST AA")));
+    }
+
+    // A scheme with variants prints each variant's colours and contrast table after
+    // the Light ones, whichever variant the window shows.
+    void mainWindowPrintsEveryVariant() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString pdf = world.path(QStringLiteral("variants.pdf"));
+        w.dialogs->printer().setOutputFileName(pdf);
+        w.dialogs->answerPrinter(1);
+        w.command("mnuEditMakeDarkVariant")->trigger();
+        w.command("mnuEditMakeContrastVariant")->trigger();
+        QTest::keySequence(&w.main, QKeySequence(QStringLiteral("Ctrl+2")));
+
+        w.command("mnuFilePrint")->trigger();
+        QString report;
+        for (int page = 1; page < pageCount(pdf); ++page)
+            report += pageText(pdf, page);
+        const QStringList lines = textLines(report);
+        const auto at = [&](const char* title) {
+            return lines.indexOf(QString::fromLatin1(title));
+        };
+        QVERIFY(at("BODY") < at("DARK BODY"));
+        QVERIFY(at("DARK BODY") < at("CONTRAST BODY"));
+        QVERIFY(at("CONTRAST BODY") < at("CONTRAST AA"));
+        QVERIFY(at("CONTRAST AA") < at("CONTRAST AA (DARK)"));
+        QVERIFY(at("CONTRAST AA (DARK)") < at("CONTRAST AAA (HIGH CONTRAST)"));
+        const auto bodyLine = [&](int from) {
+            for (int i = from; i < lines.size(); ++i)
+                if (lines[i].startsWith(QStringLiteral("BODY ")))
+                    return lines[i];
+            return QString();
+        };
+        const ColorScheme& scheme = w.scheme();
+        const int body = themeElement(Element::BODY).colorSlot;
+        QVERIFY(bodyLine(at("CONTRAST AA"))
+                    .contains(colorHex(scheme.SchemeColors[ColorAttr::Fore][body])));
+        QVERIFY(bodyLine(at("CONTRAST AA (DARK)"))
+                    .contains(colorHex((*scheme.DarkColors)[ColorAttr::Fore][body])));
+        QVERIFY(bodyLine(at("CONTRAST AAA (HIGH CONTRAST)"))
+                    .contains(colorHex((*scheme.ContrastColors)[ColorAttr::Fore][body])));
     }
 
     // The File menu's Print in the main window, on the bundled Default theme.

@@ -193,6 +193,57 @@ test(`${RandomSchemes} seeded random schemes`, async () => {
     await judgeScheme(`random-${i + 1}`, scheme, {opaqueLabels: i % 4 === 3});
 });
 
+// The colour of each text of the page and of the page itself, as #rrggbb.
+async function shownColors(page) {
+  return page.evaluate((sectionSource) => {
+    const sectionOf = new Function('element', `return (${sectionSource})(element);`);
+    const hex = (css) => '#' + css.match(/\d+/g).slice(0, 3)
+      .map((c) => Number(c).toString(16).padStart(2, '0')).join('');
+    const texts = [];
+    const walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+    for (let node = walker.nextNode(); node; node = walker.nextNode())
+      if (node.textContent.trim())
+        texts.push({section: sectionOf(node.parentElement),
+                    color: hex(getComputedStyle(node.parentElement).color)});
+    return {page: hex(getComputedStyle(document.body).backgroundColor), texts};
+  }, sectionOf.toString());
+}
+
+// The exported page shows each variant's colours where the browser asks for it: Dark
+// under prefers-color-scheme: dark, High contrast under prefers-contrast: more.
+test('the variants of a scheme under their media features', async () => {
+  const folder = path.join(work, 'variants');
+  fs.mkdirSync(folder);
+  const scheme = path.join(folder, 'studio.tna');
+  tintora.cli('variants', ['-o', scheme, 'Default'], [0, 3]);
+  tintora.cli('export', ['--from', scheme, '--css', path.join(folder, 'site.css')]);
+  const json = JSON.parse(tintora.cli('scheme', ['--from', scheme, '--format', 'json']).stdout);
+  const media = [['light', '', undefined], ['dark', 'DARK ', {colorScheme: 'dark'}],
+                 ['contrast', 'CONTRAST ', {contrast: 'more'}],
+                 ['dark and more contrast', 'CONTRAST ', {colorScheme: 'dark', contrast: 'more'}]];
+  const site = await web.serve(folder);
+  try {
+    for (const [name, prefix, features] of media) {
+      const page = await web.open(browser, site.url + 'site.html', features);
+      try {
+        const shown = await shownColors(page);
+        assert.equal(shown.page, json[prefix + 'BACKGROUND'].Color.toLowerCase(), `${name}: page`);
+        assert.ok(shown.texts.length >= 12, `${name}: the page's texts`);
+        for (const text of shown.texts)
+          assert.equal(text.color, json[prefix + text.section].ForeColor.toLowerCase(),
+                       `${name}: ${text.section}`);
+      } finally {
+        await page.close();
+      }
+    }
+  } finally {
+    await site.close();
+  }
+  // Each variant is a different look.
+  assert.notEqual(json['DARK BODY'].ForeColor, json.BODY.ForeColor);
+  assert.notEqual(json['CONTRAST BODY'].ForeColor, json['DARK BODY'].ForeColor);
+});
+
 // A batch's index links each theme's example page, which is judged as export's is.
 test('a batch output', async () => {
   const out = path.join(work, 'batch');

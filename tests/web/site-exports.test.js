@@ -42,12 +42,18 @@ function normalColor(text) {
   return t;
 }
 
-// {group: {color, background}} of the web colours (0..16777215) of a scheme.
-function schemeColors(schemeArgs) {
+// The section prefix of each variant in the scheme's JSON.
+const Variants = {light: '', dark: 'DARK ', contrast: 'CONTRAST '};
+
+// {group: {color, background}} of the web colours (0..16777215) of a scheme, in
+// `variant`'s colours; none when the scheme has no such variant.
+function schemeColors(schemeArgs, variant = 'light') {
   const json = JSON.parse(tintora.cli('scheme', [...schemeArgs, '--format', 'json', '-o', '-'], [0, 2]).stdout);
+  if (!((Variants[variant] + 'BODY') in json))
+    return undefined;
   const colors = {};
   for (const [group, section] of Object.entries(Groups)) {
-    const s = json[section];
+    const s = json[Variants[variant] + section];
     // Colours come as "#RRGGBB"; one that is no 24-bit colour as its number.
     const web = (v) => (typeof v === 'string' && /^#[0-9a-f]{6}$/i.test(v) ? v.toLowerCase()
                         : Number.isInteger(v) && v >= 0 && v <= 0xffffff ? hex(v) : undefined);
@@ -73,9 +79,63 @@ before(() => {
                             {encoding: 'utf8', env: {...process.env, QT_QPA_PLATFORM: 'offscreen'}});
   assert.equal(unusual.status, 0, unusual.stderr);
   schemes.push({name: 'unusual', args: ['--from', unusual.stdout.trim()]});
-  for (const scheme of schemes)
+  // Two with Dark and High contrast variants, one of them with a locked colour.
+  for (const [name, from] of [['Studio-variants', ['Studio']], ['random-variants', schemes[1].args]]) {
+    const file = path.join(folder, `${name}.tna`);
+    tintora.cli('variants', [...from, '-o', file, ...(name === 'Studio-variants' ? ['--lock', 'BANNER.BackColor'] : [])], [0, 3]);
+    schemes.push({name, args: ['--from', file]});
+  }
+  for (const scheme of schemes) {
     scheme.colors = schemeColors(scheme.args);
+    scheme.variants = {};
+    for (const variant of ['dark', 'contrast']) {
+      const colors = schemeColors(scheme.args, variant);
+      if (colors)
+        scheme.variants[variant] = colors;
+    }
+  }
+  assert.equal(schemes.filter((s) => Object.keys(s.variants).length === 2).length, 2);
 });
+
+// Every token of `colors` as `tokens` (a terrazzo token set) holds it.
+function checkColorTokens(tokens, colors, where) {
+  for (const [group, pair] of Object.entries(colors)) {
+    for (const [name, expected] of Object.entries(pair)) {
+      const token = tokens[`${group}.${name}`];
+      if (expected === undefined) {
+        assert.equal(token, undefined, `${where}: ${group}.${name} has no web colour`);
+        continue;
+      }
+      assert.ok(token, `${where}: ${group}.${name} missing`);
+      assert.equal(token.$type, 'color');
+      assert.equal(token.$value.hex, expected, `${where}: ${group}.${name}`);
+      // The components give back the same 8-bit values as the hex fallback.
+      assert.equal(token.$value.colorSpace, 'srgb');
+      assert.equal(normalColor(`rgb(${token.$value.components.map((c) => c * 255).join(' ')})`),
+                   expected, `${where}: ${group}.${name} components`);
+    }
+  }
+}
+
+// The CSS variables style-dictionary builds of a token file: {name: value}.
+async function styleDictionaryVariables(StyleDictionary, file, buildPath) {
+  const dictionary = new StyleDictionary({
+    source: [file], usesDtcg: true, log: {verbosity: 'silent', warnings: 'disabled'},
+    platforms: {css: {transformGroup: 'css', buildPath,
+                      files: [{destination: 'variables.css', format: 'css/variables'}]}},
+  });
+  await dictionary.buildAllPlatforms();
+  const css = fs.readFileSync(path.join(buildPath, 'variables.css'), 'utf8');
+  return Object.fromEntries([...css.matchAll(/^\s*(--[\w-]+):\s*(.+?);$/gm)].map((m) => [m[1], m[2]]));
+}
+
+function checkVariables(variables, colors, where) {
+  for (const [group, pair] of Object.entries(colors))
+    for (const [name, expected] of Object.entries(pair))
+      if (expected !== undefined)
+        assert.equal(normalColor(variables[`--${group}-${name}`] ?? 'missing'), expected,
+                     `${where}: --${group}-${name}`);
+}
 
 after(() => fs.rmSync(folder, {recursive: true, force: true}));
 
@@ -95,40 +155,38 @@ test('every token file is read by the token parser and built into the scheme\'s 
     // value the format does not allow.
     const config = defineConfig({tokens: [file]}, {cwd: new URL(`file://${folder}/`)});
     const {tokens} = await parse([{src: source, filename: new URL(`file://${file}`)}], {config});
-    for (const [group, colors] of Object.entries(scheme.colors)) {
-      for (const [name, expected] of Object.entries(colors)) {
-        const token = tokens[`${group}.${name}`];
-        if (expected === undefined) {
-          assert.equal(token, undefined, `${scheme.name}: ${group}.${name} has no web colour`);
-          continue;
-        }
-        assert.ok(token, `${scheme.name}: ${group}.${name} missing`);
-        assert.equal(token.$type, 'color');
-        assert.equal(token.$value.hex, expected, `${scheme.name}: ${group}.${name}`);
-        // The components give back the same 8-bit values as the hex fallback.
-        assert.equal(token.$value.colorSpace, 'srgb');
-        assert.equal(normalColor(`rgb(${token.$value.components.map((c) => c * 255).join(' ')})`),
-                     expected, `${scheme.name}: ${group}.${name} components`);
-      }
+    checkColorTokens(tokens, scheme.colors, scheme.name);
+    for (const group of Object.keys(scheme.colors))
       if (group !== 'page')
         assert.ok(tokens[`${group}.typography`] || scheme.name === 'unusual',
                   `${scheme.name}: ${group}.typography missing`);
-    }
+    checkVariables(await styleDictionaryVariables(StyleDictionary, file, path.join(folder, `${scheme.name}-sd`) + path.sep),
+                   scheme.colors, scheme.name);
 
-    const buildPath = path.join(folder, `${scheme.name}-sd`) + path.sep;
-    const dictionary = new StyleDictionary({
-      source: [file], usesDtcg: true, log: {verbosity: 'silent', warnings: 'disabled'},
-      platforms: {css: {transformGroup: 'css', buildPath,
-                        files: [{destination: 'variables.css', format: 'css/variables'}]}},
-    });
-    await dictionary.buildAllPlatforms();
-    const css = fs.readFileSync(path.join(buildPath, 'variables.css'), 'utf8');
-    const variables = Object.fromEntries([...css.matchAll(/^\s*(--[\w-]+):\s*(.+?);$/gm)].map((m) => [m[1], m[2]]));
-    for (const [group, colors] of Object.entries(scheme.colors))
-      for (const [name, expected] of Object.entries(colors))
-        if (expected !== undefined)
-          assert.equal(normalColor(variables[`--${group}-${name}`] ?? 'missing'), expected,
-                       `${scheme.name}: --${group}-${name}`);
+    // The variants: each colour file alone, and the resolver whose theme contexts give
+    // each variant's colours over the scheme's own tokens.
+    const base = file.replace(/\.tokens\.json$/, '');
+    assert.equal(fs.existsSync(`${base}.resolver.json`), Object.keys(scheme.variants).length > 0,
+                 `${scheme.name}: a resolver only with variants`);
+    if (Object.keys(scheme.variants).length === 0)
+      continue;
+    const resolverFile = `${base}.resolver.json`;
+    const {resolver} = await parse([{src: fs.readFileSync(resolverFile, 'utf8'),
+                                     filename: new URL(`file://${resolverFile}`)}], {config});
+    checkColorTokens(resolver.apply({theme: 'light'}), scheme.colors, `${scheme.name} light`);
+    for (const [variant, colors] of Object.entries(scheme.variants)) {
+      const where = `${scheme.name} ${variant}`;
+      const variantFile = `${base}.${variant}.tokens.json`;
+      const parsed = await parse([{src: fs.readFileSync(variantFile, 'utf8'),
+                                   filename: new URL(`file://${variantFile}`)}], {config});
+      checkColorTokens(parsed.tokens, colors, where);
+      const resolved = resolver.apply({theme: variant});
+      checkColorTokens(resolved, colors, `${where} resolved`);
+      assert.ok(resolved['body.typography'], `${where}: the resolved set keeps the typography`);
+      checkVariables(await styleDictionaryVariables(StyleDictionary, variantFile,
+                                                    path.join(folder, `${scheme.name}-${variant}-sd`) + path.sep),
+                     colors, where);
+    }
   }
 });
 
@@ -169,6 +227,22 @@ test('the Tailwind theme compiles against a page of its classes and the result h
         assert.match(css, rule, `${scheme.name}: .${utility} does not use --color-${variable}`);
       }
     }
+    // Each variant sets the same custom properties again under its media feature.
+    const media = {dark: 'prefers-color-scheme: dark', contrast: 'prefers-contrast: more'};
+    for (const [variant, colors] of Object.entries(scheme.variants)) {
+      const at = css.indexOf(`@media (${media[variant]})`);
+      assert.ok(at > 0, `${scheme.name}: no ${variant} block in the compiled CSS`);
+      const block = css.slice(at, css.indexOf('}', at));
+      for (const [group, pair] of Object.entries(colors))
+        for (const [name, expected] of Object.entries(pair)) {
+          const variable = group === 'page' ? 'page' : name === 'color' ? group : `${group}-background`;
+          if (expected === undefined || (group === 'page' && name !== 'background'))
+            continue;
+          const declared = new RegExp(`--color-${variable}:\\s*([^;]+);`).exec(block);
+          assert.ok(declared, `${scheme.name} ${variant}: --color-${variable} not overridden`);
+          assert.equal(normalColor(declared[1]), expected, `${scheme.name} ${variant}: --color-${variable}`);
+        }
+    }
   }
 });
 
@@ -177,21 +251,26 @@ test('the SCSS variables compile with sass and give the scheme\'s colours', () =
   for (const scheme of schemes) {
     const file = exportFile(scheme, '--scss', 'theme.scss');
     const main = path.join(folder, `${scheme.name}-main.scss`);
+    const maps = {light: '$tintora', ...Object.fromEntries(Object.keys(scheme.variants).map((v) => [v, `$tintora-${v}`]))};
     fs.writeFileSync(main, `@use "${path.basename(file, '.scss')}" as t;\n` +
-      '@each $name, $values in t.$tintora {\n' +
-      '  .#{$name} { @each $property, $value in $values { #{$property}: $value; } }\n}\n');
+      Object.entries(maps).map(([variant, map]) =>
+        `@each $name, $values in t.${map} {\n` +
+        `  .${variant}-#{$name} { @each $property, $value in $values { #{$property}: $value; } }\n}\n`).join(''));
     const {css} = sass.compile(main);
-    for (const [group, colors] of Object.entries(scheme.colors)) {
-      const block = new RegExp(`\\.${group.replace(/-/g, '\\-')}\\s*\\{([^}]*)\\}`).exec(css);
-      assert.ok(block, `${scheme.name}: .${group} not in the compiled CSS`);
-      for (const [name, expected] of Object.entries(colors)) {
-        const declared = new RegExp(`(?:^|;|\\s)${name}:\\s*([^;]+);`).exec(block[1]);
-        if (expected === undefined) {
-          assert.equal(declared, null, `${scheme.name}: .${group} ${name} has no web colour`);
-          continue;
+    for (const [variant, all] of Object.entries({light: scheme.colors, ...scheme.variants})) {
+      for (const [group, colors] of Object.entries(all)) {
+        const where = `${scheme.name}: .${variant}-${group}`;
+        const block = new RegExp(`\\.${variant}-${group.replace(/-/g, '\\-')}\\s*\\{([^}]*)\\}`).exec(css);
+        assert.ok(block, `${where} not in the compiled CSS`);
+        for (const [name, expected] of Object.entries(colors)) {
+          const declared = new RegExp(`(?:^|;|\\s)${name}:\\s*([^;]+);`).exec(block[1]);
+          if (expected === undefined) {
+            assert.equal(declared, null, `${where} ${name} has no web colour`);
+            continue;
+          }
+          assert.ok(declared, `${where} has no ${name}`);
+          assert.equal(normalColor(declared[1]), expected, `${where} ${name}`);
         }
-        assert.ok(declared, `${scheme.name}: .${group} has no ${name}`);
-        assert.equal(normalColor(declared[1]), expected, `${scheme.name}: .${group} ${name}`);
       }
     }
   }

@@ -20,17 +20,20 @@ void settle() {
 
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
                  const ColorScheme& scheme, const FileInformation& info,
-                 const ContrastAudit& contrast) {
+                 const ContrastAudit& contrast,
+                 const std::vector<ContrastAudit>& variantContrasts) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
     if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
         return;
-    printSchemePages(proc, clientArea, printer, scheme, info, contrast, cdbMain.Copies);
+    printSchemePages(proc, clientArea, printer, scheme, info, contrast, cdbMain.Copies,
+                     variantContrasts);
 }
 
 void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
                       const ColorScheme& scheme, const FileInformation& info,
-                      const ContrastAudit& contrast, int copies) {
+                      const ContrastAudit& contrast, int copies,
+                      const std::vector<ContrastAudit>& variantContrasts) {
     proc.step([&] { printer.setFontName(QStringLiteral("Courier New")); });
     proc.step([&] { printer.setFontSize(10.0f); });
 
@@ -41,6 +44,8 @@ void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
             QList<ReportLine> lines;
             proc.step([&] { lines = reportLines(scheme, info); });
             proc.step([&] { lines += contrastReportLines(contrast); });
+            for (const ContrastAudit& variant : variantContrasts)
+                proc.step([&] { lines += contrastReportLines(variant); });
             for (const ReportLine& line : lines)
                 proc.step([&] { printer.printLine(line.text); });
         }

@@ -58,12 +58,47 @@ void ColorSwatch::setCaption(const QString& caption) {
     describe();
 }
 
+void ColorSwatch::setLocked(bool locked) {
+    if (locked == locked_)
+        return;
+    locked_ = locked;
+    describe();
+    update();
+}
+
 void ColorSwatch::describe() {
     if (caption_.isEmpty())
         return;
     const QString hex = colorFromValue(colorValue()).name().toUpper();
+    if (locked_) {
+        setAccessibleName(tr("%1, %2, locked").arg(caption_, hex));
+        setToolTip(tr("%1: %2, locked: making variants and Make It Pass leave it as it is. "
+                      "Click, or press Space, to choose another colour.")
+                       .arg(caption_, hex));
+        return;
+    }
     setAccessibleName(tr("%1, %2").arg(caption_, hex));
     setToolTip(tr("%1: %2. Click, or press Space, to choose another colour.").arg(caption_, hex));
+}
+
+void ColorSwatch::paintLock() {
+    // A padlock in the lower right corner, black on a white plate so that it shows on
+    // any colour: a body with a shackle above it.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF plate(width() - 12.5, height() - 13.5, 10, 12);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(plate, 2, 2);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(plate.left() + 2, plate.top() + 5.5, 6, 5));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1.4));
+    painter.drawArc(QRectF(plate.left() + 3, plate.top() + 1.5, 4, 7), 0, 180 * 16);
+    painter.drawLine(QPointF(plate.left() + 3, plate.top() + 5),
+                     QPointF(plate.left() + 3, plate.top() + 6));
+    painter.drawLine(QPointF(plate.left() + 7, plate.top() + 5),
+                     QPointF(plate.left() + 7, plate.top() + 6));
 }
 
 void ColorSwatch::click() {
@@ -101,6 +136,8 @@ void ColorSwatch::keyPressEvent(QKeyEvent* event) {
 
 void ColorSwatch::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
+    if (locked_)
+        paintLock();
     if (!hasFocus())
         return;
     // A ring of the highlight colour with a white and a black line inside it: seen

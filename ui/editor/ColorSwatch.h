@@ -6,7 +6,8 @@
 // background. A click, or Space or Enter while it has the keyboard focus, asks for
 // another colour; the focus is drawn as a ring inside the border. A screen reader
 // reads it out as a button named by its caption and colour ("Heading 2 text colour,
-// #1F6F5C"), which follows every colour shown.
+// #1F6F5C"), which follows every colour shown. A locked colour shows a small lock in
+// the swatch's corner, and its name and tooltip say it is locked.
 class ColorSwatch : public QLabel {
     Q_OBJECT
 
@@ -20,6 +21,10 @@ public:
     // What the swatch is the colour of, "Heading 2 text colour": the start of its
     // accessible name and tooltip.
     void setCaption(const QString& caption);
+    const QString& caption() const { return caption_; }
+
+    void setLocked(bool locked);
+    bool isLocked() const { return locked_; }
 
     // Asks for another colour, as a click does.
     void click();
@@ -35,6 +40,8 @@ protected:
 
 private:
     void describe();
+    void paintLock();
 
     QString caption_;
+    bool locked_ = false;
 };

@@ -156,8 +156,9 @@ void ComparePanel::compareWithBase() {
     refresh();
 }
 
-const ColorScheme& ComparePanel::compared() const {
-    return other_ ? *other_ : document_.base();
+ColorScheme ComparePanel::compared() const {
+    // The variant the window shows, compared with the same variant of the other scheme.
+    return (other_ ? *other_ : document_.base()).shownAs(document_.shownVariant());
 }
 
 void ComparePanel::showEvent(QShowEvent* event) {
@@ -166,7 +167,7 @@ void ComparePanel::showEvent(QShowEvent* event) {
 }
 
 void ComparePanel::refresh() {
-    listed_ = schemeDifferences(compared(), document_.scheme());
+    listed_ = schemeDifferences(compared(), document_.shown());
     lstCompare->clear();
     QList<QTreeWidgetItem*> items;
     for (const SchemeDifference& d : listed_) {
@@ -208,8 +209,8 @@ void ComparePanel::lineDoubleClicked(QTreeWidgetItem* item) {
 void ComparePanel::takeValue(const SchemeDifference& d) {
     //: An element and one of its attributes in a step of the history: "Heading 2 text colour".
     const QString what = tr("%1 %2").arg(elementCaption(*d.element), attributeInName(d.attribute));
-    ColorScheme changed = document_.scheme();
+    ColorScheme changed = document_.shown();
     copyAttribute(changed, compared(), *d.element, d.attribute);
-    document_.apply(other_ ? tr("%1 from %2").arg(what, otherName_) : tr("Revert %1").arg(what),
-                    changed);
+    document_.applyShown(
+        other_ ? tr("%1 from %2").arg(what, otherName_) : tr("Revert %1").arg(what), changed);
 }

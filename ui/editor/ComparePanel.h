@@ -48,7 +48,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const ColorScheme& compared() const;
+    ColorScheme compared() const;
     void refresh();
     void lineDoubleClicked(QTreeWidgetItem* item);
     // Gives the attribute of `difference` the value of the scheme compared with.

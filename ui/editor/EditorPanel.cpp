@@ -149,8 +149,10 @@ void EditorPanel::buildRow(int row) {
         Q_EMIT bgColorClicked(row);
     });
 
-    if (row == 0)
+    if (row == 0) {
+        r.lockBackground = buildLockAction(row, Swatch::Background);
         return;
+    }
 
     buildTextSwatch(row, caption);
     buildFontButton(row, caption);
@@ -209,6 +211,29 @@ void EditorPanel::buildRowMenu(int row) {
         part->addAction(makeItPass);
         part->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
+    rows_[static_cast<std::size_t>(row)].lockText = buildLockAction(row, Swatch::Text);
+    rows_[static_cast<std::size_t>(row)].lockBackground = buildLockAction(row, Swatch::Background);
+}
+
+QAction* EditorPanel::buildLockAction(int row, Swatch which) {
+    auto* lock = new QAction(tr("Lock Colour"), this);
+    lock->setObjectName(indexedName(which == Swatch::Text ? "actLockText" : "actLockBack", row));
+    lock->setCheckable(true);
+    connect(lock, &QAction::triggered, this, [this, row, which](bool locked) {
+        setCurrentRow(row);
+        Q_EMIT lockClicked(row, which, locked);
+    });
+    ColorSwatch* target = swatch(row, which);
+    target->addAction(lock);
+    target->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return lock;
+}
+
+ColorPlace EditorPanel::swatchPlace(int index, Swatch which) {
+    const ThemeElement* element = elementForRow(index);
+    if (!element || element->colorSlot == NoSlot || (index == 0 && which == Swatch::Text))
+        raiseError(Err::SubscriptOutOfRange);
+    return {which == Swatch::Text ? ColorAttr::Fore : ColorAttr::Back, element->colorSlot};
 }
 
 void EditorPanel::buildUnusedFontButton() {
@@ -275,6 +300,10 @@ ColorSwatch* EditorPanel::swatch(int index, Swatch which) const {
     if (!found)
         raiseError(Err::SubscriptOutOfRange);
     return found;
+}
+
+QString EditorPanel::swatchCaption(int index, Swatch which) const {
+    return swatch(index, which)->caption();
 }
 
 qint32 EditorPanel::colorShown(int index, Swatch which) const {
@@ -359,6 +388,18 @@ void EditorPanel::SetFontsAndColors(const ColorScheme& scheme) {
         const Row& r = rows_[static_cast<std::size_t>(index)];
         proc.step([&] { r.background->setColorValue(scheme.color(ColorAttr::Back, slot)); });
         proc.step([&] { r.text->setColorValue(scheme.color(ColorAttr::Fore, slot)); });
+    }
+    for (int index = 0; index < EditorRowCount; ++index) {
+        const Row& r = rows_[static_cast<std::size_t>(index)];
+        for (const Swatch which : {Swatch::Background, Swatch::Text}) {
+            QAction* lock = which == Swatch::Text ? r.lockText : r.lockBackground;
+            if (!lock)
+                continue;
+            const ColorPlace place = swatchPlace(index, which);
+            const bool locked = scheme.isLocked(place.attr, place.slot);
+            lock->setChecked(locked);
+            swatch(index, which)->setLocked(locked);
+        }
     }
 }
 

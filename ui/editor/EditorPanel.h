@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contrast/ContrastAudit.h"
+#include "theme/ColorScheme.h"
 #include "theme/ThemeElement.h"
 
 #include <QWidget>
@@ -12,8 +13,8 @@ class ContrastMark;
 class Procedure;
 class QCheckBox;
 class QLabel;
+class QAction;
 class QPushButton;
-struct ColorScheme;
 
 // The editor panel of the main window: for each editor row its name, text-colour
 // swatch, background swatch and font button, plus the titles and the four check
@@ -23,7 +24,8 @@ struct ColorScheme;
 // (the page background) has no text-colour swatch and no font. Right of the font
 // buttons a column of contrast marks ("lblContrast_5") shows the audit of each text
 // row. Every part of a text row offers "Make It Pass" in its context menu (the action
-// "actMakeItPass_5").
+// "actMakeItPass_5"); every swatch offers "Lock Colour", checked while its colour is
+// locked (the actions "actLockText_5" and "actLockBack_5").
 class EditorPanel : public QWidget {
     Q_OBJECT
 
@@ -34,12 +36,17 @@ public:
     // window puts the preview there.
     static constexpr float RightEdge = 5400;
 
-    // Shows the scheme: font button captions, fonts and styles, and the swatches.
-    // Emits none of the panel's signals.
+    // Shows the scheme: font button captions, fonts and styles, and the swatches with
+    // their locks. Emits none of the panel's signals.
     void SetFontsAndColors(const ColorScheme& scheme);
 
     // A row's two colour swatches.
     enum class Swatch { Background, Text };
+    // The colour a swatch shows: row 0's and the Banner row's background is the page
+    // background. Error 9 for a row without such a swatch.
+    static ColorPlace swatchPlace(int row, Swatch swatch);
+    // What a swatch is the colour of, "Heading 2 text colour".
+    QString swatchCaption(int row, Swatch swatch) const;
 
     // What a row shows now. A row without such a control raises error 9.
     qint32 colorShown(int row, Swatch swatch) const;
@@ -86,6 +93,8 @@ Q_SIGNALS:
     void currentRowChanged(int row);
     // "Make It Pass" chosen in the context menu of text row `row` (1..12).
     void makeItPassClicked(int row);
+    // "Lock Colour" chosen in a swatch's context menu: `locked` is its new state.
+    void lockClicked(int row, EditorPanel::Swatch swatch, bool locked);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +106,8 @@ private:
         ColorSwatch* background = nullptr;
         QPushButton* font = nullptr;      // row 0's is hidden and idle
         ContrastMark* contrast = nullptr; // none in row 0
+        QAction* lockText = nullptr;      // none in row 0
+        QAction* lockBackground = nullptr;
     };
 
     void buildTitles();
@@ -105,6 +116,8 @@ private:
     void buildFontButton(int row, const QString& caption);
     // The context menu of a text row's every part.
     void buildRowMenu(int row);
+    // A swatch's "Lock Colour", after what its menu offers already.
+    QAction* buildLockAction(int row, Swatch swatch);
     void buildUnusedFontButton();
     void buildCheckBoxes();
     void setReadingTabOrder();

@@ -125,24 +125,30 @@ qint32 PreviewPage::pageColor() const {
 PreviewBackdrops::PreviewBackdrops(const PreviewPage& page)
     : page_(page), beneath_(page.drawnBeneathText()), pictures_(page.pictureArea()) {}
 
-std::vector<Backdrop> PreviewBackdrops::backdropsFor(const ColorScheme&, Element element) const {
+std::vector<Backdrop> PreviewBackdrops::backdropsFor(const ColorScheme& scheme,
+                                                     Element element) const {
     std::vector<Backdrop> backdrops;
+    // An opaque label shows its element's back colour, a plain place the page's.
+    const qint32 own = scheme.color(ColorAttr::Back, themeElement(element).colorSlot);
+    const auto schemeColour = [&](qint32 shown) {
+        return shown == page_.pageColor() ? scheme.pageBackground() : shown;
+    };
     for (const PreviewPage::TextPlace& place : page_.textPlaces(element)) {
         if (place.opaqueColor) {
-            backdrops.push_back(Backdrop::plain(*place.opaqueColor));
+            backdrops.push_back(Backdrop::plain(own));
             continue;
         }
         const std::vector<qint32> pixels = pixelsOf(beneath_, place.box);
         const bool oneColour = std::all_of(pixels.begin(), pixels.end(),
                                            [&](qint32 p) { return p == pixels.front(); });
         if (oneColour && !pictures_.intersects(place.box))
-            backdrops.push_back(Backdrop::plain(pixels.front()));
+            backdrops.push_back(Backdrop::plain(schemeColour(pixels.front())));
         else
             backdrops.push_back(Backdrop::picture(pixels));
     }
     // A text drawn nowhere (every label hidden or outside the page) is judged on the
     // page's colour.
     if (backdrops.empty())
-        backdrops.push_back(Backdrop::plain(page_.pageColor()));
+        backdrops.push_back(Backdrop::plain(scheme.pageBackground()));
     return backdrops;
 }

@@ -11,7 +11,9 @@ class PreviewPage;
 // Make It Pass and the printed contrast table. Taken from the page as it is laid out
 // when made: the page's drawing beneath its text is put together once, and each
 // label's text box is read from it when asked. Use it at once, before the page is
-// refreshed again; the scheme handed in must be the one the page shows.
+// refreshed again. The scheme handed in is the one the page shows or one that differs
+// from it in its colours only (a variant being made): where the page shows a plain
+// colour, the page's or an opaque label's, the scheme's own colour is taken.
 //
 // Behind each label that shows the element's text: the label's own colour when it is
 // opaque; the pixels under its text box when a picture lies there (the banner, the

@@ -5,6 +5,7 @@
 
 #include "contrast/ContrastAudit.h"
 #include "contrast/MakeAllPass.h"
+#include "contrast/MakeVariant.h"
 #include "document/SchemeDocument.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
@@ -16,6 +17,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -190,7 +193,15 @@ void AccessibilityCommands::setSimulation(Deficiency deficiency) {
 }
 
 ContrastAudit AccessibilityCommands::audit() const {
-    return auditScheme(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_);
+    ContrastAudit judged =
+        auditScheme(document_.shown(), PreviewBackdrops(picDisplay_), contrastLevel_);
+    judged.variant = document_.shownVariant();
+    return judged;
+}
+
+ContrastAudit AccessibilityCommands::auditOf(Variant variant) const {
+    return auditVariant(document_.scheme(), variant, PreviewBackdrops(picDisplay_),
+                        std::max(contrastLevel_, variantLevel(variant)));
 }
 
 void AccessibilityCommands::showContrastMarks() {
@@ -206,7 +217,7 @@ void AccessibilityCommands::makeRowPass_Click(int row) {
     const QString level = contrastLevelText(contrastLevel_);
     PassingColor passing;
     if (!proc.step([&] {
-            passing = makeRowPass(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_,
+            passing = makeRowPass(document_.shown(), PreviewBackdrops(picDisplay_), contrastLevel_,
                                   element->element);
         }))
         return;
@@ -215,6 +226,12 @@ void AccessibilityCommands::makeRowPass_Click(int row) {
         errorPrompt().inform(tr("%1 passes %2 already.").arg(rowCaption(row), level));
         return;
     case PassingColor::Outcome::Impossible:
+        if (passing.locked) {
+            errorPrompt().inform(tr("%1 does not pass %2, but its text colour is locked, so it "
+                                    "was left as it is.")
+                                     .arg(rowCaption(row), level));
+            return;
+        }
         errorPrompt().inform(tr("No text colour can make %1 pass %2 over what lies behind it, "
                                 "not even black or white.\n\nNothing was changed.")
                                  .arg(rowCaption(row), level));
@@ -222,10 +239,10 @@ void AccessibilityCommands::makeRowPass_Click(int row) {
     case PassingColor::Outcome::Changed:
         break;
     }
-    ColorScheme changed = document_.scheme();
+    ColorScheme changed = document_.shown();
     changed.color(ColorAttr::Fore, element->colorSlot) = passing.color;
-    document_.apply(tr("Make %1 pass").arg(rowCaption(row)), changed,
-                    SchemeDocument::Redraw::PreviewAndPanel);
+    document_.applyShown(tr("Make %1 pass").arg(rowCaption(row)), changed,
+                         SchemeDocument::Redraw::PreviewAndPanel);
 }
 
 void AccessibilityCommands::mnuEditMakeAllPass_Click() {
@@ -234,11 +251,12 @@ void AccessibilityCommands::mnuEditMakeAllPass_Click() {
     // Each row's backdrop is the page and its pictures, never another row's text,
     // so every row is judged on the scheme as the preview shows it now.
     if (!proc.step([&] {
-            made = makeAllPass(document_.scheme(), PreviewBackdrops(picDisplay_), contrastLevel_);
+            made = makeAllPass(document_.shown(), PreviewBackdrops(picDisplay_), contrastLevel_);
         }))
         return;
     if (!made.changed.empty())
-        document_.apply(tr("Make All Pass"), made.scheme, SchemeDocument::Redraw::PreviewAndPanel);
+        document_.applyShown(tr("Make All Pass"), made.scheme,
+                             SchemeDocument::Redraw::PreviewAndPanel);
     if (const QString said = allPassReport(made, contrastLevelText(contrastLevel_));
         !said.isEmpty())
         errorPrompt().inform(said);

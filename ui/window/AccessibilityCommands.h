@@ -2,6 +2,7 @@
 
 #include "contrast/ContrastRule.h"
 #include "contrast/VisionSimulation.h"
+#include "theme/ColorScheme.h"
 
 #include <QObject>
 
@@ -40,6 +41,9 @@ public:
 
     // The contrast audit of the scheme as the preview shows it, at the chosen level.
     ContrastAudit audit() const;
+    // The audit of the scheme's `variant`, at the chosen level or the one the variant
+    // is made to pass (AAA for High contrast), whichever is higher.
+    ContrastAudit auditOf(Variant variant) const;
     // The contrast marks from that audit, after every refresh of the preview.
     void showContrastMarks();
 

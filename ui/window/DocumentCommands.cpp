@@ -72,9 +72,9 @@ void DocumentCommands::buildUndoRedo() {
 void DocumentCommands::updateRevertCommands() {
     const ThemeElement* row = elementForRow(editor_.currentRow());
     mnuEditRevertRow->setEnabled(
-        row && !elementDifferences(document_.base(), document_.scheme(), *row).isEmpty());
+        row && !elementDifferences(document_.baseShown(), document_.shown(), *row).isEmpty());
     mnuEditRevertAll->setEnabled(
-        !schemeDifferences(document_.base(), document_.scheme()).isEmpty());
+        !schemeDifferences(document_.baseShown(), document_.shown()).isEmpty());
 }
 
 void DocumentCommands::mnuEditRevertRow_Click() {
@@ -82,21 +82,25 @@ void DocumentCommands::mnuEditRevertRow_Click() {
     const ThemeElement* row = elementForRow(editor_.currentRow());
     if (!row)
         return;
-    const QList<SchemeDifference> differences =
-        elementDifferences(document_.base(), document_.scheme(), *row);
+    // In the variant shown, back to the base's colours of that variant (its Light ones
+    // where the base has no such variant).
+    const ColorScheme base = document_.baseShown();
+    const QList<SchemeDifference> differences = elementDifferences(base, document_.shown(), *row);
     if (differences.isEmpty())
         return;
-    ColorScheme reverted = document_.scheme();
+    ColorScheme reverted = document_.shown();
     for (const SchemeDifference& d : differences)
-        copyAttribute(reverted, document_.base(), *row, d.attribute);
-    document_.apply(tr("Revert %1").arg(elementCaption(*row)), reverted);
+        copyAttribute(reverted, base, *row, d.attribute);
+    document_.applyShown(tr("Revert %1").arg(elementCaption(*row)), reverted);
 }
 
 void DocumentCommands::mnuEditRevertAll_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuEditRevertAll_Click"));
-    if (schemeDifferences(document_.base(), document_.scheme()).isEmpty())
+    const ColorScheme base = document_.baseShown();
+    if (schemeDifferences(base, document_.shown()).isEmpty())
         return;
-    document_.apply(tr("Revert All"), document_.base());
+    // The other variants and the locks stay: Revert All is about what is shown.
+    document_.applyShown(tr("Revert All"), base);
 }
 
 void DocumentCommands::mnuViewCompareFile_Click() {

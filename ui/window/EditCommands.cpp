@@ -72,20 +72,21 @@ void EditCommands::chkTransLabels_Click(Qt::CheckState state) {
 // A chosen colour is on the swatch already: the panel is not shown afresh, so a
 // background chosen in one row shows there until the next refresh, as always.
 void EditCommands::editPageBackground(Procedure& proc, qint32 color, const QString& stepName) {
-    ColorScheme changed = document_.scheme();
+    ColorScheme changed = document_.shown();
     proc.step([&] { changed.pageBackground() = color; });
-    document_.apply(stepName, changed, SchemeDocument::Redraw::Preview);
+    document_.applyShown(stepName, changed, SchemeDocument::Redraw::Preview);
 }
 
 void EditCommands::editTextColor(Procedure& proc, int row, qint32 color) {
-    ColorScheme changed = document_.scheme();
+    ColorScheme changed = document_.shown();
     proc.step([&] { changed.color(ColorAttr::Fore, colorSlotOfRow(row)) = color; });
-    document_.apply(tr("%1 colour").arg(rowName(row)), changed, SchemeDocument::Redraw::Preview);
+    document_.applyShown(tr("%1 colour").arg(rowName(row)), changed,
+                         SchemeDocument::Redraw::Preview);
 }
 
 void EditCommands::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
                             const QString& stepName) {
-    ColorScheme changed = document_.scheme();
+    ColorScheme changed = document_.shown();
     for (int row = firstRow; row <= lastRow; ++row) {
         proc.step([&] {
             const int slot = fontSlotOfRow(row);
@@ -94,7 +95,7 @@ void EditCommands::editFont(Procedure& proc, int firstRow, int lastRow, const El
             changed.font(FontAttr::Style, slot) = font.style;
         });
     }
-    document_.apply(stepName, changed, SchemeDocument::Redraw::PreviewAndPanel);
+    document_.applyShown(stepName, changed, SchemeDocument::Redraw::PreviewAndPanel);
 }
 
 std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index,

@@ -5,8 +5,10 @@
 #include "document/SchemeDocument.h"
 #include "export/CssExport.h"
 #include "export/CssImport.h"
+#include "export/DesignTokens.h"
 #include "export/ExamplePage.h"
 #include "export/ExportNames.h"
+#include "export/SiteVariables.h"
 #include "export/ThemeExport.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
@@ -21,9 +23,32 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+
+// One command of File > Export for a site's own build: its action, its dialog's filter
+// and ending, and the format (none: design tokens).
+struct SiteFileCommand {
+    const char* name;
+    const char* text;
+    const char* filter;
+    const char* ending;
+    std::optional<SiteFormat> format;
+};
 
 namespace {
 const QString CssExtension = QStringLiteral("css");
+
+const SiteFileCommand SiteFileCommands[] = {
+    {"mnuFileExportTokens", QT_TRANSLATE_NOOP("ExchangeCommands", "Design &Tokens..."),
+     QT_TRANSLATE_NOOP("ExchangeCommands", "Design Tokens (*.json)|*.json|All Files (*.*)|*.*"),
+     "tokens.json", std::nullopt},
+    {"mnuFileExportTailwind", QT_TRANSLATE_NOOP("ExchangeCommands", "Tai&lwind..."),
+     QT_TRANSLATE_NOOP("ExchangeCommands", "Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), "css",
+     SiteFormat::Tailwind},
+    {"mnuFileExportScss", QT_TRANSLATE_NOOP("ExchangeCommands", "&SCSS..."),
+     QT_TRANSLATE_NOOP("ExchangeCommands", "SCSS (*.scss)|*.scss|All Files (*.*)|*.*"), "scss",
+     SiteFormat::Scss},
+};
 
 // The name the scheme goes by, offered for what is made of it.
 QString offeredName(const ColorScheme& scheme, bool hasFile) {
@@ -44,18 +69,35 @@ ExchangeCommands::ExchangeCommands(SchemeDocument& document,
         QString text;
         void (ExchangeCommands::*handler)();
     };
+    const auto add = [this](const char* name, const QString& text) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
     const Command commands[] = {
         {"mnuFileExportTheme", tr("&Export Theme..."), &ExchangeCommands::mnuFileExportTheme_Click},
         {"mnuFileExportCss", tr("Export &CSS..."), &ExchangeCommands::mnuFileExportCss_Click},
         {"mnuFileImportCss", tr("&Import CSS..."), &ExchangeCommands::mnuFileImportCss_Click},
+        {"mnuFileImportTokens", tr("Import Design &Tokens..."),
+         &ExchangeCommands::mnuFileImportTokens_Click},
     };
     for (const Command& command : commands) {
-        auto* action = new QAction(command.text, this);
-        action->setObjectName(QLatin1String(command.name));
+        QAction* action = add(command.name, command.text);
         connect(action, &QAction::triggered, this, command.handler);
         actions_.append(action);
     }
+    // The site's build formats in a submenu of their own, after Export CSS.
+    exportMenu_ = std::make_unique<QMenu>(tr("E&xport"));
+    exportMenu_->menuAction()->setObjectName(QStringLiteral("mnuFileExport"));
+    for (const SiteFileCommand& command : SiteFileCommands) {
+        QAction* action = add(command.name, tr(command.text));
+        connect(action, &QAction::triggered, this, [this, &command] { exportSiteFile(command); });
+        exportMenu_->addAction(action);
+    }
+    actions_.insert(2, exportMenu_->menuAction());
 }
+
+ExchangeCommands::~ExchangeCommands() = default;
 
 std::optional<QString> ExchangeCommands::askThemeName(const QString& offered) {
     QString name = offered;
@@ -107,26 +149,31 @@ void ExchangeCommands::mnuFileExportTheme_Click() {
         themes_.addItem(*name);
 }
 
-void ExchangeCommands::prepareCssFileDialog(Procedure& proc) {
+void ExchangeCommands::prepareFileDialog(Procedure& proc, const QString& filter,
+                                         const QString& extension) {
     proc.step([&] {
-        cdbMain_->Filter = tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*");
+        cdbMain_->Filter = filter;
         cdbMain_->FilterIndex = 1;
-        cdbMain_->DefaultExt = CssExtension;
+        cdbMain_->DefaultExt = extension;
     });
     if (!document_.hasFile())
         proc.step([&] { cdbMain_->InitDir = folders_.schemesDir; });
 }
 
-void ExchangeCommands::mnuFileExportCss_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
-    prepareCssFileDialog(proc);
+void ExchangeCommands::offerFileName(Procedure& proc, const QString& ending) {
     const QString offered = offeredName(document_.scheme(), document_.hasFile());
     proc.step([&] {
-        const QString name = (offered.isEmpty() ? QStringLiteral("theme") : offered) +
-                             QLatin1Char('.') + CssExtension;
+        const QString name =
+            (offered.isEmpty() ? QStringLiteral("theme") : offered) + QLatin1Char('.') + ending;
         cdbMain_->FileName =
             document_.hasFile() ? QFileInfo(document_.fileName()).dir().filePath(name) : name;
     });
+}
+
+void ExchangeCommands::mnuFileExportCss_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
+    prepareFileDialog(proc, tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), CssExtension);
+    offerFileName(proc, CssExtension);
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
     // The save dialog asked before it let an existing file be chosen; the example page
@@ -145,9 +192,69 @@ void ExchangeCommands::mnuFileExportCss_Click() {
               {editor_.backgroundPictureShown(), !editor_.transparentLabelsShown()});
 }
 
+void ExchangeCommands::exportSiteFile(const SiteFileCommand& command) {
+    Procedure proc(QStringLiteral("frmMain.%1_Click").arg(QLatin1String(command.name)));
+    const QString ending = QLatin1String(command.ending);
+    // The dialog appends the last part of the ending to a name typed without one.
+    prepareFileDialog(proc, tr(command.filter), ending.section(QLatin1Char('.'), -1));
+    offerFileName(proc, ending);
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
+        return;
+    const QString path = cdbMain_->FileName;
+    const ColorScheme& scheme = document_.scheme();
+    if (!command.format &&
+        (scheme.hasVariant(Variant::Dark) || scheme.hasVariant(Variant::Contrast))) {
+        // The save dialog asked about the token file; the variants' files and the
+        // resolver beside it are files of the user's too.
+        const DesignTokenFiles files = designTokenFiles(path);
+        QStringList existing;
+        for (const QString& file : {files.dark, files.contrast, files.resolver})
+            if (QFileInfo::exists(file))
+                existing << QStringLiteral("\"%1\"").arg(QFileInfo(file).fileName());
+        if (!existing.isEmpty() &&
+            !cdbMain_->askYesNo(tr("Export Design Tokens"),
+                                tr("%1 exist already.\n\nDo you want to replace them?")
+                                    .arg(existing.join(QStringLiteral(", ")))))
+            return;
+    }
+    proc.TaskDetail = path;
+    if (command.format)
+        exportSiteVariables(proc, scheme, *command.format, path, ExistingOutput::Replace);
+    else
+        exportDesignTokens(proc, scheme, path, ExistingOutput::Replace);
+}
+
+void ExchangeCommands::applyImport(const QString& path, const std::optional<ColorScheme>& imported,
+                                   int found, const QStringList& errors,
+                                   const QString& nothingFound) {
+    if (!errors.isEmpty())
+        errorPrompt().inform(tr("%1 could not be imported whole; what could not be read was "
+                                "left as it was:")
+                                 .arg(fileTitleOf(path)) +
+                             QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
+    if (!imported)
+        return;
+    if (found == 0) {
+        errorPrompt().inform(nothingFound);
+        return;
+    }
+    const ColorScheme& current = document_.scheme();
+    // The variants and locks are no attributes of the scheme file's elements.
+    if (schemeDifferences(current, *imported).isEmpty() &&
+        imported->DarkColors == current.DarkColors &&
+        imported->ContrastColors == current.ContrastColors &&
+        imported->LockedColors == current.LockedColors) {
+        errorPrompt().inform(tr("The scheme has the values of %1 already; nothing was changed.")
+                                 .arg(fileTitleOf(path)));
+        return;
+    }
+    document_.apply(tr("Import %1").arg(fileTitleOf(path)), *imported,
+                    SchemeDocument::Redraw::PreviewAndPanel);
+}
+
 void ExchangeCommands::mnuFileImportCss_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
-    prepareCssFileDialog(proc);
+    prepareFileDialog(proc, tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), CssExtension);
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
     const QString path = cdbMain_->FileName;
@@ -160,24 +267,29 @@ void ExchangeCommands::mnuFileImportCss_Click() {
         imported = importCss(proc, document_.scheme(), path, &found);
         errors = collecting.lines;
     }
-    if (!errors.isEmpty())
-        errorPrompt().inform(tr("%1 could not be imported whole; what could not be read was "
-                                "left as it was:")
-                                 .arg(fileTitleOf(path)) +
-                             QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
-    if (!imported)
+    applyImport(path, imported, found, errors,
+                tr("%1 holds no Tintora colour scheme: none of its \":root\" rules sets a "
+                   "--tintora- property.\n\nNothing was changed.")
+                    .arg(fileTitleOf(path)));
+}
+
+void ExchangeCommands::mnuFileImportTokens_Click() {
+    Procedure proc(QStringLiteral("frmMain.mnuFileImportTokens_Click"));
+    prepareFileDialog(proc, tr("Design Tokens (*.json)|*.json|All Files (*.*)|*.*"),
+                      QStringLiteral("json"));
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
-    if (found == 0) {
-        errorPrompt().inform(tr("%1 holds no Tintora colour scheme: none of its \":root\" rules "
-                                "sets a --tintora- property.\n\nNothing was changed.")
-                                 .arg(fileTitleOf(path)));
-        return;
+    const QString path = cdbMain_->FileName;
+    int found = 0;
+    std::optional<ColorScheme> imported;
+    QStringList errors;
+    {
+        CollectingErrorPrompt collecting;
+        imported = importDesignTokens(proc, document_.scheme(), path, &found);
+        errors = collecting.lines;
     }
-    if (schemeDifferences(document_.scheme(), *imported).isEmpty()) {
-        errorPrompt().inform(tr("The scheme has the values of %1 already; nothing was changed.")
-                                 .arg(fileTitleOf(path)));
-        return;
-    }
-    document_.apply(tr("Import %1").arg(fileTitleOf(path)), *imported,
-                    SchemeDocument::Redraw::PreviewAndPanel);
+    applyImport(path, imported, found, errors,
+                tr("%1 holds no Tintora colour scheme: none of its groups is named as an "
+                   "element (banner, body, h1 ...).\n\nNothing was changed.")
+                    .arg(fileTitleOf(path)));
 }

@@ -10,6 +10,9 @@ class DialogService;
 class EditorPanel;
 class Procedure;
 class QAction;
+class QMenu;
+struct ColorScheme;
+struct SiteFileCommand;
 class SchemeDocument;
 class ThemesMenu;
 struct WindowFolders;
@@ -17,13 +20,16 @@ struct WindowFolders;
 // The File menu's way to and from web sites: the scheme exported as a new theme folder,
 // which joins the Themes menu, or as one style sheet, and a style sheet's custom
 // properties imported as one step. A style sheet follows the preview options as the
-// editor panel shows them.
+// editor panel shows them. The Export submenu writes the files a site's own build
+// takes (design tokens, a Tailwind theme, SCSS variables), and a token file is
+// imported as a style sheet is.
 class ExchangeCommands : public QObject {
     Q_OBJECT
 
 public:
     ExchangeCommands(SchemeDocument& document, const std::unique_ptr<DialogService>& dialogs,
                      const EditorPanel& editor, const WindowFolders& folders, ThemesMenu& themes);
+    ~ExchangeCommands() override;
 
     // In menu order.
     QList<QAction*> actions() const { return actions_; }
@@ -32,11 +38,20 @@ private:
     void mnuFileExportTheme_Click();
     void mnuFileExportCss_Click();
     void mnuFileImportCss_Click();
+    void mnuFileImportTokens_Click();
+    // Design tokens, Tailwind or SCSS, as the command says.
+    void exportSiteFile(const SiteFileCommand& command);
     // The name for a new theme, asked until it is one a theme folder can have;
     // nullopt when the user cancelled.
     std::optional<QString> askThemeName(const QString& offered);
-    // The style-sheet filter for the save and open dialogs.
-    void prepareCssFileDialog(Procedure& proc);
+    // The filter and default ending for the save and open dialogs.
+    void prepareFileDialog(Procedure& proc, const QString& filter, const QString& extension);
+    // Offers the scheme's name with `ending` in the save dialog, beside the scheme file.
+    void offerFileName(Procedure& proc, const QString& ending);
+    // Applies what `imported` read of `path` as one step, after one box listing what
+    // could not be read; `nothingFound` says why a file that set nothing changes nothing.
+    void applyImport(const QString& path, const std::optional<ColorScheme>& imported, int found,
+                     const QStringList& errors, const QString& nothingFound);
 
     SchemeDocument& document_;
     const std::unique_ptr<DialogService>& cdbMain_;
@@ -44,4 +59,5 @@ private:
     const WindowFolders& folders_;
     ThemesMenu& themes_;
     QList<QAction*> actions_;
+    std::unique_ptr<QMenu> exportMenu_;
 };

@@ -32,10 +32,18 @@ PrintCommands::PrintCommands(const SchemeDocument& document,
     actions_ = {print, preview};
 }
 
+std::vector<ContrastAudit> PrintCommands::variantAudits() const {
+    std::vector<ContrastAudit> audits;
+    for (const Variant variant : {Variant::Dark, Variant::Contrast})
+        if (document_.scheme().hasVariant(variant))
+            audits.push_back(accessibility_.auditOf(variant));
+    return audits;
+}
+
 void PrintCommands::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain_->printer());
     printScheme(clientArea_, *cdbMain_, printer, document_.scheme(), folders_.program,
-                accessibility_.audit());
+                accessibility_.auditOf(Variant::Light), variantAudits());
 }
 
 void PrintCommands::mnuFilePrintPreview_Click() {
@@ -46,7 +54,7 @@ void PrintCommands::mnuFilePrintPreview_Click() {
         Procedure proc(QStringLiteral("frmMain.mnuFilePrintPreview_Click"));
         QtPrinter printer(*target);
         printSchemePages(proc, clientArea_, printer, document_.scheme(), folders_.program,
-                         accessibility_.audit(), 1);
+                         accessibility_.auditOf(Variant::Light), 1, variantAudits());
     });
     dialog.exec();
 }

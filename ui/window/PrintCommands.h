@@ -5,11 +5,14 @@
 
 #include <memory>
 
+#include <vector>
+
 class AccessibilityCommands;
 class DialogService;
 class QAction;
 class QWidget;
 class SchemeDocument;
+struct ContrastAudit;
 struct WindowFolders;
 
 // File > Print and File > Print Preview: the report of the scheme, its contrast table at
@@ -28,6 +31,8 @@ public:
 private:
     void mnuFilePrint_Click();
     void mnuFilePrintPreview_Click();
+    // The contrast tables after the Light one: those of the scheme's other variants.
+    std::vector<ContrastAudit> variantAudits() const;
 
     const SchemeDocument& document_;
     const std::unique_ptr<DialogService>& cdbMain_;

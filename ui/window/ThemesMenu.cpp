@@ -62,6 +62,10 @@ void ThemesMenu::mnuThemesItem_Click(int index) {
         return;
     // The theme is read over a copy: unsaved edits stay a step back in the history.
     ColorScheme chosen = document_.scheme();
+    // Another theme is another scheme: the variants and locks of this one do not fit it.
+    chosen.DarkColors.reset();
+    chosen.ContrastColors.reset();
+    chosen.LockedColors = {};
     chooseTheme(chosen, folders_.themesDir, caption);
     document_.chooseTheme(caption, chosen);
 }

@@ -17,6 +17,7 @@
 #include "ui/window/Remembered.h"
 #include "ui/window/SchemeFileDrop.h"
 #include "ui/window/ThemesMenu.h"
+#include "ui/window/VariantCommands.h"
 #include "ui/window/WindowFit.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
@@ -123,6 +124,7 @@ frmMain::frmMain(WindowFolders folders)
         new DocumentCommands(document_, cdbMain_, *editor, *files_, *dockCompare, *comparePanel);
     edits_ = new EditCommands(document_, cdbMain_, *editor, *picDisplay, *remembered_);
     printing_ = new PrintCommands(document_, cdbMain_, *accessibility_, folders_, *clientArea_);
+    variants_ = new VariantCommands(document_, cdbMain_, *editor, *picDisplay);
     help_ = new HelpCommands(*this);
     // A scheme file dropped onto the window opens as File > Open opens it.
     new SchemeFileDrop(*this, [this](const QString& path) { files_->openFile(path); });
@@ -173,6 +175,7 @@ void frmMain::buildMenus() {
     mnuEdit->addActions(editActions.mid(2));
     addSeparator(mnuEdit, "mnuEditSep2");
     mnuEdit->addAction(accessibility_->makeAllPassAction());
+    mnuEdit->addActions(variants_->makeActions());
 
     QMenu* mnuView = addMenu(menuBar(), tr("&View"), "mnuView");
     QAction* compare = dockCompare->toggleViewAction();
@@ -187,6 +190,9 @@ void frmMain::buildMenus() {
     QMenu* simulate = mnuView->addMenu(tr("&Simulate"));
     simulate->setObjectName(QStringLiteral("mnuViewSimulate"));
     simulate->addActions(accessibility_->simulationActions()->actions());
+    QMenu* variant = mnuView->addMenu(tr("&Variant"));
+    variant->setObjectName(QStringLiteral("mnuViewVariant"));
+    variant->addActions(variants_->shownActions()->actions());
     // The simulation in force shows at the right of the menu bar, where it takes no
     // room from the editor or the preview, which the window is fitted around.
     menuBar()->setCornerWidget(accessibility_->simulationLabel(), Qt::TopRightCorner);
@@ -251,11 +257,12 @@ void frmMain::showWithDefaultTheme() {
 
 void frmMain::SchemeEdited(SchemeDocument::Redraw redraw) {
     Procedure proc(QStringLiteral("frmMain.SchemeEdited"));
+    const ColorScheme shown = document_.shown();
     if (redraw == SchemeDocument::Redraw::PanelAndPreview)
-        editor->SetFontsAndColors(document_.scheme());
-    refreshPreview(proc, *picDisplay, document_.scheme());
+        editor->SetFontsAndColors(shown);
+    refreshPreview(proc, *picDisplay, shown);
     if (redraw == SchemeDocument::Redraw::PreviewAndPanel)
-        editor->SetFontsAndColors(document_.scheme());
+        editor->SetFontsAndColors(shown);
 }
 
 void frmMain::UpdateFormCaption(QString& FileName) {
@@ -264,8 +271,9 @@ void frmMain::UpdateFormCaption(QString& FileName) {
 
 void frmMain::Form_KeyDown() {
     Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
-    editor->SetFontsAndColors(document_.scheme());
-    refreshPreview(proc, *picDisplay, document_.scheme());
+    const ColorScheme shown = document_.shown();
+    editor->SetFontsAndColors(shown);
+    refreshPreview(proc, *picDisplay, shown);
 }
 
 void frmMain::Form_Resize() {

@@ -25,6 +25,7 @@ class PrintCommands;
 class QDockWidget;
 class QSettings;
 class RememberCommands;
+class VariantCommands;
 class WindowFit;
 
 // The working window: editor panel on the left, preview on the right, the Compare
@@ -118,6 +119,7 @@ private:
     DocumentCommands* history_ = nullptr;
     EditCommands* edits_ = nullptr;
     PrintCommands* printing_ = nullptr;
+    VariantCommands* variants_ = nullptr;
     HelpCommands* help_ = nullptr;
     bool Resizing = false;
     // Set once the window has been placed on its screen at its first showing, and
