@@ -1,6 +1,8 @@
 #include "scheme/SchemeDiff.h"
 
+#include "scheme/SchemeSections.h"
 #include "theme/ColorScheme.h"
+#include "theme/VariantNames.h"
 
 namespace {
 
@@ -75,6 +77,50 @@ void copyAttribute(ColorScheme& to, const ColorScheme& from, const ThemeElement&
         to.font(FontAttr::Style, e.fontSlot) = from.font(FontAttr::Style, e.fontSlot);
         break;
     }
+}
+
+QStringList variantDifferenceLines(const ColorScheme& then, const ColorScheme& now) {
+    QStringList lines;
+    const auto arrow = [](const QString& a, const QString& b) {
+        return QStringLiteral(": ") + a + QStringLiteral(" -> ") + b;
+    };
+    for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
+        if (!then.hasVariant(variant) && !now.hasVariant(variant))
+            continue;
+        const QString prefix = QString::fromLatin1(variantSectionPrefix(variant));
+        if (then.hasVariant(variant) != now.hasVariant(variant)) {
+            const QString none = QStringLiteral("none");
+            const QString made = QStringLiteral("made");
+            lines << prefix.trimmed() + arrow(then.hasVariant(variant) ? made : none,
+                                              now.hasVariant(variant) ? made : none);
+        }
+        const ColorScheme::ColorTable& a = then.colorsOf(variant);
+        const ColorScheme::ColorTable& b = now.colorsOf(variant);
+        for (const ThemeElement& element : ThemeElements)
+            for (int i = 0; i < element.attributeCount; ++i) {
+                const Attribute attribute = element.attributes[static_cast<std::size_t>(i)];
+                const std::optional<ColorPlace> place = colorPlace(element, attribute);
+                if (!place)
+                    continue;
+                const qint32 x =
+                    a[static_cast<std::size_t>(place->attr)][static_cast<std::size_t>(place->slot)];
+                const qint32 y =
+                    b[static_cast<std::size_t>(place->attr)][static_cast<std::size_t>(place->slot)];
+                if (x != y)
+                    lines << prefix + latin1(element.key) + QLatin1Char('.') +
+                                 latin1(attributeName(attribute)) +
+                                 arrow(QString::number(x), QString::number(y));
+            }
+    }
+    const QStringList thenLocks = lockedColorNames(then);
+    const QStringList nowLocks = lockedColorNames(now);
+    if (thenLocks != nowLocks) {
+        const auto listed = [](const QStringList& names) {
+            return names.isEmpty() ? QStringLiteral("none") : names.join(QLatin1Char(' '));
+        };
+        lines << QStringLiteral("Locked") + arrow(listed(thenLocks), listed(nowLocks));
+    }
+    return lines;
 }
 
 QString differenceLine(const SchemeDifference& d) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct ColorScheme;
 
@@ -36,6 +37,13 @@ QList<SchemeDifference> elementDifferences(const ColorScheme& then, const ColorS
 // BANNER's BackColor are one value, so copying either copies both.
 void copyAttribute(ColorScheme& to, const ColorScheme& from, const ThemeElement& element,
                    Attribute attribute);
+
+// What differs beyond the Light attributes, as lines of tintora-cli diff in file
+// order: a variant one scheme has and the other lacks ("DARK: none -> made"), each
+// colour of a Dark or High contrast variant ("DARK BODY.ForeColor: 1 -> 2", a missing
+// variant counting as the Light colours), and the locked colours ("Locked:
+// BANNER.BackColor -> none").
+QStringList variantDifferenceLines(const ColorScheme& then, const ColorScheme& now);
 
 // "SECTION.Attribute: old -> new", a line of tintora-cli diff.
 QString differenceLine(const SchemeDifference& difference);

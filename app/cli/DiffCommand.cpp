@@ -24,14 +24,16 @@ bool readForDiff(const QString& path, ColorScheme& scheme) {
 
 int runDiffCommand(const CliCommand& command, const QStringList& args) {
     CommandLine line(command);
-    line.setEpilogue(
-        QStringLiteral("Prints one line per attribute whose value differs,\n"
-                       "  SECTION.Attribute: old -> new\n"
-                       "in file order. Values are compared, not their texts: a colour written in\n"
-                       "another form, or a size written as 10.0, is the same value.\n"
-                       "\n"
-                       "Exit status: 0 the schemes are the same, 3 they differ, 2 errors were\n"
-                       "reported and ignored, 1 bad usage or a file that could not be read.\n"));
+    line.setEpilogue(QStringLiteral(
+        "Prints one line per attribute whose value differs,\n"
+        "  SECTION.Attribute: old -> new\n"
+        "in file order. Values are compared, not their texts: a colour written in\n"
+        "another form, or a size written as 10.0, is the same value. Then the Dark and\n"
+        "High contrast variants' colours (DARK BODY.ForeColor: old -> new) and the\n"
+        "locked colours (Locked: old list -> new list).\n"
+        "\n"
+        "Exit status: 0 the schemes are the same, 3 they differ, 2 errors were\n"
+        "reported and ignored, 1 bad usage or a file that could not be read.\n"));
     if (const std::optional<int> answered = line.parse(args))
         return *answered;
     const QStringList files = line.parser().positionalArguments();
@@ -51,10 +53,13 @@ int runDiffCommand(const CliCommand& command, const QStringList& args) {
     if (!readForDiff(files[0], then) || !readForDiff(files[1], now))
         return 1;
 
-    const QList<SchemeDifference> differences = schemeDifferences(then, now);
+    QStringList differences;
+    for (const SchemeDifference& difference : schemeDifferences(then, now))
+        differences << differenceLine(difference);
+    differences << variantDifferenceLines(then, now);
     QByteArray out;
-    for (const SchemeDifference& difference : differences)
-        out += differenceLine(difference).toUtf8() + '\n';
+    for (const QString& difference : differences)
+        out += difference.toUtf8() + '\n';
     setCliErrorContext(QStringLiteral("standard output"));
     if (!writeStandardOutput(out)) {
         printCliError(QStringLiteral("the differences could not be written to standard output"));

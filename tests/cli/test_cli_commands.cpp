@@ -405,6 +405,45 @@ private Q_SLOTS:
         QCOMPARE(run.out, out);
     }
 
+    // a.tna has a Dark variant whose body text is 1118481 (#111111); b.tna differs from
+    // it in its Dark variant or its locks only.
+    void diffSeesVariantsAndLocks_data() {
+        QTest::addColumn<int>("darkBody"); // b's Dark body text; -1: b has no Dark variant
+        QTest::addColumn<bool>("lockPage");
+        QTest::addColumn<QByteArray>("out"); // %1 stands for the Light body text
+        QTest::newRow("the same") << 1118481 << false << QByteArray();
+        QTest::newRow("a Dark colour")
+            << 2236962 << false << QByteArray("DARK BODY.ForeColor: 1118481 -> 2236962\n");
+        QTest::newRow("Dark dropped")
+            << -1 << false
+            << QByteArray("DARK: made -> none\nDARK BODY.ForeColor: 1118481 -> %1\n");
+        QTest::newRow("a lock") << 1118481 << true
+                                << QByteArray(
+                                       "Locked: none -> BACKGROUND.Color BANNER.BackColor\n");
+    }
+    void diffSeesVariantsAndLocks() {
+        QFETCH(int, darkBody);
+        QFETCH(bool, lockPage);
+        QFETCH(QByteArray, out);
+        const int body = themeElement(Element::BODY).colorSlot;
+        const auto withDarkBody = [&](qint32 color) {
+            ColorScheme scheme = populatedScheme();
+            ColorScheme::ColorTable dark = scheme.SchemeColors;
+            dark[ColorAttr::Fore][static_cast<std::size_t>(body)] = color;
+            scheme.setColors(Variant::Dark, dark);
+            return scheme;
+        };
+        const ColorScheme a = withDarkBody(1118481);
+        ColorScheme b = darkBody < 0 ? populatedScheme() : withDarkBody(darkBody);
+        b.setLocked(ColorAttr::Back, 0, lockPage);
+        TestWorld world;
+        writeFile(world.path("a.tna"), schemeFileBytes(schemeFileLines(a, testFileInformation())));
+        writeFile(world.path("b.tna"), schemeFileBytes(schemeFileLines(b, testFileInformation())));
+        const ProgramRun run = runCli(world.path("."), {"diff", "a.tna", "b.tna"});
+        QCOMPARE(run.status, out.isEmpty() ? 0 : 3);
+        QCOMPARE(run.out, out.replace("%1", QByteArray::number(a.color(ColorAttr::Fore, body))));
+    }
+
     void diffUsageAndUnreadableFiles_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("message");
