@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 #include "theme/ColorScheme.h"
 #include "ui/editor/ColorSwatch.h"
+#include "ui/editor/EditorOptions.h"
 #include "ui/editor/EditorPanel.h"
 
 #include <QCheckBox>
@@ -223,8 +224,8 @@ private Q_SLOTS:
         ShownPanel shown;
         QVERIFY(QTest::qWaitForWindowExposed(&shown.client));
         EditorPanel& panel = shown.panel;
-        QSignalSpy picture(&panel, &EditorPanel::backgroundPictureClicked);
-        QSignalSpy transparent(&panel, &EditorPanel::transparentLabelsClicked);
+        QSignalSpy picture(&panel.options(), &EditorOptions::backgroundPictureClicked);
+        QSignalSpy transparent(&panel.options(), &EditorOptions::transparentLabelsClicked);
         auto* Check1 = control<QCheckBox>(panel, "Check1");
         auto* chkTransLabels = control<QCheckBox>(panel, "chkTransLabels");
 
@@ -249,17 +250,17 @@ private Q_SLOTS:
         auto* copyBackground = control<QCheckBox>(panel, "chkUseSame", 1);
 
         // "Copy FontName" is for one font choice only.
-        QVERIFY(!panel.takeCopyFontToEveryRow());
+        QVERIFY(!panel.options().takeCopyFontToEveryRow());
         copyFontName->setChecked(true);
-        QVERIFY(panel.takeCopyFontToEveryRow());
+        QVERIFY(panel.options().takeCopyFontToEveryRow());
         QVERIFY(!copyFontName->isChecked());
-        QVERIFY(!panel.takeCopyFontToEveryRow());
+        QVERIFY(!panel.options().takeCopyFontToEveryRow());
 
         // "Copy Background" stays as the user set it.
-        QVERIFY(!panel.copyBackgroundToEveryRow());
+        QVERIFY(!panel.options().copyBackgroundToEveryRow());
         copyBackground->setChecked(true);
-        QVERIFY(panel.copyBackgroundToEveryRow());
-        QVERIFY(panel.copyBackgroundToEveryRow());
+        QVERIFY(panel.options().copyBackgroundToEveryRow());
+        QVERIFY(panel.options().copyBackgroundToEveryRow());
         panel.showBackgroundInEveryRow(rgbValue(4, 5, 6));
         for (int row = 0; row < EditorRowCount; ++row)
             QCOMPARE(panel.colorShown(row, EditorPanel::Swatch::Background), rgbValue(4, 5, 6));

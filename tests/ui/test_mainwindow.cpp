@@ -15,6 +15,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTest>
 
@@ -56,8 +59,10 @@ struct Window {
     // scroll bar where the height had to give.
     QSize snappedSize() const {
         const QSize frame = main.frameGeometry().size() - main.geometry().size();
+        const int status = main.findChild<QStatusBar*>()->sizeHint().height();
         const QSize fitted =
-            QSize(preview()->x() + preview()->width() + 16, preview()->height() + 52) - frame;
+            QSize(preview()->x() + preview()->width() + 16, preview()->height() + 52 + status) -
+            frame;
         const QSize largest = main.screen()->availableGeometry().size() - frame;
         QSize size = fitted.boundedTo(largest);
         if (size.height() < fitted.height())
@@ -117,7 +122,10 @@ private Q_SLOTS:
         // the design's client area, 14175 x 12405 twips below the menu bar, grows by as
         // much.
         QCOMPARE(picDisplay->pos(), QPoint(360, 0));
-        QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height()), QSize(1001, 827));
+        // The status bar below the client area takes room of its own.
+        QCOMPARE(main.size() - QSize(0, main.menuBar()->sizeHint().height() +
+                                            main.statusBar()->sizeHint().height()),
+                 QSize(1001, 827));
         QCOMPARE(control<QMenu>(main, "mnuFile")->title(), QStringLiteral("&File"));
         QCOMPARE(control<QMenu>(main, "mnuThemes")->title(), QStringLiteral("&Themes"));
         QCOMPARE(control<QAction>(main, "mnuFileSaveAs")->shortcuts().value(0),
@@ -288,18 +296,38 @@ private Q_SLOTS:
         QCOMPARE(world.prompt.informed.size(), 2);
     }
 
-    void resizeSnapsBackInNormalState() {
+    // The window opens at the size that fits the preview and then keeps the size the
+    // user gives it: the editor stays where it is, the preview is centred in the room
+    // right of it, or scrolls with the editor where the room is smaller.
+    void resizeKeepsTheUsersSize() {
         TestWorld world;
         Window w;
         w.main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w.main));
         QTRY_COMPARE(w.main.size(), w.snappedSize());
         const QSize snapped = w.main.size();
+        const QRect preview = w.preview()->geometry();
+        auto* scroller = w.main.findChild<QScrollArea*>();
+        auto* editor = control<QWidget>(w.main, "EditorPanel");
+        auto* clientArea = control<QWidget>(w.main, "clientArea");
+        const int fittedWidth = clientArea->width();
 
         w.main.resize(500, 400);
-        QTRY_COMPARE(w.main.size(), snapped);
+        QTRY_COMPARE(w.main.size(), QSize(500, 400));
+        QCOMPARE(w.preview()->geometry(), preview);
+        QVERIFY(scroller->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+
         w.main.resize(snapped.width() + 200, snapped.height() + 100);
-        QTRY_COMPARE(w.main.size(), snapped);
+        QTRY_COMPARE(w.main.size(), QSize(snapped.width() + 200, snapped.height() + 100));
+        QCOMPARE(editor->pos(), QPoint(0, 0));
+        QCOMPARE(w.preview()->size(), preview.size());
+        QCOMPARE(w.preview()->y(), preview.y());
+        // The room gained, shared on both sides of the preview.
+        QTRY_VERIFY(w.preview()->x() >= preview.x() + 100);
+        QVERIFY(qAbs(w.preview()->x() - preview.x() - (clientArea->width() - fittedWidth) / 2) <=
+                1);
+        QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
         QVERIFY(world.prompt.messages.isEmpty());
     }
 
@@ -317,13 +345,16 @@ private Q_SLOTS:
         QCOMPARE(w.preview()->geometry(), preview);
         QVERIFY(world.prompt.messages.isEmpty());
 
+        // Maximised, the preview keeps its size, centred in the room it has.
         w.main.showMaximized();
         QTRY_VERIFY(w.main.windowState() & Qt::WindowMaximized);
         QTRY_VERIFY(w.main.size() != snapped);
-        QCOMPARE(w.preview()->geometry(), preview);
+        QCOMPARE(w.preview()->size(), preview.size());
+        QTRY_VERIFY(w.preview()->x() > preview.x());
 
         w.main.showNormal();
         QTRY_COMPARE(w.main.size(), snapped);
+        QTRY_COMPARE(w.preview()->geometry(), preview);
         QVERIFY(world.prompt.messages.isEmpty());
     }
 

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -72,7 +73,9 @@ private Q_SLOTS:
         const QRect area = availableArea(w.main);
         const QSize frame = w.main.frameGeometry().size() - w.main.geometry().size();
         const QWidget* picDisplay = control<QWidget>(w.main, "picDisplay");
-        const QSize fitted(picDisplay->x() + picDisplay->width() + 16, picDisplay->height() + 52);
+        const int status = w.main.statusBar()->sizeHint().height();
+        const QSize fitted(picDisplay->x() + picDisplay->width() + 16,
+                           picDisplay->height() + 52 + status);
         QTRY_VERIFY(area.contains(w.main.frameGeometry()));
         checkPlaced(w.main);
         QVERIFY(w.main.menuBar()->mapToGlobal(QPoint(0, 0)).y() >= area.top());

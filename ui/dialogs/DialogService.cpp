@@ -192,7 +192,7 @@ bool QtDialogService::run(Dialog dialog) {
 
 bool QtDialogService::runColor() {
     // The dialog starts from the colour it is given.
-    const QColor chosen = QColorDialog::getColor(colorFromValue(Color), parent_);
+    const QColor chosen = QColorDialog::getColor(colorFromValue(Color), parent_, ColorTitle);
     if (!chosen.isValid())
         return false;
     Color = valueFromColor(chosen);

@@ -16,6 +16,9 @@ class QWidget;
 struct DialogProperties {
     // Colour dialog: a colour value (red + 256 green + 65536 blue).
     qint32 Color = 0;
+    // What the colour is the colour of, the colour dialog's title ("Heading 2 text
+    // colour"); empty for the dialog's own title.
+    QString ColorTitle;
 
     // Font dialog.
     QString FontName;

@@ -1,9 +1,12 @@
 #include "ui/editor/ColorSwatch.h"
 
+#include "contrast/AuditFormat.h"
 #include "widgets/WindowUtil.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,7 +72,7 @@ void ColorSwatch::setLocked(bool locked) {
 void ColorSwatch::describe() {
     if (caption_.isEmpty())
         return;
-    const QString hex = colorFromValue(colorValue()).name().toUpper();
+    const QString hex = colorHex(colorValue());
     if (locked_) {
         setAccessibleName(tr("%1, %2, locked").arg(caption_, hex));
         setToolTip(tr("%1: %2, locked: making variants and Make It Pass leave it as it is. "
@@ -124,6 +127,16 @@ void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ColorSwatch::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        event->accept();
+        QGuiApplication::clipboard()->setText(colorHex(colorValue()));
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        Q_EMIT pasteAsked();
+        return;
+    }
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
                   event->key() == Qt::Key_Enter)) {

@@ -7,7 +7,8 @@
 // another colour; the focus is drawn as a ring inside the border. A screen reader
 // reads it out as a button named by its caption and colour ("Heading 2 text colour,
 // #1F6F5C"), which follows every colour shown. A locked colour shows a small lock in
-// the swatch's corner, and its name and tooltip say it is locked.
+// the swatch's corner, and its name and tooltip say it is locked. Ctrl+C copies its
+// colour as "#RRGGBB" text; Ctrl+V asks for a colour from the clipboard's text.
 class ColorSwatch : public QLabel {
     Q_OBJECT
 
@@ -31,6 +32,7 @@ public:
 
 Q_SIGNALS:
     void clicked();
+    void pasteAsked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -4,13 +4,13 @@
 #include "theme/ColorScheme.h"
 #include "ui/editor/ColorSwatch.h"
 #include "ui/editor/ContrastMark.h"
+#include "ui/editor/EditorOptions.h"
 #include "ui/editor/ShownNames.h"
 #include "ui/preview/SchemeFont.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -40,35 +40,7 @@ QString indexedName(const char* name, int index) {
     return QLatin1String(name) + QLatin1Char('_') + QString::number(index);
 }
 
-struct CheckBoxDesign {
-    const char* name;
-    const char* text;
-    float left, top, width, height;
-    bool checked;
-};
-
-// Check1, chkUseSame(0), chkUseSame(1) and chkTransLabels.
-constexpr CheckBoxDesign CheckBoxes[] = {
-    {"Check1", QT_TRANSLATE_NOOP("EditorPanel", "Show Bckgnd Image"), 2520, 240, 1815, 255, false},
-    {"chkUseSame_0", QT_TRANSLATE_NOOP("EditorPanel", "Copy FontName"), 2640, 4920, 1455, 255,
-     false},
-    {"chkUseSame_1", QT_TRANSLATE_NOOP("EditorPanel", "Copy Background"), 720, 5040, 1575, 255,
-     false},
-    {"chkTransLabels", QT_TRANSLATE_NOOP("EditorPanel", "Transparant Labels"), 2640, 5160, 1695,
-     255, true},
-};
 } // namespace
-
-QString EditorPanel::optionTip(const char* name) {
-    const QLatin1String box(name);
-    if (box == QLatin1String("Check1"))
-        return tr("Shows the theme's background picture behind the preview page.");
-    if (box == QLatin1String("chkUseSame_0"))
-        return tr("The next font chosen goes to every row.");
-    if (box == QLatin1String("chkUseSame_1"))
-        return tr("A background colour chosen goes to every row.");
-    return tr("Lets the pictures show through the banner, navigation and quick-link labels.");
-}
 
 EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("EditorPanel"));
@@ -77,7 +49,7 @@ EditorPanel::EditorPanel(QWidget* parent) : QWidget(parent) {
     for (int row = 0; row < EditorRowCount; ++row)
         buildRow(row);
     buildUnusedFontButton();
-    buildCheckBoxes();
+    options_ = new EditorOptions(*this);
     setReadingTabOrder();
 }
 
@@ -87,8 +59,7 @@ void EditorPanel::setReadingTabOrder() {
     QList<QWidget*> order{rows_[0].background};
     for (std::size_t index = 1; index < rows_.size(); ++index)
         order += {rows_[index].text, rows_[index].background, rows_[index].font};
-    for (const char* name : {"Check1", "chkUseSame_0", "chkUseSame_1", "chkTransLabels"})
-        order.append(findChild<QCheckBox*>(QLatin1String(name)));
+    order += options_->boxes();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -148,6 +119,10 @@ void EditorPanel::buildRow(int row) {
         setCurrentRow(row);
         Q_EMIT bgColorClicked(row);
     });
+    connect(r.background, &ColorSwatch::pasteAsked, this, [this, row] {
+        setCurrentRow(row);
+        Q_EMIT pasteColorAsked(row, Swatch::Background);
+    });
 
     if (row == 0) {
         r.lockBackground = buildLockAction(row, Swatch::Background);
@@ -180,6 +155,10 @@ void EditorPanel::buildTextSwatch(int row, const QString& caption) {
     connect(r.text, &ColorSwatch::clicked, this, [this, row] {
         setCurrentRow(row);
         Q_EMIT fgColorClicked(row);
+    });
+    connect(r.text, &ColorSwatch::pasteAsked, this, [this, row] {
+        setCurrentRow(row);
+        Q_EMIT pasteColorAsked(row, Swatch::Text);
     });
 }
 
@@ -247,35 +226,24 @@ void EditorPanel::buildUnusedFontButton() {
     rows_[0].font = unused;
 }
 
-void EditorPanel::buildCheckBoxes() {
-    for (const CheckBoxDesign& d : CheckBoxes) {
-        auto* box = new QCheckBox(tr(d.text), this);
-        box->setObjectName(QLatin1String(d.name));
-        box->setGeometry(twipsRect(d.left, d.top, d.width, d.height));
-        box->setChecked(d.checked);
-        box->setToolTip(optionTip(d.name));
-        box->setAccessibleDescription(optionTip(d.name));
-    }
-    auto* showPicture = findChild<QCheckBox*>(QStringLiteral("Check1"));
-    copyFontName_ = findChild<QCheckBox*>(QStringLiteral("chkUseSame_0"));
-    copyBackground_ = findChild<QCheckBox*>(QStringLiteral("chkUseSame_1"));
-    auto* transparent = findChild<QCheckBox*>(QStringLiteral("chkTransLabels"));
-    showPicture_ = showPicture;
-    transparentLabels_ = transparent;
-    // Its box sits right of the caption, under the background swatches.
-    copyBackground_->setLayoutDirection(Qt::RightToLeft);
-    // The preview options act on the user's click only, never on a state set by code.
-    connect(showPicture, &QCheckBox::clicked, this,
-            [this, showPicture] { Q_EMIT backgroundPictureClicked(showPicture->checkState()); });
-    connect(transparent, &QCheckBox::clicked, this,
-            [this, transparent] { Q_EMIT transparentLabelsClicked(transparent->checkState()); });
-}
-
 void EditorPanel::setCurrentRow(int row) {
     if (row == currentRow_)
         return;
+    // The row the user is at shows its name highlighted, as a selected list item does.
+    for (int index = 0; index < EditorRowCount; ++index) {
+        QLabel* name = rows_[static_cast<std::size_t>(index)].name;
+        name->setAutoFillBackground(index == row);
+        name->setForegroundRole(index == row ? QPalette::HighlightedText : QPalette::WindowText);
+        name->setBackgroundRole(index == row ? QPalette::Highlight : QPalette::Window);
+    }
     currentRow_ = row;
     Q_EMIT currentRowChanged(row);
+}
+
+void EditorPanel::selectRow(int index) {
+    ColorSwatch* focus = swatch(index, index == 0 ? Swatch::Background : Swatch::Text);
+    setCurrentRow(index);
+    focus->setFocus(Qt::OtherFocusReason);
 }
 
 bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -318,33 +286,9 @@ QFont EditorPanel::fontShown(int index) const {
     return row(index).font->font();
 }
 
-bool EditorPanel::copyBackgroundToEveryRow() const {
-    return copyBackground_->checkState() == Qt::Checked;
-}
-
 void EditorPanel::showBackgroundInEveryRow(qint32 color) {
     for (const Row& r : rows_)
         r.background->setColorValue(color);
-}
-
-void EditorPanel::showPreviewOptions(bool backgroundPicture, bool transparentLabels) {
-    showPicture_->setChecked(backgroundPicture);
-    transparentLabels_->setChecked(transparentLabels);
-}
-
-bool EditorPanel::backgroundPictureShown() const {
-    return showPicture_->checkState() == Qt::Checked;
-}
-
-bool EditorPanel::transparentLabelsShown() const {
-    return transparentLabels_->checkState() == Qt::Checked;
-}
-
-bool EditorPanel::takeCopyFontToEveryRow() {
-    if (copyFontName_->checkState() != Qt::Checked)
-        return false;
-    copyFontName_->setChecked(false);
-    return true;
 }
 
 void EditorPanel::showFont(Procedure& proc, int index, const ColorScheme& scheme) {

@@ -10,8 +10,8 @@
 
 class ColorSwatch;
 class ContrastMark;
+class EditorOptions;
 class Procedure;
-class QCheckBox;
 class QLabel;
 class QAction;
 class QPushButton;
@@ -54,22 +54,18 @@ public:
 
     // A colour chosen for one row's swatch.
     void showColor(int row, Swatch swatch, qint32 color);
-    // "Copy Background": when ticked, a chosen background shows in every row.
-    bool copyBackgroundToEveryRow() const;
+    // A background chosen while "Copy Background" is ticked shows in every row.
     void showBackgroundInEveryRow(qint32 color);
-    // "Copy FontName": whether the font chosen next goes to every row. Taking the
-    // answer clears the box, as the copy is for one font choice only.
-    bool takeCopyFontToEveryRow();
 
-    // The preview options' boxes, "Show Bckgnd Image" and "Transparant Labels": set as
-    // remembered, emitting none of the panel's signals, and as they are.
-    void showPreviewOptions(bool backgroundPicture, bool transparentLabels);
-    bool backgroundPictureShown() const;
-    bool transparentLabelsShown() const;
+    // The four check boxes below the rows.
+    EditorOptions& options() const { return *options_; }
 
     // The row the user is at: the one whose font button has the keyboard focus, or
     // whose swatch or button was clicked last; -1 before any.
     int currentRow() const { return currentRow_; }
+    // Makes `row` the row the user is at, as a click on it does: the row is
+    // highlighted and its text swatch (row 0: its background swatch) takes the focus.
+    void selectRow(int row);
 
     // The contrast audit beside the text rows 1..12: each row's ratio and a pass or
     // fail mark for the audit's level, with a tooltip that gives the numbers, the
@@ -86,9 +82,8 @@ Q_SIGNALS:
     void bgColorClicked(int row);
     void fgColorClicked(int row);
     void fontClicked(int row);
-    // A click on "Show Bckgnd Image" or "Transparant Labels", with the box's new state.
-    void backgroundPictureClicked(Qt::CheckState state);
-    void transparentLabelsClicked(Qt::CheckState state);
+    // Ctrl+V on a row's swatch: a colour from the clipboard's text is asked for.
+    void pasteColorAsked(int row, EditorPanel::Swatch swatch);
     // The user moved to another row.
     void currentRowChanged(int row);
     // "Make It Pass" chosen in the context menu of text row `row` (1..12).
@@ -119,19 +114,13 @@ private:
     // A swatch's "Lock Colour", after what its menu offers already.
     QAction* buildLockAction(int row, Swatch swatch);
     void buildUnusedFontButton();
-    void buildCheckBoxes();
     void setReadingTabOrder();
-    // The tooltip and description of a check box, by its design name.
-    static QString optionTip(const char* name);
     const Row& row(int index) const;
     ColorSwatch* swatch(int index, Swatch which) const;
     void showFont(Procedure& proc, int row, const ColorScheme& scheme);
     void setCurrentRow(int row);
 
     std::array<Row, EditorRowCount> rows_{};
-    QCheckBox* copyFontName_ = nullptr;
-    QCheckBox* copyBackground_ = nullptr;
-    QCheckBox* showPicture_ = nullptr;
-    QCheckBox* transparentLabels_ = nullptr;
+    EditorOptions* options_ = nullptr;
     int currentRow_ = -1;
 };

@@ -2,6 +2,7 @@
 
 #include "contrast/VisionSimulation.h"
 #include "theme/ThemeElement.h"
+#include "ui/preview/PreviewControls.h"
 #include "ui/preview/PreviewPictures.h"
 
 #include <QImage>
@@ -23,7 +24,7 @@ class Procedure;
 // own and carry their design names as object names ("lblDisplayBanner",
 // "imgWebImage_7", "lblDisplayHeading_3"). DisplayRefresh reads a scheme and never
 // writes it; it tells what it could not show rather than showing it itself.
-class PreviewPage : public QWidget {
+class PreviewPage : public QWidget, private PreviewControls {
     Q_OBJECT
 
 public:
@@ -75,76 +76,33 @@ public:
     QRegion pictureArea() const;
     qint32 pageColor() const;
 
+    // The labels that show an element's text, and whether a control is a picture.
+    std::vector<PreviewItem*> labelsOf(Element element) const;
+    bool isPicture(const PreviewItem* item) const;
+
 Q_SIGNALS:
     // DisplayRefresh has laid the page out: the main window fits itself around it.
     void laidOut();
     // What lies behind the text may have changed: after each refresh (once laidOut
     // has been handled) and when a preview option is set.
     void backdropsChanged();
+    // The page is drawn otherwise while its layout and colours stay: a simulation set.
+    void drawingChanged();
 
 private:
-    enum class Style { Apply, Keep };
-
     // The file of a picture shown until a theme is read.
     static QString designPicture(const char* name);
     void buildBackground();
     void buildPictures();
     void buildLabels();
     void setPageColor(int color);
-    // The labels that show an element's text.
-    std::vector<PreviewItem*> labelsOf(Element element) const;
-    bool isPicture(const PreviewItem* item) const;
 
-    // The steps of DisplayRefresh, one per area of the page, top to bottom.
-    void showBackground(Procedure& proc, const ColorScheme& scheme);
+    // The steps of DisplayRefresh before and after the layout of the page's areas.
+    void showPageColor(Procedure& proc, const ColorScheme& scheme);
     void loadPictures(Procedure& proc, const ColorScheme& scheme);
-    void layOutBanner(Procedure& proc, const ColorScheme& scheme);
-    void layOutHorizontalNavigation(Procedure& proc, const ColorScheme& scheme);
-    void layOutBullets(Procedure& proc, const ColorScheme& scheme);
-    void layOutRule(Procedure& proc);
-    void layOutQuickLinks(Procedure& proc, const ColorScheme& scheme);
-    // A row of quick links: its title a section gap below `above`, its first picture
-    // below the title, the labels centred on their pictures.
-    void layOutLinkRow(Procedure& proc, const ColorScheme& scheme,
-                       std::span<PreviewItem* const> labels, std::size_t title,
-                       const PreviewItem* above, std::size_t firstPicture);
-    void layOutHeadings(Procedure& proc, const ColorScheme& scheme);
-    void layOutTextAndLinks(Procedure& proc, const ColorScheme& scheme);
-    void layOutGlobalButtons(Procedure& proc);
-    void layOutVerticalNavigation(Procedure& proc, const ColorScheme& scheme);
-
     void loadBackground(const QString& path);
     void loadPicture(int index, const QString& path);
     void noteUnloaded(const QString& path, PreviewPictures::Status status);
-    // An element's font and colours on labels (the global navigation labels keep
-    // their own bold and italic).
-    void styleLabels(Procedure& proc, const ColorScheme& scheme, Element element,
-                     std::span<PreviewItem* const> labels, Style style = Style::Apply);
-    void applyFonts(Procedure& proc, const ColorScheme& scheme, PreviewItem* label, Element element,
-                    Style style);
-    void applyColors(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
-                     Element element);
-    // A row of pictures side by side with a label centred on each.
-    void layOutButtonRow(Procedure& proc, int firstPicture, std::span<PreviewItem* const> labels);
-
-    // The controls, named and indexed as in the window design. Arrays whose design
-    // indices start at 1 (bullets, headings) leave member 0 empty.
-    PreviewItem* imgDisplayBackground = nullptr;
-    std::array<PreviewItem*, 8> lblDisplayItemName{};
-    std::array<PreviewItem*, 20> imgWebImage{};
-    PreviewItem* lblDisplayBanner = nullptr;
-    PreviewItem* lblDisplayButton = nullptr;
-    PreviewItem* lblDisplayButtonPressed = nullptr;
-    std::array<PreviewItem*, 4> lblDisplayBullet{};
-    std::array<PreviewItem*, 4> lblQuickLinks{};
-    std::array<PreviewItem*, 4> lblSelQuickLinks{};
-    std::array<PreviewItem*, 7> lblDisplayHeading{};
-    PreviewItem* lblDisplayRegText = nullptr;
-    PreviewItem* lblDisplayRegLink = nullptr;
-    PreviewItem* lblDisplayFollLink = nullptr;
-    PreviewItem* lblDisplayActLink = nullptr;
-    std::array<PreviewItem*, 3> lblDisplayGlobNavButtons{};
-    std::array<PreviewItem*, 2> lblVertNavButtons{};
 
     PreviewPictures pictures_;
     QStringList unloaded_;

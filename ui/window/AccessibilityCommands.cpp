@@ -206,7 +206,9 @@ ContrastAudit AccessibilityCommands::auditOf(Variant variant) const {
 
 void AccessibilityCommands::showContrastMarks() {
     marksShown_ = true;
-    editor_.showContrast(audit());
+    const ContrastAudit judged = audit();
+    editor_.showContrast(judged);
+    Q_EMIT contrastJudged(judged);
 }
 
 void AccessibilityCommands::makeRowPass_Click(int row) {

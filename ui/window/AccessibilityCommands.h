@@ -1,5 +1,6 @@
 #pragma once
 
+#include "contrast/ContrastAudit.h"
 #include "contrast/ContrastRule.h"
 #include "contrast/VisionSimulation.h"
 #include "theme/ColorScheme.h"
@@ -13,7 +14,6 @@ class QActionGroup;
 class QLabel;
 class QWidget;
 class SchemeDocument;
-struct ContrastAudit;
 
 // The accessibility commands: the contrast level the editor's marks, their tooltips
 // and the printed contrast table judge by, the preview drawn as a colour-vision
@@ -46,13 +46,18 @@ public:
     ContrastAudit auditOf(Variant variant) const;
     // The contrast marks from that audit, after every refresh of the preview.
     void showContrastMarks();
+    // Make It Pass for editor text row `row`: its text colour changed in lightness only
+    // until it passes at the chosen level, one step.
+    void makeRowPass_Click(int row);
+
+Q_SIGNALS:
+    // The audit the marks now show.
+    void contrastJudged(const ContrastAudit& audit);
 
 private:
     void buildLevels();
     void buildSimulations();
-    // Make It Pass for editor text row `row`, and Edit > Make All Pass: the text
-    // colours changed in lightness only until they pass at the chosen level, one step.
-    void makeRowPass_Click(int row);
+    // Edit > Make All Pass: every text row's colour made to pass, one step.
     void mnuEditMakeAllPass_Click();
 
     SchemeDocument& document_;

@@ -7,10 +7,15 @@
 #include "framework/Globals.h"
 #include "framework/Procedure.h"
 #include "ui/dialogs/DialogService.h"
+#include "ui/editor/ColorText.h"
+#include "ui/editor/EditorOptions.h"
 #include "ui/editor/EditorPanel.h"
 #include "ui/editor/ShownNames.h"
 #include "ui/preview/PreviewPage.h"
 #include "ui/window/RememberCommands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 namespace {
 
@@ -40,15 +45,26 @@ QString rowName(int index) {
         return {};
     return elementCaption(*element);
 }
+
+// What a swatch is the colour of, as the colour dialog's title says it.
+QString swatchCaption(int index, EditorPanel::Swatch swatch) {
+    if (index == 0)
+        return EditCommands::tr("%1 colour").arg(rowName(0));
+    return swatch == EditorPanel::Swatch::Text
+               ? EditCommands::tr("%1 text colour").arg(rowName(index))
+               : EditCommands::tr("%1 background colour").arg(rowName(index));
+}
 } // namespace
 
 EditCommands::EditCommands(SchemeDocument& document, const std::unique_ptr<DialogService>& dialogs,
                            EditorPanel& editor, PreviewPage& preview, RememberCommands& remembered)
     : QObject(&editor), document_(document), cdbMain_(dialogs), editor_(editor),
       picDisplay_(preview), remembered_(remembered) {
-    connect(&editor_, &EditorPanel::backgroundPictureClicked, this, &EditCommands::Check1_Click);
-    connect(&editor_, &EditorPanel::transparentLabelsClicked, this,
+    connect(&editor_.options(), &EditorOptions::backgroundPictureClicked, this,
+            &EditCommands::Check1_Click);
+    connect(&editor_.options(), &EditorOptions::transparentLabelsClicked, this,
             &EditCommands::chkTransLabels_Click);
+    connect(&editor_, &EditorPanel::pasteColorAsked, this, &EditCommands::pasteColor);
     connect(&editor_, &EditorPanel::bgColorClicked, this, &EditCommands::lblBGColorSelect_Click);
     connect(&editor_, &EditorPanel::fgColorClicked, this, &EditCommands::lblFGColorSelect_Click);
     connect(&editor_, &EditorPanel::fontClicked, this, &EditCommands::cmdFontSelect_Click);
@@ -103,7 +119,10 @@ std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index
     qint32 shown = 0;
     if (!proc.step([&] { shown = editor_.colorShown(index, swatch); }))
         return std::nullopt;
-    proc.step([&] { cdbMain_->Color = shown; });
+    proc.step([&] {
+        cdbMain_->Color = shown;
+        cdbMain_->ColorTitle = swatchCaption(index, swatch);
+    });
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))
         return std::nullopt;
@@ -116,22 +135,48 @@ void EditCommands::lblBGColorSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.lblBGColorSelect_Click"));
     const std::optional<qint32> chosen =
         chooseSwatchColor(proc, index, EditorPanel::Swatch::Background);
-    if (!chosen)
-        return;
-    const bool everyRow = editor_.copyBackgroundToEveryRow();
-    if (everyRow)
-        proc.step([&] { editor_.showBackgroundInEveryRow(*chosen); });
-    // Whichever row it was chosen in, a background colour is the page background;
-    // the row's own element keeps its BackColor.
-    editPageBackground(proc, *chosen,
-                       everyRow ? tr("Copy Background") : tr("%1 colour").arg(rowName(0)));
+    if (chosen)
+        storeSwatchColor(proc, index, EditorPanel::Swatch::Background, *chosen);
 }
 
 void EditCommands::lblFGColorSelect_Click(int index) {
     Procedure proc(QStringLiteral("frmMain.lblFGColorSelect_Click"));
     const std::optional<qint32> chosen = chooseSwatchColor(proc, index, EditorPanel::Swatch::Text);
     if (chosen)
-        editTextColor(proc, index, *chosen);
+        storeSwatchColor(proc, index, EditorPanel::Swatch::Text, *chosen);
+}
+
+void EditCommands::storeSwatchColor(Procedure& proc, int index, EditorPanel::Swatch swatch,
+                                    qint32 color) {
+    proc.step([&] { editor_.showColor(index, swatch, color); });
+    if (swatch == EditorPanel::Swatch::Text) {
+        editTextColor(proc, index, color);
+        return;
+    }
+    const bool everyRow = editor_.options().copyBackgroundToEveryRow();
+    if (everyRow)
+        proc.step([&] { editor_.showBackgroundInEveryRow(color); });
+    // Whichever row it was chosen in, a background colour is the page background;
+    // the row's own element keeps its BackColor.
+    editPageBackground(proc, color,
+                       everyRow ? tr("Copy Background") : tr("%1 colour").arg(rowName(0)));
+}
+
+void EditCommands::pasteColor(int index, EditorPanel::Swatch swatch) {
+    Procedure proc(QStringLiteral("frmMain.pasteColor"));
+    const QString text = QGuiApplication::clipboard()->text();
+    const std::optional<qint32> color = colorFromText(text);
+    if (!color) {
+        const QString shown = text.simplified();
+        Q_EMIT tell(
+            shown.isEmpty()
+                ? tr("The clipboard holds no text to paste as a colour.")
+                : tr("\"%1\" is no colour: paste #RRGGBB, #RGB, rgb(r, g, b) or a "
+                     "colour name.")
+                      .arg(shown.size() > 40 ? shown.left(40) + QStringLiteral("…") : shown));
+        return;
+    }
+    storeSwatchColor(proc, index, swatch, *color);
 }
 
 void EditCommands::cmdFontSelect_Click(int index) {
@@ -161,7 +206,7 @@ void EditCommands::cmdFontSelect_Click(int index) {
     const ElementFont chosen{
         SchemeValue::text(ProperCase(cdbMain_->FontName)), SchemeValue::single(cdbMain_->FontSize),
         SchemeValue::integer(styleCode(cdbMain_->FontBold, cdbMain_->FontItalic))};
-    if (editor_.takeCopyFontToEveryRow())
+    if (editor_.options().takeCopyFontToEveryRow())
         editFont(proc, 1, EditorRowCount - 1, chosen, tr("Copy FontName"));
     else
         editFont(proc, index, index, chosen, tr("%1 font").arg(rowName(index)));

@@ -15,6 +15,7 @@
 #include "scheme/SchemeDiff.h"
 #include "theme/ChooseTheme.h"
 #include "ui/dialogs/DialogService.h"
+#include "ui/editor/EditorOptions.h"
 #include "ui/editor/EditorPanel.h"
 #include "ui/preview/PreviewPictures.h"
 #include "ui/window/ThemesMenu.h"
@@ -188,8 +189,9 @@ void ExchangeCommands::mnuFileExportCss_Click() {
         return;
     proc.TaskDetail = path;
     // The rules follow the preview as the window shows it.
-    exportCss(proc, document_.scheme(), path, ExistingOutput::Replace, PreviewPictures::isPicture,
-              {editor_.backgroundPictureShown(), !editor_.transparentLabelsShown()});
+    exportCss(
+        proc, document_.scheme(), path, ExistingOutput::Replace, PreviewPictures::isPicture,
+        {editor_.options().backgroundPictureShown(), !editor_.options().transparentLabelsShown()});
 }
 
 void ExchangeCommands::exportSiteFile(const SiteFileCommand& command) {

@@ -1,6 +1,7 @@
 // What the main window remembers between runs, and File > Open Recent.
 #include "ui/window/RememberCommands.h"
 
+#include "ui/editor/EditorOptions.h"
 #include "ui/editor/EditorPanel.h"
 #include "ui/preview/PreviewPage.h"
 #include "ui/window/AccessibilityCommands.h"
@@ -32,11 +33,12 @@ void RememberCommands::useSettings(std::unique_ptr<QSettings> settings) {
     recentFiles_ = Remembered::recentFiles(*settings_);
     lastFolder_ = Remembered::lastFolder(*settings_);
     const Remembered::PreviewOptions options = Remembered::previewOptions(*settings_);
-    editor_.showPreviewOptions(options.backgroundPicture, options.transparentLabels);
+    editor_.options().showPreviewOptions(options.backgroundPicture, options.transparentLabels);
     picDisplay_.setBackgroundPictureVisible(options.backgroundPicture);
     picDisplay_.setOverPictureLabelsTransparent(options.transparentLabels);
     accessibility_.setContrastLevel(Remembered::contrastLevel(*settings_));
     accessibility_.setSimulation(Remembered::simulation(*settings_));
+    Q_EMIT zoomRemembered(Remembered::zoomPercent(*settings_));
     // The user's choices in the View menu are kept once they are made: the groups
     // hear of a choice before the window has acted on it.
     connect(
@@ -68,14 +70,19 @@ void RememberCommands::rememberFile(const QString& path) {
 
 void RememberCommands::rememberPreviewOptions() {
     if (settings_)
-        Remembered::setPreviewOptions(
-            *settings_, {editor_.backgroundPictureShown(), editor_.transparentLabelsShown()});
+        Remembered::setPreviewOptions(*settings_, {editor_.options().backgroundPictureShown(),
+                                                   editor_.options().transparentLabelsShown()});
 }
 
 std::optional<QPoint> RememberCommands::windowPosition() const {
     if (!settings_ || !Remembered::hasWindowPosition(*settings_))
         return std::nullopt;
     return Remembered::windowPosition(*settings_);
+}
+
+void RememberCommands::rememberZoom(int percent) {
+    if (settings_)
+        Remembered::setZoomPercent(*settings_, percent);
 }
 
 void RememberCommands::rememberPosition(QPoint position) {

@@ -43,9 +43,13 @@ public:
     // Where the window's frame was when it last closed, if the store knows.
     std::optional<QPoint> windowPosition() const;
     void rememberPosition(QPoint position);
+    // View > Zoom's percentage.
+    void rememberZoom(int percent);
 
 Q_SIGNALS:
     void recentFileChosen(const QString& path);
+    // The zoom the store holds, when a store is given.
+    void zoomRemembered(int percent);
 
 private:
     void updateRecentMenu();

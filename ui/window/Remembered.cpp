@@ -15,6 +15,7 @@ const QString LabelsKey = QStringLiteral("preview/transparentLabels");
 const QString LevelKey = QStringLiteral("view/contrastLevel");
 const QString SimulationKey = QStringLiteral("view/simulation");
 const QString PositionKey = QStringLiteral("window/position");
+const QString ZoomKey = QStringLiteral("view/zoom");
 
 qint64 overlap(const QRect& a, const QRect& b) {
     const QRect common = a.intersected(b);
@@ -94,6 +95,16 @@ Deficiency simulation(const QSettings& settings) {
 
 void setSimulation(QSettings& settings, Deficiency deficiency) {
     settings.setValue(SimulationKey, deficiencyName(deficiency));
+}
+
+int zoomPercent(const QSettings& settings) {
+    bool number = false;
+    const int percent = settings.value(ZoomKey).toInt(&number);
+    return number ? percent : 100;
+}
+
+void setZoomPercent(QSettings& settings, int percent) {
+    settings.setValue(ZoomKey, percent);
 }
 
 bool hasWindowPosition(const QSettings& settings) {

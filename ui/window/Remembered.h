@@ -50,6 +50,10 @@ void setContrastLevel(QSettings& settings, ContrastLevel level);
 Deficiency simulation(const QSettings& settings);
 void setSimulation(QSettings& settings, Deficiency deficiency);
 
+// View > Zoom as a percentage; 100 when none was stored or it is not a number.
+int zoomPercent(const QSettings& settings);
+void setZoomPercent(QSettings& settings, int percent);
+
 // The window's frame position, when one was stored.
 bool hasWindowPosition(const QSettings& settings);
 QPoint windowPosition(const QSettings& settings);

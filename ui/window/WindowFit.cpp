@@ -7,11 +7,13 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QWindow>
 
-WindowFit::WindowFit(const QMainWindow& window, const QWidget& preview, const QDockWidget& dock)
-    : window_(window), preview_(preview), dock_(dock) {}
+WindowFit::WindowFit(const QMainWindow& window, const QWidget& preview, int previewLeft,
+                     const QDockWidget& dock)
+    : window_(window), preview_(preview), previewLeft_(previewLeft), dock_(dock) {}
 
 QSize WindowFit::frameExtent() const {
     // While a window manager frames the window its margins can read as nonsense for
@@ -27,8 +29,8 @@ QSize WindowFit::fittedSize() const {
     // outer size less the frame the window manager adds.
     const QSize frame = frameExtent();
     const int outerWidth =
-        preview_.x() + preview_.width() + twipsToPixels(240) + dockedPanelWidth();
-    const int outerHeight = preview_.height() + twipsToPixels(780);
+        previewLeft_ + preview_.width() + twipsToPixels(240) + dockedPanelWidth();
+    const int outerHeight = preview_.height() + twipsToPixels(780) + statusHeight();
     return QSize(outerWidth - frame.width(), outerHeight - frame.height());
 }
 
@@ -36,8 +38,9 @@ QSize WindowFit::clientSize() const {
     // What the window shows below its menu bar and beside a docked panel at the fitted
     // size, and never less than the preview, which a thick frame could otherwise cut off.
     const QSize fitted =
-        fittedSize() - QSize(dockedPanelWidth(), window_.menuBar()->sizeHint().height());
-    return fitted.expandedTo(QSize(preview_.x() + preview_.width(), preview_.height()));
+        fittedSize() -
+        QSize(dockedPanelWidth(), window_.menuBar()->sizeHint().height() + statusHeight());
+    return fitted.expandedTo(QSize(previewLeft_ + preview_.width(), preview_.height()));
 }
 
 QSize WindowFit::normalSize() const {
@@ -66,4 +69,9 @@ int WindowFit::dockedPanelWidth() const {
         return 0;
     return dock_.minimumWidth() +
            window_.style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, &window_);
+}
+
+int WindowFit::statusHeight() const {
+    const auto* bar = window_.findChild<const QStatusBar*>(QString(), Qt::FindDirectChildrenOnly);
+    return bar && !bar->isHidden() ? bar->sizeHint().height() : 0;
 }

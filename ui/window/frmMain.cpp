@@ -6,12 +6,14 @@
 #include "ui/editor/ComparePanel.h"
 #include "ui/editor/EditorPanel.h"
 #include "ui/preview/PreviewPage.h"
+#include "ui/preview/PreviewPointer.h"
 #include "ui/window/AccessibilityCommands.h"
 #include "ui/window/DocumentCommands.h"
 #include "ui/window/EditCommands.h"
 #include "ui/window/ExchangeCommands.h"
 #include "ui/window/FileCommands.h"
 #include "ui/window/HelpCommands.h"
+#include "ui/window/PreviewCommands.h"
 #include "ui/window/PrintCommands.h"
 #include "ui/window/RememberCommands.h"
 #include "ui/window/Remembered.h"
@@ -19,6 +21,7 @@
 #include "ui/window/ThemesMenu.h"
 #include "ui/window/VariantCommands.h"
 #include "ui/window/WindowFit.h"
+#include "ui/window/ZoomCommands.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
@@ -33,8 +36,11 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QShowEvent>
+#include <QStatusBar>
+#include <QStyle>
 #include <QWindow>
 
 namespace {
@@ -126,11 +132,24 @@ frmMain::frmMain(WindowFolders folders)
     printing_ = new PrintCommands(document_, cdbMain_, *accessibility_, folders_, *clientArea_);
     variants_ = new VariantCommands(document_, cdbMain_, *editor, *picDisplay);
     help_ = new HelpCommands(*this);
+    pointing_ = new PreviewCommands(*editor, *pointer_, *edits_, *accessibility_);
+    zoom_ = new ZoomCommands(*pointer_, *this);
+    // A zoom chosen is kept between runs, and the client area laid out around it.
+    connect(zoom_, &ZoomCommands::zoomChanged, this, [this](int percent) {
+        remembered_->rememberZoom(percent);
+        Form_Resize();
+    });
+    connect(remembered_, &RememberCommands::zoomRemembered, zoom_, &ZoomCommands::setZoomPercent);
+    // What a command has to tell without stopping the user goes to the status bar.
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    connect(edits_, &EditCommands::tell, this,
+            [this](const QString& message) { statusBar()->showMessage(message, 10000); });
     // A scheme file dropped onto the window opens as File > Open opens it.
     new SchemeFileDrop(*this, [this](const QString& path) { files_->openFile(path); });
 
     buildMenus();
-    resize(twipsToPixels(DesignWidth), twipsToPixels(12405) + menuBar()->sizeHint().height());
+    resize(twipsToPixels(DesignWidth), twipsToPixels(12405) + menuBar()->sizeHint().height() +
+                                           statusBar()->sizeHint().height());
 
     // F5 reaches the window's key handler whichever of its controls has the focus.
     auto* refresh = new QAction(this);
@@ -193,6 +212,8 @@ void frmMain::buildMenus() {
     QMenu* variant = mnuView->addMenu(tr("&Variant"));
     variant->setObjectName(QStringLiteral("mnuViewVariant"));
     variant->addActions(variants_->shownActions()->actions());
+    addSeparator(mnuView, "mnuViewSep2");
+    mnuView->addActions(zoom_->actions());
     // The simulation in force shows at the right of the menu bar, where it takes no
     // room from the editor or the preview, which the window is fitted around.
     menuBar()->setCornerWidget(accessibility_->simulationLabel(), Qt::TopRightCorner);
@@ -219,6 +240,9 @@ void frmMain::buildClientArea() {
     editor = new EditorPanel(clientArea_);
     picDisplay = new PreviewPage(clientArea_);
     picDisplay->move(twipsToPixels(EditorPanel::RightEdge), 0);
+    // The layer the user points at the preview's elements through, which also shows the
+    // preview zoomed.
+    pointer_ = new PreviewPointer(*picDisplay, clientArea_);
     // The window fits itself around each new layout of the preview.
     connect(picDisplay, &PreviewPage::laidOut, this, &frmMain::Form_Resize);
 }
@@ -234,7 +258,8 @@ void frmMain::buildComparePanel() {
     dockCompare->setFixedWidth(twipsToPixels(ComparePanelWidth));
     addDockWidget(Qt::RightDockWidgetArea, dockCompare);
     dockCompare->hide();
-    fit_ = std::make_unique<WindowFit>(*this, *picDisplay, *dockCompare);
+    fit_ = std::make_unique<WindowFit>(*this, *pointer_, twipsToPixels(EditorPanel::RightEdge),
+                                       *dockCompare);
     // The window fits itself around the panel as it comes and goes, floats or docks.
     connect(dockCompare, &QDockWidget::visibilityChanged, this, &frmMain::comparePanelMoved);
     connect(dockCompare, &QDockWidget::topLevelChanged, this, &frmMain::comparePanelMoved);
@@ -282,16 +307,46 @@ void frmMain::Form_Resize() {
         return;
     Resizing = true;
     proc.step([&] { picDisplay->fitToContent(); });
-    proc.step([&] { clientArea_->resize(fit_->clientSize()); });
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal)
+    if (normal && !isVisible())
         proc.step([&] { resize(fit_->normalSize()); });
+    proc.step([&] { layOutClientArea(); });
     Resizing = false;
 }
 
-void frmMain::comparePanelMoved() {
+void frmMain::fitWindow() {
+    const bool normal =
+        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (normal) {
+        picDisplay->fitToContent();
+        resize(fit_->normalSize());
+    }
     Form_Resize();
+}
+
+void frmMain::layOutClientArea() {
+    const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
+    const QSize content = fit_->clientSize();
+    // The room the scroller shows, less a scroll bar where the other direction scrolls.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    QSize room = scroller->maximumViewportSize();
+    const bool wide = content.width() > room.width();
+    if (wide)
+        room.rheight() -= bar;
+    if (content.height() > room.height()) {
+        room.rwidth() -= bar;
+        if (!wide && content.width() > room.width())
+            room.rheight() -= bar;
+    }
+    const QSize size = content.expandedTo(room);
+    clientArea_->resize(size);
+    picDisplay->move(twipsToPixels(EditorPanel::RightEdge) + (size.width() - content.width()) / 2,
+                     0);
+}
+
+void frmMain::comparePanelMoved() {
+    fitWindow();
     // Widened by the panel, the window moves left as far as it must to stay in the
     // screen's available area.
     const bool normal =
@@ -310,7 +365,7 @@ void frmMain::showEvent(QShowEvent* event) {
     // the theme, and that is the size to centre.
     if (!event->spontaneous() && !placed_) {
         placed_ = true;
-        Form_Resize();
+        fitWindow();
         placeRemembered();
         if (!positionRestored_)
             CenterForm(this);
@@ -326,7 +381,7 @@ void frmMain::placeAgainWhenFramed() {
     if (framed_ || fit_->frameExtent().isNull())
         return;
     framed_ = true;
-    Form_Resize();
+    fitWindow();
     // A remembered position is checked once more with the frame's size.
     if (positionRestored_)
         placeRemembered();

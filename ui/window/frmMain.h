@@ -20,13 +20,16 @@ class EditCommands;
 class EditorPanel;
 class ExchangeCommands;
 class HelpCommands;
+class PreviewCommands;
 class PreviewPage;
+class PreviewPointer;
 class PrintCommands;
 class QDockWidget;
 class QSettings;
 class RememberCommands;
 class VariantCommands;
 class WindowFit;
+class ZoomCommands;
 
 // The working window: editor panel on the left, preview on the right, the Compare
 // panel docked beside them when shown; File, Edit, View, Themes and Help menus made
@@ -88,7 +91,15 @@ private:
     // The window's key handler, run by F5 with any shift state: the editor panel
     // and the preview shown afresh from the scheme.
     void Form_KeyDown();
+    // The preview fitted to its content and the client area laid out in the window's
+    // room: the editor at the left as designed, the preview centred in the room right
+    // of it, or scrolled where the room is smaller. Until the window is first shown it
+    // also takes the size that fits the preview; afterwards the user's size stands.
     void Form_Resize();
+    // The window sized to fit the preview (in the normal state), then laid out: at the
+    // first showing, once framed, and as the Compare panel comes and goes.
+    void fitWindow();
+    void layOutClientArea();
     // What every change of the scheme ends with, an edit, a load, an undo or a redo:
     // the preview shown afresh, and the editor panel where the change asks for it.
     void SchemeEdited(SchemeDocument::Redraw redraw);
@@ -107,6 +118,7 @@ private:
     QWidget* clientArea_ = nullptr;
     EditorPanel* editor = nullptr;
     PreviewPage* picDisplay = nullptr;
+    PreviewPointer* pointer_ = nullptr;
     QDockWidget* dockCompare = nullptr;
     ComparePanel* comparePanel = nullptr;
     std::unique_ptr<WindowFit> fit_;
@@ -121,6 +133,8 @@ private:
     PrintCommands* printing_ = nullptr;
     VariantCommands* variants_ = nullptr;
     HelpCommands* help_ = nullptr;
+    PreviewCommands* pointing_ = nullptr;
+    ZoomCommands* zoom_ = nullptr;
     bool Resizing = false;
     // Set once the window has been placed on its screen at its first showing, and
     // once it has been placed again with its frame.
