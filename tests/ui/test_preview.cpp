@@ -481,6 +481,27 @@ private Q_SLOTS:
         QCOMPARE(background->pixmap().toImage().pixelColor(10, 10), QColor(200, 30, 30));
     }
 
+    // The background is decoded at the size the page takes with the scheme shown, not
+    // the size the page had before: a page that grows or shrinks gets it sharp.
+    void backgroundFollowsThePageSize() {
+        TestWorld world;
+        PreviewFixture theme(world.path(QStringLiteral("Themes/Growing")));
+        QImage image(QSize(3000, 2800), QImage::Format_RGB888);
+        image.fill(QColor(30, 120, 200));
+        QVERIFY(image.save(theme.picturePath(Element::BACKGROUND), "PNG"));
+        image = QImage();
+        PreviewPage page;
+        const PreviewItem* background = item(page, "imgDisplayBackground");
+        for (const QSize banner : {QSize(900, 200), QSize(400, 60)}) {
+            theme.replacePicture(Element::BANNER, banner);
+            const QSize before = page.size();
+            QCOMPARE(page.DisplayRefresh(theme.scheme), QStringList());
+            QVERIFY(page.size() != before);
+            QCOMPARE(background->geometry(), QRect(QPoint(0, 0), page.size()));
+            QCOMPARE(background->pixmap().size(), page.size());
+        }
+    }
+
     void pictureFilesThatLoad_data() {
         QTest::addColumn<bool>("gif");
         QTest::addColumn<QSize>("size");

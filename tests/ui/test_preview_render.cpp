@@ -15,6 +15,7 @@
 #include "ui/window/frmMain.h"
 #include "widgets/WindowUtil.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
@@ -39,6 +40,18 @@ Run render(const QString& workDir, const QStringList& args) {
 Run audit(const QString& workDir, const QStringList& args) {
     return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir,
                       QStringList{QStringLiteral("audit")} + args);
+}
+
+// The Default theme as render draws it with the background picture and opaque labels.
+QImage renderedDefault(const TestWorld& world) {
+    const QString out = world.path(QStringLiteral("studio.png"));
+    const Run run = render(world.dir.path(),
+                           {QStringLiteral("--data-dir"), world.dir.path(),
+                            QStringLiteral("--show-background"), QStringLiteral("--opaque-labels"),
+                            QStringLiteral("-o"), out, QStringLiteral("Default")});
+    if (run.status != 0)
+        qWarning("render failed: %s", run.err.constData());
+    return QImage(out).convertToFormat(QImage::Format_RGB32);
 }
 
 // Writes a scheme file as Save does.
@@ -164,15 +177,45 @@ private Q_SLOTS:
                                  ->grab()
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(renderedDefault(world), shown);
+    }
 
-        const QString out = world.path(QStringLiteral("studio.png"));
-        const Run run =
-            render(world.dir.path(),
-                   {QStringLiteral("--data-dir"), world.dir.path(),
-                    QStringLiteral("--show-background"), QStringLiteral("--opaque-labels"),
-                    QStringLiteral("-o"), out, QStringLiteral("Default")});
-        QVERIFY2(run.status == 0, run.err.constData());
-        QVERIFY(QImage(out).convertToFormat(QImage::Format_RGB32) == shown);
+    // Resizing, maximising and zooming the window change where and how large the
+    // preview shows, never its drawing: back at 100 % the window shows what render
+    // writes, pixel for pixel.
+    void resizeAndZoomKeepTheDrawing() {
+        TestWorld world;
+        world.setUpGlobals();
+        QVERIFY(copyStudioTheme(world.path(QStringLiteral("Themes"))));
+        frmMain window;
+        window.showWithDefaultTheme();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        control<QCheckBox>(window, "Check1")->click();
+        control<QCheckBox>(window, "chkTransLabels")->click();
+        const QImage rendered = renderedDefault(world);
+        auto* pointer = control<QWidget>(window, "previewPointer");
+        auto* clientArea = control<QWidget>(window, "clientArea");
+        const auto shownAtActualSize = [&] {
+            // What the window shows where the preview is, outlines and all.
+            return clientArea->grab(pointer->geometry())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(shownAtActualSize(), rendered);
+
+        control<QAction>(window, "mnuViewZoomIn")->trigger();
+        control<QAction>(window, "mnuViewZoomIn")->trigger();
+        QVERIFY(pointer->width() > rendered.width());
+        window.resize(700, 500);
+        window.showMaximized();
+        QTRY_VERIFY(window.isMaximized());
+        control<QAction>(window, "mnuViewActualSize")->trigger();
+        QCOMPARE(pointer->size(), rendered.size());
+        QCOMPARE(shownAtActualSize(), rendered);
+        window.showNormal();
+        QTRY_VERIFY(!window.isMaximized());
+        QCOMPARE(shownAtActualSize(), rendered);
+        QVERIFY2(world.prompt.messages.isEmpty(), qPrintable(world.prompt.messages.value(0)));
     }
 
     // render --simulate draws the window's page as the deficiency shows it.

@@ -31,11 +31,14 @@ constexpr CheckBoxDesign CheckBoxes[] = {
 QString EditorOptions::optionTip(const char* name) {
     const QLatin1String box(name);
     if (box == QLatin1String("Check1"))
-        return QCoreApplication::translate("EditorPanel", "Shows the theme's background picture behind the preview page.");
+        return QCoreApplication::translate(
+            "EditorPanel", "Shows the theme's background picture behind the preview page.");
     if (box == QLatin1String("chkUseSame_0"))
-        return QCoreApplication::translate("EditorPanel", "The next font chosen goes to every row.");
+        return QCoreApplication::translate("EditorPanel",
+                                           "The next font chosen goes to every row.");
     if (box == QLatin1String("chkUseSame_1"))
-        return QCoreApplication::translate("EditorPanel", "A background colour chosen goes to every row.");
+        return QCoreApplication::translate("EditorPanel",
+                                           "A background colour chosen goes to every row.");
     return QCoreApplication::translate(
         "EditorPanel",
         "Lets the pictures show through the banner, navigation and quick-link labels.");

@@ -12,9 +12,9 @@
 namespace {
 // The elements whose text the page shows, each with its own labels.
 constexpr std::array<Element, 13> TextElements{
-    Element::BANNER,      Element::BODY,        Element::HEADING1,    Element::HEADING2,
-    Element::HEADING3,    Element::HEADING4,    Element::HEADING5,    Element::HEADING6,
-    Element::REGULARLINK, Element::VISITEDLINK, Element::ACTIVELINK,  Element::NAVBUTTONS,
+    Element::BANNER,       Element::BODY,        Element::HEADING1,   Element::HEADING2,
+    Element::HEADING3,     Element::HEADING4,    Element::HEADING5,   Element::HEADING6,
+    Element::REGULARLINK,  Element::VISITEDLINK, Element::ACTIVELINK, Element::NAVBUTTONS,
     Element::GLOBALBUTTONS};
 
 // The picture a label's text is centred on, if any: a shown picture under its middle.

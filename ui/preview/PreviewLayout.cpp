@@ -48,7 +48,7 @@ void PreviewLayout::layOut(Procedure& proc, const ColorScheme& scheme) {
 }
 
 void PreviewLayout::applyFonts(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
-                             Element element, Style style) {
+                               Element element, Style style) {
     const int slot = themeElement(element).fontSlot;
     proc.step([&] {
         QFont font = label->font();
@@ -78,7 +78,7 @@ void PreviewLayout::applyFonts(Procedure& proc, const ColorScheme& scheme, Previ
 }
 
 void PreviewLayout::applyColors(Procedure& proc, const ColorScheme& scheme, PreviewItem* label,
-                              Element element) {
+                                Element element) {
     const int slot = themeElement(element).colorSlot;
     proc.step([&] {
         label->setColors(scheme.color(ColorAttr::Back, slot), scheme.color(ColorAttr::Fore, slot));
@@ -86,7 +86,7 @@ void PreviewLayout::applyColors(Procedure& proc, const ColorScheme& scheme, Prev
 }
 
 void PreviewLayout::styleLabels(Procedure& proc, const ColorScheme& scheme, Element element,
-                              std::span<PreviewItem* const> labels, Style style) {
+                                std::span<PreviewItem* const> labels, Style style) {
     for (PreviewItem* label : labels) {
         applyFonts(proc, scheme, label, element, style);
         applyColors(proc, scheme, label, element);
@@ -94,7 +94,7 @@ void PreviewLayout::styleLabels(Procedure& proc, const ColorScheme& scheme, Elem
 }
 
 void PreviewLayout::layOutButtonRow(Procedure& proc, int firstPicture,
-                                  std::span<PreviewItem* const> labels) {
+                                    std::span<PreviewItem* const> labels) {
     const auto picture = [&](std::size_t i) {
         return c_.imgWebImage.at(static_cast<std::size_t>(firstPicture) + i);
     };
@@ -158,8 +158,8 @@ void PreviewLayout::layOutQuickLinks(Procedure& proc, const ColorScheme& scheme)
 }
 
 void PreviewLayout::layOutLinkRow(Procedure& proc, const ColorScheme& scheme,
-                                std::span<PreviewItem* const> labels, std::size_t title,
-                                const PreviewItem* above, std::size_t firstPicture) {
+                                  std::span<PreviewItem* const> labels, std::size_t title,
+                                  const PreviewItem* above, std::size_t firstPicture) {
     styleLabels(proc, scheme, Element::NAVBUTTONS, labels);
     proc.step([&] { placeSectionBelow(c_.lblDisplayItemName[title], above); });
     proc.step([&] { placeBelow(c_.imgWebImage[firstPicture], c_.lblDisplayItemName[title]); });

@@ -19,8 +19,7 @@ namespace {
 constexpr int OutlineWidth = 2;
 
 QRect outlineBounds(const QRect& rect) {
-    return rect.adjusted(-OutlineWidth - 1, -OutlineWidth - 1, OutlineWidth + 1,
-                         OutlineWidth + 1);
+    return rect.adjusted(-OutlineWidth - 1, -OutlineWidth - 1, OutlineWidth + 1, OutlineWidth + 1);
 }
 } // namespace
 
@@ -207,8 +206,8 @@ void PreviewPointer::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PreviewPointer::contextMenuEvent(QContextMenuEvent* event) {
     // From the mouse the element under it; from the keyboard the one the keyboard is at.
-    const int spot = event->reason() == QContextMenuEvent::Mouse ? spotAtPoint(event->pos())
-                                                                  : current_;
+    const int spot =
+        event->reason() == QContextMenuEvent::Mouse ? spotAtPoint(event->pos()) : current_;
     if (rowOf(spot) < 0)
         return;
     const QPoint at = event->reason() == QContextMenuEvent::Mouse
@@ -260,6 +259,10 @@ void PreviewPointer::keyPressEvent(QKeyEvent* event) {
 }
 
 void PreviewPointer::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // A click gives the focus at the element clicked, if any; keys start at an element.
+    if (event->reason() == Qt::MouseFocusReason)
+        return;
     const int count = static_cast<int>(hitMap_.spots().size());
     if (event->reason() == Qt::BacktabFocusReason)
         setCurrent(count - 1);
@@ -269,7 +272,6 @@ void PreviewPointer::focusInEvent(QFocusEvent* event) {
         setCurrent(selected.isEmpty() ? (count > 0 ? 0 : -1) : selected.first());
     } else
         setCurrent(current_);
-    QWidget::focusInEvent(event);
 }
 
 bool PreviewPointer::focusNextPrevChild(bool next) {

@@ -11,8 +11,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-PreviewCommands::PreviewCommands(EditorPanel& editor, PreviewPointer& pointer,
-                                 EditCommands& edits, AccessibilityCommands& accessibility)
+PreviewCommands::PreviewCommands(EditorPanel& editor, PreviewPointer& pointer, EditCommands& edits,
+                                 AccessibilityCommands& accessibility)
     : QObject(&pointer), editor_(editor), pointer_(pointer), edits_(edits),
       accessibility_(accessibility) {
     menu_ = new QMenu(&pointer_);

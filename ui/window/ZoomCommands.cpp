@@ -24,9 +24,9 @@ QAction* makeAction(QObject* parent, const QString& text, const char* name,
 ZoomCommands::ZoomCommands(PreviewPointer& pointer, QWidget& window)
     : QObject(&window), pointer_(pointer) {
     // Ctrl+= as well, the same key as Ctrl++ without Shift on most keyboards.
-    QAction* zoomIn = makeAction(this, tr("Zoom &In"), "mnuViewZoomIn",
-                                 {QKeySequence(QStringLiteral("Ctrl++")),
-                                  QKeySequence(QStringLiteral("Ctrl+="))});
+    QAction* zoomIn = makeAction(
+        this, tr("Zoom &In"), "mnuViewZoomIn",
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     QAction* zoomOut = makeAction(this, tr("Zoom &Out"), "mnuViewZoomOut",
                                   {QKeySequence(QStringLiteral("Ctrl+-"))});
     QAction* actual = makeAction(this, tr("&Actual Size"), "mnuViewActualSize",
