@@ -458,6 +458,22 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <source>%1 font</source>
         <translation>Schrift von %1</translation>
     </message>
+    <message>
+        <source>%1 text colour</source>
+        <translation>Textfarbe von %1</translation>
+    </message>
+    <message>
+        <source>%1 background colour</source>
+        <translation>Hintergrundfarbe von %1</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text to paste as a colour.</source>
+        <translation>Die Zwischenablage enthält keinen Text, der als Farbe eingefügt werden kann.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no colour: paste #RRGGBB, #RGB, rgb(r, g, b) or a colour name.</source>
+        <translation>„%1“ ist keine Farbe: Fügen Sie #RRGGBB, #RGB, rgb(r, g, b) oder einen Farbnamen ein.</translation>
+    </message>
 </context>
 <context>
     <name>EditorPanel</name>
@@ -879,6 +895,48 @@ Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
+    <name>PreviewCommands</name>
+    <message>
+        <source>&amp;Text Colour...</source>
+        <translation>&amp;Textfarbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Background Colour...</source>
+        <translation>&amp;Hintergrundfarbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;Schrift...</translation>
+    </message>
+    <message>
+        <source>&amp;Make It Pass</source>
+        <translation>&amp;Kontrast herstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Colour</source>
+        <translation>Farbe &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Colour</source>
+        <translation>Farbe &amp;einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewHitMap</name>
+    <message>
+        <source>%1 — %2 (no editor row)</source>
+        <translation>%1 — %2 (keine Zeile im Editor)</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2 on %3, %4 %5</source>
+        <translation>%1 — %2 auf %3, %4 %5</translation>
+    </message>
+</context>
+<context>
     <name>PreviewPage</name>
     <message>
         <source>This theme didn&apos;t load correctly</source>
@@ -995,6 +1053,17 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Active Hyperlink</source>
         <translation>Aktiver Hyperlink</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPointer</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>The preview page. Tab and the arrow keys move between its elements, Enter chooses the text colour, Shift+F10 opens the element&apos;s menu.</source>
+        <translation>Die Vorschauseite. Tab und die Pfeiltasten wechseln zwischen ihren Elementen, Eingabe wählt die Textfarbe, Umschalt+F10 öffnet das Menü des Elements.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +1435,21 @@ Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versuc
     <message>
         <source>Unlock %1</source>
         <translation>%1 entsperren</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomCommands</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
     </message>
 </context>
 <context>
