@@ -143,10 +143,10 @@ private Q_SLOTS:
             return c.kind == CheckKind::Text && c.element == Element::HEADING2;
         });
         QVERIFY(check != audit.checks.end());
-        const QString expected = QStringLiteral("Heading 2 — %1 on %2, %3 %4")
-                                     .arg(colorHex(check->foreground), colorHex(check->background),
-                                          shownRatio(*check),
-                                          check->pass ? QStringLiteral("✓") : QStringLiteral("✗"));
+        const QString expected =
+            QStringLiteral("Heading 2 — %1 on %2, %3 %4")
+                .arg(colorHex(check->foreground), colorHex(check->background), shownRatio(*check),
+                     check->pass ? QStringLiteral("✓") : QStringLiteral("✗"));
 
         const QPoint at = on(w.main, QStringLiteral("lblDisplayHeading_2"));
         QHelpEvent help(QEvent::ToolTip, at, pointer->mapToGlobal(at));
@@ -168,7 +168,8 @@ private Q_SLOTS:
         PreviewPointer* pointer = pointerOf(w.main);
         const QPoint heading = on(w.main, QStringLiteral("lblDisplayHeading_3"));
         const auto openMenu = [&] {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, heading, pointer->mapToGlobal(heading));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, heading,
+                                    pointer->mapToGlobal(heading));
             QApplication::sendEvent(pointer, &event);
             return elementMenu(w.main);
         };
@@ -230,7 +231,8 @@ private Q_SLOTS:
         w.dialogs->answerCancel(ScriptedDialogs::Kind::Color);
         QTest::keyClick(pointer, Qt::Key_Return);
         QCOMPARE(w.dialogs->calls.size(), 1);
-        QCOMPARE(w.dialogs->calls[0].shownWith.ColorTitle, QStringLiteral("Banner Text text colour"));
+        QCOMPARE(w.dialogs->calls[0].shownWith.ColorTitle,
+                 QStringLiteral("Banner Text text colour"));
 
         pointer->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(pointer, Qt::Key_F10, Qt::ShiftModifier);
@@ -310,7 +312,8 @@ private Q_SLOTS:
         QVERIFY(!w.command("mnuViewZoomIn")->isEnabled());
         QCOMPARE(pointer->size(), pageSize * 4);
         QCOMPARE(page->size(), pageSize);
-        QVERIFY(control<QWidget>(w.main, "clientArea")->width() >= page->x() + pageSize.width() * 4);
+        QVERIFY(control<QWidget>(w.main, "clientArea")->width() >=
+                page->x() + pageSize.width() * 4);
         QTest::mouseClick(pointer, Qt::LeftButton, {},
                           on(w.main, QStringLiteral("lblDisplayHeading_6")));
         QCOMPARE(control<EditorPanel>(w.main, "EditorPanel")->currentRow(), 8);

@@ -43,7 +43,6 @@ void PreviewPointer::setZoom(double zoom) {
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
-    pagePicture_ = QPixmap();
     // At 100 % the page draws itself; otherwise this layer draws it scaled.
     page_.setVisible(zoom_ == 1);
     followPage();

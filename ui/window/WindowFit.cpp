@@ -43,6 +43,22 @@ QSize WindowFit::clientSize() const {
     return fitted.expandedTo(QSize(previewLeft_ + preview_.width(), preview_.height()));
 }
 
+WindowFit::ClientLayout WindowFit::clientLayout(QSize room) const {
+    const QSize content = clientSize();
+    // Where one direction scrolls, its scroll bar takes room from the other.
+    const int bar = window_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window_);
+    const bool wide = content.width() > room.width();
+    if (wide)
+        room.rheight() -= bar;
+    if (content.height() > room.height()) {
+        room.rwidth() -= bar;
+        if (!wide && content.width() > room.width())
+            room.rheight() -= bar;
+    }
+    const QSize size = content.expandedTo(room);
+    return {size, QPoint(previewLeft_ + (size.width() - content.width()) / 2, 0)};
+}
+
 QSize WindowFit::normalSize() const {
     const QSize fitted = fittedSize();
     const QSize largest = largestSize();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 
 class QDockWidget;
@@ -20,6 +21,14 @@ public:
     QSize fittedSize() const;
     // The client area's own size: all of the editor and the preview at its place.
     QSize clientSize() const;
+    // The client area in the room the window's scroller has (its viewport without
+    // scroll bars): all of the editor and the preview, and more where the room is
+    // larger; the preview right of the editor, centred in the width left over.
+    struct ClientLayout {
+        QSize size;
+        QPoint previewPosition;
+    };
+    ClientLayout clientLayout(QSize room) const;
     // The most the window may take: the screen's available area less the frame.
     QSize largestSize() const;
     // The size of the window in the normal state: the fitted size, within the

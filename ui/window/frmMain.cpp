@@ -36,11 +36,9 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QSettings>
 #include <QShowEvent>
 #include <QStatusBar>
-#include <QStyle>
 #include <QWindow>
 
 namespace {
@@ -311,7 +309,12 @@ void frmMain::Form_Resize() {
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal && !isVisible())
         proc.step([&] { resize(fit_->normalSize()); });
-    proc.step([&] { layOutClientArea(); });
+    proc.step([&] {
+        const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
+        const WindowFit::ClientLayout layout = fit_->clientLayout(scroller->maximumViewportSize());
+        clientArea_->resize(layout.size);
+        picDisplay->move(layout.previewPosition);
+    });
     Resizing = false;
 }
 
@@ -323,26 +326,6 @@ void frmMain::fitWindow() {
         resize(fit_->normalSize());
     }
     Form_Resize();
-}
-
-void frmMain::layOutClientArea() {
-    const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
-    const QSize content = fit_->clientSize();
-    // The room the scroller shows, less a scroll bar where the other direction scrolls.
-    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    QSize room = scroller->maximumViewportSize();
-    const bool wide = content.width() > room.width();
-    if (wide)
-        room.rheight() -= bar;
-    if (content.height() > room.height()) {
-        room.rwidth() -= bar;
-        if (!wide && content.width() > room.width())
-            room.rheight() -= bar;
-    }
-    const QSize size = content.expandedTo(room);
-    clientArea_->resize(size);
-    picDisplay->move(twipsToPixels(EditorPanel::RightEdge) + (size.width() - content.width()) / 2,
-                     0);
 }
 
 void frmMain::comparePanelMoved() {

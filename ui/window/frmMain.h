@@ -99,7 +99,6 @@ private:
     // The window sized to fit the preview (in the normal state), then laid out: at the
     // first showing, once framed, and as the Compare panel comes and goes.
     void fitWindow();
-    void layOutClientArea();
     // What every change of the scheme ends with, an edit, a load, an undo or a redo:
     // the preview shown afresh, and the editor panel where the change asks for it.
     void SchemeEdited(SchemeDocument::Redraw redraw);
