@@ -8,6 +8,7 @@
 #include "ui/preview/PreviewPage.h"
 #include "ui/preview/PreviewPointer.h"
 #include "ui/window/AccessibilityCommands.h"
+#include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
 #include <QClipboard>
@@ -311,6 +312,7 @@ private Q_SLOTS:
         QCOMPARE(pointer->zoom(), 4.0);
         QVERIFY(!w.command("mnuViewZoomIn")->isEnabled());
         QCOMPARE(pointer->size(), pageSize * 4);
+        QCOMPARE(pointer->pos(), page->pos());
         QCOMPARE(page->size(), pageSize);
         QVERIFY(control<QWidget>(w.main, "clientArea")->width() >=
                 page->x() + pageSize.width() * 4);
@@ -322,6 +324,9 @@ private Q_SLOTS:
             w.command("mnuViewZoomOut")->trigger();
         QCOMPARE(pointer->zoom(), 0.5);
         QCOMPARE(pointer->size(), pageSize / 2);
+        // Centred in the room the window has, the layer over the hidden page.
+        QCOMPARE(pointer->pos(), page->pos());
+        QVERIFY(page->x() > twipsToPixels(EditorPanel::RightEdge));
         // The zoomed drawing is the page's, scaled: a pixel of the page's own colour.
         const QImage half = pointer->grab().toImage();
         const QPoint pageSpot(pageSize.width() - 4, 40);

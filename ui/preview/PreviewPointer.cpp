@@ -35,7 +35,7 @@ PreviewPointer::PreviewPointer(PreviewPage& page, QWidget* parent) : QWidget(par
     page_.installEventFilter(this);
     connect(&page_, &PreviewPage::backdropsChanged, this, &PreviewPointer::pageChanged);
     connect(&page_, &PreviewPage::drawingChanged, this, &PreviewPointer::pageChanged);
-    followPage();
+    placeOverPage();
     raise();
 }
 
@@ -45,11 +45,11 @@ void PreviewPointer::setZoom(double zoom) {
     zoom_ = zoom;
     // At 100 % the page draws itself; otherwise this layer draws it scaled.
     page_.setVisible(zoom_ == 1);
-    followPage();
+    placeOverPage();
     update();
 }
 
-void PreviewPointer::followPage() {
+void PreviewPointer::placeOverPage() {
     const QSize shown(static_cast<int>(std::lround(page_.width() * zoom_)),
                       static_cast<int>(std::lround(page_.height() * zoom_)));
     setGeometry(QRect(page_.pos(), shown));
@@ -58,7 +58,7 @@ void PreviewPointer::followPage() {
 
 bool PreviewPointer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &page_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        followPage();
+        placeOverPage();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -29,6 +29,11 @@ public:
     void setZoom(double zoom);
     double zoom() const { return zoom_; }
 
+    // Puts the layer over the page, as large as the page shows at the zoom. It follows
+    // the page by itself while the page is shown; a hidden page (zoomed) tells nothing
+    // of its moves, so whoever moves it then places the layer.
+    void placeOverPage();
+
     // The row whose elements are outlined, -1 for none. Emits nothing.
     void setSelectedRow(int row);
     // The audit the tooltips give the marks of.
@@ -65,7 +70,6 @@ protected:
 private:
     // The page was laid out or drawn afresh.
     void pageChanged();
-    void followPage();
     int spotAtPoint(QPoint point) const;
     void setHovered(int spot);
     void setCurrent(int spot);

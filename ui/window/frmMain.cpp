@@ -304,7 +304,10 @@ void frmMain::Form_Resize() {
     if (Resizing)
         return;
     Resizing = true;
-    proc.step([&] { picDisplay->fitToContent(); });
+    proc.step([&] {
+        picDisplay->fitToContent();
+        pointer_->placeOverPage();
+    });
     const bool normal =
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal && !isVisible())
@@ -314,6 +317,7 @@ void frmMain::Form_Resize() {
         const WindowFit::ClientLayout layout = fit_->clientLayout(scroller->maximumViewportSize());
         clientArea_->resize(layout.size);
         picDisplay->move(layout.previewPosition);
+        pointer_->placeOverPage();
     });
     Resizing = false;
 }
@@ -323,6 +327,7 @@ void frmMain::fitWindow() {
         !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     if (normal) {
         picDisplay->fitToContent();
+        pointer_->placeOverPage();
         resize(fit_->normalSize());
     }
     Form_Resize();
