@@ -130,6 +130,11 @@ private Q_SLOTS:
         QCOMPARE(w.main.document().undoStack().undoText(), QStringLiteral("Heading 2 colour"));
         w.main.document().undoStack().undo();
         QCOMPARE(textColourOfRow(w.main, 4), before);
+        w.main.document().undoStack().redo();
+        // Revert Row acts on the row the preview selected.
+        QCOMPARE(control<EditorPanel>(w.main, "EditorPanel")->currentRow(), 4);
+        w.command("mnuEditRevertRow")->trigger();
+        QCOMPARE(textColourOfRow(w.main, 4), before);
         QVERIFY(world.prompt.messages.isEmpty());
     }
 
