@@ -11,6 +11,7 @@
 #include "widgets/Twips.h"
 #include "widgets/WindowUtil.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHelpEvent>
@@ -224,8 +225,17 @@ private Q_SLOTS:
         for (std::size_t i = 1; i < spots.size(); ++i) // reading order
             QVERIFY(spots[i - 1].area.top() <= spots[i].area.top());
 
+        // A screen reader finds the elements as a list, named as their tooltips.
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(pointer);
+        QCOMPARE(list->role(), QAccessible::List);
+        QCOMPARE(list->childCount(), static_cast<int>(spots.size()));
+        QCOMPARE(list->child(5)->text(QAccessible::Name), pointer->describe(5));
+        QVERIFY(pointer->describe(5).contains(QStringLiteral(" — #")));
+        QCOMPARE(list->focusChild(), list->child(0));
+
         QTest::keyClick(pointer, Qt::Key_Down);
         QCOMPARE(pointer->currentSpot(), 1);
+        QCOMPARE(list->focusChild(), list->child(1));
         QTest::keyClick(pointer, Qt::Key_Tab);
         QCOMPARE(pointer->currentSpot(), 2);
         QVERIFY(pointer->hasFocus());

@@ -1,5 +1,6 @@
 #include "ui/preview/PreviewPointer.h"
 
+#include "ui/preview/PreviewAccessible.h"
 #include "ui/preview/PreviewItem.h"
 #include "ui/preview/PreviewPage.h"
 #include "widgets/WindowUtil.h"
@@ -24,6 +25,7 @@ QRect outlineBounds(const QRect& rect) {
 } // namespace
 
 PreviewPointer::PreviewPointer(PreviewPage& page, QWidget* parent) : QWidget(parent), page_(page) {
+    installPreviewAccessible();
     setObjectName(QStringLiteral("previewPointer"));
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
@@ -128,8 +130,9 @@ void PreviewPointer::setCurrent(int spot) {
     update(outlineBounds(spotRect(current_)));
     // A screen reader reads the element the keyboard moved to.
     setAccessibleName(describe(current_));
-    if (hasFocus()) {
+    if (hasFocus() && current_ >= 0) {
         QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(current_);
         QAccessible::updateAccessibility(&focus);
     }
 }
