@@ -84,6 +84,12 @@ QList<QKeySequence> everyF5() {
     return keys;
 }
 
+// Neither minimised, maximised nor full screen: the state the window fits itself in.
+bool inNormalState(const QWidget& window) {
+    return !(window.windowState() &
+             (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
 // A menu of the menu bar by its design name.
 QMenu* addMenu(QMenuBar* bar, const QString& title, const char* name) {
     QMenu* menu = bar->addMenu(title);
@@ -308,9 +314,7 @@ void frmMain::Form_Resize() {
         picDisplay->fitToContent();
         pointer_->placeOverPage();
     });
-    const bool normal =
-        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal && !isVisible())
+    if (inNormalState(*this) && !isVisible())
         proc.step([&] { resize(fit_->normalSize()); });
     proc.step([&] {
         const auto* scroller = static_cast<const QScrollArea*>(centralWidget());
@@ -323,9 +327,7 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::fitWindow() {
-    const bool normal =
-        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (normal) {
+    if (inNormalState(*this)) {
         picDisplay->fitToContent();
         pointer_->placeOverPage();
         resize(fit_->normalSize());
@@ -337,9 +339,7 @@ void frmMain::comparePanelMoved() {
     fitWindow();
     // Widened by the panel, the window moves left as far as it must to stay in the
     // screen's available area.
-    const bool normal =
-        !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (!normal || !isVisible() || !screen())
+    if (!inNormalState(*this) || !isVisible() || !screen())
         return;
     const QRect area = screen()->availableGeometry();
     const QRect frame = frameGeometry();
