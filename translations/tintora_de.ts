@@ -459,14 +459,6 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
         <translation>Schrift von %1</translation>
     </message>
     <message>
-        <source>%1 text colour</source>
-        <translation>Textfarbe von %1</translation>
-    </message>
-    <message>
-        <source>%1 background colour</source>
-        <translation>Hintergrundfarbe von %1</translation>
-    </message>
-    <message>
         <source>The clipboard holds no text to paste as a colour.</source>
         <translation>Die Zwischenablage enthält keinen Text, der als Farbe eingefügt werden kann.</translation>
     </message>

@@ -185,8 +185,9 @@ private Q_SLOTS:
         for (QAction* action : menu->actions())
             if (!action->isSeparator())
                 texts << action->text();
-        QCOMPARE(texts, QStringList({"&Text Colour...", "&Background Colour...", "&Font...",
-                                     "&Make It Pass", "&Copy Colour", "&Paste Colour"}));
+        QCOMPARE(texts,
+                 QStringList({"&Text Colour...", "&Background Colour...", "&Font...",
+                              "&Make It Pass", "&Copy Colour", "&Paste Colour", "Lock Colour"}));
         QCOMPARE(control<EditorPanel>(w.main, "EditorPanel")->currentRow(), 5);
 
         control<QAction>(*menu, "actPreviewCopyColour")->trigger();
@@ -204,6 +205,16 @@ private Q_SLOTS:
         control<QAction>(*openMenu(), "actPreviewPasteColour")->trigger();
         QCOMPARE(textColourOfRow(w.main, 5), rgbValue(0x66, 0x33, 0x99));
         QCOMPARE(w.main.document().undoStack().count(), 2);
+
+        // Its lock is the editor's lock of the row's text colour.
+        menu->hide();
+        QAction* lock = openMenu()->actions().constLast();
+        QCOMPARE(lock, control<QAction>(w.main, "actLockText_5"));
+        QVERIFY(lock->isCheckable() && !lock->isChecked());
+        lock->trigger();
+        QVERIFY(
+            w.scheme().isLocked(static_cast<int>(ColorAttr::Fore), elementForRow(5)->colorSlot));
+        QVERIFY(lock->isChecked());
         QVERIFY(world.prompt.messages.isEmpty());
     }
 

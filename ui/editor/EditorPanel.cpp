@@ -274,6 +274,11 @@ QString EditorPanel::swatchCaption(int index, Swatch which) const {
     return swatch(index, which)->caption();
 }
 
+QAction* EditorPanel::lockAction(int index, Swatch which) const {
+    swatch(index, which); // error 9 for a row without the swatch
+    return which == Swatch::Text ? row(index).lockText : row(index).lockBackground;
+}
+
 qint32 EditorPanel::colorShown(int index, Swatch which) const {
     return swatch(index, which)->colorValue();
 }

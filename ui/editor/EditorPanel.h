@@ -52,6 +52,10 @@ public:
     qint32 colorShown(int row, Swatch swatch) const;
     QFont fontShown(int row) const;
 
+    // "Lock Colour" of a row's swatch, checked while the colour is locked; the
+    // preview's element menu offers the text swatch's too.
+    QAction* lockAction(int row, Swatch swatch) const;
+
     // A colour chosen for one row's swatch.
     void showColor(int row, Swatch swatch, qint32 color);
     // A background chosen while "Copy Background" is ticked shows in every row.

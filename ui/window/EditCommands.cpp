@@ -45,15 +45,6 @@ QString rowName(int index) {
         return {};
     return elementCaption(*element);
 }
-
-// What a swatch is the colour of, as the colour dialog's title says it.
-QString swatchCaption(int index, EditorPanel::Swatch swatch) {
-    if (index == 0)
-        return EditCommands::tr("%1 colour").arg(rowName(0));
-    return swatch == EditorPanel::Swatch::Text
-               ? EditCommands::tr("%1 text colour").arg(rowName(index))
-               : EditCommands::tr("%1 background colour").arg(rowName(index));
-}
 } // namespace
 
 EditCommands::EditCommands(SchemeDocument& document, const std::unique_ptr<DialogService>& dialogs,
@@ -121,7 +112,7 @@ std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index
         return std::nullopt;
     proc.step([&] {
         cdbMain_->Color = shown;
-        cdbMain_->ColorTitle = swatchCaption(index, swatch);
+        cdbMain_->ColorTitle = editor_.swatchCaption(index, swatch);
     });
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))

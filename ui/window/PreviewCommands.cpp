@@ -55,5 +55,8 @@ void PreviewCommands::fillMenu(int row) {
     });
     add(tr("&Paste Colour"), "actPreviewPasteColour",
         [this, row] { edits_.pasteColor(row, EditorPanel::Swatch::Text); });
-    Q_EMIT rowMenuAboutToShow(menu_, row);
+    menu_->addSeparator();
+    // The editor's own lock of the text swatch: checked as the editor shows it, and
+    // locking here is locking there.
+    menu_->addAction(editor_.lockAction(row, EditorPanel::Swatch::Text));
 }

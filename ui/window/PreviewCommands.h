@@ -11,8 +11,8 @@ class QMenu;
 
 // Point and edit: the preview's elements as a way into the editor. A click on an
 // element selects its row, a double click (or Enter) chooses its text colour, and its
-// menu offers the row's colours, font, Make It Pass and the clipboard; the row selected
-// in the editor shows outlined in the preview.
+// menu offers the row's colours, font, Make It Pass, the clipboard and the text colour's
+// lock; the row selected in the editor shows outlined in the preview.
 class PreviewCommands : public QObject {
     Q_OBJECT
 
@@ -22,11 +22,6 @@ public:
 
     // The menu of an element's row, as it was last shown.
     QMenu* menu() const { return menu_; }
-
-Q_SIGNALS:
-    // The menu of row `row` is being filled: a command group with actions of its own
-    // for a row (such as keeping its colour locked) adds them to `menu` here.
-    void rowMenuAboutToShow(QMenu* menu, int row);
 
 private:
     void showMenu(int row, QPoint globalPos);
