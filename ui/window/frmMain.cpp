@@ -1,6 +1,5 @@
 #include "ui/window/frmMain.h"
 
-#include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "ui/dialogs/DialogService.h"
 #include "ui/editor/ComparePanel.h"
@@ -92,12 +91,12 @@ void addSeparator(QMenu* menu, const char* name) {
 }
 
 // The preview rebuilt from the scheme under the caller's trap; pictures it could not
-// show are reported once it is laid out.
-void refreshPreview(Procedure& proc, PreviewPage& preview, const ColorScheme& scheme) {
+// show are reported once it is laid out, the first time only.
+void refreshPreview(Procedure& proc, PreviewPage& preview, const ColorScheme& scheme,
+                    PictureReport& report) {
     QStringList missing;
     proc.step([&] { missing = preview.DisplayRefresh(scheme); });
-    if (!missing.isEmpty())
-        errorPrompt().inform(missingPicturesMessage(missing));
+    report.shown(missing);
 }
 } // namespace
 
@@ -112,6 +111,7 @@ frmMain::frmMain(WindowFolders folders)
         setWindowTitle(document_.caption());
     });
     connect(&document_, &SchemeDocument::schemeChanged, this, &frmMain::SchemeEdited);
+    connect(&document_, &SchemeDocument::loading, this, [this] { pictureReport_.startScheme(); });
     buildClientArea();
     buildComparePanel();
 
@@ -119,6 +119,8 @@ frmMain::frmMain(WindowFolders folders)
     accessibility_ = new AccessibilityCommands(document_, *editor, *picDisplay, *this);
     remembered_ = new RememberCommands(*editor, *picDisplay, *accessibility_, *this);
     files_ = new FileCommands(document_, cdbMain_, folders_, *remembered_);
+    connect(files_, &FileCommands::picturesFoundElsewhere, this,
+            [this](int count, const QString& file) { pictureReport_.foundElsewhere(count, file); });
     exchange_ = new ExchangeCommands(document_, cdbMain_, *editor, folders_, *themes_);
     history_ =
         new DocumentCommands(document_, cdbMain_, *editor, *files_, *dockCompare, *comparePanel);
@@ -260,7 +262,7 @@ void frmMain::SchemeEdited(SchemeDocument::Redraw redraw) {
     const ColorScheme shown = document_.shown();
     if (redraw == SchemeDocument::Redraw::PanelAndPreview)
         editor->SetFontsAndColors(shown);
-    refreshPreview(proc, *picDisplay, shown);
+    refreshPreview(proc, *picDisplay, shown, pictureReport_);
     if (redraw == SchemeDocument::Redraw::PreviewAndPanel)
         editor->SetFontsAndColors(shown);
 }
@@ -273,7 +275,7 @@ void frmMain::Form_KeyDown() {
     Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
     const ColorScheme shown = document_.shown();
     editor->SetFontsAndColors(shown);
-    refreshPreview(proc, *picDisplay, shown);
+    refreshPreview(proc, *picDisplay, shown, pictureReport_);
 }
 
 void frmMain::Form_Resize() {

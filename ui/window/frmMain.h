@@ -4,6 +4,7 @@
 #include "theme/ColorScheme.h"
 #include "ui/window/AccessibilityCommands.h"
 #include "ui/window/FileCommands.h"
+#include "ui/window/PictureReport.h"
 #include "ui/window/ThemesMenu.h"
 #include "ui/window/WindowFolders.h"
 
@@ -110,6 +111,7 @@ private:
     QDockWidget* dockCompare = nullptr;
     ComparePanel* comparePanel = nullptr;
     std::unique_ptr<WindowFit> fit_;
+    PictureReport pictureReport_;
     // The command groups, owned by the window as their Qt parent.
     ThemesMenu* themes_ = nullptr;
     AccessibilityCommands* accessibility_ = nullptr;
