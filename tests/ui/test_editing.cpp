@@ -4,6 +4,7 @@
 #include "support/Controls.h"
 #include "support/ModalSteps.h"
 #include "ui/dialogs/DialogService.h"
+#include "ui/dialogs/FontDialog.h"
 #include "ui/editor/ColorSwatch.h"
 #include "ui/editor/ContrastMark.h"
 #include "ui/editor/EditorPanel.h"
@@ -12,10 +13,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDialog>
+#include <QDoubleSpinBox>
 #include <QFontInfo>
-#include <QGridLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -202,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
-    // With Qt's own dialog: a size typed with a fraction, in a language that writes a
+    // With the real dialog: a size typed with a fraction, in a language that writes a
     // decimal comma, is stored, shown and written as that size.
     void fractionalSizeFromTheRealFontDialog() {
         TestWorld world;
@@ -213,9 +212,8 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ModalSteps steps;
         steps
-            .then<QFontDialog>([](QFontDialog* d) {
-                const auto* grid = qobject_cast<QGridLayout*>(d->layout());
-                auto* size = qobject_cast<QLineEdit*>(grid->itemAtPosition(1, 4)->widget());
+            .then<FontDialog>([](FontDialog* d) {
+                auto* size = d->findChild<QDoubleSpinBox*>(QStringLiteral("fontSize"));
                 size->setFocus();
                 size->selectAll();
                 QTest::keyClicks(size, QStringLiteral("10,5"));
