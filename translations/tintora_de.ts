@@ -926,7 +926,7 @@ Es wurde nichts geändert.</translation>
     <name>PictureReport</name>
     <message>
         <source>%1 names pictures that are not where it says. Found beside the file or in its theme&apos;s folder and shown from there: %2. Save the scheme to keep where they are now.</source>
-        <translation>%1 nennt Bilder, die nicht dort liegen, wo die Datei sagt. Neben der Datei oder im Ordner ihres Themas gefunden und von dort gezeigt: %2. Speichern Sie das Schema, um die neuen Orte zu behalten.</translation>
+        <translation>%1 nennt Bilder, die nicht dort liegen, wo die Datei sagt. Neben der Datei oder im Ordner ihres Themes gefunden und von dort gezeigt: %2. Speichern Sie das Schema, um die neuen Orte zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -1343,10 +1343,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>The theme package &quot;%1&quot; could not be unpacked: %2.
 
-The theme %3 was not installed; it will be tried again at the next start.</source>
+The theme %3 was not installed. The package is not tried again while it stays as it is: remove it, or put a whole one in its place.</source>
         <translation>Das Theme-Paket „%1“ konnte nicht entpackt werden: %2.
 
-Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versucht.</translation>
+Das Theme %3 wurde nicht installiert. Das Paket wird nicht erneut versucht, solange es unverändert bleibt: Entfernen Sie es oder ersetzen Sie es durch ein vollständiges.</translation>
     </message>
 </context>
 <context>
