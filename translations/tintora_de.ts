@@ -1058,6 +1058,10 @@ Es wurde nichts geändert.</translation>
         <source>Print Pre&amp;view...</source>
         <translation>Druck&amp;vorschau...</translation>
     </message>
+    <message>
+        <source>%1: this picture shows the window as a person with that colour vision sees it. The report gives the real colours.</source>
+        <translation>%1: Dieses Bild zeigt das Fenster so, wie es ein Mensch mit diesem Farbsehen sieht. Der Bericht nennt die echten Farben.</translation>
+    </message>
 </context>
 <context>
     <name>RememberCommands</name>

@@ -409,6 +409,34 @@ private Q_SLOTS:
                     .contains(colorHex((*scheme.ContrastColors)[ColorAttr::Fore][body])));
     }
 
+    // With a simulation in force the picture is printed simulated, and its page says so
+    // under it; without one the picture stands alone.
+    void simulatedPictureIsLabelled_data() {
+        QTest::addColumn<QString>("simulation");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("deuteranopia")
+            << "mnuViewSimulateDeuteranopia"
+            << "Simulating deuteranopia: this picture shows the window as a person with that "
+               "colour vision sees it. The report gives the real colours.";
+        QTest::newRow("normal") << "mnuViewSimulateNormal" << QString();
+    }
+    void simulatedPictureIsLabelled() {
+        QFETCH(QString, simulation);
+        QFETCH(QString, caption);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString pdf = world.path(QStringLiteral("simulated.pdf"));
+        w.dialogs->printer().setOutputFileName(pdf);
+        w.dialogs->answerPrinter(1);
+        control<QAction>(w.main, simulation.toLatin1().constData())->trigger();
+        control<QAction>(w.main, "mnuFilePrint")->trigger();
+
+        const int pages = pageCount(pdf);
+        QCOMPARE(picturePages(pdf), QList<int>{pages});
+        QCOMPARE(textLines(pageText(pdf, pages)).join(QLatin1Char(' ')), caption);
+    }
+
     // The File menu's Print in the main window, on the bundled Default theme.
     void mainWindowPrintsReportAndPicture() {
         TestWorld world;

@@ -21,19 +21,21 @@ void settle() {
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
                  const ColorScheme& scheme, const FileInformation& info,
                  const ContrastAudit& contrast,
-                 const std::vector<ContrastAudit>& variantContrasts) {
+                 const std::vector<ContrastAudit>& variantContrasts,
+                 const QString& pictureCaption) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
     if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
         return;
     printSchemePages(proc, clientArea, printer, scheme, info, contrast, cdbMain.Copies,
-                     variantContrasts);
+                     variantContrasts, pictureCaption);
 }
 
 void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
                       const ColorScheme& scheme, const FileInformation& info,
                       const ContrastAudit& contrast, int copies,
-                      const std::vector<ContrastAudit>& variantContrasts) {
+                      const std::vector<ContrastAudit>& variantContrasts,
+                      const QString& pictureCaption) {
     proc.step([&] { printer.setFontName(QStringLiteral("Courier New")); });
     proc.step([&] { printer.setFontSize(10.0f); });
 
@@ -55,7 +57,7 @@ void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
         if (proc.step([&] { printer.beginDoc(); })) {
             proc.step([&] {
                 settle();
-                printer.printPicture(clientArea.grab());
+                printer.printPicture(clientArea.grab(), pictureCaption);
             });
         }
         proc.step([&] { printer.endDoc(); });

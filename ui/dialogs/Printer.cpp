@@ -155,22 +155,29 @@ void QtPrinter::printOneLine(const QString& text) {
     }
 }
 
-void QtPrinter::printPicture(const QPixmap& picture) {
+void QtPrinter::printPicture(const QPixmap& picture, const QString& caption) {
     if (picture.isNull())
         return;
     beginDocument();
     if (pageHasContent_)
         newPage();
+    // A caption gets two lines of room under the picture.
+    const double captionRoom =
+        caption.isEmpty() ? 0.0 : 2.5 * QFontMetricsF(font_, painter_.device()).lineSpacing();
     const QSizeF natural =
         picture.deviceIndependentSize() * (device_.resolution() / ScreenDotsPerInch);
-    const double scale =
-        std::min({1.0, content_.width() / natural.width(), content_.height() / natural.height()});
+    const double scale = std::min({1.0, content_.width() / natural.width(),
+                                   (content_.height() - captionRoom) / natural.height()});
     const QSizeF shown = natural * scale;
     const QRectF target(content_.left() + (content_.width() - shown.width()) / 2.0, content_.top(),
                         shown.width(), shown.height());
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     painter_.drawPixmap(target, picture, QRectF(picture.rect()));
     pageHasContent_ = true;
+    if (!caption.isEmpty()) {
+        y_ = shown.height() + captionRoom / 5.0;
+        printOneLine(caption);
+    }
     // Whatever follows the picture starts on a page of its own.
     y_ = content_.height();
 }

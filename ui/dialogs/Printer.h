@@ -22,8 +22,9 @@ public:
     // Prints the text and ends the line. A line break inside the text starts a new
     // line, so "\r\n" alone leaves two empty lines.
     virtual void printLine(const QString& text) = 0;
-    // Prints the picture as large as the page allows, keeping its aspect.
-    virtual void printPicture(const QPixmap& picture) = 0;
+    // Prints the picture as large as the page allows, keeping its aspect, with the
+    // caption (if any) under it.
+    virtual void printPicture(const QPixmap& picture, const QString& caption) = 0;
     // Ends the current document; what is printed next starts a new one.
     virtual void endDoc() = 0;
     // Ends the command's output: whatever is still open is sent.
@@ -57,7 +58,7 @@ public:
     void setFontSize(float points) override;
     void beginDoc() override;
     void printLine(const QString& text) override;
-    void printPicture(const QPixmap& picture) override;
+    void printPicture(const QPixmap& picture, const QString& caption) override;
     void endDoc() override;
     void finish() override;
 
