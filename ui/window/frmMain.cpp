@@ -343,8 +343,19 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
+        // A window manager may tell of the restored state while the window still has
+        // the maximised place: the fitted size would then be applied there, in the
+        // screen's corner. The place it had before is kept and given back.
+        const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+        const Qt::WindowStates old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool normal = !(windowState() & (large | Qt::WindowMinimized));
+        if (!(old & (large | Qt::WindowMinimized)) && (windowState() & large))
+            restorePosition_ = pos();
         Form_Resize();
+        if ((old & large) && normal && restorePosition_)
+            move(*std::exchange(restorePosition_, std::nullopt));
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -131,4 +131,6 @@ private:
     // Set when the first showing put the window at its remembered position, which it
     // then keeps rather than being centred.
     bool positionRestored_ = false;
+    // Where the window was before it was maximised or made full screen.
+    std::optional<QPoint> restorePosition_;
 };
