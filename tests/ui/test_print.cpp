@@ -312,6 +312,33 @@ private Q_SLOTS:
                  withoutBlanks(run.expectedLines().join(QString())));
     }
 
+    // A section, and the contrast table, is kept on one page: every page after the
+    // first starts with a section's title, and no page holds a lone line.
+    void sectionsAreKeptOnOnePage() {
+        PrintRun run;
+        run.print(1);
+        QVERIFY(run.world.prompt.messages.isEmpty());
+        QStringList titles;
+        QStringList table;
+        const QList<ReportLine> contrastLines = contrastReportLines(run.audit());
+        for (const ReportLine& line :
+             reportLines(run.scheme, testFileInformation()) + contrastLines)
+            if (line.kind == ReportLine::Kind::SectionTitle)
+                titles.append(line.text.simplified());
+        for (const ReportLine& line : contrastLines)
+            if (!line.text.trimmed().isEmpty())
+                table.append(line.text.simplified());
+        const int pages = pageCount(run.pdf);
+        QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
+        for (int page = 1; page < pages; ++page) {
+            const QStringList lines = textLines(pageText(run.pdf, page));
+            QVERIFY2(lines.size() > 1, qPrintable(QString::number(page)));
+            QVERIFY2(titles.contains(lines.first()), qPrintable(lines.first()));
+            if (lines.contains(table.first()))
+                QCOMPARE(lines.mid(lines.indexOf(table.first())), table);
+        }
+    }
+
     // A printer that cannot start is reported once per document, and the window is
     // left as it was.
     void printerThatCannotStartIsReportedOncePerDocument() {

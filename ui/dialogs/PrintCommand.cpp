@@ -16,6 +16,17 @@ void settle() {
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+// The texts of the section whose title is lines[first], to its end.
+QStringList sectionAt(const QList<ReportLine>& lines, qsizetype first) {
+    QStringList section;
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        section.append(lines[i].text);
+        if (lines[i].kind == ReportLine::Kind::SectionEnd)
+            break;
+    }
+    return section;
+}
 } // namespace
 
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
@@ -48,8 +59,12 @@ void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
             proc.step([&] { lines += contrastReportLines(contrast); });
             for (const ContrastAudit& variant : variantContrasts)
                 proc.step([&] { lines += contrastReportLines(variant); });
-            for (const ReportLine& line : lines)
-                proc.step([&] { printer.printLine(line.text); });
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                // A section, and a contrast table, is kept on one page where it fits.
+                if (lines[i].kind == ReportLine::Kind::SectionTitle)
+                    proc.step([&] { printer.keepTogether(sectionAt(lines, i)); });
+                proc.step([&] { printer.printLine(lines[i].text); });
+            }
         }
         proc.step([&] { printer.endDoc(); });
 
