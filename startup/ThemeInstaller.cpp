@@ -224,7 +224,7 @@ void ThemeInstaller::examine(Procedure& proc, const QString& source, const QStri
     }
     // A package refused before is not unpacked again, nor reported again, until it
     // changes.
-    if (installNew && !proc.test([&] { return refusedBefore(package); }))
+    if (installNew && !refusedBefore(package))
         install(proc, package, name);
 }
 

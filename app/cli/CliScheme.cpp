@@ -209,8 +209,9 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
                 relocatePictures(out, options.from, read->themeName, {themesDir}).foundElsewhere;
             if (found > 0)
                 errorPrompt().inform(
-                    QStringLiteral("%1: %2 pictures found beside it or in its theme's folder, "
-                                   "not where it names them")
+                    QStringLiteral(
+                        "%1: %2 of its pictures found beside it or in its theme's folder, "
+                        "not where it names them")
                         .arg(options.from)
                         .arg(found));
         }

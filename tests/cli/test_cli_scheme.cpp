@@ -94,9 +94,10 @@ private Q_SLOTS:
         QVERIFY2(run.out.contains("BANNER\r\n{\r\n\tImage: " + beside.toUtf8() + "\r\n"),
                  run.out.constData());
         QVERIFY(run.out.contains("\tImage: C:\\Themes\\Blue\\caf\xc3\xa9_0.gif\r\n"));
-        QCOMPARE(run.err, "tintora-cli: " + from.toUtf8() +
-                              ": 1 pictures found beside it or in its theme's folder, not where "
-                              "it names them\n");
+        QCOMPARE(run.err,
+                 "tintora-cli: " + from.toUtf8() +
+                     ": 1 of its pictures found beside it or in its theme's folder, not where "
+                     "it names them\n");
     }
 
     void emptySchemeReportsFontErrorsAndExits2() {
