@@ -417,15 +417,19 @@ private Q_SLOTS:
     }
 
     // A Save As that fails leaves the scheme where it was: its name, the caption, the
-    // changed flag, the recent files and the folder the next dialog starts in. The
+    // changed flag, the recent files and the folder the next dialog starts in, also for
+    // a file opened without a dialog (dropped, or named on the command line). The
     // paths fail for every user, root included.
     void failedSaveAsKeepsTheNameAndTheFolder_data() {
         QTest::addColumn<QString>("target");
-        QTest::newRow("special file system") << QStringLiteral("/proc/tintora-saved.tna");
-        QTest::newRow("folder is a file") << QStringLiteral("plain/saved.tna");
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("special file system") << QStringLiteral("/proc/tintora-saved.tna") << false;
+        QTest::newRow("folder is a file") << QStringLiteral("plain/saved.tna") << false;
+        QTest::newRow("dropped file") << QStringLiteral("/proc/tintora-saved.tna") << true;
     }
     void failedSaveAsKeepsTheNameAndTheFolder() {
         QFETCH(QString, target);
+        QFETCH(bool, dropped);
         TestWorld world;
         world.setUpGlobals();
         writeFile(world.path(QStringLiteral("plain")), "not a folder");
@@ -435,8 +439,13 @@ private Q_SLOTS:
         const QString saved = world.path(QStringLiteral("kept/blue.tna"));
         QVERIFY(QDir().mkpath(world.path(QStringLiteral("kept"))));
         editTextColour(w, rgbValue(1, 1, 1));
-        w.dialogs->answerFile(Kind::Save, saved);
-        w.command("mnuFileSaveAs")->trigger();
+        if (dropped) {
+            writeFile(saved, schemeFileBytes(schemeFileLines(w.scheme(), testFileInformation())));
+            w.main.files().openFile(saved);
+        } else {
+            w.dialogs->answerFile(Kind::Save, saved);
+            w.command("mnuFileSaveAs")->trigger();
+        }
         editTextColour(w, rgbValue(2, 2, 2));
         const QString caption = w.main.windowTitle();
         const QStringList recent = w.main.recentFiles();

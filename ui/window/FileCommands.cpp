@@ -142,6 +142,10 @@ void FileCommands::mnuFileSaveAs_Click() {
     const QString path = cdbMain_->FileName;
     if (!saveToSchemeFile(path)) {
         static_cast<DialogProperties&>(*cdbMain_) = before;
+        // A dialog given neither a folder nor a file would start where the last one
+        // was accepted, which is where the save failed: it is given the scheme's file.
+        if (cdbMain_->FileName.isEmpty() && document_.hasFile())
+            cdbMain_->FileName = document_.fileName();
         return;
     }
     document_.setFileName(path);
