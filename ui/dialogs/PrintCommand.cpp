@@ -31,8 +31,7 @@ QStringList sectionAt(const QList<ReportLine>& lines, qsizetype first) {
 
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
                  const ColorScheme& scheme, const FileInformation& info,
-                 const ContrastAudit& contrast,
-                 const std::vector<ContrastAudit>& variantContrasts,
+                 const ContrastAudit& contrast, const std::vector<ContrastAudit>& variantContrasts,
                  const QString& pictureCaption) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
