@@ -136,6 +136,7 @@ void SchemeDocument::applyShown(const QString& stepName, const ColorScheme& chan
 }
 
 void SchemeDocument::chooseTheme(const QString& themeCaption, const ColorScheme& chosen) {
+    Q_EMIT loading();
     Snapshot after = snapshot(false);
     after.content = chosen;
     after.base = chosen;
@@ -152,6 +153,7 @@ void SchemeDocument::chooseTheme(const QString& themeCaption, const ColorScheme&
 
 void SchemeDocument::open(const QString& path, const ColorScheme& opened,
                           const QString& captionName) {
+    Q_EMIT loading();
     const QString fileName = QFileInfo(path).fileName();
     Snapshot after = snapshot(false);
     after.content = opened;

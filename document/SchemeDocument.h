@@ -109,6 +109,9 @@ Q_SIGNALS:
     void captionChanged();
     // The scheme changed (an edit, a load, an undo or a redo): show it.
     void schemeChanged(SchemeDocument::Redraw redraw);
+    // A theme is being chosen or a file opened (not undone or redone): told before the
+    // scheme changes, so what is said once per loaded scheme is said afresh.
+    void loading();
 
 private:
     enum class StepKind { Edit, Theme, Open };

@@ -161,6 +161,7 @@ ThemeInstaller::ThemeInstaller(ThemeSources sources, const QString& themesDir)
 
 void ThemeInstaller::run(Procedure& proc) {
     skipped_.clear();
+    listed_.clear();
     // Only a run that installs clears up: one that merely lists changes nothing on
     // disk, and a start may be unpacking into such a folder at this moment.
     if (installNew) {
@@ -173,17 +174,21 @@ void ThemeInstaller::run(Procedure& proc) {
     proc.step([&] { user = themeCandidates(sources_.user, false, &skipped_); });
     proc.step([&] { shared = themeCandidates(sources_.shared, false, &skipped_); });
 
-    if (user.isEmpty() && shared.isEmpty()) {
-        // The sources offer nothing: list the themes installed by earlier starts.
-        QStringList present;
-        proc.step([&] { present = themeCandidates(themesDir_, true, &skipped_); });
-        for (const QString& name : present)
-            addItem(proc, name);
-    } else {
+    // Without packages on offer the menu lists the themes of earlier starts. With them,
+    // it lists the packages' themes first and then every other theme in the Themes
+    // folder: those the user exported or unpacked there never vanish from the menu.
+    QStringList present;
+    proc.step([&] { present = themeCandidates(themesDir_, true, &skipped_); });
+    if (!user.isEmpty() || !shared.isEmpty()) {
         examineGroup(proc, user, sources_.user);
         addItem(proc, QStringLiteral("-"));
         examineGroup(proc, shared, sources_.shared);
+        present.removeIf([this](const QString& name) { return listed_.contains(name); });
+        if (!present.isEmpty() && listed_.constLast() != QLatin1String("-"))
+            addItem(proc, QStringLiteral("-"));
     }
+    for (const QString& name : present)
+        addItem(proc, name);
     reportSkipped();
 }
 
@@ -217,7 +222,9 @@ void ThemeInstaller::examine(Procedure& proc, const QString& source, const QStri
         yieldNow(proc);
         return;
     }
-    if (installNew)
+    // A package refused before is not unpacked again, nor reported again, until it
+    // changes.
+    if (installNew && !refusedBefore(package))
         install(proc, package, name);
 }
 
@@ -245,13 +252,16 @@ void ThemeInstaller::install(Procedure& proc, const QString& package, const QStr
         // reported by the trap already; a failed unpack is reported here, once.
         if (made)
             QDir(unpacked).removeRecursively();
-        if (copied && !result.ok)
+        if (copied && !result.ok) {
+            rememberRefused(package);
             errorPrompt().inform(QCoreApplication::translate(
                                      "ThemeInstaller",
                                      "The theme package \"%1\" could not be unpacked: %2.\n\n"
-                                     "The theme %3 was not installed; it will be tried again at "
-                                     "the next start.")
+                                     "The theme %3 was not installed. The package is not tried "
+                                     "again while it stays as it is: remove it, or put a whole "
+                                     "one in its place.")
                                      .arg(QDir::toNativeSeparators(package), result.error, name));
+        }
         yieldNow(proc);
         return;
     }
@@ -260,10 +270,41 @@ void ThemeInstaller::install(Procedure& proc, const QString& package, const QStr
 }
 
 void ThemeInstaller::addItem(Procedure& proc, const QString& caption) {
+    listed_.append(caption);
     proc.step([&] {
         if (addThemesItem)
             addThemesItem(caption);
     });
+}
+
+QString ThemeInstaller::refusedListPath() const {
+    return QFileInfo(themesDir_).absolutePath() + QLatin1Char('/') +
+           QLatin1String(RefusedPackagesFile);
+}
+
+QString ThemeInstaller::refusedKey(const QString& package) {
+    const QFileInfo info(package);
+    return QStringLiteral("%1\t%2\t%3")
+        .arg(info.size())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(info.absoluteFilePath());
+}
+
+bool ThemeInstaller::refusedBefore(const QString& package) const {
+    QFile list(refusedListPath());
+    if (!list.open(QIODevice::ReadOnly))
+        return false;
+    const QStringList keys =
+        QString::fromUtf8(list.read(MaxRefusedListSize)).split(QLatin1Char('\n'));
+    return keys.contains(refusedKey(package));
+}
+
+void ThemeInstaller::rememberRefused(const QString& package) {
+    // Kept in a file of its own beside Themes/. Should it not be written, the package
+    // is only tried, and reported, once more at the next start.
+    QFile list(refusedListPath());
+    if (list.size() < MaxRefusedListSize && list.open(QIODevice::Append))
+        list.write(refusedKey(package).toUtf8() + '\n');
 }
 
 void ThemeInstaller::yieldNow(Procedure& proc) {

@@ -34,6 +34,10 @@ QStringList themeCandidates(const QString& folder, bool foldersOnly = false,
 // Themes/ whose name starts with this. One left over by an interrupted start is
 // removed at the next.
 inline constexpr const char* UnpackFolderPrefix = "Themes.unpacking-";
+// The packages refused as damaged, beside Themes/: each by its size, modification
+// time and path, one a line, so that each is reported once and not unpacked again
+// until it changes.
+inline constexpr const char* RefusedPackagesFile = "Themes.refused";
 
 // Unpacks one package on a worker thread while the calling thread keeps processing
 // its events, so the splash window stays responsive. `progress` gets 0..1000.
@@ -82,8 +86,16 @@ private:
     void addItem(Procedure& proc, const QString& caption);
     void yieldNow(Procedure& proc);
     void reportSkipped();
+    QString refusedListPath() const;
+    static QString refusedKey(const QString& package);
+    bool refusedBefore(const QString& package) const;
+    void rememberRefused(const QString& package);
+
+    // The list of refused packages is read no further than this.
+    static constexpr qint64 MaxRefusedListSize = 1024 * 1024;
 
     ThemeSources sources_;
     QString themesDir_;
     QStringList skipped_;
+    QStringList listed_;
 };

@@ -765,8 +765,52 @@ Es wurde nichts geändert.</translation>
 <context>
     <name>FontDialog</name>
     <message>
-        <source>%1 (not installed)</source>
-        <translation>%1 (nicht installiert)</translation>
+        <source>Regular</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Bold Italic</source>
+        <translation>Fett kursiv</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation>&amp;Familie:</translation>
+    </message>
+    <message>
+        <source>St&amp;yle:</source>
+        <translation>Sc&amp;hnitt:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Shown in %1.</source>
+        <translation>Dargestellt in %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed here: shown in %2, as the preview shows it.</source>
+        <translation>%1 ist hier nicht installiert: dargestellt in %2, wie in der Vorschau.</translation>
     </message>
 </context>
 <context>
@@ -884,6 +928,13 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>its working folder is missing</source>
         <translation>sein Arbeitsordner fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReport</name>
+    <message>
+        <source>%1 names pictures that are not where it says. Found beside the file or in its theme&apos;s folder and shown from there: %2. Save the scheme to keep where they are now.</source>
+        <translation>%1 nennt Bilder, die nicht dort liegen, wo die Datei sagt. Neben der Datei oder im Ordner ihres Themes gefunden und von dort gezeigt: %2. Speichern Sie das Schema, um die neuen Orte zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1118,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Print Pre&amp;view...</source>
         <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>%1: this picture shows the window as a person with that colour vision sees it. The report gives the real colours.</source>
+        <translation>%1: Dieses Bild zeigt das Fenster so, wie es ein Mensch mit diesem Farbsehen sieht. Der Bericht nennt die echten Farben.</translation>
     </message>
 </context>
 <context>
@@ -1353,10 +1408,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>The theme package &quot;%1&quot; could not be unpacked: %2.
 
-The theme %3 was not installed; it will be tried again at the next start.</source>
+The theme %3 was not installed. The package is not tried again while it stays as it is: remove it, or put a whole one in its place.</source>
         <translation>Das Theme-Paket „%1“ konnte nicht entpackt werden: %2.
 
-Das Theme %3 wurde nicht installiert; beim nächsten Start wird es erneut versucht.</translation>
+Das Theme %3 wurde nicht installiert. Das Paket wird nicht erneut versucht, solange es unverändert bleibt: Entfernen Sie es oder ersetzen Sie es durch ein vollständiges.</translation>
     </message>
 </context>
 <context>

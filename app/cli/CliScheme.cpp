@@ -11,6 +11,7 @@
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "framework/StandardStreams.h"
+#include "scheme/PictureRelocation.h"
 #include "scheme/SchemeFile.h"
 #include "startup/ThemeInstaller.h"
 #include "theme/ChooseTheme.h"
@@ -198,8 +199,22 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
             out = std::move(*imported);
     } else if (!options.from.isEmpty()) {
         // A file that opened but holds no scheme is bad input, not a scheme to build on.
-        if (!openCliSchemeFile(out, options.from))
+        const std::optional<SchemeFileRead> read = openCliSchemeFile(out, options.from);
+        if (!read)
             return 1;
+        // A file that travelled finds its pictures beside it or in its theme's folder,
+        // as File > Open finds them.
+        if (options.from != QLatin1String("-")) {
+            const int found =
+                relocatePictures(out, options.from, read->themeName, {themesDir}).foundElsewhere;
+            if (found > 0)
+                errorPrompt().inform(
+                    QStringLiteral(
+                        "%1: %2 of its pictures found beside it or in its theme's folder, "
+                        "not where it names them")
+                        .arg(options.from)
+                        .arg(found));
+        }
     }
     for (const QString& theme : options.themes) {
         Procedure proc(QStringLiteral("frmMain.mnuThemesItem_Click"));

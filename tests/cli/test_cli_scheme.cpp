@@ -6,6 +6,7 @@
 #include "scheme/SchemeReport.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
+#include "theme/ThemeElement.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +77,27 @@ private Q_SLOTS:
         } else {
             QCOMPARE(run.out, stdoutBytes);
         }
+    }
+
+    // A scheme file written on another machine finds a picture beside it, as Open does,
+    // and says so on standard error; the pictures found nowhere keep their names.
+    void schemeFromTravelledFileFindsItsPictures() {
+        TestWorld world;
+        QVERIFY(QDir().mkpath(world.path("away")));
+        const QString from = writeScheme(world, "away/blue.tna", populatedScheme());
+        const int banner = themeElement(Element::BANNER).imageSlot;
+        const QString beside = world.path("away/CAF\u00c9_%1.GIF").arg(banner);
+        writeFile(beside, "GIF89a");
+        const Run run =
+            runCli(world.path("."), {"scheme", "--data-dir", world.path("."), "--from", from});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("BANNER\r\n{\r\n\tImage: " + beside.toUtf8() + "\r\n"),
+                 run.out.constData());
+        QVERIFY(run.out.contains("\tImage: C:\\Themes\\Blue\\caf\xc3\xa9_0.gif\r\n"));
+        QCOMPARE(run.err,
+                 "tintora-cli: " + from.toUtf8() +
+                     ": 1 of its pictures found beside it or in its theme's folder, not where "
+                     "it names them\n");
     }
 
     void emptySchemeReportsFontErrorsAndExits2() {

@@ -87,13 +87,17 @@ private Q_SLOTS:
             << QStringList{"Omega"};
         QTest::newRow("every candidate dropped")
             << QStringList{"Bare:nopkg"} << QStringList{"README:file"} << QStringList{"Old"}
-            << QStringList{"-"} << QStringList{};
+            << QStringList{"-", "Old"} << QStringList{};
         QTest::newRow("no sources lists the working folders")
             << QStringList{} << QStringList{} << QStringList{"Red", "Blue", "Studio", "old.copy"}
             << QStringList{"Blue", "Red", "Studio"} << QStringList{};
         QTest::newRow("names with a point only")
             << QStringList{"my.theme"} << QStringList{"x.y"} << QStringList{"Blue"}
             << QStringList{"Blue"} << QStringList{};
+        QTest::newRow("the user's own themes follow the packages")
+            << QStringList{"Alpha"} << QStringList{"Omega"} << QStringList{"Mine", "Studio"}
+            << QStringList{"Alpha", "-", "Omega", "-", "Mine", "Studio"}
+            << QStringList{"Alpha", "Omega"};
         QTest::newRow("installed theme only listed")
             << QStringList{"Alpha", "Gamma"} << QStringList{} << QStringList{"Alpha"}
             << QStringList{"Alpha", "Gamma", "-"} << QStringList{"Gamma"};
@@ -215,9 +219,10 @@ private Q_SLOTS:
             << none << "64 MB";
     }
 
-    // A package that cannot be unpacked safely is reported once, leaves nothing
-    // behind (not even outside its folder) and gets no menu item; the theme after it
-    // is still installed, and the next start tries the refused one again.
+    // A package that cannot be unpacked safely is reported once, with its path, leaves
+    // nothing behind (not even outside its folder) but the note that it was refused,
+    // and gets no menu item; the theme after it is still installed. The next start
+    // passes it over without a word, until the package changes.
     void refusedPackages() {
         QFETCH(int, format);
         QFETCH(QList<PackageEntry>, entries);
@@ -248,11 +253,22 @@ private Q_SLOTS:
         QVERIFY2(world.prompt.informed[0].contains(reason), qPrintable(world.prompt.informed[0]));
         QVERIFY(!QFileInfo::exists(world.path("Themes/Bad")));
         for (const QString& file : filesUnder(world.dir.path()))
-            QVERIFY2(before.contains(file) || file.startsWith("Themes/Good"), qPrintable(file));
+            QVERIFY2(before.contains(file) || file.startsWith("Themes/Good") ||
+                         file == QLatin1String(RefusedPackagesFile),
+                     qPrintable(file));
 
         const InstallRun again = runInstaller(themesDir, sources);
         QCOMPARE(again.items, (QStringList{"Good", "-"}));
-        QCOMPARE(again.started, QStringList{"Bad"});
+        QCOMPARE(again.started, QStringList{});
+        QCOMPARE(world.prompt.informed.size(), 1);
+
+        QFile changed(bad);
+        QVERIFY(changed.open(QIODevice::ReadWrite));
+        QVERIFY(changed.setFileTime(changed.fileTime(QFileDevice::FileModificationTime).addSecs(60),
+                                    QFileDevice::FileModificationTime));
+        changed.close();
+        const InstallRun afterChange = runInstaller(themesDir, sources);
+        QCOMPARE(afterChange.started, QStringList{"Bad"});
         QCOMPARE(world.prompt.informed.size(), 2);
     }
 

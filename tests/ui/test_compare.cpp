@@ -5,8 +5,11 @@
 #include "widgets/WindowUtil.h"
 
 #include <QDockWidget>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 using Kind = ScriptedDialogs::Kind;
@@ -143,6 +146,38 @@ private Q_SLOTS:
         QCOMPARE(caption(w.main), QStringLiteral("Compared with blue.tna: no differences."));
         QTest::keySequence(&w.main, QKeySequence(QStringLiteral("Ctrl+Z")));
         QCOMPARE(caption(w.main), QStringLiteral("Compared with the theme Default: 1 difference."));
+    }
+
+    // A picture taken from another folder under the same name shows the folders that
+    // differ; Then and Now stay whole in the docked panel, the longest names beside them.
+    void picturesShowTheirFoldersAndColumnsFit() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const int banner = themeElement(Element::BANNER).imageSlot;
+        const QString studio = w.scheme().image(banner);
+        const QString moved = world.path(QStringLiteral("Ocean/") + QFileInfo(studio).fileName());
+        w.scheme().image(banner) = moved;
+        clickTextColour(w, 10, rgbValue(1, 2, 3));
+        w.command("mnuViewCompare")->trigger();
+        const QString file = QFileInfo(studio).fileName();
+        QVERIFY2(listed(w.main).contains(QStringLiteral("Banner Text / Picture / Studio/") + file +
+                                         QStringLiteral(" / Ocean/") + file),
+                 qPrintable(listed(w.main).join('\n')));
+
+        QTreeWidget* tree = list(w.main);
+        QTRY_VERIFY(tree->isVisible() && tree->viewport()->width() > 0);
+        const QHeaderView* header = tree->header();
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            for (int column : {2, 3}) {
+                const QTreeWidgetItem* item = tree->topLevelItem(row);
+                const int needed = tree->fontMetrics().horizontalAdvance(item->text(column)) +
+                                   (item->icon(column).isNull() ? 0 : 14);
+                QVERIFY2(header->sectionSize(column) >= needed, qPrintable(item->text(column)));
+            }
+        QVERIFY(header->sectionViewportPosition(3) + header->sectionSize(3) <=
+                tree->viewport()->width());
+        QCOMPARE(tree->horizontalScrollBar()->maximum(), 0);
     }
 };
 

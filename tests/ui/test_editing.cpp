@@ -4,6 +4,7 @@
 #include "support/Controls.h"
 #include "support/ModalSteps.h"
 #include "ui/dialogs/DialogService.h"
+#include "ui/dialogs/FontDialog.h"
 #include "ui/editor/ColorSwatch.h"
 #include "ui/editor/ContrastMark.h"
 #include "ui/editor/EditorPanel.h"
@@ -12,10 +13,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontDialog>
+#include <QDoubleSpinBox>
 #include <QFontInfo>
-#include <QGridLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -202,7 +201,50 @@ private Q_SLOTS:
         QCOMPARE(world.prompt.messages, QStringList());
     }
 
-    // With Qt's own dialog: a size typed with a fraction, in a language that writes a
+    // OK on what a swatch or a font button shows already is no change: the scheme keeps
+    // its values as written, is not marked changed and gets no undo step. A face that
+    // differs only in letter case is the same face.
+    void okWithoutAChangeIsNoChange_data() {
+        QTest::addColumn<int>("control");
+        QTest::addColumn<bool>("otherCase");
+        QTest::newRow("background") << 0 << false;
+        QTest::newRow("text colour") << 1 << false;
+        QTest::newRow("font") << 2 << false;
+        QTest::newRow("font in capitals") << 2 << true;
+    }
+    void okWithoutAChangeIsNoChange() {
+        QFETCH(int, control);
+        QFETCH(bool, otherCase);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const int slot = 3; // editor row 4
+        const ColorScheme& scheme = w.scheme();
+        if (control == 0)
+            w.dialogs->answerColor(scheme.pageBackground());
+        else if (control == 1)
+            w.dialogs->answerColor(scheme.color(ColorAttr::Fore, slot));
+        else {
+            const QString face = scheme.font(FontAttr::Face, slot).toText();
+            const int style = scheme.font(FontAttr::Style, slot).toInteger();
+            w.dialogs->answerFont(otherCase ? face.toUpper() : face,
+                                  scheme.font(FontAttr::Size, slot).toSingle(), style >= 2,
+                                  style % 2 == 1);
+        }
+        const QStringList before = schemeFileLines(scheme, testFileInformation());
+        const QString title = w.main.windowTitle();
+        QWidget* targets[] = {background(w.main, 4), textColor(w.main, 4), fontButton(w.main, 4)};
+        QTest::mouseClick(targets[control], Qt::LeftButton);
+        QCOMPARE(w.dialogs->calls.size(), 1);
+        QCOMPARE(w.dialogs->pending(), 0);
+        QCOMPARE(schemeFileLines(w.scheme(), testFileInformation()), before);
+        QVERIFY(!w.scheme().SchemeChanged);
+        QCOMPARE(w.main.windowTitle(), title);
+        QVERIFY(!::control<QAction>(w.main, "mnuEditUndo")->isEnabled());
+        QVERIFY(!::control<QAction>(w.main, "mnuFileSave")->isEnabled());
+    }
+
+    // With the real dialog: a size typed with a fraction, in a language that writes a
     // decimal comma, is stored, shown and written as that size.
     void fractionalSizeFromTheRealFontDialog() {
         TestWorld world;
@@ -213,9 +255,8 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ModalSteps steps;
         steps
-            .then<QFontDialog>([](QFontDialog* d) {
-                const auto* grid = qobject_cast<QGridLayout*>(d->layout());
-                auto* size = qobject_cast<QLineEdit*>(grid->itemAtPosition(1, 4)->widget());
+            .then<FontDialog>([](FontDialog* d) {
+                auto* size = d->findChild<QDoubleSpinBox*>(QStringLiteral("fontSize"));
                 size->setFocus();
                 size->selectAll();
                 QTest::keyClicks(size, QStringLiteral("10,5"));

@@ -139,24 +139,44 @@ private Q_SLOTS:
     }
 
     // A scheme file copied to another folder with its pictures beside it opens with
-    // those pictures: nothing is reported missing, and a redraw finds them too.
+    // those pictures. One box says how many were found elsewhere and lists the one found
+    // nowhere; edits, undo, redo and F5 redraw the same scheme without a word, and the
+    // next Open says it again.
     void schemeFileThatTravelledFindsItsPictures() {
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
         const int banner = themeElement(Element::BANNER).imageSlot;
+        const int rule = themeElement(Element::HORIZRULE).imageSlot;
         QVERIFY(QDir().mkpath(world.path("away")));
         QVERIFY(QFile::copy(w.scheme().image(banner), world.path("away/Banner.gif")));
         ColorScheme written = w.scheme();
         written.image(banner) = world.path("gone/banner.gif");
+        written.image(rule) = world.path("gone/nowhere.gif");
         const QString moved = world.path("away/mine.tna");
         writeFile(moved, schemeFileBytes(schemeFileLines(written, testFileInformation())));
 
         w.dialogs->answerFile(Kind::Open, moved);
         w.command("mnuFileOpen")->trigger();
         QCOMPARE(w.scheme().image(banner), world.path("away/Banner.gif"));
-        w.command("actRefresh")->trigger();
         QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(world.prompt.informed.size(), 1);
+        const QString box = world.prompt.informed[0];
+        QVERIFY2(box.startsWith(QStringLiteral("mine.tna names pictures")), qPrintable(box));
+        QVERIFY(box.contains(QStringLiteral("shown from there: 1.")));
+        QVERIFY(box.contains(QStringLiteral("\n\nThis theme didn't load correctly\n\n") +
+                             world.path("gone/nowhere.gif")));
+
+        editTextColour(w, rgbValue(4, 4, 4));
+        w.command("mnuEditUndo")->trigger();
+        w.command("mnuEditRedo")->trigger();
+        w.command("actRefresh")->trigger();
+        QCOMPARE(world.prompt.informed.size(), 1);
+
+        w.dialogs->answerFile(Kind::Open, moved);
+        w.command("mnuFileOpen")->trigger();
+        QCOMPARE(world.prompt.informed.size(), 2);
+        QCOMPARE(world.prompt.informed[1], box);
     }
 
     void fileWithoutASchemeIsRefused_data() {
@@ -394,6 +414,64 @@ private Q_SLOTS:
             QCOMPARE(readFile(path), earlier);
         else if (kind == QLatin1String("missing"))
             QVERIFY(!QFile::exists(path));
+    }
+
+    // A Save As that fails leaves the scheme where it was: its name, the caption, the
+    // changed flag, the recent files and the folder the next dialog starts in, also for
+    // a file opened without a dialog (dropped, or named on the command line). The
+    // paths fail for every user, root included.
+    void failedSaveAsKeepsTheNameAndTheFolder_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("special file system") << QStringLiteral("/proc/tintora-saved.tna") << false;
+        QTest::newRow("folder is a file") << QStringLiteral("plain/saved.tna") << false;
+        QTest::newRow("dropped file") << QStringLiteral("/proc/tintora-saved.tna") << true;
+    }
+    void failedSaveAsKeepsTheNameAndTheFolder() {
+        QFETCH(QString, target);
+        QFETCH(bool, dropped);
+        TestWorld world;
+        world.setUpGlobals();
+        writeFile(world.path(QStringLiteral("plain")), "not a folder");
+        if (!target.startsWith(QLatin1Char('/')))
+            target = world.path(target);
+        EditWindow w(world);
+        const QString saved = world.path(QStringLiteral("kept/blue.tna"));
+        QVERIFY(QDir().mkpath(world.path(QStringLiteral("kept"))));
+        editTextColour(w, rgbValue(1, 1, 1));
+        if (dropped) {
+            writeFile(saved, schemeFileBytes(schemeFileLines(w.scheme(), testFileInformation())));
+            w.main.files().openFile(saved);
+        } else {
+            w.dialogs->answerFile(Kind::Save, saved);
+            w.command("mnuFileSaveAs")->trigger();
+        }
+        editTextColour(w, rgbValue(2, 2, 2));
+        const QString caption = w.main.windowTitle();
+        const QStringList recent = w.main.recentFiles();
+
+        w.dialogs->answerFile(Kind::Save, target);
+        w.command("mnuFileSaveAs")->trigger();
+        QCOMPARE(world.prompt.messages.size(), 1);
+        QVERIFY2(world.prompt.messages[0].contains(target), qPrintable(world.prompt.messages[0]));
+        QVERIFY(world.prompt.messages[0].contains(QStringLiteral("Err#")));
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(w.scheme().SchemeFileName, saved);
+        QCOMPARE(w.main.windowTitle(), caption);
+        QVERIFY(w.scheme().SchemeChanged);
+        QVERIFY(w.command("mnuFileSave")->isEnabled());
+        QCOMPARE(w.main.recentFiles(), recent);
+        QCOMPARE(w.main.cdbMain().FileName, saved);
+
+        // The next Save writes the file it wrote before; the next Save As and Open
+        // start from that file, not from where the save failed.
+        w.command("mnuFileSave")->trigger();
+        QVERIFY(readFile(saved).contains("\tForeColor: 131586\r\n"));
+        w.dialogs->answerCancel(Kind::Save).answerCancel(Kind::Open);
+        w.command("mnuFileSaveAs")->trigger();
+        QCOMPARE(w.dialogs->calls.last().shownWith.FileName, saved);
+        w.command("mnuFileOpen")->trigger();
+        QCOMPARE(w.dialogs->calls.last().shownWith.FileName, saved);
     }
 };
 

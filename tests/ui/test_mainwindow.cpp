@@ -285,11 +285,15 @@ private Q_SLOTS:
         QCOMPARE(lines.value(0), QStringLiteral("This theme didn't load correctly"));
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines.contains(missing));
-        // F5 refreshes and reports again; a complete theme reports nothing.
+        // F5 redraws the same scheme without a word; choosing the theme again says it
+        // once more, and a complete theme reports nothing.
         w.main.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.main));
         QTest::keyClick(&w.main, Qt::Key_F5);
+        QCOMPARE(world.prompt.informed.size(), 1);
+        w.main.themes().mnuThemesItem_Click(0);
         QCOMPARE(world.prompt.informed.size(), 2);
+        QCOMPARE(world.prompt.informed[1], world.prompt.informed[0]);
         Window::installTheme(world, QStringLiteral("Whole"));
         w.main.themes().addItem(QStringLiteral("Whole"));
         w.main.themes().mnuThemesItem_Click(1);

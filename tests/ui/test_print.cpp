@@ -312,6 +312,33 @@ private Q_SLOTS:
                  withoutBlanks(run.expectedLines().join(QString())));
     }
 
+    // A section, and the contrast table, is kept on one page: every page after the
+    // first starts with a section's title, and no page holds a lone line.
+    void sectionsAreKeptOnOnePage() {
+        PrintRun run;
+        run.print(1);
+        QVERIFY(run.world.prompt.messages.isEmpty());
+        QStringList titles;
+        QStringList table;
+        const QList<ReportLine> contrastLines = contrastReportLines(run.audit());
+        for (const ReportLine& line :
+             reportLines(run.scheme, testFileInformation()) + contrastLines)
+            if (line.kind == ReportLine::Kind::SectionTitle)
+                titles.append(line.text.simplified());
+        for (const ReportLine& line : contrastLines)
+            if (!line.text.trimmed().isEmpty())
+                table.append(line.text.simplified());
+        const int pages = pageCount(run.pdf);
+        QVERIFY2(pages > 3, qPrintable(QString::number(pages)));
+        for (int page = 1; page < pages; ++page) {
+            const QStringList lines = textLines(pageText(run.pdf, page));
+            QVERIFY2(lines.size() > 1, qPrintable(QString::number(page)));
+            QVERIFY2(titles.contains(lines.first()), qPrintable(lines.first()));
+            if (lines.contains(table.first()))
+                QCOMPARE(lines.mid(lines.indexOf(table.first())), table);
+        }
+    }
+
     // A printer that cannot start is reported once per document, and the window is
     // left as it was.
     void printerThatCannotStartIsReportedOncePerDocument() {
@@ -407,6 +434,34 @@ private Q_SLOTS:
                     .contains(colorHex((*scheme.DarkColors)[ColorAttr::Fore][body])));
         QVERIFY(bodyLine(at("CONTRAST AAA (HIGH CONTRAST)"))
                     .contains(colorHex((*scheme.ContrastColors)[ColorAttr::Fore][body])));
+    }
+
+    // With a simulation in force the picture is printed simulated, and its page says so
+    // under it; without one the picture stands alone.
+    void simulatedPictureIsLabelled_data() {
+        QTest::addColumn<QString>("simulation");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("deuteranopia")
+            << "mnuViewSimulateDeuteranopia"
+            << "Simulating deuteranopia: this picture shows the window as a person with that "
+               "colour vision sees it. The report gives the real colours.";
+        QTest::newRow("normal") << "mnuViewSimulateNormal" << QString();
+    }
+    void simulatedPictureIsLabelled() {
+        QFETCH(QString, simulation);
+        QFETCH(QString, caption);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString pdf = world.path(QStringLiteral("simulated.pdf"));
+        w.dialogs->printer().setOutputFileName(pdf);
+        w.dialogs->answerPrinter(1);
+        control<QAction>(w.main, simulation.toLatin1().constData())->trigger();
+        control<QAction>(w.main, "mnuFilePrint")->trigger();
+
+        const int pages = pageCount(pdf);
+        QCOMPARE(picturePages(pdf), QList<int>{pages});
+        QCOMPARE(textLines(pageText(pdf, pages)).join(QLatin1Char(' ')), caption);
     }
 
     // The File menu's Print in the main window, on the bundled Default theme.

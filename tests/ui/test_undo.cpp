@@ -313,6 +313,32 @@ private Q_SLOTS:
         QCOMPARE(w.scheme().pageBackground(), rgbValue(6, 6, 6));
         QCOMPARE(w.scheme().color(ColorAttr::Fore, 1), rgbValue(8, 8, 8));
     }
+
+    // A click on a row's name selects that row for Revert, whose menu item names it,
+    // whatever swatch was touched last.
+    void clickOnARowsNameSelectsItForRevert() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const ColorScheme base = w.scheme();
+        QAction* revertRow = w.command("mnuEditRevertRow");
+        QCOMPARE(revertRow->text(), QStringLiteral("Revert &Row"));
+        w.dialogs->answerFont(QStringLiteral("Georgia"), 20, true, true);
+        QTest::mouseClick(control<QWidget>(w.main, "cmdFontSelect", 3), Qt::LeftButton);
+        clickTextColour(w, 5, rgbValue(7, 7, 7));
+        QCOMPARE(revertRow->text(), QStringLiteral("Revert Heading 3"));
+
+        auto* name = control<QLabel>(w.main, "lblItemName", 3);
+        QTest::mouseClick(name, Qt::LeftButton);
+        QCOMPARE(revertRow->text(), QStringLiteral("Revert Heading 1"));
+        QVERIFY(name->autoFillBackground());
+        QVERIFY(!control<QLabel>(w.main, "lblItemName", 5)->autoFillBackground());
+        QVERIFY(revertRow->isEnabled());
+        revertRow->trigger();
+        QCOMPARE(w.scheme().font(FontAttr::Face, 2), base.font(FontAttr::Face, 2));
+        QCOMPARE(w.scheme().color(ColorAttr::Fore, 4), rgbValue(7, 7, 7));
+        QCOMPARE(w.command("mnuEditUndo")->text(), QStringLiteral("&Undo Revert Heading 1"));
+    }
 };
 
 QTEST_MAIN(TestUndo)

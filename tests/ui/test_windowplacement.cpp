@@ -6,6 +6,7 @@
 #include "widgets/WindowUtil.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
@@ -138,6 +139,27 @@ private Q_SLOTS:
         QTRY_VERIFY(w.main.isMaximized());
         w.main.showNormal();
         QTRY_COMPARE(w.main.geometry(), placed);
+        QVERIFY(world.prompt.messages.isEmpty());
+    }
+
+    // A window manager may tell of the restored state before it gives the window its
+    // place back, while the window still has the maximised geometry: the window goes
+    // back to where it was, not to the screen's corner.
+    void restoreToldBeforeThePlaceKeepsThePlace() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        QVERIFY(QTest::qWaitForWindowExposed(&w.main));
+        const QPoint place(60, 40);
+        w.main.move(place);
+        QTRY_COMPARE(w.main.pos(), place);
+        w.main.showMaximized();
+        QTRY_VERIFY(w.main.isMaximized());
+        QTRY_VERIFY(w.main.pos() != place);
+        w.main.overrideWindowState(Qt::WindowNoState);
+        QWindowStateChangeEvent restored(Qt::WindowMaximized);
+        QApplication::sendEvent(&w.main, &restored);
+        QTRY_COMPARE(w.main.pos(), place);
         QVERIFY(world.prompt.messages.isEmpty());
     }
 

@@ -2,176 +2,194 @@
 
 #include "theme/DrawnFont.h"
 
-#include <QCoreApplication>
-#include <QEvent>
-#include <QFontDatabase>
-#include <QFontDialog>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFontComboBox>
 #include <QFontInfo>
-#include <QGridLayout>
-#include <QItemSelectionModel>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QRegularExpressionValidator>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
 
 #include <optional>
 
 namespace {
 
-// The parts of Qt's font dialog this one adjusts, found by their places in its grid:
-// the family, style and size fields above their lists.
-struct DialogParts {
-    QLineEdit* familyEdit = nullptr;
-    QLineEdit* sizeEdit = nullptr;
-    QListView* families = nullptr;
-    QListView* styles = nullptr;
-    QLineEdit* sample = nullptr;
-};
-
-template <class T> T* widgetAt(const QGridLayout* grid, int row, int column) {
-    const QLayoutItem* item = grid ? grid->itemAtPosition(row, column) : nullptr;
-    return item ? qobject_cast<T*>(item->widget()) : nullptr;
-}
-
-DialogParts partsOf(QFontDialog& dialog) {
-    const auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
-    DialogParts parts;
-    parts.familyEdit = widgetAt<QLineEdit>(grid, 1, 0);
-    parts.sizeEdit = widgetAt<QLineEdit>(grid, 1, 4);
-    parts.families = widgetAt<QListView>(grid, 2, 0);
-    parts.styles = widgetAt<QListView>(grid, 2, 2);
-    parts.sample = dialog.findChild<QLineEdit*>(QStringLiteral("qt_fontDialog_sampleEdit"));
-    return parts;
-}
+// The largest size the dialog offers; the preview draws up to LargestFontSize.
+constexpr double LargestOffered = 512.0;
 
 // A size as typed: a point or a comma before the fraction, whatever the language, as
-// a font size never has thousands. Qt's own field takes whole numbers only, so that
-// "10.5" read as 105.
+// a font size never has thousands.
 std::optional<float> typedSize(QString text) {
     text = text.trimmed();
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double size = text.toDouble(&ok);
-    if (!ok || !(size >= 1.0 && size <= 512.0))
+    if (!ok || !(size >= 1.0 && size <= LargestOffered))
         return std::nullopt;
     return static_cast<float>(size);
 }
 
-// Notes a user's own click or key in a list: a style changed by the dialog itself,
-// after another family was chosen, is not the user's choice.
-class UserTouch : public QObject {
+// A size field that takes either decimal mark and shows the user's own, without
+// trailing zeros ("10,5" in German, "14" for a whole size).
+class FontSizeBox : public QDoubleSpinBox {
 public:
-    using QObject::QObject;
-    bool touched = false;
+    explicit FontSizeBox(QWidget* parent) : QDoubleSpinBox(parent) {
+        setDecimals(2);
+        setRange(1.0, LargestOffered);
+        setSingleStep(1.0);
+    }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
-            touched = true;
-        return QObject::eventFilter(watched, event);
+    QString textFromValue(double value) const override {
+        QLocale shown = locale();
+        shown.setNumberOptions(QLocale::OmitGroupSeparator);
+        return shown.toString(value, 'g', 6);
+    }
+    double valueFromText(const QString& text) const override {
+        return typedSize(text).value_or(static_cast<float>(value()));
+    }
+    QValidator::State validate(QString& text, int&) const override {
+        static const QRegularExpression form(QStringLiteral("^\\d{0,3}([.,]\\d{0,2})?$"));
+        if (!form.match(text.trimmed()).hasMatch())
+            return QValidator::Invalid;
+        return typedSize(text) ? QValidator::Acceptable : QValidator::Intermediate;
     }
 };
 
-// Makes the style list show the style of `family` that is drawn for bold / italic:
-// the face the font system picks, else the one with that slant and weight.
-void selectStyle(const DialogParts& parts, const QString& family, bool bold, bool italic) {
-    if (!parts.styles || !parts.styles->model())
-        return;
-    const QAbstractItemModel* model = parts.styles->model();
-    QFont wanted(family);
-    wanted.setBold(bold);
-    wanted.setItalic(italic);
-    const QString drawn = QFontInfo(wanted).styleName();
-    int best = -1;
-    for (int row = 0; row < model->rowCount() && best < 0; ++row)
-        if (model->index(row, 0).data().toString() == drawn)
-            best = row;
-    for (int row = 0; row < model->rowCount() && best < 0; ++row) {
-        // Oblique counts as italic here, as it does for a drawn font.
-        const QFont face = QFontDatabase::font(family, model->index(row, 0).data().toString(), 12);
-        if (face.italic() == italic && face.bold() == bold)
-            best = row;
-    }
-    if (best >= 0)
-        parts.styles->setCurrentIndex(model->index(best, 0));
-}
-
-QString currentFamily(const DialogParts& parts, const QFontDialog& dialog) {
-    if (parts.families && parts.families->currentIndex().isValid())
-        return parts.families->currentIndex().data().toString();
-    return dialog.currentFont().family();
-}
-
-void showSize(const DialogParts& parts, float size) {
-    if (!parts.sizeEdit)
-        return;
-    // Either mark may be typed; the field shows the user's own.
-    parts.sizeEdit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("\\d{1,3}([.,]\\d{0,2})?")), parts.sizeEdit));
-    if (size > 0)
-        parts.sizeEdit->setText(parts.sizeEdit->locale().toString(size, 'g', 6));
-    // Qt's own handling keeps whole points; the sample shows the fraction too.
-    QObject::connect(parts.sizeEdit, &QLineEdit::textChanged, parts.sizeEdit,
-                     [sample = parts.sample](const QString& text) {
-                         const std::optional<float> typed = typedSize(text);
-                         if (!sample || !typed)
-                             return;
-                         QFont font = sample->font();
-                         font.setPointSizeF(static_cast<double>(*typed));
-                         sample->setFont(font);
-                     });
-}
+// The four styles a scheme stores, in the order of their codes: italic adds 1, bold 2.
+constexpr const char* StyleNames[] = {
+    QT_TRANSLATE_NOOP("FontDialog", "Regular"), QT_TRANSLATE_NOOP("FontDialog", "Italic"),
+    QT_TRANSLATE_NOOP("FontDialog", "Bold"), QT_TRANSLATE_NOOP("FontDialog", "Bold Italic")};
 
 } // namespace
 
+QString familyWithoutFoundry(const QString& listed) {
+    static const QRegularExpression foundry(QStringLiteral("^(.*\\S)\\s*\\[[^\\]]*\\]$"));
+    const QRegularExpressionMatch match = foundry.match(listed.trimmed());
+    return match.hasMatch() ? match.captured(1) : listed.trimmed();
+}
+
+FontDialog::FontDialog(const FontChoice& start, QWidget* parent) : QDialog(parent), start_(start) {
+    setWindowTitle(tr("Font"));
+
+    auto* families = new QFontComboBox(this);
+    families->setObjectName(QStringLiteral("fontFamily"));
+    // A family may be typed that this machine lacks: the field keeps what was typed
+    // rather than completing it into another family's name.
+    families->setInsertPolicy(QComboBox::NoInsert);
+    auto* completer = new QCompleter(families->model(), families);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    families->setCompleter(completer);
+    family_ = families;
+    const QString startName =
+        start.name.trimmed().isEmpty() ? QFontInfo(font()).family() : start.name;
+    family_->setEditText(startName);
+
+    style_ = new QComboBox(this);
+    style_->setObjectName(QStringLiteral("fontStyle"));
+    for (const char* name : StyleNames)
+        style_->addItem(tr(name));
+    style_->setCurrentIndex((start.bold ? 2 : 0) + (start.italic ? 1 : 0));
+
+    size_ = new FontSizeBox(this);
+    size_->setObjectName(QStringLiteral("fontSize"));
+    size_->setValue(start.size > 0 ? static_cast<double>(start.size) : font().pointSizeF());
+
+    underline_ = new QCheckBox(tr("&Underline"), this);
+    underline_->setObjectName(QStringLiteral("fontUnderline"));
+    underline_->setChecked(start.underline);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Family:"), family_);
+    form->addRow(tr("St&yle:"), style_);
+    form->addRow(tr("&Size:"), size_);
+    form->addRow(QString(), underline_);
+
+    auto* sampleBox = new QGroupBox(tr("Sample"), this);
+    sample_ = new QLabel(QStringLiteral("AaBbYyZz 0123"), sampleBox);
+    sample_->setObjectName(QStringLiteral("fontSample"));
+    sample_->setAlignment(Qt::AlignCenter);
+    // A large size is shown cut off rather than growing the dialog off the screen.
+    sample_->setFixedHeight(96);
+    sample_->setMinimumWidth(360);
+    sampleFace_ = new QLabel(sampleBox);
+    sampleFace_->setObjectName(QStringLiteral("fontSampleFace"));
+    sampleFace_->setWordWrap(true);
+    auto* sampleLayout = new QVBoxLayout(sampleBox);
+    sampleLayout->addWidget(sample_);
+    sampleLayout->addWidget(sampleFace_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(sampleBox);
+    layout->addWidget(buttons);
+
+    const auto changed = [this, ok = buttons->button(QDialogButtonBox::Ok)] {
+        ok->setEnabled(!family().isEmpty());
+        showSample();
+    };
+    connect(family_, &QComboBox::editTextChanged, this, changed);
+    connect(style_, &QComboBox::currentIndexChanged, this, changed);
+    connect(size_, &QDoubleSpinBox::textChanged, this, changed);
+    connect(underline_, &QCheckBox::toggled, this, changed);
+    changed();
+    family_->setFocus();
+}
+
+QString FontDialog::family() const {
+    const QString typed = family_->currentText().trimmed();
+    // The name as the scheme held it, quotes and letter case included, unless changed.
+    if (typed == start_.name.trimmed())
+        return start_.name;
+    return familyWithoutFoundry(typed);
+}
+
+FontChoice FontDialog::choice() const {
+    FontChoice chosen;
+    chosen.name = family();
+    chosen.italic = style_->currentIndex() % 2 == 1;
+    chosen.bold = style_->currentIndex() >= 2;
+    chosen.underline = underline_->isChecked();
+    chosen.size = typedSize(size_->cleanText()).value_or(static_cast<float>(size_->value()));
+    return chosen;
+}
+
+void FontDialog::showSample() {
+    const FontChoice now = choice();
+    const QString wanted = drawnFamily(now.name);
+    // Drawn as the preview draws it: a family this machine lacks falls back the same way.
+    QFont face = font();
+    if (!wanted.isEmpty())
+        face.setFamily(wanted);
+    face.setPointSizeF(static_cast<double>(now.size));
+    face.setBold(now.bold);
+    face.setItalic(now.italic);
+    face.setUnderline(now.underline);
+    sample_->setFont(face);
+    const QString drawn = QFontInfo(face).family();
+    if (wanted.isEmpty() || drawn.compare(wanted, Qt::CaseInsensitive) == 0)
+        sampleFace_->setText(tr("Shown in %1.").arg(drawn));
+    else
+        sampleFace_->setText(tr("%1 is not installed here: shown in %2, as the preview shows it.")
+                                 .arg(wanted, drawn));
+}
+
 bool runFontDialog(QWidget* parent, FontChoice& choice) {
-    const QString family = drawnFamily(choice.name);
-    QFont initial(family);
-    if (choice.size > 0)
-        initial.setPointSizeF(static_cast<double>(choice.size));
-    initial.setBold(choice.bold);
-    initial.setItalic(choice.italic);
-    initial.setUnderline(choice.underline);
-    QFontDialog dialog(initial, parent);
-    const DialogParts parts = partsOf(dialog);
-
-    // A family this machine lacks is shown by its name; the lists show a stand-in.
-    if (!family.isEmpty() && !QFontDatabase::hasFamily(family) && parts.familyEdit)
-        parts.familyEdit->setText(
-            QCoreApplication::translate("FontDialog", "%1 (not installed)").arg(family));
-    selectStyle(parts, currentFamily(parts, dialog), choice.bold, choice.italic);
-    showSize(parts, choice.size);
-
-    bool familyChosen = false;
-    UserTouch styleTouch;
-    if (parts.styles) {
-        parts.styles->installEventFilter(&styleTouch);
-        parts.styles->viewport()->installEventFilter(&styleTouch);
-    }
-    if (parts.families && parts.families->selectionModel()) {
-        // Runs after the dialog's own handling, which picks a style of its choosing.
-        QObject::connect(
-            parts.families->selectionModel(), &QItemSelectionModel::currentChanged, &dialog, [&] {
-                familyChosen = true;
-                if (!styleTouch.touched)
-                    selectStyle(parts, currentFamily(parts, dialog), choice.bold, choice.italic);
-            });
-    }
-
+    FontDialog dialog(choice, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    const QFont chosen = dialog.selectedFont();
-    if (familyChosen || choice.name.isEmpty())
-        choice.name = chosen.family();
-    if (styleTouch.touched) {
-        choice.bold = chosen.bold();
-        choice.italic = chosen.italic();
-    }
-    choice.underline = chosen.underline();
-    const std::optional<float> typed =
-        parts.sizeEdit ? typedSize(parts.sizeEdit->text()) : std::nullopt;
-    if (typed)
-        choice.size = *typed;
-    else if (chosen.pointSizeF() > 0)
-        choice.size = static_cast<float>(chosen.pointSizeF());
+    choice = dialog.choice();
     return true;
 }

@@ -16,24 +16,36 @@ void settle() {
     QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
+
+// The texts of the section whose title is lines[first], to its end.
+QStringList sectionAt(const QList<ReportLine>& lines, qsizetype first) {
+    QStringList section;
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        section.append(lines[i].text);
+        if (lines[i].kind == ReportLine::Kind::SectionEnd)
+            break;
+    }
+    return section;
+}
 } // namespace
 
 void printScheme(QWidget& clientArea, DialogService& cdbMain, Printer& printer,
                  const ColorScheme& scheme, const FileInformation& info,
-                 const ContrastAudit& contrast,
-                 const std::vector<ContrastAudit>& variantContrasts) {
+                 const ContrastAudit& contrast, const std::vector<ContrastAudit>& variantContrasts,
+                 const QString& pictureCaption) {
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));
 
     if (!showDialog(proc, cdbMain, DialogService::Dialog::Printer))
         return;
     printSchemePages(proc, clientArea, printer, scheme, info, contrast, cdbMain.Copies,
-                     variantContrasts);
+                     variantContrasts, pictureCaption);
 }
 
 void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
                       const ColorScheme& scheme, const FileInformation& info,
                       const ContrastAudit& contrast, int copies,
-                      const std::vector<ContrastAudit>& variantContrasts) {
+                      const std::vector<ContrastAudit>& variantContrasts,
+                      const QString& pictureCaption) {
     proc.step([&] { printer.setFontName(QStringLiteral("Courier New")); });
     proc.step([&] { printer.setFontSize(10.0f); });
 
@@ -46,8 +58,12 @@ void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
             proc.step([&] { lines += contrastReportLines(contrast); });
             for (const ContrastAudit& variant : variantContrasts)
                 proc.step([&] { lines += contrastReportLines(variant); });
-            for (const ReportLine& line : lines)
-                proc.step([&] { printer.printLine(line.text); });
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                // A section, and a contrast table, is kept on one page where it fits.
+                if (lines[i].kind == ReportLine::Kind::SectionTitle)
+                    proc.step([&] { printer.keepTogether(sectionAt(lines, i)); });
+                proc.step([&] { printer.printLine(lines[i].text); });
+            }
         }
         proc.step([&] { printer.endDoc(); });
 
@@ -55,7 +71,7 @@ void printSchemePages(Procedure& proc, QWidget& clientArea, Printer& printer,
         if (proc.step([&] { printer.beginDoc(); })) {
             proc.step([&] {
                 settle();
-                printer.printPicture(clientArea.grab());
+                printer.printPicture(clientArea.grab(), pictureCaption);
             });
         }
         proc.step([&] { printer.endDoc(); });

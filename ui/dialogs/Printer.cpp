@@ -96,32 +96,46 @@ void QtPrinter::newPage() {
     pageHasContent_ = false;
 }
 
+namespace {
+const QRegularExpression& lineBreak() {
+    static const QRegularExpression pattern(QStringLiteral("\r\n|\r|\n"));
+    return pattern;
+}
+} // namespace
+
 void QtPrinter::printLine(const QString& text) {
     beginDocument();
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    for (const QString& part : text.split(lineBreak))
+    for (const QString& part : text.split(lineBreak()))
         printOneLine(part);
 }
 
-void QtPrinter::printOneLine(const QString& text) {
+void QtPrinter::keepTogether(const QStringList& lines) {
+    beginDocument();
+    // Empty lines at the end of the block may fall off the page: they need no room.
+    QStringList parts;
+    for (const QString& line : lines)
+        parts += line.split(lineBreak());
+    while (!parts.isEmpty() && parts.constLast().isEmpty())
+        parts.removeLast();
+    double height = 0.0;
+    for (const QString& part : parts)
+        height += laidOut(part).height;
+    if (y_ > 0.0 && y_ + height > content_.height())
+        newPage();
+}
+
+QtPrinter::LaidOutLine QtPrinter::laidOut(const QString& text) const {
     const QFontMetricsF metrics(font_, painter_.device());
     const double spacing = metrics.lineSpacing();
-    const double tabStop = TabColumns * metrics.horizontalAdvance(QLatin1Char(' '));
-    const double width = content_.width();
-
-    auto makeRoom = [&](double height) {
-        if (y_ > 0.0 && y_ + height > content_.height())
-            newPage();
-    };
-
+    LaidOutLine result;
     if (text.isEmpty()) {
-        makeRoom(spacing);
-        y_ += spacing;
-        return;
+        result.height = spacing;
+        return result;
     }
-
     // Leading tabs indent the line by whole tab stops, and a wrapped line continues
     // under its text, not under its indent. Any other tab prints as a space.
+    const double tabStop = TabColumns * metrics.horizontalAdvance(QLatin1Char(' '));
+    const double width = content_.width();
     qsizetype leadingTabs = 0;
     while (leadingTabs < text.size() && text[leadingTabs] == QLatin1Char('\t'))
         ++leadingTabs;
@@ -129,48 +143,70 @@ void QtPrinter::printOneLine(const QString& text) {
     QString shown = text.mid(leadingTabs);
     shown.replace(QLatin1Char('\t'), QLatin1Char(' '));
 
-    QTextLayout layout(shown, font_, painter_.device());
+    result.layout = std::make_unique<QTextLayout>(shown, font_, painter_.device());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    double layoutY = 0.0;
+    result.layout->setTextOption(option);
+    result.layout->beginLayout();
     for (;;) {
-        QTextLine line = layout.createLine();
+        QTextLine line = result.layout->createLine();
         if (!line.isValid())
             break;
         line.setLineWidth(width - indent);
-        line.setPosition(QPointF(indent, layoutY));
-        layoutY += qMax(spacing, line.height());
+        line.setPosition(QPointF(indent, result.height));
+        result.height += qMax(spacing, line.height());
     }
-    layout.endLayout();
+    result.layout->endLayout();
+    return result;
+}
 
-    for (int i = 0; i < layout.lineCount(); ++i) {
-        const QTextLine line = layout.lineAt(i);
+void QtPrinter::printOneLine(const QString& text) {
+    const LaidOutLine laid = laidOut(text);
+    const bool fits = y_ + laid.height <= content_.height();
+    if (!laid.layout) {
+        // An empty line that does not fit ends the page without starting the next, so
+        // that no page holds nothing but space.
+        y_ = fits ? y_ + laid.height : content_.height();
+        return;
+    }
+    // A line wrapped over several printed lines stays on one page where it can.
+    if (y_ > 0.0 && !fits && laid.height <= content_.height())
+        newPage();
+    const double spacing = QFontMetricsF(font_, painter_.device()).lineSpacing();
+    for (int i = 0; i < laid.layout->lineCount(); ++i) {
+        const QTextLine line = laid.layout->lineAt(i);
         const double height = qMax(spacing, line.height());
-        makeRoom(height);
+        if (y_ > 0.0 && y_ + height > content_.height())
+            newPage();
         line.draw(&painter_, QPointF(content_.left(), content_.top() + y_ - line.y()));
         pageHasContent_ = true;
         y_ += height;
     }
 }
 
-void QtPrinter::printPicture(const QPixmap& picture) {
+void QtPrinter::printPicture(const QPixmap& picture, const QString& caption) {
     if (picture.isNull())
         return;
     beginDocument();
     if (pageHasContent_)
         newPage();
+    // A caption gets two lines of room under the picture.
+    const double captionRoom =
+        caption.isEmpty() ? 0.0 : 2.5 * QFontMetricsF(font_, painter_.device()).lineSpacing();
     const QSizeF natural =
         picture.deviceIndependentSize() * (device_.resolution() / ScreenDotsPerInch);
-    const double scale =
-        std::min({1.0, content_.width() / natural.width(), content_.height() / natural.height()});
+    const double scale = std::min({1.0, content_.width() / natural.width(),
+                                   (content_.height() - captionRoom) / natural.height()});
     const QSizeF shown = natural * scale;
     const QRectF target(content_.left() + (content_.width() - shown.width()) / 2.0, content_.top(),
                         shown.width(), shown.height());
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     painter_.drawPixmap(target, picture, QRectF(picture.rect()));
     pageHasContent_ = true;
+    if (!caption.isEmpty()) {
+        y_ = shown.height() + captionRoom / 5.0;
+        printOneLine(caption);
+    }
     // Whatever follows the picture starts on a page of its own.
     y_ = content_.height();
 }

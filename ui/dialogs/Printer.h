@@ -3,6 +3,10 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <QStringList>
+#include <QTextLayout>
+
+#include <memory>
 
 class QPixmap;
 class QPrinter;
@@ -22,8 +26,12 @@ public:
     // Prints the text and ends the line. A line break inside the text starts a new
     // line, so "\r\n" alone leaves two empty lines.
     virtual void printLine(const QString& text) = 0;
-    // Prints the picture as large as the page allows, keeping its aspect.
-    virtual void printPicture(const QPixmap& picture) = 0;
+    // The next lines are printed as one block: a page that has something on it and no
+    // room left for all of them ends first.
+    virtual void keepTogether(const QStringList& lines) = 0;
+    // Prints the picture as large as the page allows, keeping its aspect, with the
+    // caption (if any) under it.
+    virtual void printPicture(const QPixmap& picture, const QString& caption) = 0;
     // Ends the current document; what is printed next starts a new one.
     virtual void endDoc() = 0;
     // Ends the command's output: whatever is still open is sent.
@@ -57,7 +65,8 @@ public:
     void setFontSize(float points) override;
     void beginDoc() override;
     void printLine(const QString& text) override;
-    void printPicture(const QPixmap& picture) override;
+    void keepTogether(const QStringList& lines) override;
+    void printPicture(const QPixmap& picture, const QString& caption) override;
     void endDoc() override;
     void finish() override;
 
@@ -70,6 +79,13 @@ private:
     bool toFile() const;
     // The area to print in, in the painter's coordinates.
     QRectF contentRect() const;
+    // One line of text (without line breaks) laid out to the content's width, and the
+    // height it takes; an empty line has no layout.
+    struct LaidOutLine {
+        std::unique_ptr<QTextLayout> layout;
+        double height = 0.0;
+    };
+    LaidOutLine laidOut(const QString& text) const;
     void printOneLine(const QString& text);
 
     QPrinter& device_;

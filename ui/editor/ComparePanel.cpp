@@ -5,7 +5,6 @@
 #include "widgets/WindowUtil.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,9 +31,33 @@ QIcon swatchIcon(const QColor& color) {
     return QIcon(pixmap);
 }
 
-// A value as the panel shows it: colours as #RRGGBB with a swatch, pictures by their
-// file name, styles by name; the value as held in the tooltip.
-void showValue(QTreeWidgetItem* item, int column, Attribute attribute, const QString& value) {
+// The parts of a picture's path, written with either kind of separator.
+QStringList pathParts(const QString& path) {
+    return QString(path)
+        .replace(QLatin1Char('\\'), QLatin1Char('/'))
+        .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+}
+
+// Two pictures' paths as the panel shows them: their file names, and where those are
+// the same, as much of their folders as tells them apart ("Ocean/bkgnd.gif").
+std::pair<QString, QString> picturesShown(const QString& then, const QString& now) {
+    const QStringList a = pathParts(then);
+    const QStringList b = pathParts(now);
+    qsizetype kept = 1;
+    while (kept < std::max(a.size(), b.size()) &&
+           a.mid(std::max<qsizetype>(0, a.size() - kept)) ==
+               b.mid(std::max<qsizetype>(0, b.size() - kept)))
+        ++kept;
+    const auto tail = [kept](const QStringList& parts) {
+        return parts.mid(std::max<qsizetype>(0, parts.size() - kept)).join(QLatin1Char('/'));
+    };
+    return {tail(a), tail(b)};
+}
+
+// A value as the panel shows it: colours as #RRGGBB with a swatch, pictures as
+// `picture` says, styles by name; the value as held in the tooltip.
+void showValue(QTreeWidgetItem* item, int column, Attribute attribute, const QString& value,
+               const QString& picture) {
     QString shown = value;
     if (isColor(attribute)) {
         const int number = value.toInt();
@@ -44,7 +67,7 @@ void showValue(QTreeWidgetItem* item, int column, Attribute attribute, const QSt
             item->setIcon(column, swatchIcon(color));
         }
     } else if (attribute == Attribute::Image) {
-        shown = QFileInfo(value).fileName();
+        shown = picture;
     } else if (attribute == Attribute::FontStyle) {
         static const char* const Styles[] = {QT_TRANSLATE_NOOP("ComparePanel", "Regular"),
                                              QT_TRANSLATE_NOOP("ComparePanel", "Italic"),
@@ -76,7 +99,13 @@ ComparePanel::ComparePanel(SchemeDocument& document, QWidget* parent)
     lstCompare->setRootIsDecorated(false);
     lstCompare->setUniformRowHeights(true);
     lstCompare->setAlternatingRowColors(true);
-    lstCompare->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Then and Now always show whole; the element and the attribute share what is left
+    // of the panel's width, shortened where they must be, and read whole in tooltips.
+    QHeaderView* header = lstCompare->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(ThenColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(NowColumn, QHeaderView::ResizeToContents);
     lstCompare->setToolTip(tr("Double-click a line to take its value back."));
     connect(lstCompare, &QTreeWidget::itemDoubleClicked, this, &ComparePanel::lineDoubleClicked);
 
@@ -174,11 +203,15 @@ void ComparePanel::refresh() {
         auto* item = new QTreeWidgetItem;
         item->setText(ElementColumn, elementCaption(*d.element));
         item->setToolTip(ElementColumn,
-                         QString::fromLatin1(d.element->key.data(),
-                                             static_cast<qsizetype>(d.element->key.size())));
+                         QStringLiteral("%1 (%2)").arg(
+                             elementCaption(*d.element),
+                             QString::fromLatin1(d.element->key.data(),
+                                                 static_cast<qsizetype>(d.element->key.size()))));
         item->setText(AttributeColumn, attributeCaption(d.attribute));
-        showValue(item, ThenColumn, d.attribute, d.then);
-        showValue(item, NowColumn, d.attribute, d.now);
+        item->setToolTip(AttributeColumn, attributeCaption(d.attribute));
+        const auto [thenPicture, nowPicture] = picturesShown(d.then, d.now);
+        showValue(item, ThenColumn, d.attribute, d.then, thenPicture);
+        showValue(item, NowColumn, d.attribute, d.now, nowPicture);
         items.append(item);
     }
     lstCompare->addTopLevelItems(items);

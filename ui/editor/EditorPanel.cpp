@@ -131,7 +131,9 @@ void EditorPanel::buildRow(int row) {
 
     buildTextSwatch(row, caption);
     buildFontButton(row, caption);
-    // Tabbing to a row's swatch or font button moves to that row too.
+    // Tabbing to a row's swatch or font button moves to that row too, and so does a
+    // click on its name.
+    r.name->installEventFilter(this);
     r.font->installEventFilter(this);
     r.text->installEventFilter(this);
     r.background->installEventFilter(this);
@@ -229,12 +231,19 @@ void EditorPanel::buildUnusedFontButton() {
 void EditorPanel::setCurrentRow(int row) {
     if (row == currentRow_)
         return;
-    // The row the user is at shows its name highlighted, as a selected list item does.
-    for (int index = 0; index < EditorRowCount; ++index) {
+    // The row the row commands act on shows it: its name is highlighted.
+    for (const int index : {currentRow_, row}) {
+        if (index < 0 || index >= EditorRowCount)
+            continue;
         QLabel* name = rows_[static_cast<std::size_t>(index)].name;
-        name->setAutoFillBackground(index == row);
-        name->setForegroundRole(index == row ? QPalette::HighlightedText : QPalette::WindowText);
-        name->setBackgroundRole(index == row ? QPalette::Highlight : QPalette::Window);
+        const bool current = index == row;
+        QPalette shown = palette();
+        if (current) {
+            shown.setColor(QPalette::Window, shown.color(QPalette::Highlight));
+            shown.setColor(QPalette::WindowText, shown.color(QPalette::HighlightedText));
+        }
+        name->setPalette(shown);
+        name->setAutoFillBackground(current);
     }
     currentRow_ = row;
     Q_EMIT currentRowChanged(row);
@@ -247,10 +256,13 @@ void EditorPanel::selectRow(int index) {
 }
 
 bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    const bool focus = event->type() == QEvent::FocusIn;
+    const bool click = event->type() == QEvent::MouseButtonPress;
+    if (focus || click) {
         for (int index = 1; index < EditorRowCount; ++index) {
             const Row& r = rows_[static_cast<std::size_t>(index)];
-            if (r.font == watched || r.text == watched || r.background == watched)
+            if ((focus && (r.font == watched || r.text == watched || r.background == watched)) ||
+                (click && r.name == watched))
                 setCurrentRow(index);
         }
     }

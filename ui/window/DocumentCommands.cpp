@@ -71,6 +71,8 @@ void DocumentCommands::buildUndoRedo() {
 
 void DocumentCommands::updateRevertCommands() {
     const ThemeElement* row = elementForRow(editor_.currentRow());
+    // The item names the row it acts on ("Revert Heading 1") once there is one.
+    mnuEditRevertRow->setText(row ? tr("Revert %1").arg(elementCaption(*row)) : tr("Revert &Row"));
     mnuEditRevertRow->setEnabled(
         row && !elementDifferences(document_.baseShown(), document_.shown(), *row).isEmpty());
     mnuEditRevertAll->setEnabled(

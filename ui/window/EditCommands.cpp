@@ -38,6 +38,30 @@ int styleCode(bool bold, bool italic) {
     return (bold ? 2 : 0) + (italic ? 1 : 0);
 }
 
+// Whether a font value chosen in the dialog means what the stored one does: a face in
+// another letter case, a size as precise as the dialog keeps it (12 and 12.0, "9.3"
+// and 9.3 in single precision).
+bool sameFontValue(int attr, const SchemeValue& stored, const SchemeValue& chosen) {
+    if (stored == chosen)
+        return true;
+    if (attr == FontAttr::Face)
+        return stored.kind() == SchemeValue::Kind::Text &&
+               chosen.kind() == SchemeValue::Kind::Text &&
+               stored.toText().compare(chosen.toText(), Qt::CaseInsensitive) == 0;
+    const std::optional<double> a = stored.toNumber();
+    const std::optional<double> b = chosen.toNumber();
+    return attr == FontAttr::Size && a && b && static_cast<float>(*a) == static_cast<float>(*b);
+}
+
+// Gives `stored` the chosen value unless they mean the same, so that a value keeps
+// the form it was written in. True when `stored` changed.
+bool takeUnlessSame(int attr, SchemeValue& stored, const SchemeValue& chosen) {
+    if (sameFontValue(attr, stored, chosen))
+        return false;
+    stored = chosen;
+    return true;
+}
+
 // The name of editor row `index` as the panel shows it ("Heading 2").
 QString rowName(int index) {
     const ThemeElement* element = elementForRow(index);
@@ -79,14 +103,24 @@ void EditCommands::chkTransLabels_Click(Qt::CheckState state) {
 // A chosen colour is on the swatch already: the panel is not shown afresh, so a
 // background chosen in one row shows there until the next refresh, as always.
 void EditCommands::editPageBackground(Procedure& proc, qint32 color, const QString& stepName) {
+    // OK on the colour the page has already is no change and no step.
     ColorScheme changed = document_.shown();
+    if (changed.pageBackground() == color)
+        return;
     proc.step([&] { changed.pageBackground() = color; });
     document_.applyShown(stepName, changed, SchemeDocument::Redraw::Preview);
 }
 
 void EditCommands::editTextColor(Procedure& proc, int row, qint32 color) {
     ColorScheme changed = document_.shown();
-    proc.step([&] { changed.color(ColorAttr::Fore, colorSlotOfRow(row)) = color; });
+    bool same = false;
+    proc.step([&] {
+        qint32& stored = changed.color(ColorAttr::Fore, colorSlotOfRow(row));
+        same = stored == color;
+        stored = color;
+    });
+    if (same)
+        return;
     document_.applyShown(tr("%1 colour").arg(rowName(row)), changed,
                          SchemeDocument::Redraw::Preview);
 }
@@ -94,15 +128,19 @@ void EditCommands::editTextColor(Procedure& proc, int row, qint32 color) {
 void EditCommands::editFont(Procedure& proc, int firstRow, int lastRow, const ElementFont& font,
                             const QString& stepName) {
     ColorScheme changed = document_.shown();
+    bool anyChange = false;
     for (int row = firstRow; row <= lastRow; ++row) {
         proc.step([&] {
             const int slot = fontSlotOfRow(row);
-            changed.font(FontAttr::Face, slot) = font.face;
-            changed.font(FontAttr::Size, slot) = font.size;
-            changed.font(FontAttr::Style, slot) = font.style;
+            for (const auto& [attr, value] :
+                 {std::pair{FontAttr::Face, &font.face}, std::pair{FontAttr::Size, &font.size},
+                  std::pair{FontAttr::Style, &font.style}})
+                anyChange |= takeUnlessSame(attr, changed.font(attr, slot), *value);
         });
     }
-    document_.applyShown(stepName, changed, SchemeDocument::Redraw::PreviewAndPanel);
+    // OK on the font a row has already is no change and no step.
+    if (anyChange)
+        document_.applyShown(stepName, changed, SchemeDocument::Redraw::PreviewAndPanel);
 }
 
 std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index,

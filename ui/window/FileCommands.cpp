@@ -99,16 +99,14 @@ void FileCommands::mnuFileSave_Click() {
         mnuFileSaveAs_Click();
         return;
     }
-    saveToSchemeFile();
+    if (saveToSchemeFile(document_.fileName()))
+        document_.markSaved();
 }
 
-bool FileCommands::saveToSchemeFile() {
+bool FileCommands::saveToSchemeFile(const QString& path) {
     Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
-    // A failed write keeps any earlier file whole and the scheme marked changed.
-    if (!writeSchemeFile(proc, document_.scheme(), folders_.program, document_.fileName()))
-        return false;
-    document_.markSaved();
-    return true;
+    // A failed write keeps any earlier file whole; the caller marks the scheme saved.
+    return writeSchemeFile(proc, document_.scheme(), folders_.program, path);
 }
 
 void FileCommands::prepareSchemeFileDialog(Procedure& proc) {
@@ -130,17 +128,31 @@ void FileCommands::prepareSchemeFileDialog(Procedure& proc) {
 void FileCommands::mnuFileSaveAs_Click() {
     Procedure proc(QStringLiteral("frmMain.mnuFileSaveAs_Click"));
     const bool firstFile = !document_.hasFile();
+    // What the dialogs held, for a save that fails: the next dialog must not start
+    // where nothing could be written (a special file system can hang a file dialog).
+    const DialogProperties before = *cdbMain_;
     prepareSchemeFileDialog(proc);
     proc.step([&] { cdbMain_->FileName = firstFile ? tr("Untitled") : document_.fileName(); });
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
         return;
 
+    // The scheme takes the new name only once it is written there: a failed save
+    // leaves the name, the caption, the changed flag and the last folder as they were,
+    // so the next Save does not write to a file that never was.
     const QString path = cdbMain_->FileName;
+    if (!saveToSchemeFile(path)) {
+        static_cast<DialogProperties&>(*cdbMain_) = before;
+        // A dialog given neither a folder nor a file would start where the last one
+        // was accepted, which is where the save failed: it is given the scheme's file.
+        if (cdbMain_->FileName.isEmpty() && document_.hasFile())
+            cdbMain_->FileName = document_.fileName();
+        return;
+    }
     document_.setFileName(path);
     QString title = titleWithoutExtension(path);
     document_.setCaptionName(title);
-    if (saveToSchemeFile())
-        remembered_.rememberFile(path);
+    document_.markSaved();
+    remembered_.rememberFile(path);
 }
 
 void FileCommands::mnuFileOpen_Click() {
@@ -152,7 +164,8 @@ void FileCommands::mnuFileOpen_Click() {
     openSchemeFile(proc, cdbMain_->FileName);
 }
 
-std::optional<ColorScheme> FileCommands::schemeOpenedFrom(Procedure& proc, const QString& path) {
+std::optional<ColorScheme> FileCommands::schemeOpenedFrom(Procedure& proc, const QString& path,
+                                                          int* foundElsewhere) {
     // Read into a copy: a file that holds no scheme must leave the scheme, its file
     // name and the caption as they were, or the next Save would overwrite that file.
     ColorScheme opened = document_.scheme();
@@ -164,15 +177,22 @@ std::optional<ColorScheme> FileCommands::schemeOpenedFrom(Procedure& proc, const
         return std::nullopt;
     }
     // A file that travelled finds its pictures beside it or in its theme's folder.
-    relocatePictures(opened, path, read.themeName, {folders_.themesDir});
+    const PicturesRelocated relocated =
+        relocatePictures(opened, path, read.themeName, {folders_.themesDir});
+    if (foundElsewhere)
+        *foundElsewhere = relocated.foundElsewhere;
     return opened;
 }
 
 bool FileCommands::openSchemeFile(Procedure& proc, const QString& path) {
     // The scheme it replaces stays one Undo away.
-    const std::optional<ColorScheme> opened = schemeOpenedFrom(proc, path);
+    int foundElsewhere = 0;
+    const std::optional<ColorScheme> opened = schemeOpenedFrom(proc, path, &foundElsewhere);
     if (!opened)
         return false;
+    // Said with what showing the scheme reports, in one box.
+    if (foundElsewhere > 0)
+        Q_EMIT picturesFoundElsewhere(foundElsewhere, fileTitleOf(path));
     // Remembered first: what showing the scheme may report does not undo the opening.
     remembered_.rememberFile(path);
     document_.open(path, *opened, titleWithoutExtension(path));

@@ -37,9 +37,16 @@ public:
     // The scheme filter and extension for the save or open dialog, and the folder to
     // start in while the scheme has no file.
     void prepareSchemeFileDialog(Procedure& proc);
-    // The scheme that opening `path` gives, read over a copy of the scheme; none, with
-    // the reason reported, when the file holds no scheme.
-    std::optional<ColorScheme> schemeOpenedFrom(Procedure& proc, const QString& path);
+    // The scheme that opening `path` gives, read over a copy of the scheme, with how
+    // many of its pictures were found elsewhere; none, with the reason reported, when
+    // the file holds no scheme.
+    std::optional<ColorScheme> schemeOpenedFrom(Procedure& proc, const QString& path,
+                                                int* foundElsewhere = nullptr);
+
+Q_SIGNALS:
+    // Opening the scheme file `fileName` took `count` of its pictures from beside it
+    // or from its theme's folder, not from where it names them.
+    void picturesFoundElsewhere(int count, const QString& fileName);
 
 private:
     void mnuFileOpen_Click();
@@ -48,8 +55,8 @@ private:
     // Opens `path` as Open does after its dialog: one step of the document, or a
     // message and nothing changed for a file that holds no scheme.
     bool openSchemeFile(Procedure& proc, const QString& path);
-    // Writes the scheme to SchemeFileName: the body of Save. True when it was written.
-    bool saveToSchemeFile();
+    // Writes the scheme to `path`: the body of Save and Save As. True when it was written.
+    bool saveToSchemeFile(const QString& path);
 
     SchemeDocument& document_;
     const std::unique_ptr<DialogService>& cdbMain_;

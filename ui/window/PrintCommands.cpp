@@ -12,6 +12,7 @@
 #include "ui/window/WindowFolders.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
@@ -40,10 +41,20 @@ std::vector<ContrastAudit> PrintCommands::variantAudits() const {
     return audits;
 }
 
+QString PrintCommands::pictureCaption() const {
+    // The picture is printed as the window shows it, simulated; the page says so.
+    const QString simulating = accessibility_.simulationLabel()->text();
+    if (simulating.isEmpty())
+        return {};
+    return tr("%1: this picture shows the window as a person with that colour vision sees it. "
+              "The report gives the real colours.")
+        .arg(simulating);
+}
+
 void PrintCommands::mnuFilePrint_Click() {
     QtPrinter printer(cdbMain_->printer());
     printScheme(clientArea_, *cdbMain_, printer, document_.scheme(), folders_.program,
-                accessibility_.auditOf(Variant::Light), variantAudits());
+                accessibility_.auditOf(Variant::Light), variantAudits(), pictureCaption());
 }
 
 void PrintCommands::mnuFilePrintPreview_Click() {
@@ -54,7 +65,8 @@ void PrintCommands::mnuFilePrintPreview_Click() {
         Procedure proc(QStringLiteral("frmMain.mnuFilePrintPreview_Click"));
         QtPrinter printer(*target);
         printSchemePages(proc, clientArea_, printer, document_.scheme(), folders_.program,
-                         accessibility_.auditOf(Variant::Light), 1, variantAudits());
+                         accessibility_.auditOf(Variant::Light), 1, variantAudits(),
+                         pictureCaption());
     });
     dialog.exec();
 }

@@ -29,6 +29,8 @@ public:
     QList<QAction*> actions() const { return actions_; }
 
 private:
+    // What is printed under the window's picture: the simulation it shows, if any.
+    QString pictureCaption() const;
     void mnuFilePrint_Click();
     void mnuFilePrintPreview_Click();
     // The contrast tables after the Light one: those of the scheme's other variants.

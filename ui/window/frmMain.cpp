@@ -1,6 +1,5 @@
 #include "ui/window/frmMain.h"
 
-#include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "ui/dialogs/DialogService.h"
 #include "ui/editor/ComparePanel.h"
@@ -102,12 +101,12 @@ void addSeparator(QMenu* menu, const char* name) {
 }
 
 // The preview rebuilt from the scheme under the caller's trap; pictures it could not
-// show are reported once it is laid out.
-void refreshPreview(Procedure& proc, PreviewPage& preview, const ColorScheme& scheme) {
+// show are reported once it is laid out, the first time only.
+void refreshPreview(Procedure& proc, PreviewPage& preview, const ColorScheme& scheme,
+                    PictureReport& report) {
     QStringList missing;
     proc.step([&] { missing = preview.DisplayRefresh(scheme); });
-    if (!missing.isEmpty())
-        errorPrompt().inform(missingPicturesMessage(missing));
+    report.shown(missing);
 }
 } // namespace
 
@@ -122,6 +121,7 @@ frmMain::frmMain(WindowFolders folders)
         setWindowTitle(document_.caption());
     });
     connect(&document_, &SchemeDocument::schemeChanged, this, &frmMain::SchemeEdited);
+    connect(&document_, &SchemeDocument::loading, this, [this] { pictureReport_.startScheme(); });
     buildClientArea();
     buildComparePanel();
 
@@ -129,6 +129,8 @@ frmMain::frmMain(WindowFolders folders)
     accessibility_ = new AccessibilityCommands(document_, *editor, *picDisplay, *this);
     remembered_ = new RememberCommands(*editor, *picDisplay, *accessibility_, *this);
     files_ = new FileCommands(document_, cdbMain_, folders_, *remembered_);
+    connect(files_, &FileCommands::picturesFoundElsewhere, this,
+            [this](int count, const QString& file) { pictureReport_.foundElsewhere(count, file); });
     exchange_ = new ExchangeCommands(document_, cdbMain_, *editor, folders_, *themes_);
     history_ =
         new DocumentCommands(document_, cdbMain_, *editor, *files_, *dockCompare, *comparePanel);
@@ -289,7 +291,7 @@ void frmMain::SchemeEdited(SchemeDocument::Redraw redraw) {
     const ColorScheme shown = document_.shown();
     if (redraw == SchemeDocument::Redraw::PanelAndPreview)
         editor->SetFontsAndColors(shown);
-    refreshPreview(proc, *picDisplay, shown);
+    refreshPreview(proc, *picDisplay, shown, pictureReport_);
     if (redraw == SchemeDocument::Redraw::PreviewAndPanel)
         editor->SetFontsAndColors(shown);
 }
@@ -302,7 +304,7 @@ void frmMain::Form_KeyDown() {
     Procedure proc(QStringLiteral("frmMain.Form_KeyDown"));
     const ColorScheme shown = document_.shown();
     editor->SetFontsAndColors(shown);
-    refreshPreview(proc, *picDisplay, shown);
+    refreshPreview(proc, *picDisplay, shown, pictureReport_);
 }
 
 void frmMain::Form_Resize() {
@@ -384,8 +386,19 @@ void frmMain::resizeEvent(QResizeEvent* event) {
 
 void frmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
+        // A window manager may tell of the restored state while the window still has
+        // the maximised place: the fitted size would then be applied there, in the
+        // screen's corner. The place it had before is kept and given back.
+        const Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+        const Qt::WindowStates old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool normal = !(windowState() & (large | Qt::WindowMinimized));
+        if (!(old & (large | Qt::WindowMinimized)) && (windowState() & large))
+            restorePosition_ = pos();
         Form_Resize();
+        if ((old & large) && normal && restorePosition_)
+            move(*std::exchange(restorePosition_, std::nullopt));
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include "theme/ColorScheme.h"
 #include "ui/window/AccessibilityCommands.h"
 #include "ui/window/FileCommands.h"
+#include "ui/window/PictureReport.h"
 #include "ui/window/ThemesMenu.h"
 #include "ui/window/WindowFolders.h"
 
@@ -121,6 +122,7 @@ private:
     QDockWidget* dockCompare = nullptr;
     ComparePanel* comparePanel = nullptr;
     std::unique_ptr<WindowFit> fit_;
+    PictureReport pictureReport_;
     // The command groups, owned by the window as their Qt parent.
     ThemesMenu* themes_ = nullptr;
     AccessibilityCommands* accessibility_ = nullptr;
@@ -142,4 +144,6 @@ private:
     // Set when the first showing put the window at its remembered position, which it
     // then keeps rather than being centred.
     bool positionRestored_ = false;
+    // Where the window was before it was maximised or made full screen.
+    std::optional<QPoint> restorePosition_;
 };
