@@ -111,22 +111,23 @@ private Q_SLOTS:
     }
 
     // A double click chooses the element's text colour: the dialog's title names the
-    // row, and the choice is one step that Undo takes back.
+    // row, and the choice (another colour than Studio's own) is one step that Undo
+    // takes back.
     void doubleClickChoosesTheTextColour() {
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
         const qint32 before = textColourOfRow(w.main, 4);
-        w.dialogs->answerColor(rgbValue(0x21, 0x70, 0x63));
+        w.dialogs->answerColor(rgbValue(0x1F, 0x6F, 0x5C));
 
         QTest::mouseDClick(pointerOf(w.main), Qt::LeftButton, {},
                            on(w.main, QStringLiteral("lblDisplayHeading_2")));
         QCOMPARE(w.dialogs->calls.size(), 1);
         QCOMPARE(w.dialogs->calls[0].shownWith.ColorTitle, QStringLiteral("Heading 2 text colour"));
         QCOMPARE(w.dialogs->calls[0].shownWith.Color, before);
-        QCOMPARE(textColourOfRow(w.main, 4), rgbValue(0x21, 0x70, 0x63));
+        QCOMPARE(textColourOfRow(w.main, 4), rgbValue(0x1F, 0x6F, 0x5C));
         QCOMPARE(control<ColorSwatch>(w.main, "lblFGColorSelect", 4)->colorValue(),
-                 rgbValue(0x21, 0x70, 0x63));
+                 rgbValue(0x1F, 0x6F, 0x5C));
         QCOMPARE(w.main.document().undoStack().count(), 1);
         QCOMPARE(w.main.document().undoStack().undoText(), QStringLiteral("Heading 2 colour"));
         w.main.document().undoStack().undo();
