@@ -226,9 +226,18 @@ void ExchangeCommands::exportSiteFile(const SiteFileCommand& command) {
         exportDesignTokens(proc, scheme, path, ExistingOutput::Replace);
 }
 
-void ExchangeCommands::applyImport(const QString& path, const std::optional<ColorScheme>& imported,
-                                   int found, const QStringList& errors,
-                                   const QString& nothingFound) {
+void ExchangeCommands::importChosen(Procedure& proc, SchemeImporter read,
+                                    const QString& nothingFound) {
+    const QString path = cdbMain_->FileName;
+    int found = 0;
+    std::optional<ColorScheme> imported;
+    QStringList errors;
+    {
+        // However many values are bad, the user hears of them in one box.
+        CollectingErrorPrompt collecting;
+        imported = read(proc, document_.scheme(), path, &found);
+        errors = collecting.lines;
+    }
     if (!errors.isEmpty())
         errorPrompt().inform(tr("%1 could not be imported whole; what could not be read was "
                                 "left as it was:")
@@ -237,7 +246,7 @@ void ExchangeCommands::applyImport(const QString& path, const std::optional<Colo
     if (!imported)
         return;
     if (found == 0) {
-        errorPrompt().inform(nothingFound);
+        errorPrompt().inform(nothingFound.arg(fileTitleOf(path)));
         return;
     }
     const ColorScheme& current = document_.scheme();
@@ -259,20 +268,9 @@ void ExchangeCommands::mnuFileImportCss_Click() {
     prepareFileDialog(proc, tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), CssExtension);
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
-    const QString path = cdbMain_->FileName;
-    int found = 0;
-    std::optional<ColorScheme> imported;
-    QStringList errors;
-    {
-        // However many values are bad, the user hears of them in one box.
-        CollectingErrorPrompt collecting;
-        imported = importCss(proc, document_.scheme(), path, &found);
-        errors = collecting.lines;
-    }
-    applyImport(path, imported, found, errors,
-                tr("%1 holds no Tintora colour scheme: none of its \":root\" rules sets a "
-                   "--tintora- property.\n\nNothing was changed.")
-                    .arg(fileTitleOf(path)));
+    importChosen(proc, importCss,
+                 tr("%1 holds no Tintora colour scheme: none of its \":root\" rules sets a "
+                    "--tintora- property.\n\nNothing was changed."));
 }
 
 void ExchangeCommands::mnuFileImportTokens_Click() {
@@ -281,17 +279,7 @@ void ExchangeCommands::mnuFileImportTokens_Click() {
                       QStringLiteral("json"));
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
-    const QString path = cdbMain_->FileName;
-    int found = 0;
-    std::optional<ColorScheme> imported;
-    QStringList errors;
-    {
-        CollectingErrorPrompt collecting;
-        imported = importDesignTokens(proc, document_.scheme(), path, &found);
-        errors = collecting.lines;
-    }
-    applyImport(path, imported, found, errors,
-                tr("%1 holds no Tintora colour scheme: none of its groups is named as an "
-                   "element (banner, body, h1 ...).\n\nNothing was changed.")
-                    .arg(fileTitleOf(path)));
+    importChosen(proc, importDesignTokens,
+                 tr("%1 holds no Tintora colour scheme: none of its groups is named as an "
+                    "element (banner, body, h1 ...).\n\nNothing was changed."));
 }

@@ -48,10 +48,12 @@ private:
     void prepareFileDialog(Procedure& proc, const QString& filter, const QString& extension);
     // Offers the scheme's name with `ending` in the save dialog, beside the scheme file.
     void offerFileName(Procedure& proc, const QString& ending);
-    // Applies what `imported` read of `path` as one step, after one box listing what
-    // could not be read; `nothingFound` says why a file that set nothing changes nothing.
-    void applyImport(const QString& path, const std::optional<ColorScheme>& imported, int found,
-                     const QStringList& errors, const QString& nothingFound);
+    // Reads the file the dialog chose with `read` and applies it as one step, after one
+    // box listing what could not be read; `nothingFound` (with the file's title for %1)
+    // says why a file that set nothing changes nothing.
+    using SchemeImporter = std::optional<ColorScheme> (*)(Procedure&, const ColorScheme&,
+                                                          const QString&, int*);
+    void importChosen(Procedure& proc, SchemeImporter read, const QString& nothingFound);
 
     SchemeDocument& document_;
     const std::unique_ptr<DialogService>& cdbMain_;
