@@ -20,6 +20,8 @@ packages=(
     # The package's and manual pages' linters, and the shells whose completions are
     # tested (bash is always there).
     lintian mandoc zsh fish
+    # The theme script, whose --check compares the committed themes with what it makes.
+    python3
 )
 # node and npm run the web tests' packages. A machine that has node from elsewhere
 # keeps it: Debian's npm conflicts with the nodejs packages of other sources.
