@@ -337,7 +337,7 @@ int applyCssText(Procedure& proc, ColorScheme& scheme, const QString& text, cons
     }
     // A variant starts from the Light colours just read, and takes only colours.
     for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
-        ColorScheme shown = scheme.shownAs(variant);
+        ColorScheme shown = scheme.shownAs(Variant::Light);
         bool any = false;
         for (const Declaration& d : declarations) {
             const CssProperty* property = cssPropertyNamed(d.name);

@@ -640,7 +640,7 @@ int applyVariantTokens(Procedure& proc, ColorScheme& scheme, const QString& path
         if (files.isEmpty())
             continue;
         // A variant starts from the Light colours read, and takes only colours.
-        ColorScheme shown = scheme.shownAs(variant);
+        ColorScheme shown = scheme.shownAs(Variant::Light);
         for (const QString& file : files) {
             proc.Task = QStringLiteral("Import Design Tokens: ") + file;
             QByteArray tokens;

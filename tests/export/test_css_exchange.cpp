@@ -127,6 +127,26 @@ private Q_SLOTS:
         QCOMPARE(sheet, QString::fromUtf8(bytesOf(world.path("plain/theme.css"))));
     }
 
+    // A media block that names some colours starts from the Light colours the sheet
+    // just gave, not from a variant the scheme had before.
+    void variantBlockStartsFromTheLightRead() {
+        TestWorld world;
+        const QString sheet = world.path("site.css");
+        writeFile(sheet, ":root {\n  --tintora-body-color: #112233;\n}\n"
+                         "@media (prefers-color-scheme: dark) {\n  :root {\n"
+                         "    --tintora-background-color: #000000;\n  }\n}\n");
+        ColorScheme current = sentinelScheme();
+        ColorScheme::ColorTable stale = current.SchemeColors;
+        const auto body = static_cast<std::size_t>(themeElement(Element::BODY).colorSlot);
+        stale[ColorAttr::Fore][body] = rgbValue(0xAB, 0xCD, 0xEF);
+        current.setColors(Variant::Dark, stale);
+        const std::optional<ColorScheme> imported = importIt(sheet, current);
+        QVERIFY(imported);
+        const ColorScheme::ColorTable& dark = imported->colorsOf(Variant::Dark);
+        QCOMPARE(dark[ColorAttr::Fore][body], rgbValue(0x11, 0x22, 0x33));
+        QCOMPARE(dark[ColorAttr::Back][0], 0);
+    }
+
     // A list of locks naming what is no colour is reported, and the scheme's locks stay.
     void badLockListIsReported_data() {
         QTest::addColumn<QByteArray>("locked");
