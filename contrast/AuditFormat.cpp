@@ -28,11 +28,14 @@ double jsonRatio(double value) {
     return std::round(value * 100) / 100;
 }
 
-// `variant` names the variant judged, for audits of several.
-void writeCheck(JsonWriter& json, const ContrastCheck& c, const char* variant) {
+// `named`, for audits of several variants, is the audit the check belongs to: its
+// variant and level go with the check, as each variant may be judged at its own level.
+void writeCheck(JsonWriter& json, const ContrastCheck& c, const ContrastAudit* named) {
     json.beginObject(JsonWriter::Layout::Inline);
-    if (variant)
-        json.field(u"variant", QString::fromLatin1(variant));
+    if (named) {
+        json.field(u"variant", QString::fromLatin1(variantKey(named->variant)));
+        json.field(u"level", contrastLevelText(named->level));
+    }
     json.field(u"section", sectionOf(c.element));
     json.field(u"foreground", colorHex(c.foreground));
     json.field(u"background", colorHex(c.background));
@@ -111,7 +114,7 @@ QByteArray auditsJson(const std::vector<ContrastAudit>& audits, bool nameVariant
     json.beginArray();
     for (const ContrastAudit& audit : audits)
         for (const ContrastCheck& c : audit.checks)
-            writeCheck(json, c, nameVariant ? variantKey(audit.variant) : nullptr);
+            writeCheck(json, c, nameVariant ? &audit : nullptr);
     json.endArray();
     json.endObject();
     return json.finish();

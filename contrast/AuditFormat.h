@@ -36,8 +36,9 @@ QStringList auditText(const ContrastAudit& audit, bool nameVariant = false);
 // backdrop adds "lowest"; colour-vision advice adds "deficiency" and "measure":
 // "distance".
 QByteArray auditJson(const ContrastAudit& audit);
-// The checks of audits of the same level (one per variant) in one object, each check
-// carrying the variant it judged first: "variant": "dark".
+// The checks of audits of several variants in one object, each check carrying first
+// the variant it judged and its level: "variant": "contrast", "level": "AAA" (the
+// object's "level" is the first audit's).
 QByteArray auditJson(const std::vector<ContrastAudit>& audits);
 
 // The command line's exit status for an audit or several: 0 when every check passes, 3
