@@ -193,10 +193,8 @@ void AccessibilityCommands::setSimulation(Deficiency deficiency) {
 }
 
 ContrastAudit AccessibilityCommands::audit() const {
-    ContrastAudit judged =
-        auditScheme(document_.shown(), PreviewBackdrops(picDisplay_), contrastLevel_);
-    judged.variant = document_.shownVariant();
-    return judged;
+    return auditVariant(document_.scheme(), document_.shownVariant(), PreviewBackdrops(picDisplay_),
+                        contrastLevel_);
 }
 
 ContrastAudit AccessibilityCommands::auditOf(Variant variant) const {

@@ -155,9 +155,7 @@ std::optional<qint32> EditCommands::chooseSwatchColor(Procedure& proc, int index
     // A cancelled dialog ends the edit: nothing is stored or marked changed.
     if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Color))
         return std::nullopt;
-    const qint32 chosen = cdbMain_->Color;
-    proc.step([&] { editor_.showColor(index, swatch, chosen); });
-    return chosen;
+    return cdbMain_->Color;
 }
 
 void EditCommands::lblBGColorSelect_Click(int index) {
