@@ -575,23 +575,37 @@ bool exportDesignTokens(Procedure& proc, const ColorScheme& scheme, const QStrin
     return written;
 }
 
-int applyDesignTokens(Procedure& proc, ColorScheme& scheme, const QByteArray& json,
-                      const QString& path) {
-    TokenReader reader(proc, scheme, path);
+namespace {
+
+// The JSON object a token or resolver file holds (after a byte-order mark, which some
+// editors write); none, reported with where it goes wrong, for a file that holds none.
+std::optional<QJsonObject> jsonObjectOf(Procedure& proc, QByteArray json, const QString& path) {
+    if (json.startsWith("\xEF\xBB\xBF"))
+        json.remove(0, 3);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject()) {
-        proc.Task =
-            QStringLiteral("Import Design Tokens: %1, character %2: %3")
-                .arg(path)
-                .arg(error.offset)
-                .arg(error.error != QJsonParseError::NoError ? error.errorString()
-                                                             : QStringLiteral("not a JSON object"));
-        proc.step([] { raiseError(Err::InvalidPropertyValue); });
-        proc.Task = QStringLiteral("Import Design Tokens: ") + path;
+    if (error.error == QJsonParseError::NoError && document.isObject())
+        return document.object();
+    proc.Task =
+        QStringLiteral("Import Design Tokens: %1, character %2: %3")
+            .arg(path)
+            .arg(error.offset)
+            .arg(error.error != QJsonParseError::NoError ? error.errorString()
+                                                         : QStringLiteral("not a JSON object"));
+    proc.step([] { raiseError(Err::InvalidPropertyValue); });
+    proc.Task = QStringLiteral("Import Design Tokens: ") + path;
+    return std::nullopt;
+}
+
+} // namespace
+
+int applyDesignTokens(Procedure& proc, ColorScheme& scheme, const QByteArray& json,
+                      const QString& path) {
+    const std::optional<QJsonObject> tokens = jsonObjectOf(proc, json, path);
+    if (!tokens)
         return -1;
-    }
-    reader.apply(document.object());
+    TokenReader reader(proc, scheme, path);
+    reader.apply(*tokens);
     return reader.found();
 }
 
@@ -631,8 +645,10 @@ int applyVariantTokens(Procedure& proc, ColorScheme& scheme, const QString& path
     QByteArray bytes;
     if (!proc.step([&] { bytes = readFileBytes(resolverPath, MaxTextFileSize); }))
         return 0;
-    QJsonParseError error{};
-    const QJsonObject resolver = QJsonDocument::fromJson(bytes, &error).object();
+    const std::optional<QJsonObject> read = jsonObjectOf(proc, bytes, resolverPath);
+    if (!read)
+        return 0;
+    const QJsonObject& resolver = *read;
     const QString folder = QFileInfo(resolverPath).absolutePath();
     int found = 0;
     for (const Variant variant : {Variant::Dark, Variant::Contrast}) {
@@ -659,8 +675,6 @@ std::optional<ColorScheme> importDesignTokens(Procedure& proc, const ColorScheme
     QByteArray bytes;
     if (!proc.step([&] { bytes = readFileBytes(path, MaxTextFileSize); }))
         return std::nullopt;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
     ColorScheme next = current;
     int read = applyDesignTokens(proc, next, bytes, path);
     if (read < 0)

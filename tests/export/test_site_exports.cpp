@@ -337,6 +337,15 @@ private Q_SLOTS:
         QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::InvalidPropertyValue});
         QVERIFY(!importTokens(world.path("none.tokens.json"), sentinelScheme()));
         QCOMPARE(errorNumbers(world.prompt).last(), Err::FileNotFound);
+        // The same beside a good token file, as its resolver: the tokens are read, and
+        // the resolver is reported rather than dropped without a word.
+        world.prompt.messages.clear();
+        const QString good = world.path("good.tokens.json");
+        Procedure proc(QStringLiteral("frmMain.mnuFileExportTokens_Click"));
+        QVERIFY(exportDesignTokens(proc, studioScheme(), good, ExistingOutput::Keep));
+        writeFile(designTokenFiles(good).resolver, bytes);
+        QVERIFY(importTokens(good, sentinelScheme()));
+        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::InvalidPropertyValue});
     }
 
     // The Tailwind and SCSS files name each element's colours and type; a value with no
