@@ -75,10 +75,7 @@ before(() => {
   schemes.push({name: 'Studio', args: ['Studio']});
   for (const file of tintora.randomSchemes(path.join(folder, 'random'), RandomSchemes))
     schemes.push({name: path.basename(file, '.tna'), args: ['--from', file]});
-  const unusual = spawnSync(process.env.TINTORA_TESTKIT, ['unusual', path.join(folder, 'unusual')],
-                            {encoding: 'utf8', env: {...process.env, QT_QPA_PLATFORM: 'offscreen'}});
-  assert.equal(unusual.status, 0, unusual.stderr);
-  schemes.push({name: 'unusual', args: ['--from', unusual.stdout.trim()]});
+  schemes.push({name: 'unusual', args: ['--from', tintora.unusualScheme(path.join(folder, 'unusual'))]});
   // Two with Dark and High contrast variants, one of them with a locked colour.
   for (const [name, from] of [['Studio-variants', ['Studio']], ['random-variants', schemes[1].args]]) {
     const file = path.join(folder, `${name}.tna`);

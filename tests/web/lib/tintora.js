@@ -46,8 +46,14 @@ function previewTextBoxes(scheme, options) {
     ['boxes', '--from', scheme, '--data-dir', env('TINTORA_DATA_DIR'), ...previewFlags(options)]).stdout);
 }
 
+// A scheme of the values the formats find hardest (odd names, fractional sizes),
+// written into `folder`; its path.
+function unusualScheme(folder) {
+  return run(env('TINTORA_TESTKIT'), ['unusual', folder]).stdout.trim();
+}
+
 function tempFolder(name) {
   return fs.mkdtempSync(path.join(os.tmpdir(), `tintora-${name}-`));
 }
 
-module.exports = {cli, previewFlags, randomSchemes, previewTextBoxes, tempFolder};
+module.exports = {cli, previewFlags, randomSchemes, previewTextBoxes, unusualScheme, tempFolder};
