@@ -7,6 +7,7 @@
 #include "contrast/ContrastAudit.h"
 #include "contrast/MakeVariant.h"
 #include "contrast/VisionSimulation.h"
+#include "framework/BuildPaths.h"
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"

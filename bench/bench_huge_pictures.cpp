@@ -2,6 +2,7 @@
 // kilobytes each on disk), in the main window, with the process's peak memory
 // reported beside the time. Run on its own, so the peak is this theme's:
 //   build/bench/bench_huge_pictures
+#include "framework/BuildPaths.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Globals.h"
 #include "ui/window/frmMain.h"

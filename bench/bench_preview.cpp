@@ -4,6 +4,7 @@
 //   build/bench/bench_preview --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 // and compare the medians.
 #include "contrast/ContrastAudit.h"
+#include "framework/BuildPaths.h"
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"

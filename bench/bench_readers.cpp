@@ -1,6 +1,7 @@
 // Choosing a theme (the four style-sheet readers on the bundled Studio theme) against
 // the raw reading of the same four files, timed in the same run. The counter "ratio"
 // is reader time over raw time.
+#include "framework/BuildPaths.h"
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"
 #include "theme/ColorScheme.h"

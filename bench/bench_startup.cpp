@@ -1,6 +1,7 @@
 // Start-up overhead: process start to main window shown, less the splash window's two
 // one-second timers, against a bare Qt program showing one window, both started the
 // same way in each iteration. Run: build/bench/bench_startup
+#include "framework/BuildPaths.h"
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>

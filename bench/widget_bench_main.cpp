@@ -1,6 +1,7 @@
 // The main of the benchmarks that drive widgets: a QApplication on the offscreen
 // platform (unless another is asked for) with the program's font mapping, and the
 // build tree's data folder as the windows' StartDir.
+#include "framework/BuildPaths.h"
 #include "framework/Globals.h"
 #include "widgets/WindowUtil.h"
 

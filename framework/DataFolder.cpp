@@ -1,4 +1,5 @@
 #include "framework/DataFolder.h"
+#include "framework/BuildPaths.h"
 
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"

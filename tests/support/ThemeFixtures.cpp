@@ -1,4 +1,5 @@
 #include "ThemeFixtures.h"
+#include "framework/BuildPaths.h"
 
 #include "framework/DataFolder.h"
 #include "theme/ChooseTheme.h"

@@ -1,3 +1,4 @@
+#include "framework/BuildPaths.h"
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
