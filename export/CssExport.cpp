@@ -3,10 +3,10 @@
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "export/ExamplePage.h"
+#include "export/ExportTarget.h"
 #include "export/PicturePlan.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
-#include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
 #include "theme/DrawnFont.h"
 
@@ -312,29 +312,19 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 }
 
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing, PictureTest isPicture, CssPageOptions options) {
+               ExistingOutput existing, PictureTest isPicture, CssPageOptions options,
+               QStringList* written) {
     proc.Task = QStringLiteral("Export CSS: ") + path;
     const QFileInfo info(path);
     const QString pagePath = examplePagePath(path);
-    const QFileInfo page(pagePath);
-    const bool ready = proc.step([&] {
-        if (path.isEmpty() || info.fileName().isEmpty())
-            raiseError(Err::BadFileName);
-        if (!info.absoluteDir().exists())
-            raiseError(Err::PathNotFound);
-        if (info.isDir() || page.isDir())
-            raiseError(Err::PathFileAccess);
-        if (existing == ExistingOutput::Keep &&
-            (info.exists() || info.isSymLink() || page.exists() || page.isSymLink()))
-            raiseError(Err::FileAlreadyExists);
-        // Refused before any picture is copied.
-        checkOutputTarget(path, OutputPlace::Named);
-        checkOutputTarget(pagePath, OutputPlace::Named);
-    });
-    if (!ready)
+    // Refused before any picture is copied.
+    const std::optional<OutputFolders> folders =
+        prepareExportOutputs(proc, {path, pagePath}, existing);
+    if (!folders)
         return false;
 
-    const PicturePlan pictures(scheme, {info.fileName(), page.fileName()}, info.absolutePath());
+    const PicturePlan pictures(scheme, {info.fileName(), QFileInfo(pagePath).fileName()},
+                               info.absolutePath());
     QStringList copied;
     pictures.copyInto(proc, info.absolutePath(), isPicture, {}, &copied);
     const QByteArray sheet = cssStyleSheet(scheme, pictures, options);
@@ -346,5 +336,8 @@ bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
     }
     proc.Task = QStringLiteral("Export CSS: ") + pagePath;
     const QByteArray html = examplePage(scheme, info.fileName());
-    return proc.step([&] { saveFileBytes(pagePath, html); });
+    const bool done = proc.step([&] { saveFileBytes(pagePath, html); });
+    if (written)
+        *written << path << (done ? QStringList{pagePath} : QStringList{}) << copied;
+    return done;
 }

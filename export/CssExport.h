@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class PicturePlan;
 class Procedure;
@@ -45,6 +46,9 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 // routine, a missing picture as error 53 after which the rest is still written.
 // Pictures are copied as PicturePlan::copyInto says; when the sheet cannot be written,
 // the copies made for it are removed again, so a pipe that nobody reads, refused at
-// once (75), is all that is left. True when the sheet and the page were written.
+// once (75), is all that is left. Where and what is checked first, and the folder made,
+// as prepareExportOutputs does it. True when the sheet and the page were written; the
+// files written (the sheet, the page, then the pictures) go to `written` when given.
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing, PictureTest isPicture, CssPageOptions options = {});
+               ExistingOutput existing, PictureTest isPicture, CssPageOptions options = {},
+               QStringList* written = nullptr);

@@ -1,12 +1,7 @@
 #include "export/SiteStyles.h"
 
 #include "export/CssValues.h"
-#include "framework/FileAccess.h"
-#include "framework/RuntimeError.h"
 #include "theme/DrawnFont.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <QLocale>
 
@@ -90,17 +85,4 @@ SiteFont siteFont(const ColorScheme& scheme, Element element) {
 
 QString shortestNumber(double value) {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-void writeSiteFile(const QString& path, ExistingOutput existing, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (path.isEmpty() || info.fileName().isEmpty())
-        raiseError(Err::BadFileName);
-    if (!info.absoluteDir().exists())
-        raiseError(Err::PathNotFound);
-    if (info.isDir())
-        raiseError(Err::PathFileAccess);
-    if (existing == ExistingOutput::Keep && (info.exists() || info.isSymLink()))
-        raiseError(Err::FileAlreadyExists);
-    saveFileBytes(path, bytes); // which refuses a target that is no file to write
 }

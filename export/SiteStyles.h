@@ -1,6 +1,5 @@
 #pragma once
 
-#include "export/ThemeExport.h"
 #include "theme/ColorScheme.h"
 #include "theme/ThemeElement.h"
 
@@ -65,8 +64,3 @@ constexpr double pixelsToPoints(double pixels) {
 // The shortest decimal text that reads back as the same double ("13.333333333333334",
 // "16", "0.2").
 QString shortestNumber(double value);
-
-// Writes one exported file whole or not at all: an existing file is replaced only when
-// `existing` says so (error 58 otherwise); what an export may not replace (a folder, a
-// socket) is refused (75), as the other exports refuse it.
-void writeSiteFile(const QString& path, ExistingOutput existing, const QByteArray& bytes);

@@ -2,8 +2,9 @@
 
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
+#include "export/ExportTarget.h"
+#include "framework/FileAccess.h"
 #include "framework/Procedure.h"
-#include "framework/RuntimeError.h"
 #include "theme/ColorScheme.h"
 #include "theme/VariantNames.h"
 
@@ -197,9 +198,11 @@ bool exportSiteVariables(Procedure& proc, const ColorScheme& scheme, SiteFormat 
     proc.Task = (format == SiteFormat::Tailwind ? QStringLiteral("Export Tailwind: ")
                                                 : QStringLiteral("Export SCSS: ")) +
                 path;
+    const std::optional<OutputFolders> folders = prepareExportOutputs(proc, {path}, existing);
+    if (!folders)
+        return false;
     return proc.step([&] {
-        writeSiteFile(path, existing,
-                      format == SiteFormat::Tailwind ? tailwindStyleSheet(scheme)
-                                                     : scssVariables(scheme));
+        saveFileBytes(path, format == SiteFormat::Tailwind ? tailwindStyleSheet(scheme)
+                                                           : scssVariables(scheme));
     });
 }

@@ -1,6 +1,7 @@
 #include "export/ThemeExport.h"
 
 #include "export/ExportNames.h"
+#include "export/ExportTarget.h"
 #include "export/PicturePlan.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
@@ -246,13 +247,16 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
     proc.Task = QStringLiteral("Export Theme: ") + name;
     const QString target = themesDir + QLatin1Char('/') + name;
     std::optional<QTemporaryDir> building;
+    if (!proc.step([&] {
+            if (!themeNameProblem(name).isEmpty())
+                raiseError(Err::BadFileName);
+        }))
+        return false;
+    const std::optional<OutputFolders> folders =
+        prepareExportOutputs(proc, {target}, existing, OutputKind::Folder);
+    if (!folders)
+        return false;
     const bool started = proc.step([&] {
-        if (!themeNameProblem(name).isEmpty())
-            raiseError(Err::BadFileName);
-        if (!QFileInfo(themesDir).isDir())
-            raiseError(Err::PathNotFound);
-        if (existing == ExistingOutput::Keep && QFileInfo::exists(target))
-            raiseError(Err::FileAlreadyExists);
         // Hidden beside the themes, on the same file system, so the rename is atomic;
         // the point keeps it out of the Themes menu meanwhile.
         building.emplace(themesDir + QLatin1Char('/') + QLatin1String(BuildingPrefix) +

@@ -37,8 +37,9 @@ ThemeSheets themeSheets(const ColorScheme& scheme, const PicturePlan& pictures);
 // hidden temporary name beside it and renamed into place only when complete, so the
 // Themes menu never sees half a theme and a failure leaves what was there before.
 // Errors go to the handler inside the caller's routine: a name themeNameProblem
-// refuses is error 52, an existing folder kept by `existing` error 58, a missing
-// picture error 53 (after Ignore the theme is written without that copy); pictures are
+// refuses is error 52, an existing folder kept by `existing` error 58 (the Themes
+// folder is checked and made as prepareExportOutputs does it), a missing picture
+// error 53 (after Ignore the theme is written without that copy); pictures are
 // copied as PicturePlan::copyInto says. True when the folder is in place. A start
 // removes the hidden folders of exports that never ended (removeExportLeftovers).
 bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& themesDir,

@@ -2,6 +2,7 @@
 
 #include "framework/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -46,7 +47,7 @@ namespace {
 // even when the old file itself is writable.
 [[noreturn]] void raiseSaveFailure(const QString& path, const QFileDevice& file, int systemError) {
     const QFileInfo folder(QFileInfo(path).absolutePath());
-    if (folder.isDir() && !folder.isWritable())
+    if (systemError != EROFS && folder.isDir() && !folder.isWritable())
         raiseError(Err::PermissionDenied);
     raiseWriteFailure(path, file, systemError);
 }
@@ -115,8 +116,12 @@ void raiseFileError(const QString& path, bool writing, int systemError) {
         raiseError(Err::DeviceIO);
     case EACCES:
     case EPERM:
-    case EROFS:
         raiseError(Err::PermissionDenied);
+    case EROFS:
+        // Not the user's rights but the medium: saying "Permission denied" sends them
+        // looking in the wrong place.
+        raiseError(Err::PermissionDenied,
+                   QCoreApplication::translate("RuntimeError", "Read-only file system"));
     case EISDIR:
         raiseError(Err::PathFileAccess);
     case ENOTDIR:

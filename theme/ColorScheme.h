@@ -70,6 +70,8 @@ struct ColorScheme {
 
     // Whether the scheme has the variant; Light it always has.
     bool hasVariant(Variant variant) const;
+    // Whether it has a Dark or High contrast variant.
+    bool hasVariants() const { return DarkColors.has_value() || ContrastColors.has_value(); }
     // The variant's colours; those of Light for a variant the scheme does not have.
     const ColorTable& colorsOf(Variant variant) const;
     void setColors(Variant variant, const ColorTable& colors);

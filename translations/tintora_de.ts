@@ -588,18 +588,6 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
 <context>
     <name>ExchangeCommands</name>
     <message>
-        <source>&amp;Export Theme...</source>
-        <translation>Theme &amp;exportieren...</translation>
-    </message>
-    <message>
-        <source>Export &amp;CSS...</source>
-        <translation>&amp;CSS exportieren...</translation>
-    </message>
-    <message>
-        <source>&amp;Import CSS...</source>
-        <translation>CSS &amp;importieren...</translation>
-    </message>
-    <message>
         <source>Export Theme</source>
         <translation>Theme exportieren</translation>
     </message>
@@ -620,32 +608,8 @@ Do you want to replace it?</source>
 Möchten Sie es ersetzen?</translation>
     </message>
     <message>
-        <source>Style Sheet (*.css)|*.css|All Files (*.*)|*.*</source>
-        <translation>Stylesheet (*.css)|*.css|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Export CSS</source>
-        <translation>CSS exportieren</translation>
-    </message>
-    <message>
-        <source>The example page &quot;%1&quot; exists already.
-
-Do you want to replace it?</source>
-        <translation>Die Beispielseite „%1“ gibt es bereits.
-
-Möchten Sie sie ersetzen?</translation>
-    </message>
-    <message>
         <source>%1 could not be imported whole; what could not be read was left as it was:</source>
         <translation>%1 konnte nicht vollständig importiert werden; was nicht gelesen werden konnte, blieb unverändert:</translation>
-    </message>
-    <message>
-        <source>%1 holds no Tintora colour scheme: none of its &quot;:root&quot; rules sets a --tintora- property.
-
-Nothing was changed.</source>
-        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner „:root“-Regeln setzt eine --tintora-Eigenschaft.
-
-Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>The scheme has the values of %1 already; nothing was changed.</source>
@@ -656,36 +620,8 @@ Es wurde nichts geändert.</translation>
         <translation>%1 importieren</translation>
     </message>
     <message>
-        <source>Design &amp;Tokens...</source>
-        <translation>Design-&amp;Tokens...</translation>
-    </message>
-    <message>
-        <source>Design Tokens (*.json)|*.json|All Files (*.*)|*.*</source>
-        <translation>Design-Tokens (*.json)|*.json|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Tai&amp;lwind...</source>
-        <translation>Tai&amp;lwind...</translation>
-    </message>
-    <message>
-        <source>&amp;SCSS...</source>
-        <translation>&amp;SCSS...</translation>
-    </message>
-    <message>
-        <source>SCSS (*.scss)|*.scss|All Files (*.*)|*.*</source>
-        <translation>SCSS (*.scss)|*.scss|Alle Dateien (*.*)|*.*</translation>
-    </message>
-    <message>
-        <source>Import Design &amp;Tokens...</source>
-        <translation>Design-&amp;Tokens importieren...</translation>
-    </message>
-    <message>
         <source>E&amp;xport</source>
         <translation>E&amp;xportieren</translation>
-    </message>
-    <message>
-        <source>Export Design Tokens</source>
-        <translation>Design-Tokens exportieren</translation>
     </message>
     <message>
         <source>%1 exist already.
@@ -696,12 +632,127 @@ Do you want to replace them?</source>
 Möchten Sie sie ersetzen?</translation>
     </message>
     <message>
+        <source>%1 exists already.
+
+Do you want to replace it?</source>
+        <translation>%1 gibt es bereits.
+
+Möchten Sie es ersetzen?</translation>
+    </message>
+    <message>
+        <source>Exported the theme &quot;%1&quot; to %2.</source>
+        <translation>Das Theme „%1“ wurde nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation>%1 wurde nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 wrote into the folder &quot;%2&quot;, but not all of it:</source>
+        <translation>%1 hat in den Ordner „%2“ geschrieben, aber nicht alles:</translation>
+    </message>
+    <message>
+        <source>%1 could not write into the folder &quot;%2&quot;:</source>
+        <translation>%1 konnte nicht in den Ordner „%2“ schreiben:</translation>
+    </message>
+    <message>
+        <source>1 picture</source>
+        <translation>1 Bild</translation>
+    </message>
+    <message>
+        <source>%1 pictures</source>
+        <translation>%1 Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFormats</name>
+    <message>
+        <source>&amp;CSS...</source>
+        <translation>&amp;CSS...</translation>
+    </message>
+    <message>
+        <source>Export CSS</source>
+        <translation>CSS exportieren</translation>
+    </message>
+    <message>
+        <source>Style Sheet (*.css)|*.css|All Files (*.*)|*.*</source>
+        <translation>Stylesheet (*.css)|*.css|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSS...</source>
+        <translation>CSS &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>%1 holds no Tintora colour scheme: none of its &quot;:root&quot; rules sets a --tintora- property.
+
+Nothing was changed.</source>
+        <translation>%1 enthält kein Tintora-Farbschema: Keine seiner „:root“-Regeln setzt eine --tintora-Eigenschaft.
+
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>T&amp;heme...</source>
+        <translation>T&amp;heme...</translation>
+    </message>
+    <message>
+        <source>Export Theme</source>
+        <translation>Theme exportieren</translation>
+    </message>
+    <message>
+        <source>Design &amp;Tokens...</source>
+        <translation>Design-&amp;Tokens...</translation>
+    </message>
+    <message>
+        <source>Export Design Tokens</source>
+        <translation>Design-Tokens exportieren</translation>
+    </message>
+    <message>
+        <source>Design Tokens (*.json)|*.json|All Files (*.*)|*.*</source>
+        <translation>Design-Tokens (*.json)|*.json|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Import Design &amp;Tokens...</source>
+        <translation>Design-&amp;Tokens importieren...</translation>
+    </message>
+    <message>
         <source>%1 holds no Tintora colour scheme: none of its groups is named as an element (banner, body, h1 ...).
 
 Nothing was changed.</source>
         <translation>%1 enthält kein Tintora-Farbschema: Keine seiner Gruppen ist nach einem Element benannt (banner, body, h1 ...).
 
 Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Tai&amp;lwind...</source>
+        <translation>Tai&amp;lwind...</translation>
+    </message>
+    <message>
+        <source>Export Tailwind</source>
+        <translation>Tailwind exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;SCSS...</source>
+        <translation>&amp;SCSS...</translation>
+    </message>
+    <message>
+        <source>Export SCSS</source>
+        <translation>SCSS exportieren</translation>
+    </message>
+    <message>
+        <source>SCSS (*.scss)|*.scss|All Files (*.*)|*.*</source>
+        <translation>SCSS (*.scss)|*.scss|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The export carries neither the scheme&apos;s Dark and High contrast variants nor its locked colours; the scheme keeps them.</source>
+        <translation>Der Export enthält weder die dunkle und die kontrastreiche Variante des Schemas noch seine gesperrten Farben; das Schema behält sie.</translation>
+    </message>
+    <message>
+        <source>The export does not carry the scheme&apos;s Dark and High contrast variants; the scheme keeps them.</source>
+        <translation>Der Export enthält die dunkle und die kontrastreiche Variante des Schemas nicht; das Schema behält sie.</translation>
+    </message>
+    <message>
+        <source>The export does not carry which colours are locked; the scheme keeps its locks.</source>
+        <translation>Der Export enthält nicht, welche Farben gesperrt sind; das Schema behält seine Sperren.</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1291,10 @@ Es wurde nichts geändert.</translation>
     <message>
         <source>Invalid picture</source>
         <translation>Ungültiges Bild</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "app/cli/CliOptions.h"
 
+#include "export/ExportFormat.h"
+
 namespace CliOptions {
 
 const CliOption Help{"help", "h", nullptr, "Shows this help."};
@@ -90,39 +92,6 @@ const CliOption Lock{"lock", nullptr, "ELEMENT.ATTRIBUTE",
                      "Locks a colour before the variants are made, such as BANNER.BackColor, so "
                      "that no variant changes it; may be given more than once.",
                      CliValue::Name};
-const CliOption Css{"css",
-                    nullptr,
-                    "OUT.css",
-                    "Writes the scheme as one style sheet of custom properties and the rules that "
-                    "use them, and OUT.html, an example page that uses them; its pictures are "
-                    "copied beside it.",
-                    CliValue::File,
-                    "css"};
-const CliOption Theme{"theme", nullptr, "NAME",
-                      "Writes the scheme as the theme folder Themes/NAME of the data folder, "
-                      "which the Themes menu then lists.",
-                      CliValue::Name};
-const CliOption Tokens{"tokens",
-                       nullptr,
-                       "OUT.tokens.json",
-                       "Writes the scheme as one design-token file: a group per element with its "
-                       "colours and typography; \"-\" is standard output.",
-                       CliValue::File,
-                       "json"};
-const CliOption Tailwind{"tailwind",
-                         nullptr,
-                         "OUT.css",
-                         "Writes the scheme as a Tailwind v4 style sheet: an @theme block of each "
-                         "element's colours, font and size; \"-\" is standard output.",
-                         CliValue::File,
-                         "css"};
-const CliOption Scss{"scss",
-                     nullptr,
-                     "OUT.scss",
-                     "Writes the scheme as SCSS variables and the map $tintora; \"-\" is "
-                     "standard output.",
-                     CliValue::File,
-                     "scss"};
 const CliOption Replace{"replace", nullptr, nullptr,
                         "Replaces an existing file or theme folder of that name; without it, an "
                         "existing one is an error."};
@@ -134,6 +103,19 @@ const CliOption OutputFolder{"o", nullptr, "OUTDIR",
 const CliOption Quiet{"quiet", "q", nullptr,
                       "Shows no progress line; without it, a terminal on standard error shows "
                       "how many themes are done and about how long the rest takes."};
+
+const std::vector<CliOption>& exportOptions() {
+    static const std::vector<CliOption> options = [] {
+        std::vector<CliOption> made;
+        for (const ExportFormat& format : exportFormats())
+            made.push_back(
+                {format.name, nullptr, format.valueName, format.description,
+                 format.target == ExportTarget::ThemeFolder ? CliValue::Name : CliValue::File,
+                 format.suffixes});
+        return made;
+    }();
+    return options;
+}
 
 const CliArgument Themes{"THEME", "[THEME ...]",
                          "Themes chosen in this order, by their Themes menu caption "

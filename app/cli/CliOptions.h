@@ -2,6 +2,8 @@
 
 #include "app/cli/CliTable.h"
 
+#include <vector>
+
 // The options of tintora-cli's commands, each declared once; the command table says
 // which command takes which.
 namespace CliOptions {
@@ -26,14 +28,13 @@ extern const CliOption Simulate;
 extern const CliOption AuditVariant; // light|dark|contrast|all
 extern const CliOption ShownVariant; // light|dark|contrast
 extern const CliOption Lock;
-extern const CliOption Css;
-extern const CliOption Theme;
-extern const CliOption Tokens;
-extern const CliOption Tailwind;
-extern const CliOption Scss;
 extern const CliOption Replace;
 extern const CliOption OutputFolder; // batch's -o
 extern const CliOption Quiet;
+
+// One option per export format, in the order of the table of formats: --css OUT.css,
+// --theme NAME, ... as each row names them.
+const std::vector<CliOption>& exportOptions();
 
 // The THEME ... argument of the scheme-building commands.
 extern const CliArgument Themes;

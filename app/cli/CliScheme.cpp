@@ -2,12 +2,12 @@
 
 #include "app/cli/CliOptions.h"
 #include "app/cli/CommandLine.h"
-#include "export/CssImport.h"
-#include "export/DesignTokens.h"
+#include "export/ExportFormat.h"
 #include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
 #include "framework/FileAccess.h"
 #include "framework/Globals.h"
+#include "framework/OutputFolders.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "framework/StandardStreams.h"
@@ -170,7 +170,12 @@ bool writeCliOutput(Procedure& proc, const QString& output, const QByteArray& by
     }
     // The file being written is the detail of any error writing it.
     const QVariant detail = std::exchange(proc.TaskDetail, output);
-    const bool written = proc.step([&] { saveFileBytes(output, bytes); });
+    // The folder is made as an export makes it; a failed write leaves none behind.
+    const bool written = proc.step([&] {
+        OutputFolders folders;
+        folders.make(QFileInfo(output).path());
+        saveFileBytes(output, bytes);
+    });
     proc.TaskDetail = detail;
     return written;
 }
@@ -189,13 +194,11 @@ int buildCliScheme(const CliSchemeOptions& options, ColorScheme& out) {
 
     if (!options.from.isEmpty() && !cliInputReadable(options.from))
         return 1;
-    if (options.from.endsWith(QLatin1String(".css"), Qt::CaseInsensitive)) {
-        Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
-        if (std::optional<ColorScheme> imported = importCss(proc, out, options.from))
-            out = std::move(*imported);
-    } else if (isDesignTokenFileName(options.from)) {
-        Procedure proc(QStringLiteral("frmMain.mnuFileImportTokens_Click"));
-        if (std::optional<ColorScheme> imported = importDesignTokens(proc, out, options.from))
+    // A file of a format that can be read back is imported as the window's File menu
+    // imports it; any other is opened as a scheme file.
+    if (const ExportFormat* format = readerForFile(options.from)) {
+        Procedure proc(commandRoutine(importCommandName(*format)));
+        if (std::optional<ColorScheme> imported = format->read(proc, out, options.from, nullptr))
             out = std::move(*imported);
     } else if (!options.from.isEmpty()) {
         // A file that opened but holds no scheme is bad input, not a scheme to build on.

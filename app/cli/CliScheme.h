@@ -83,8 +83,9 @@ std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QStri
 QStringList themesMenuCaptions(const QString& startDir);
 
 // Writes a command's result to `output` (-o): "-" or empty is standard output, any
-// other path is written as Save writes a scheme file, under `proc`'s trap (so a
-// failure reaches the error prompt). `what` names the result in the message when
+// other path is written as Save writes a scheme file, its folder made when missing
+// as an export makes it (OutputFolders), under `proc`'s trap (so a failure reaches the
+// error prompt). `what` names the result in the message when
 // standard output fails. False when the bytes were not all written.
 bool writeCliOutput(Procedure& proc, const QString& output, const QByteArray& bytes,
                     const QString& what);

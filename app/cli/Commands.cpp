@@ -1,6 +1,9 @@
 #include "app/cli/Commands.h"
 
 #include "app/cli/CliOptions.h"
+#include "app/cli/CommandLine.h"
+
+#include <QByteArray>
 
 using namespace CliOptions;
 
@@ -10,10 +13,30 @@ CliArgument schemeFile(const char* name, const char* description) {
     return {name, nullptr, description, CliValue::File, "tna"};
 }
 
-} // namespace
+// The export command's usage, one choice per format: "--css OUT.css | --theme NAME |
+// ... [options] [THEME ...]".
+const char* exportArguments() {
+    static const QByteArray text = [] {
+        QStringList choices;
+        for (const CliOption& option : exportOptions())
+            choices << optionSpelling(option) + QLatin1Char(' ') + QLatin1String(option.valueName);
+        return (choices.join(QStringLiteral(" | ")) + QStringLiteral(" [options] [THEME ...]"))
+            .toLatin1();
+    }();
+    return text.constData();
+}
 
-const std::vector<CliCommand>& cliCommands() {
-    static const std::vector<CliCommand> commands{
+std::vector<const CliOption*> exportCommandOptions() {
+    std::vector<const CliOption*> options{&DataDir, &From, &OnError};
+    for (const CliOption& option : exportOptions())
+        options.push_back(&option);
+    options.insert(options.end(), {&Replace, &ShowBackground, &OpaqueLabels});
+    return options;
+}
+
+// The commands that read a scheme and write what it is.
+std::vector<CliCommand> schemeCommands() {
+    return {
         {"themes",
          "[--data-dir DIR]",
          "Lists the Themes menu's captions, one a line.",
@@ -47,6 +70,12 @@ const std::vector<CliCommand>& cliCommands() {
          {schemeFile("A.tna", "The scheme file compared from; \"-\" reads it from standard input."),
           schemeFile("B.tna",
                      "The scheme file compared with; \"-\" reads it from standard input.")}},
+    };
+}
+
+// The commands that draw the page, judge it or write the scheme for others.
+std::vector<CliCommand> pageCommands() {
+    return {
         {"render",
          "[options] -o OUT.png [THEME ...]",
          "Draws the preview page of the chosen themes to a PNG picture.",
@@ -73,14 +102,12 @@ const std::vector<CliCommand>& cliCommands() {
          {&DataDir, &From, &OnError, &Output, &Lock, &ShowBackground, &OpaqueLabels},
          {Themes}},
         {"export",
-         "--css OUT.css | --theme NAME | --tokens OUT.tokens.json | --tailwind OUT.css | --scss "
-         "OUT.scss [options] [THEME ...]",
+         exportArguments(),
          "Writes the chosen scheme as a style sheet of custom properties, a theme folder, design "
          "tokens, a Tailwind theme or SCSS variables.",
          runExportCommand,
          false,
-         {&DataDir, &From, &OnError, &Css, &Theme, &Tokens, &Tailwind, &Scss, &Replace,
-          &ShowBackground, &OpaqueLabels},
+         exportCommandOptions(),
          {Themes}},
         {"batch",
          "[--data-dir DIR] [--quiet] -o OUTDIR",
@@ -91,6 +118,17 @@ const std::vector<CliCommand>& cliCommands() {
          {&DataDir, &OutputFolder, &ShowBackground, &OpaqueLabels, &Quiet},
          {}},
     };
+}
+
+} // namespace
+
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands = [] {
+        std::vector<CliCommand> all = schemeCommands();
+        std::vector<CliCommand> page = pageCommands();
+        all.insert(all.end(), page.begin(), page.end());
+        return all;
+    }();
     return commands;
 }
 

@@ -3,34 +3,101 @@
 #include "app/cli/CliScheme.h"
 #include "app/cli/CommandLine.h"
 #include "app/cli/Commands.h"
-#include "export/CssExport.h"
-#include "export/DesignTokens.h"
-#include "export/ExamplePage.h"
+#include "export/ExportFormat.h"
 #include "export/ExportNames.h"
-#include "export/SiteVariables.h"
-#include "export/ThemeExport.h"
+#include "export/ExportTarget.h"
 #include "framework/DataFolder.h"
+#include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/preview/PreviewPictures.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace {
 
 using namespace CliOptions;
 
-// The one-file formats for a site's own build, and their routines' names.
-struct SiteFile {
-    const CliOption& option;
-    const char* routine;
+// A format of the table and the command's option that asks for it.
+struct Chosen {
+    const ExportFormat* format = nullptr;
+    const CliOption* option = nullptr;
 };
-const SiteFile SiteFiles[] = {
-    {Tokens, "frmMain.mnuFileExportTokens_Click"},
-    {Tailwind, "frmMain.mnuFileExportTailwind_Click"},
-    {Scss, "frmMain.mnuFileExportScss_Click"},
-};
+
+// The format the command line asks for, each format being one option of the command;
+// `chosen` is left empty, after a usage error, unless exactly one is given.
+std::optional<int> chosenFormat(const CommandLine& line, Chosen& chosen) {
+    QStringList choices;
+    qsizetype given = 0;
+    for (std::size_t i = 0; i < exportOptions().size(); ++i) {
+        const CliOption& option = exportOptions()[i];
+        choices << optionSpelling(option) + QLatin1Char(' ') + QLatin1String(option.valueName);
+        given += line.values(option).size();
+        if (line.isSet(option))
+            chosen = {&exportFormats()[i], &option};
+    }
+    if (given == 0)
+        return line.usageError(
+            QStringLiteral("export needs one of %1 or %2")
+                .arg(choices.mid(0, choices.size() - 1).join(QStringLiteral(", ")),
+                     choices.last()));
+    if (given > 1)
+        return line.usageError(QStringLiteral("export writes one file or theme at a time"));
+    return std::nullopt;
+}
+
+// Bad values the command refuses before it reads anything.
+std::optional<int> refusedTarget(const CommandLine& line, const Chosen& chosen,
+                                 const QString& value) {
+    const ExportFormat& format = *chosen.format;
+    const QString spelling = optionSpelling(*chosen.option);
+    if (format.target == ExportTarget::ThemeFolder) {
+        if (const QString problem = themeNameProblem(value); !problem.isEmpty())
+            return line.usageError(problem);
+        return std::nullopt;
+    }
+    if (value.isEmpty())
+        return line.usageError(QStringLiteral("%1 needs a value").arg(spelling));
+    // A format that writes files beside its own (pictures) cannot go to standard output.
+    if (value == QLatin1String("-") && !format.bytes)
+        return line.usageError(
+            QStringLiteral("%1 writes a file, with its pictures beside it; \"-\" (standard "
+                           "output) cannot hold them: name a file, such as ./site.%2")
+                .arg(spelling, QLatin1String(format.ending)));
+    return std::nullopt;
+}
+
+// Where the export goes: the file named, or the theme's folder in the data folder.
+std::optional<QString> targetPath(const ExportFormat& format, const QString& value,
+                                  const CliSchemeOptions& options) {
+    if (format.target == ExportTarget::File)
+        return value;
+    const std::optional<QString> startDir = cliDataFolder(options.dataDir, DataFolderUse::Write);
+    if (!startDir)
+        return std::nullopt;
+    return QDir(DataFolder::themesDir(*startDir)).filePath(value);
+}
+
+// The export itself, once the scheme is built: nothing is replaced without --replace,
+// and what the format leaves of the scheme is said.
+int writeExport(const ExportFormat& format, const ColorScheme& scheme, ExportRequest request) {
+    const QStringList inTheWay = existingOutputs(exportOutputs(format, scheme, request.target));
+    if (request.existing == ExistingOutput::Keep && !inTheWay.isEmpty()) {
+        printCliError(QStringLiteral("%1%2 already exists; --replace replaces it")
+                          .arg(format.target == ExportTarget::ThemeFolder
+                                   ? QStringLiteral("the theme ")
+                                   : QString(),
+                               inTheWay.first()));
+        return 1;
+    }
+    setCliErrorContext(request.target);
+    Procedure proc(commandRoutine(exportCommandName(format)));
+    if (!format.write(proc, scheme, request))
+        return 1;
+    if (const QString losses = exportLosses(format, scheme); !losses.isEmpty())
+        errorPrompt().inform(request.target + QStringLiteral(": ") + losses);
+    return cliStatus();
+}
 
 } // namespace
 
@@ -39,93 +106,34 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
         return *answered;
-    qsizetype outputs = 0;
-    for (const CliOption* option : {&Css, &Theme, &Tokens, &Tailwind, &Scss})
-        outputs += line.values(*option).size();
-    if (outputs == 0)
-        return line.usageError(QStringLiteral(
-            "export needs one of --css OUT.css, --theme NAME, --tokens OUT.tokens.json, "
-            "--tailwind OUT.css or --scss OUT.scss"));
-    if (outputs > 1)
-        return line.usageError(QStringLiteral("export writes one file or theme at a time"));
-    for (const CliOption* option : {&Css, &Tokens, &Tailwind, &Scss})
-        if (line.isSet(*option) && line.value(*option).isEmpty())
-            return line.usageError(
-                QStringLiteral("--%1 needs a value").arg(QLatin1String(option->name)));
-    const ExistingOutput existing =
-        line.isSet(Replace) ? ExistingOutput::Replace : ExistingOutput::Keep;
-    const QString css = line.value(Css);
-    const QString theme = line.value(Theme);
-    // A style sheet names its pictures as files beside it, which standard output has not.
-    if (line.isSet(Css) && css == QLatin1String("-"))
-        return line.usageError(
-            QStringLiteral("--css writes a file, with its pictures beside it; \"-\" (standard "
-                           "output) cannot hold them: name a file, such as ./site.css"));
-    if (line.isSet(Theme)) {
-        if (const QString problem = themeNameProblem(theme); !problem.isEmpty())
-            return line.usageError(problem);
-    }
+    Chosen chosen;
+    if (const std::optional<int> refused = chosenFormat(line, chosen))
+        return *refused;
+    const ExportFormat* format = chosen.format;
+    const QString value = line.value(*chosen.option);
+    if (const std::optional<int> refused = refusedTarget(line, chosen, value))
+        return *refused;
 
     startCliRun(options.abortOnError);
     ColorScheme scheme;
-    const int built = buildCliScheme(options, scheme);
-    if (built == 1)
+    if (buildCliScheme(options, scheme) == 1)
         return 1;
-
-    if (line.isSet(Css)) {
-        for (const QString& out : {css, examplePagePath(css)}) {
-            if (existing == ExistingOutput::Keep && QFileInfo::exists(out)) {
-                printCliError(QStringLiteral("%1 already exists; --replace replaces it").arg(out));
-                return 1;
-            }
-        }
-        setCliErrorContext(css);
-        Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
-        const CliPreviewOptions preview = cliPreviewOptions(line);
-        if (!exportCss(proc, scheme, css, existing, PreviewPictures::isPicture,
-                       {preview.showBackground, preview.opaqueLabels}))
-            return 1;
-        return cliStatus();
-    }
-    for (const SiteFile& site : SiteFiles) {
-        if (!line.isSet(site.option))
-            continue;
-        const QString out = line.value(site.option);
-        const bool tokens = &site.option == &Tokens;
-        const SiteFormat format =
-            &site.option == &Tailwind ? SiteFormat::Tailwind : SiteFormat::Scss;
-        Procedure proc(QLatin1String(site.routine));
+    if (value == QLatin1String("-")) {
         // One file without pictures beside it: "-" is standard output.
-        if (out == QLatin1String("-")) {
-            setCliErrorContext(QStringLiteral("standard output"));
-            const QByteArray bytes = tokens                           ? designTokens(scheme)
-                                     : format == SiteFormat::Tailwind ? tailwindStyleSheet(scheme)
-                                                                      : scssVariables(scheme);
-            return writeCliOutput(proc, out, bytes, QLatin1String(site.option.name)) ? cliStatus()
-                                                                                     : 1;
-        }
-        if (existing == ExistingOutput::Keep && QFileInfo::exists(out)) {
-            printCliError(QStringLiteral("%1 already exists; --replace replaces it").arg(out));
-            return 1;
-        }
-        setCliErrorContext(out);
-        const bool written = tokens ? exportDesignTokens(proc, scheme, out, existing)
-                                    : exportSiteVariables(proc, scheme, format, out, existing);
-        return written ? cliStatus() : 1;
+        Procedure proc(commandRoutine(exportCommandName(*format)));
+        setCliErrorContext(QStringLiteral("standard output"));
+        return writeCliOutput(proc, value, format->bytes(scheme), QLatin1String(format->name))
+                   ? cliStatus()
+                   : 1;
     }
-    const std::optional<QString> startDir = cliDataFolder(options.dataDir, DataFolderUse::Write);
-    if (!startDir)
+    const std::optional<QString> target = targetPath(*format, value, options);
+    if (!target)
         return 1;
-    const QString themesDir = DataFolder::themesDir(*startDir);
-    const QString folder = QDir(themesDir).filePath(theme);
-    if (existing == ExistingOutput::Keep && QFileInfo::exists(folder)) {
-        printCliError(
-            QStringLiteral("the theme %1 already exists; --replace replaces it").arg(folder));
-        return 1;
-    }
-    setCliErrorContext(folder);
-    Procedure proc(QStringLiteral("frmMain.mnuFileExportTheme_Click"));
-    if (!exportTheme(proc, scheme, themesDir, theme, existing, PreviewPictures::isPicture))
-        return 1;
-    return cliStatus();
+    const CliPreviewOptions preview = cliPreviewOptions(line);
+    return writeExport(
+        *format, scheme,
+        {.target = *target,
+         .existing = line.isSet(Replace) ? ExistingOutput::Replace : ExistingOutput::Keep,
+         .isPicture = PreviewPictures::isPicture,
+         .page = {preview.showBackground, preview.opaqueLabels}});
 }

@@ -1,4 +1,5 @@
 #include "../scheme/SchemeFixtures.h"
+#include "CliFixtures.h"
 #include "framework/Procedure.h"
 #include "framework/Version.h"
 #include "scheme/SchemeFile.h"
@@ -19,10 +20,6 @@
 
 namespace {
 
-ProgramRun runCli(const QString& workDir, const QStringList& args, const QByteArray& input = {}) {
-    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args, input);
-}
-
 // Every file under `root` with its bytes.
 QMap<QString, QByteArray> treeOf(const QString& root) {
     QMap<QString, QByteArray> tree;
@@ -34,25 +31,6 @@ QMap<QString, QByteArray> treeOf(const QString& root) {
     return tree;
 }
 
-// A data folder with a copy of the bundled Studio theme.
-QString dataWithStudio(TestWorld& world) {
-    const QString data = world.path("data");
-    const QString studio = bundledDataFolder() + QStringLiteral("/Themes/Studio");
-    for (const QString& file : QDir(studio).entryList(QDir::Files))
-        writeFile(data + "/Themes/Studio/" + file, readFile(studio + '/' + file));
-    return data;
-}
-
-// Every line of the error output is one of the program's own, without routine names.
-void checkErrorLines(const QByteArray& err) {
-    for (const QByteArray& line : err.split('\n')) {
-        if (line.isEmpty())
-            continue;
-        QVERIFY2(line.startsWith("tintora-cli: "), line.constData());
-        QVERIFY2(!line.contains("frmMain.") && !line.contains("Routine"), line.constData());
-    }
-}
-
 } // namespace
 
 class TestCliCommands : public QObject {
@@ -61,7 +39,7 @@ class TestCliCommands : public QObject {
 private Q_SLOTS:
     void themesListsTheMenu() {
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         QDir().mkpath(data + "/Themes/blue");
         QDir().mkpath(data + "/Themes/Zeta");
         QDir().mkpath(data + "/Themes/.tintora-export-abc");
@@ -75,7 +53,7 @@ private Q_SLOTS:
     // A theme written by export is listed at once and chosen with what it was made of.
     void exportedThemeIsListedAndChosen() {
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         const QStringList from{"--data-dir", data, "Default"};
         ProgramRun run = runCli(world.path("."), QStringList{"export", "--theme", "Mine"} + from);
         QCOMPARE(run.status, 0);
@@ -111,16 +89,13 @@ private Q_SLOTS:
             << QStringList{"--theme", "a/b"} << 1 << QByteArray("cannot hold \"/\"");
         QTest::newRow("Default") << QStringList{"--theme", "Default"} << 1
                                  << QByteArray("name for the theme Studio");
-        QTest::newRow("no folder for the sheet")
-            << QStringList{"--css", "nowhere/site.css"} << 1
-            << QByteArray("nowhere/site.css: Path not found (error 76) while Export CSS");
     }
     void exportStatuses() {
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QByteArray, message);
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         QDir().mkpath(world.path("out"));
         const ProgramRun run =
             runCli(world.path("."), QStringList{"export", "--data-dir", data, "Default"} + args);
@@ -193,7 +168,7 @@ private Q_SLOTS:
     void schemeToADevice() {
         QFETCH(QString, format);
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         const QString out = world.path("full");
         if (!makeFullDevice(out))
             QSKIP("device nodes cannot be made here");
@@ -214,7 +189,7 @@ private Q_SLOTS:
     void batchIsByteIdenticalOnRerun() {
         QFETCH(int, generated);
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         const QStringList names = makeGeneratedThemes(data + "/Themes", generated);
         const QStringList batch{"batch", "--data-dir", data, "-o"};
         const ProgramRun first = runCli(world.path("."), batch + QStringList{world.path("one")});
@@ -276,7 +251,7 @@ private Q_SLOTS:
 
     void batchNamesTheThemesThatReportedErrors() {
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         makeGeneratedThemes(data + "/Themes", 2);
         QFile::remove(data + "/Themes/Generated0002/color1.css");
         QFile::remove(data + "/Themes/Generated0002/banner.gif");
@@ -307,7 +282,7 @@ private Q_SLOTS:
         const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
         QVERIFY2(!script.isEmpty(), "script (util-linux) is needed to run under a terminal");
         TestWorld world;
-        const QString data = dataWithStudio(world);
+        const QString data = studioData(world);
         makeGeneratedThemes(data + "/Themes", 2);
         QString command = QStringLiteral("'%1' batch --data-dir '%2' -o '%3'")
                               .arg(QStringLiteral(TINTORA_CLI_PATH), data, world.path("out"));

@@ -1,3 +1,4 @@
+#include "CliFixtures.h"
 #include "support/TestSupport.h"
 #include "support/ThemeFixtures.h"
 #include "support/UnusualFiles.h"
@@ -10,23 +11,6 @@
 
 // The command line's outputs under attack: links and pipes in the output folder, a
 // disk that fills up, theme names that look like format codes.
-namespace {
-
-ProgramRun runCli(const QString& workDir, const QStringList& args) {
-    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args);
-}
-
-// A data folder holding the Studio theme, also under `alsoAs` when given.
-QString studioData(TestWorld& world, const QString& alsoAs = {}) {
-    const QString themes = world.path("data/Themes");
-    QDir().mkpath(themes);
-    bool copied = copyStudioTheme(themes);
-    if (!alsoAs.isEmpty())
-        copied = copied && copyStudioTheme(themes, alsoAs);
-    return copied ? world.path("data") : QString();
-}
-
-} // namespace
 
 class TestCliHazards : public QObject {
     Q_OBJECT

@@ -143,9 +143,11 @@ private Q_SLOTS:
         }
     }
 
+    // A missing folder is made (as mkdir -p makes it), but not where a file stands.
     void unwritableOutputExits1() {
         TestWorld world;
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
+        writeFile(world.path("nofolder"), "a file");
         const Run run = runCli(world.path("."),
                                {"scheme", "--from", from, "-o", world.path("nofolder/out.tna")});
         QCOMPARE(run.status, 1);

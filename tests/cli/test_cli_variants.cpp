@@ -1,3 +1,4 @@
+#include "CliFixtures.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/TestSupport.h"
@@ -12,10 +13,6 @@
 #include <QTest>
 
 namespace {
-
-ProgramRun runCli(const QString& workDir, const QStringList& args, const QByteArray& input = {}) {
-    return runProgram(QStringLiteral(TINTORA_CLI_PATH), workDir, args, input);
-}
 
 ColorScheme readScheme(const QString& path) {
     ColorScheme scheme;

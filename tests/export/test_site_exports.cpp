@@ -2,6 +2,8 @@
 #include "export/CssValues.h"
 #include "export/DesignTokens.h"
 #include "export/SiteVariables.h"
+#include "export/TokenFiles.h"
+#include "export/TokenResolver.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 #include "support/ThemeFixtures.h"

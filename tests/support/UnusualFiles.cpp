@@ -9,14 +9,17 @@
 
 #include <QImage>
 #include <QRandomGenerator>
+#include <QTemporaryFile>
 
 #include <chrono>
 #include <cmath>
 #include <csignal>
 #include <fcntl.h>
 #include <future>
+#include <linux/capability.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -102,4 +105,71 @@ bool makePictureFile(const QString& path, qint64 bytes) {
         for (int x = 0; x < side; ++x)
             image.setPixel(x, y, random.generate() | 0xFF000000u);
     return QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG");
+}
+
+namespace {
+
+// The thread's capability sets, read and written through the kernel's own interface.
+struct CapabilitySets {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+};
+
+bool readCapabilities(CapabilitySets& sets) {
+    return ::syscall(SYS_capget, &sets.header, sets.data) == 0;
+}
+
+bool setOverride(bool on) {
+    CapabilitySets sets;
+    if (!readCapabilities(sets))
+        return false;
+    const unsigned bit = 1u << CAP_DAC_OVERRIDE;
+    if (on)
+        sets.data[0].effective |= bit;
+    else
+        sets.data[0].effective &= ~bit;
+    return ::syscall(SYS_capset, &sets.header, sets.data) == 0;
+}
+
+bool hasOverride() {
+    CapabilitySets sets;
+    return readCapabilities(sets) && (sets.data[0].effective & (1u << CAP_DAC_OVERRIDE)) != 0;
+}
+
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder_(folder) {
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther);
+    if (hasOverride())
+        overrideDropped_ = setOverride(false);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+    if (overrideDropped_)
+        setOverride(true);
+    QFile::setPermissions(folder_,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+bool ReadOnlyFolder::holds() const {
+    // access() would judge by the capabilities this thread may take back, not by
+    // those it has: only a real attempt tells.
+    QTemporaryFile probe(folder_ + QStringLiteral("/probe-XXXXXX"));
+    return !probe.open();
+}
+
+QStringList onReadOnlyFileSystem(const QString& folder, const QString& program,
+                                 const QStringList& args) {
+    // The shell mounts, then becomes the program: its arguments follow as "$@".
+    const QStringList command{QStringLiteral("--user"),
+                              QStringLiteral("--map-root-user"),
+                              QStringLiteral("--mount"),
+                              QStringLiteral("sh"),
+                              QStringLiteral("-c"),
+                              QStringLiteral("mount -t tmpfs -o ro none \"$0\" && exec \"$@\""),
+                              folder,
+                              program};
+    return command + args;
 }

@@ -54,3 +54,28 @@ bool makeUnreadableFile(const QString& kind, const QString& path);
 // waits for it a few seconds. When it does not return, it is taken to be stuck opening the pipe at
 // `pipe` for reading, which is then opened for writing to release it; the answer is false.
 bool returnsAtOnce(const std::function<void()>& action, const QString& pipe);
+
+// While it lives, `folder` is one this thread may not write in: its mode is r-x for
+// everyone and, where the process runs as root, the thread's right to override file
+// permissions (CAP_DAC_OVERRIDE) is set aside. Restores both when it goes. Other
+// threads, and programs this one starts, are not affected.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& folder);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    // Whether writing in the folder is refused now.
+    bool holds() const;
+
+private:
+    QString folder_;
+    bool overrideDropped_ = false;
+};
+
+// The command that runs `program` with `args` in a mount namespace of its own where
+// `folder` is an empty read-only file system (a tmpfs mounted read-only over it), for
+// runProgram: "unshare", then its arguments. Needs util-linux's unshare and user
+// namespaces (Debian's default); without them the command fails with unshare's reason.
+QStringList onReadOnlyFileSystem(const QString& folder, const QString& program,
+                                 const QStringList& args);

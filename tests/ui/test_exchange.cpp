@@ -1,15 +1,19 @@
 // The File menu's export and import as a user meets them: a theme exported and chosen
 // from the Themes menu, an existing theme kept unless the user says replace, and a
 // style sheet exported and imported back as one step.
+#include "../export/ExportFixtures.h"
 #include "EditWindow.h"
 #include "contrast/MakeVariant.h"
-#include "export/DesignTokens.h"
+#include "export/ExportFormat.h"
+#include "export/TokenResolver.h"
 #include "scheme/SchemeDiff.h"
 #include "scheme/SchemeFile.h"
+#include "support/UnusualFiles.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStatusBar>
 #include <QUndoStack>
 
 using Kind = ScriptedDialogs::Kind;
@@ -52,6 +56,14 @@ void makeVariants(EditWindow& w) {
     ColorScheme locked = w.scheme();
     locked.setLocked(ColorAttr::Back, themeElement(Element::BANNER).colorSlot, true);
     w.main.document().apply(QStringLiteral("Variants"), withVariantsMade(locked, PlainBackdrops()));
+}
+// Answers the dialog an export of `format` shows: the theme's name "Mine", or the
+// file `path` in the save dialog.
+void answerExport(EditWindow& w, const QString& format, const QString& path) {
+    if (exportFormatNamed(format)->target == ExportTarget::ThemeFolder)
+        w.dialogs->answerText(QStringLiteral("Mine"));
+    else
+        w.dialogs->answerFile(Kind::Save, path);
 }
 } // namespace
 
@@ -244,43 +256,143 @@ private Q_SLOTS:
         QVERIFY(schemeDifferences(edited, w.scheme()).isEmpty());
     }
 
-    // File > Export's submenu writes each file a site's build takes, where the save
-    // dialog says, with the ending its format has.
-    void siteFilesFromTheExportMenu_data() {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QString>("offered");
-        QTest::addColumn<QByteArray>("holds");
-        QTest::newRow("design tokens")
-            << "mnuFileExportTokens"
-            << "Studio.tokens.json" << QByteArray("\"$type\": \"typography\"");
-        QTest::newRow("Tailwind") << "mnuFileExportTailwind"
-                                  << "Studio.css" << QByteArray("@import \"tailwindcss\";");
-        QTest::newRow("SCSS") << "mnuFileExportScss"
-                              << "Studio.scss" << QByteArray("$tintora-body-color: #333847;");
-    }
-    void siteFilesFromTheExportMenu() {
-        QFETCH(QString, command);
-        QFETCH(QString, offered);
-        QFETCH(QByteArray, holds);
+    // File > Export holds every export of the table of formats, in its order, and no
+    // export is anywhere else in the File menu.
+    void exportMenuIsTheTableOfFormats() {
         TestWorld world;
         world.setUpGlobals();
         EditWindow w(world);
-        QAction* action = w.command(command.toLatin1().constData());
-        const QMenu* submenu = action->associatedObjects().isEmpty()
-                                   ? nullptr
-                                   : qobject_cast<const QMenu*>(action->associatedObjects()[0]);
+        const QMenu* file = control<QMenu>(w.main, "mnuFile");
+        const QMenu* submenu = nullptr;
+        for (const QAction* action : file->actions())
+            if (action->objectName() == QLatin1String("mnuFileExport"))
+                submenu = action->menu();
         QVERIFY(submenu);
         QCOMPARE(submenu->menuAction()->text(), QStringLiteral("E&xport"));
-        const QString path = world.path(QStringLiteral("site/out"));
-        QDir().mkpath(world.path(QStringLiteral("site")));
+        QStringList items;
+        for (const QAction* action : submenu->actions())
+            items << action->objectName();
+        QStringList table;
+        for (const ExportFormat& format : exportFormats())
+            table << exportCommandName(format);
+        QCOMPARE(items, table);
+        for (const QAction* action : file->actions())
+            QVERIFY2(!action->objectName().startsWith(QLatin1String("mnuFileExport")) ||
+                         action == submenu->menuAction(),
+                     qPrintable(action->objectName()));
+    }
 
-        w.dialogs->answerFile(Kind::Save, path);
-        action->trigger();
+    // Each export writes where its dialog says, the dialog titled with the export and
+    // offering the format's ending, and the status bar says what went where.
+    void everyExportSaysWhatItWroteWhere_data() {
+        QTest::addColumn<QString>("format");
+        for (const ExportFormat& format : exportFormats())
+            QTest::newRow(format.name) << QString::fromLatin1(format.name);
+    }
+    void everyExportSaysWhatItWroteWhere() {
+        QFETCH(QString, format);
+        const ExportFormat& row = *exportFormatNamed(format);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        const QString site = world.path(QStringLiteral("site"));
+        QDir().mkpath(site);
+        QString written;
+        if (row.target == ExportTarget::ThemeFolder) {
+            w.dialogs->answerText(QStringLiteral("Mine"));
+            written = world.path(QStringLiteral("Themes/Mine/theme.css"));
+        } else {
+            w.dialogs->answerFile(Kind::Save, site + QStringLiteral("/out"));
+            const QString ending = QString::fromLatin1(row.ending);
+            written = site + QStringLiteral("/out.") + ending.section(QLatin1Char('.'), -1);
+        }
+        w.command(exportCommandName(row).toLatin1().constData())->trigger();
         QCOMPARE(world.prompt.messages, QStringList());
-        QCOMPARE(w.dialogs->calls.last().shownWith.FileName, offered);
-        const QString written = path + QLatin1Char('.') + offered.section(QLatin1Char('.'), -1);
-        QVERIFY2(readFile(written).contains(holds), qPrintable(written));
+        QCOMPARE(world.prompt.informed, QStringList());
+        QVERIFY2(QFileInfo(written).isFile(), qPrintable(written));
+        const QString told = w.main.statusBar()->currentMessage();
+        if (row.target == ExportTarget::ThemeFolder) {
+            QVERIFY2(told.startsWith(QStringLiteral("Exported the theme \"Mine\" to ")),
+                     qPrintable(told));
+            return;
+        }
+        const ScriptedDialogs::Call& dialog = w.dialogs->calls.last();
+        QCOMPARE(dialog.shownWith.DialogTitle, QString::fromLatin1(row.title));
+        QCOMPARE(dialog.shownWith.FileName,
+                 QStringLiteral("Studio.") + QString::fromLatin1(row.ending));
+        QVERIFY2(told.startsWith(QStringLiteral("Exported %1").arg(QFileInfo(written).fileName())),
+                 qPrintable(told));
+        QVERIFY2(told.contains(QStringLiteral(" to %1.").arg(site)), qPrintable(told));
         QVERIFY(!w.main.document().isChanged());
+        // The title was the export's only: the next dialog has its own.
+        QVERIFY(w.main.cdbMain().DialogTitle.isEmpty());
+    }
+
+    // What an export cannot carry of the scheme is said where it says what it wrote.
+    void exportSaysWhatItCannotCarry_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("theme") << "theme"
+                               << "carries neither the scheme's Dark and High";
+        QTest::newRow("Tailwind") << "tailwind"
+                                  << "does not carry which colours are locked";
+        QTest::newRow("CSS") << "css" << QString();
+    }
+    void exportSaysWhatItCannotCarry() {
+        QFETCH(QString, format);
+        QFETCH(QString, said);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        makeVariants(w);
+        answerExport(w, format, world.path(QStringLiteral("out")));
+        w.command(exportCommandName(*exportFormatNamed(format)).toLatin1().constData())->trigger();
+        const QString told = w.main.statusBar()->currentMessage();
+        QVERIFY2(told.startsWith(QStringLiteral("Exported")), qPrintable(told));
+        if (said.isEmpty())
+            QVERIFY2(!told.contains(QStringLiteral("carr")), qPrintable(told));
+        else
+            QVERIFY2(told.contains(said), qPrintable(told));
+    }
+
+    // An export into a folder it may not write in is one box naming the folder and
+    // why, never a box per file nor one offering Abort, and leaves nothing there.
+    void readOnlyFolderIsOneBox_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("variants");
+        QTest::newRow("CSS, its page and pictures") << "css" << false;
+        QTest::newRow("tokens and the variants' files") << "tokens" << true;
+        QTest::newRow("theme") << "theme" << false;
+    }
+    void readOnlyFolderIsOneBox() {
+        QFETCH(QString, format);
+        QFETCH(bool, variants);
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        if (variants)
+            makeVariants(w);
+        const bool theme = format == QLatin1String("theme");
+        const QString folder = theme ? world.themesDir() : world.path(QStringLiteral("site"));
+        QDir().mkpath(folder);
+        const QSet<QString> before = entriesUnder(folder);
+        answerExport(w, format, folder + QStringLiteral("/look"));
+        {
+            const ReadOnlyFolder readOnly(folder);
+            QVERIFY(readOnly.holds());
+            w.command(exportCommandName(*exportFormatNamed(format)).toLatin1().constData())
+                ->trigger();
+        }
+        QCOMPARE(world.prompt.messages, QStringList());
+        QCOMPARE(world.prompt.informed.size(), 1);
+        const QString box = world.prompt.informed[0];
+        QVERIFY2(box.contains(QStringLiteral("could not write into the folder \"%1\"")
+                                  .arg(QDir::toNativeSeparators(folder))),
+                 qPrintable(box));
+        QVERIFY2(box.contains(QStringLiteral("Permission denied")), qPrintable(box));
+        QCOMPARE(box.count(QStringLiteral("(error")), 1);
+        QCOMPARE(entriesUnder(folder), before);
+        QVERIFY(!w.main.statusBar()->currentMessage().startsWith(QStringLiteral("Exported")));
     }
 
     // Tokens of a scheme with variants go out with the variants' files and come back,

@@ -408,6 +408,8 @@ private Q_SLOTS:
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains("--simulate takes normal, protanopia"));
 
+        // A folder is made where one is missing, never where a file stands.
+        writeFile(world.path(QStringLiteral("no")), "a file");
         run = render(world.dir.path(), {QStringLiteral("--from"), schemePath, QStringLiteral("-o"),
                                         world.path(QStringLiteral("no/such/folder/x.png"))});
         QCOMPARE(run.status, 1);

@@ -41,7 +41,10 @@ DialogService::DialogService() = default;
 DialogService::~DialogService() = default;
 
 void DialogService::Show(Dialog dialog) {
-    if (!run(dialog))
+    const bool chosen = run(dialog);
+    // A title is its command's own: the next dialog, of another command, has its own.
+    DialogTitle.clear();
+    if (!chosen)
         raiseError(Err::Cancel);
 }
 
@@ -218,6 +221,8 @@ bool QtDialogService::runFile(bool save) {
     // native dialog need not.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (!DialogTitle.isEmpty())
+        dialog.setWindowTitle(DialogTitle);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filters = qtNameFilters(Filter);
     const auto followFilter = [&](const QString& selected) {

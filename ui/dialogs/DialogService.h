@@ -37,6 +37,9 @@ struct DialogProperties {
     QString DefaultExt;
     QString InitDir;
     QString FileName;
+    // The title of the next file dialog, which takes it once; empty for the dialog's
+    // own ("Save As", "Open").
+    QString DialogTitle;
 
     // Printer dialog: the number of copies chosen.
     int Copies = 1;

@@ -1,15 +1,9 @@
-// The File menu's way to and from web sites: the scheme exported as a new theme
-// folder or as one style sheet, and a style sheet's custom properties imported.
 #include "ui/window/ExchangeCommands.h"
 
 #include "document/SchemeDocument.h"
-#include "export/CssExport.h"
-#include "export/CssImport.h"
-#include "export/DesignTokens.h"
-#include "export/ExamplePage.h"
+#include "export/ExportFormat.h"
 #include "export/ExportNames.h"
-#include "export/SiteVariables.h"
-#include "export/ThemeExport.h"
+#include "export/ExportTarget.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeDiff.h"
@@ -22,34 +16,17 @@
 #include "ui/window/WindowFolders.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
-// One command of File > Export for a site's own build: its action, its dialog's filter
-// and ending, and the format (none: design tokens).
-struct SiteFileCommand {
-    const char* name;
-    const char* text;
-    const char* filter;
-    const char* ending;
-    std::optional<SiteFormat> format;
-};
-
 namespace {
-const QString CssExtension = QStringLiteral("css");
 
-const SiteFileCommand SiteFileCommands[] = {
-    {"mnuFileExportTokens", QT_TRANSLATE_NOOP("ExchangeCommands", "Design &Tokens..."),
-     QT_TRANSLATE_NOOP("ExchangeCommands", "Design Tokens (*.json)|*.json|All Files (*.*)|*.*"),
-     "tokens.json", std::nullopt},
-    {"mnuFileExportTailwind", QT_TRANSLATE_NOOP("ExchangeCommands", "Tai&lwind..."),
-     QT_TRANSLATE_NOOP("ExchangeCommands", "Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), "css",
-     SiteFormat::Tailwind},
-    {"mnuFileExportScss", QT_TRANSLATE_NOOP("ExchangeCommands", "&SCSS..."),
-     QT_TRANSLATE_NOOP("ExchangeCommands", "SCSS (*.scss)|*.scss|All Files (*.*)|*.*"), "scss",
-     SiteFormat::Scss},
-};
+// A text of the table of formats in the user's language.
+QString translated(const char* text) {
+    return QCoreApplication::translate("ExportFormats", text);
+}
 
 // The name the scheme goes by, offered for what is made of it.
 QString offeredName(const ColorScheme& scheme, bool hasFile) {
@@ -57,6 +34,49 @@ QString offeredName(const ColorScheme& scheme, bool hasFile) {
         return QFileInfo(scheme.SchemeFileName).completeBaseName();
     return scheme.ThemeName == QLatin1String("Default") ? QString() : scheme.ThemeName;
 }
+
+// Asks before files beside the chosen one, which the export writes too, are replaced.
+QString replaceQuestion(const QStringList& files) {
+    QStringList names;
+    for (const QString& file : files)
+        names << QStringLiteral("\"%1\"").arg(QFileInfo(file).fileName());
+    if (names.size() == 1)
+        return ExchangeCommands::tr("%1 exists already.\n\nDo you want to replace it?")
+            .arg(names[0]);
+    return ExchangeCommands::tr("%1 exist already.\n\nDo you want to replace them?")
+        .arg(names.join(QStringLiteral(", ")));
+}
+
+// What an export wrote where, and what of the scheme it could not carry.
+QString writtenMessage(const ExportFormat& format, const ColorScheme& scheme, const QString& target,
+                       const QStringList& written) {
+    QString message;
+    if (format.target == ExportTarget::ThemeFolder) {
+        message = ExchangeCommands::tr("Exported the theme \"%1\" to %2.")
+                      .arg(QFileInfo(target).fileName(),
+                           QDir::toNativeSeparators(QFileInfo(target).path()));
+    } else {
+        const QStringList outputs = exportOutputs(format, scheme, target);
+        QStringList names;
+        qsizetype pictures = 0;
+        for (const QString& file : written) {
+            if (outputs.contains(file))
+                names << QFileInfo(file).fileName();
+            else
+                ++pictures;
+        }
+        if (pictures == 1)
+            names << ExchangeCommands::tr("1 picture");
+        else if (pictures > 1)
+            names << ExchangeCommands::tr("%1 pictures").arg(pictures);
+        message = ExchangeCommands::tr("Exported %1 to %2.")
+                      .arg(names.join(QStringLiteral(", ")),
+                           QDir::toNativeSeparators(QFileInfo(target).absolutePath()));
+    }
+    const QString losses = exportLosses(format, scheme);
+    return losses.isEmpty() ? message : message + QLatin1Char(' ') + losses;
+}
+
 } // namespace
 
 ExchangeCommands::ExchangeCommands(SchemeDocument& document,
@@ -65,40 +85,112 @@ ExchangeCommands::ExchangeCommands(SchemeDocument& document,
                                    ThemesMenu& themes)
     : QObject(&themes), document_(document), cdbMain_(dialogs), editor_(editor), folders_(folders),
       themes_(themes) {
-    struct Command {
-        const char* name;
-        QString text;
-        void (ExchangeCommands::*handler)();
-    };
-    const auto add = [this](const char* name, const QString& text) {
-        auto* action = new QAction(text, this);
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    const Command commands[] = {
-        {"mnuFileExportTheme", tr("&Export Theme..."), &ExchangeCommands::mnuFileExportTheme_Click},
-        {"mnuFileExportCss", tr("Export &CSS..."), &ExchangeCommands::mnuFileExportCss_Click},
-        {"mnuFileImportCss", tr("&Import CSS..."), &ExchangeCommands::mnuFileImportCss_Click},
-        {"mnuFileImportTokens", tr("Import Design &Tokens..."),
-         &ExchangeCommands::mnuFileImportTokens_Click},
-    };
-    for (const Command& command : commands) {
-        QAction* action = add(command.name, command.text);
-        connect(action, &QAction::triggered, this, command.handler);
-        actions_.append(action);
-    }
-    // The site's build formats in a submenu of their own, after Export CSS.
+    // Every export in one submenu, then an import for each format that reads back.
     exportMenu_ = std::make_unique<QMenu>(tr("E&xport"));
     exportMenu_->menuAction()->setObjectName(QStringLiteral("mnuFileExport"));
-    for (const SiteFileCommand& command : SiteFileCommands) {
-        QAction* action = add(command.name, tr(command.text));
-        connect(action, &QAction::triggered, this, [this, &command] { exportSiteFile(command); });
-        exportMenu_->addAction(action);
+    actions_.append(exportMenu_->menuAction());
+    QList<QAction*> imports;
+    for (const ExportFormat& format : exportFormats()) {
+        auto* item = new QAction(translated(format.menuText), this);
+        item->setObjectName(exportCommandName(format));
+        connect(item, &QAction::triggered, this, [this, &format] { exportTo(format); });
+        exportMenu_->addAction(item);
+        if (!format.read)
+            continue;
+        auto* import = new QAction(translated(format.importText), this);
+        import->setObjectName(importCommandName(format));
+        connect(import, &QAction::triggered, this, [this, &format] { importFrom(format); });
+        imports.append(import);
     }
-    actions_.insert(2, exportMenu_->menuAction());
+    actions_.append(imports);
 }
 
 ExchangeCommands::~ExchangeCommands() = default;
+
+void ExchangeCommands::exportTo(const ExportFormat& format) {
+    Procedure proc(commandRoutine(exportCommandName(format)));
+    std::optional<ExportRequest> request =
+        format.target == ExportTarget::ThemeFolder ? askTheme() : askFile(proc, format);
+    if (!request)
+        return;
+    // The rules follow the preview as the window shows it.
+    request->isPicture = PreviewPictures::isPicture;
+    request->page = {editor_.options().backgroundPictureShown(),
+                     !editor_.options().transparentLabelsShown()};
+    QStringList written;
+    request->written = &written;
+    if (!write(proc, format, *request))
+        return;
+    if (format.target == ExportTarget::ThemeFolder) {
+        const QString name = QFileInfo(request->target).fileName();
+        themes_.rebuild();
+        // Start-up lists only the themes the machine's theme folders offer when they
+        // offer any; the theme just made is there to choose all the same.
+        if (!themes_.lists(name))
+            themes_.addItem(name);
+    }
+    Q_EMIT tell(writtenMessage(format, document_.scheme(), request->target, written));
+}
+
+bool ExchangeCommands::write(Procedure& proc, const ExportFormat& format,
+                             const ExportRequest& request) {
+    proc.TaskDetail = request.target;
+    bool written = false;
+    QStringList errors;
+    {
+        // However many files fail, the user hears of it once, and is never offered
+        // an Abort that would end the program.
+        CollectingErrorPrompt collecting;
+        written = format.write(proc, document_.scheme(), request);
+        errors = collecting.lines;
+    }
+    if (errors.isEmpty())
+        return written;
+    const QString folder = QDir::toNativeSeparators(QFileInfo(request.target).absolutePath());
+    const QString heading = written ? tr("%1 wrote into the folder \"%2\", but not all of it:")
+                                    : tr("%1 could not write into the folder \"%2\":");
+    errorPrompt().inform(heading.arg(translated(format.title), folder) + QStringLiteral("\n\n") +
+                         errors.join(QLatin1Char('\n')));
+    return written;
+}
+
+std::optional<ExportRequest> ExchangeCommands::askFile(Procedure& proc,
+                                                       const ExportFormat& format) {
+    const QString ending = QLatin1String(format.ending);
+    // The dialog appends the last part of the ending to a name typed without one.
+    prepareFileDialog(proc, translated(format.filter), ending.section(QLatin1Char('.'), -1),
+                      translated(format.title));
+    offerFileName(proc, ending);
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
+        return std::nullopt;
+    const QString path = cdbMain_->FileName;
+    // The save dialog asked about the file it chose; the files the export writes
+    // beside it (an example page, the variants' token files) are the user's too.
+    const QStringList beside =
+        existingOutputs(exportOutputs(format, document_.scheme(), path).mid(1));
+    if (!beside.isEmpty() && !cdbMain_->askYesNo(translated(format.title), replaceQuestion(beside)))
+        return std::nullopt;
+    return ExportRequest{.target = path, .existing = ExistingOutput::Replace};
+}
+
+std::optional<ExportRequest> ExchangeCommands::askTheme() {
+    const QString& themesDir = folders_.themesDir;
+    QString offered = offeredName(document_.scheme(), document_.hasFile());
+    for (;;) {
+        const std::optional<QString> name = askThemeName(offered);
+        if (!name)
+            return std::nullopt;
+        const QString folder = QDir(themesDir).filePath(*name);
+        if (existingOutputs({folder}).isEmpty())
+            return ExportRequest{.target = folder, .existing = ExistingOutput::Keep};
+        // No keeps the theme there and asks for another name.
+        if (cdbMain_->askYesNo(
+                tr("Export Theme"),
+                tr("The theme \"%1\" exists already.\n\nDo you want to replace it?").arg(*name)))
+            return ExportRequest{.target = folder, .existing = ExistingOutput::Replace};
+        offered = *name;
+    }
+}
 
 std::optional<QString> ExchangeCommands::askThemeName(const QString& offered) {
     QString name = offered;
@@ -117,45 +209,13 @@ std::optional<QString> ExchangeCommands::askThemeName(const QString& offered) {
     }
 }
 
-void ExchangeCommands::mnuFileExportTheme_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileExportTheme_Click"));
-    const QString& themesDir = folders_.themesDir;
-    QString offered = offeredName(document_.scheme(), document_.hasFile());
-    std::optional<QString> name;
-    ExistingOutput existing = ExistingOutput::Keep;
-    for (;;) {
-        name = askThemeName(offered);
-        if (!name)
-            return;
-        const QString folder = QDir(themesDir).filePath(*name);
-        if (!QFileInfo::exists(folder) && !QFileInfo(folder).isSymLink())
-            break;
-        // No keeps the theme there and asks for another name.
-        if (cdbMain_->askYesNo(
-                tr("Export Theme"),
-                tr("The theme \"%1\" exists already.\n\nDo you want to replace it?").arg(*name))) {
-            existing = ExistingOutput::Replace;
-            break;
-        }
-        offered = *name;
-    }
-    proc.TaskDetail = QDir(themesDir).filePath(*name);
-    if (!exportTheme(proc, document_.scheme(), themesDir, *name, existing,
-                     PreviewPictures::isPicture))
-        return;
-    themes_.rebuild();
-    // Start-up lists only the themes the machine's theme folders offer when they offer
-    // any; the theme just made is there to choose all the same.
-    if (!themes_.lists(*name))
-        themes_.addItem(*name);
-}
-
 void ExchangeCommands::prepareFileDialog(Procedure& proc, const QString& filter,
-                                         const QString& extension) {
+                                         const QString& extension, const QString& title) {
     proc.step([&] {
         cdbMain_->Filter = filter;
         cdbMain_->FilterIndex = 1;
         cdbMain_->DefaultExt = extension;
+        cdbMain_->DialogTitle = title;
     });
     if (!document_.hasFile())
         proc.step([&] { cdbMain_->InitDir = folders_.schemesDir; });
@@ -171,59 +231,13 @@ void ExchangeCommands::offerFileName(Procedure& proc, const QString& ending) {
     });
 }
 
-void ExchangeCommands::mnuFileExportCss_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
-    prepareFileDialog(proc, tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), CssExtension);
-    offerFileName(proc, CssExtension);
-    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
+void ExchangeCommands::importFrom(const ExportFormat& format) {
+    Procedure proc(commandRoutine(importCommandName(format)));
+    prepareFileDialog(proc, translated(format.filter),
+                      QString::fromLatin1(format.ending).section(QLatin1Char('.'), -1));
+    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
         return;
-    // The save dialog asked before it let an existing file be chosen; the example page
-    // beside it is a file of the user's too.
-    const QString path = cdbMain_->FileName;
-    const QString page = examplePagePath(path);
-    if (QFileInfo::exists(page) &&
-        !cdbMain_->askYesNo(tr("Export CSS"),
-                            tr("The example page \"%1\" exists already.\n\nDo you want to "
-                               "replace it?")
-                                .arg(QFileInfo(page).fileName())))
-        return;
-    proc.TaskDetail = path;
-    // The rules follow the preview as the window shows it.
-    exportCss(
-        proc, document_.scheme(), path, ExistingOutput::Replace, PreviewPictures::isPicture,
-        {editor_.options().backgroundPictureShown(), !editor_.options().transparentLabelsShown()});
-}
-
-void ExchangeCommands::exportSiteFile(const SiteFileCommand& command) {
-    Procedure proc(QStringLiteral("frmMain.%1_Click").arg(QLatin1String(command.name)));
-    const QString ending = QLatin1String(command.ending);
-    // The dialog appends the last part of the ending to a name typed without one.
-    prepareFileDialog(proc, tr(command.filter), ending.section(QLatin1Char('.'), -1));
-    offerFileName(proc, ending);
-    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Save))
-        return;
-    const QString path = cdbMain_->FileName;
-    const ColorScheme& scheme = document_.scheme();
-    if (!command.format &&
-        (scheme.hasVariant(Variant::Dark) || scheme.hasVariant(Variant::Contrast))) {
-        // The save dialog asked about the token file; the variants' files and the
-        // resolver beside it are files of the user's too.
-        const DesignTokenFiles files = designTokenFiles(path);
-        QStringList existing;
-        for (const QString& file : {files.dark, files.contrast, files.resolver})
-            if (QFileInfo::exists(file))
-                existing << QStringLiteral("\"%1\"").arg(QFileInfo(file).fileName());
-        if (!existing.isEmpty() &&
-            !cdbMain_->askYesNo(tr("Export Design Tokens"),
-                                tr("%1 exist already.\n\nDo you want to replace them?")
-                                    .arg(existing.join(QStringLiteral(", ")))))
-            return;
-    }
-    proc.TaskDetail = path;
-    if (command.format)
-        exportSiteVariables(proc, scheme, *command.format, path, ExistingOutput::Replace);
-    else
-        exportDesignTokens(proc, scheme, path, ExistingOutput::Replace);
+    importChosen(proc, format.read, translated(format.nothingFound));
 }
 
 void ExchangeCommands::importChosen(Procedure& proc, SchemeImporter read,
@@ -261,25 +275,4 @@ void ExchangeCommands::importChosen(Procedure& proc, SchemeImporter read,
     }
     document_.apply(tr("Import %1").arg(fileTitleOf(path)), *imported,
                     SchemeDocument::Redraw::PreviewAndPanel);
-}
-
-void ExchangeCommands::mnuFileImportCss_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
-    prepareFileDialog(proc, tr("Style Sheet (*.css)|*.css|All Files (*.*)|*.*"), CssExtension);
-    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
-        return;
-    importChosen(proc, importCss,
-                 tr("%1 holds no Tintora colour scheme: none of its \":root\" rules sets a "
-                    "--tintora- property.\n\nNothing was changed."));
-}
-
-void ExchangeCommands::mnuFileImportTokens_Click() {
-    Procedure proc(QStringLiteral("frmMain.mnuFileImportTokens_Click"));
-    prepareFileDialog(proc, tr("Design Tokens (*.json)|*.json|All Files (*.*)|*.*"),
-                      QStringLiteral("json"));
-    if (!showDialog(proc, *cdbMain_, DialogService::Dialog::Open))
-        return;
-    importChosen(proc, importDesignTokens,
-                 tr("%1 holds no Tintora colour scheme: none of its groups is named as an "
-                    "element (banner, body, h1 ...).\n\nNothing was changed."));
 }

@@ -12,17 +12,19 @@ class Procedure;
 class QAction;
 class QMenu;
 struct ColorScheme;
-struct SiteFileCommand;
+struct ExportFormat;
+struct ExportRequest;
 class SchemeDocument;
 class ThemesMenu;
 struct WindowFolders;
 
-// The File menu's way to and from web sites: the scheme exported as a new theme folder,
-// which joins the Themes menu, or as one style sheet, and a style sheet's custom
-// properties imported as one step. A style sheet follows the preview options as the
-// editor panel shows them. The Export submenu writes the files a site's own build
-// takes (design tokens, a Tailwind theme, SCSS variables), and a token file is
-// imported as a style sheet is.
+// The File menu's way to and from other programs, built from the table of export
+// formats: File > Export holds one item per format (the scheme as a theme folder,
+// which joins the Themes menu, as a style sheet, as design tokens, ...), and each
+// format that can be read back has its Import item, which applies the file as one
+// step. A style sheet follows the preview options as the editor panel shows them. An
+// export that fails says so in one box naming its folder; one that succeeds says in
+// the status bar what it wrote where, and what of the scheme it could not carry.
 class ExchangeCommands : public QObject {
     Q_OBJECT
 
@@ -31,21 +33,27 @@ public:
                      const EditorPanel& editor, const WindowFolders& folders, ThemesMenu& themes);
     ~ExchangeCommands() override;
 
-    // In menu order.
+    // In menu order: the Export submenu's own item, then the imports.
     QList<QAction*> actions() const { return actions_; }
 
+Q_SIGNALS:
+    // A sentence for the status bar.
+    void tell(const QString& message);
+
 private:
-    void mnuFileExportTheme_Click();
-    void mnuFileExportCss_Click();
-    void mnuFileImportCss_Click();
-    void mnuFileImportTokens_Click();
-    // Design tokens, Tailwind or SCSS, as the command says.
-    void exportSiteFile(const SiteFileCommand& command);
+    void exportTo(const ExportFormat& format);
+    void importFrom(const ExportFormat& format);
+    // Where an export goes, asked of the user; nullopt when they cancelled.
+    std::optional<ExportRequest> askFile(Procedure& proc, const ExportFormat& format);
+    std::optional<ExportRequest> askTheme();
     // The name for a new theme, asked until it is one a theme folder can have;
     // nullopt when the user cancelled.
     std::optional<QString> askThemeName(const QString& offered);
-    // The filter and default ending for the save and open dialogs.
-    void prepareFileDialog(Procedure& proc, const QString& filter, const QString& extension);
+    // Writes the export, its errors in one box; true when it was written.
+    bool write(Procedure& proc, const ExportFormat& format, const ExportRequest& request);
+    // The filter, default ending and title for the save and open dialogs.
+    void prepareFileDialog(Procedure& proc, const QString& filter, const QString& extension,
+                           const QString& title = {});
     // Offers the scheme's name with `ending` in the save dialog, beside the scheme file.
     void offerFileName(Procedure& proc, const QString& ending);
     // Reads the file the dialog chose with `read` and applies it as one step, after one

@@ -148,8 +148,9 @@ frmMain::frmMain(WindowFolders folders)
     connect(remembered_, &RememberCommands::zoomRemembered, zoom_, &ZoomCommands::setZoomPercent);
     // What a command has to tell without stopping the user goes to the status bar.
     statusBar()->setObjectName(QStringLiteral("statusBar"));
-    connect(edits_, &EditCommands::tell, this,
-            [this](const QString& message) { statusBar()->showMessage(message, 10000); });
+    const auto tell = [this](const QString& message) { statusBar()->showMessage(message, 10000); };
+    connect(edits_, &EditCommands::tell, this, tell);
+    connect(exchange_, &ExchangeCommands::tell, this, tell);
     // A scheme file dropped onto the window opens as File > Open opens it.
     new SchemeFileDrop(*this, [this](const QString& path) { files_->openFile(path); });
 
