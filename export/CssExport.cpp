@@ -312,7 +312,8 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 }
 
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing, PictureTest isPicture, CssPageOptions options) {
+               ExistingOutput existing, PictureTest isPicture, CssPageOptions options,
+               OutputPlace place) {
     proc.Task = QStringLiteral("Export CSS: ") + path;
     const QFileInfo info(path);
     const QString pagePath = examplePagePath(path);
@@ -322,23 +323,28 @@ bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
             raiseError(Err::BadFileName);
         if (!info.absoluteDir().exists())
             raiseError(Err::PathNotFound);
-        if (info.isDir() || page.isDir())
+        // In a folder the program fills, a link of the sheet's or page's name is
+        // replaced like any other; elsewhere the user named where they go.
+        const auto refused = [place](const QFileInfo& file) {
+            return file.isDir() && !(place == OutputPlace::InFolder && file.isSymLink());
+        };
+        if (refused(info) || refused(page))
             raiseError(Err::PathFileAccess);
         if (existing == ExistingOutput::Keep &&
             (info.exists() || info.isSymLink() || page.exists() || page.isSymLink()))
             raiseError(Err::FileAlreadyExists);
         // Refused before any picture is copied.
-        checkOutputTarget(path, OutputPlace::Named);
-        checkOutputTarget(pagePath, OutputPlace::Named);
+        checkOutputTarget(path, place);
+        checkOutputTarget(pagePath, place);
     });
     if (!ready)
         return false;
 
-    const PicturePlan pictures(scheme, {info.fileName(), page.fileName()}, info.absolutePath());
+    PicturePlan pictures(scheme, {info.fileName(), page.fileName()}, info.absolutePath());
     QStringList copied;
     pictures.copyInto(proc, info.absolutePath(), isPicture, {}, &copied);
     const QByteArray sheet = cssStyleSheet(scheme, pictures, options);
-    if (!proc.step([&] { saveFileBytes(path, sheet); })) {
+    if (!proc.step([&] { saveFileBytes(path, sheet, place); })) {
         // Without the sheet the copies serve nothing.
         for (const QString& copy : std::as_const(copied))
             QFile::remove(copy);
@@ -346,5 +352,5 @@ bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
     }
     proc.Task = QStringLiteral("Export CSS: ") + pagePath;
     const QByteArray html = examplePage(scheme, info.fileName());
-    return proc.step([&] { saveFileBytes(pagePath, html); });
+    return proc.step([&] { saveFileBytes(pagePath, html, place); });
 }

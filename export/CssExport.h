@@ -2,6 +2,7 @@
 
 #include "export/PicturePlan.h"
 #include "export/ThemeExport.h"
+#include "framework/FileAccess.h"
 
 #include <QByteArray>
 #include <QString>
@@ -45,6 +46,9 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 // routine, a missing picture as error 53 after which the rest is still written.
 // Pictures are copied as PicturePlan::copyInto says; when the sheet cannot be written,
 // the copies made for it are removed again, so a pipe that nobody reads, refused at
-// once (75), is all that is left. True when the sheet and the page were written.
+// once (75), is all that is left. `place` says how the sheet and the page treat what
+// they find under their names (FileAccess.h): a batch fills its own folder. True when
+// the sheet and the page were written.
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
-               ExistingOutput existing, PictureTest isPicture, CssPageOptions options = {});
+               ExistingOutput existing, PictureTest isPicture, CssPageOptions options = {},
+               OutputPlace place = OutputPlace::Named);
