@@ -2,6 +2,7 @@
 
 #include "export/ExportNames.h"
 #include "export/PicturePlan.h"
+#include "framework/BusyFolder.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
@@ -232,13 +233,14 @@ ThemeSheets themeSheets(const ColorScheme& scheme, const PicturePlan& pictures) 
             declarationSheet(graph1SheetTable(), values)};
 }
 
-void removeExportLeftovers(const QString& themesDir) {
+void removeExportLeftovers(const QString& themesDir, const QDateTime& before) {
     const QDir themes(themesDir);
-    const QStringList leftovers =
-        themes.entryList({QLatin1String(BuildingPrefix) + QLatin1Char('*')},
-                         QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString& name : leftovers)
-        QDir(themes.filePath(name)).removeRecursively();
+    const QFileInfoList leftovers =
+        themes.entryInfoList({QLatin1String(BuildingPrefix) + QLatin1Char('*')},
+                             QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers)
+        if (leftover.lastModified() <= before && !BusyFolder::isBusy(leftover.filePath()))
+            QDir(leftover.filePath()).removeRecursively();
 }
 
 bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& themesDir,
@@ -246,6 +248,7 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
     proc.Task = QStringLiteral("Export Theme: ") + name;
     const QString target = themesDir + QLatin1Char('/') + name;
     std::optional<QTemporaryDir> building;
+    std::optional<BusyFolder> busy;
     const bool started = proc.step([&] {
         if (!themeNameProblem(name).isEmpty())
             raiseError(Err::BadFileName);
@@ -259,13 +262,15 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
                          QStringLiteral("XXXXXX"));
         if (!building->isValid())
             raiseError(Err::PermissionDenied);
+        // Another program's clean-up leaves it alone while this export is at work.
+        busy.emplace(building->path());
         // A temporary folder is private; a theme folder is as readable as any other.
         QFile::setPermissions(building->path(), sharedFolderPermissions());
     });
     if (!started)
         return false;
 
-    const PicturePlan pictures(scheme, themeSheetNames());
+    PicturePlan pictures(scheme, themeSheetNames());
     pictures.copyInto(proc, building->path(), isPicture, target);
 
     const ThemeSheets sheets = themeSheets(scheme, pictures);

@@ -14,6 +14,7 @@
 #include "theme/ColorScheme.h"
 #include "ui/preview/PreviewPictures.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,6 +36,7 @@ const SiteFile SiteFiles[] = {
 } // namespace
 
 int runExportCommand(const CliCommand& command, const QStringList& args) {
+    const QDateTime runStart = QDateTime::currentDateTime();
     CommandLine line(command);
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
@@ -117,6 +119,8 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
     if (!startDir)
         return 1;
     const QString themesDir = DataFolder::themesDir(*startDir);
+    // What exports killed before this run left; the window's start clears them too.
+    removeExportLeftovers(themesDir, runStart);
     const QString folder = QDir(themesDir).filePath(theme);
     if (existing == ExistingOutput::Keep && QFileInfo::exists(folder)) {
         printCliError(
