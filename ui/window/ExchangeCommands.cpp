@@ -239,10 +239,10 @@ void ExchangeCommands::importChosen(Procedure& proc, SchemeImporter read,
         errors = collecting.lines;
     }
     if (!errors.isEmpty())
-        errorPrompt().inform(tr("%1 could not be imported whole; what could not be read was "
-                                "left as it was:")
-                                 .arg(fileTitleOf(path)) +
-                             QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
+        errorPrompt().informList(tr("%1 could not be imported whole; what could not be read "
+                                    "was left as it was:")
+                                     .arg(fileTitleOf(path)),
+                                 errors);
     if (!imported)
         return;
     if (found == 0) {
