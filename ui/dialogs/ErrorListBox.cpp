@@ -81,8 +81,8 @@ ErrorListBox::ErrorListBox(const QString& message, const QStringList& items, QWi
 void ErrorListBox::fitToScreen(int width, int height) {
     if (rest_) {
         const int line = rest_->fontMetrics().lineSpacing();
-        const int frame = 2 * rest_->frameWidth() +
-                          2 * static_cast<int>(rest_->document()->documentMargin()) + 1;
+        const int frame =
+            2 * rest_->frameWidth() + 2 * static_cast<int>(rest_->document()->documentMargin()) + 1;
         rest_->setFixedHeight(3 * line + frame);
         // What the box needs besides the list, then as many of the list's lines as fit.
         const int others = layout()->totalHeightForWidth(width) - rest_->height();
