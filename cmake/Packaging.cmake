@@ -26,9 +26,6 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # dpkg-shlibdeps finds the libraries; the Qt GUI library's package brings the X11
 # platform plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The unpacker loads libarchive only when a theme package comes, out of
-# dpkg-shlibdeps' sight.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libarchive13")
 # The faces the Windows font names of the window and the themes are mapped to
 # (Liberation Sans Narrow is only in the first), and Qt's own translations, which
 # word the dialogs' buttons in the user's language. The program's translations are

@@ -313,22 +313,22 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
                ExistingOutput existing, PictureTest isPicture, CssPageOptions options,
-               QStringList* written) {
+               OutputPlace place, QStringList* written) {
     proc.Task = QStringLiteral("Export CSS: ") + path;
     const QFileInfo info(path);
     const QString pagePath = examplePagePath(path);
     // Refused before any picture is copied.
     const std::optional<OutputFolders> folders =
-        prepareExportOutputs(proc, {path, pagePath}, existing);
+        prepareExportOutputs(proc, {path, pagePath}, existing, OutputKind::File, place);
     if (!folders)
         return false;
 
-    const PicturePlan pictures(scheme, {info.fileName(), QFileInfo(pagePath).fileName()},
-                               info.absolutePath());
+    PicturePlan pictures(scheme, {info.fileName(), QFileInfo(pagePath).fileName()},
+                         info.absolutePath());
     QStringList copied;
     pictures.copyInto(proc, info.absolutePath(), isPicture, {}, &copied);
     const QByteArray sheet = cssStyleSheet(scheme, pictures, options);
-    if (!proc.step([&] { saveFileBytes(path, sheet); })) {
+    if (!proc.step([&] { saveFileBytes(path, sheet, place); })) {
         // Without the sheet the copies serve nothing.
         for (const QString& copy : std::as_const(copied))
             QFile::remove(copy);
@@ -336,7 +336,7 @@ bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
     }
     proc.Task = QStringLiteral("Export CSS: ") + pagePath;
     const QByteArray html = examplePage(scheme, info.fileName());
-    const bool done = proc.step([&] { saveFileBytes(pagePath, html); });
+    const bool done = proc.step([&] { saveFileBytes(pagePath, html, place); });
     if (written)
         *written << path << (done ? QStringList{pagePath} : QStringList{}) << copied;
     return done;

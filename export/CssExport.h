@@ -2,6 +2,7 @@
 
 #include "export/PicturePlan.h"
 #include "export/ThemeExport.h"
+#include "framework/FileAccess.h"
 
 #include <QByteArray>
 #include <QString>
@@ -47,8 +48,10 @@ QByteArray cssStyleSheet(const ColorScheme& scheme, const PicturePlan& pictures,
 // Pictures are copied as PicturePlan::copyInto says; when the sheet cannot be written,
 // the copies made for it are removed again, so a pipe that nobody reads, refused at
 // once (75), is all that is left. Where and what is checked first, and the folder made,
-// as prepareExportOutputs does it. True when the sheet and the page were written; the
-// files written (the sheet, the page, then the pictures) go to `written` when given.
+// as prepareExportOutputs does it. `place` says how the sheet and the page treat what
+// they find under their names (FileAccess.h): a batch fills its own folder. True when
+// the sheet and the page were written; the files written (the sheet, the page, then the
+// pictures) go to `written` when given.
 bool exportCss(Procedure& proc, const ColorScheme& scheme, const QString& path,
                ExistingOutput existing, PictureTest isPicture, CssPageOptions options = {},
-               QStringList* written = nullptr);
+               OutputPlace place = OutputPlace::Named, QStringList* written = nullptr);

@@ -5,6 +5,7 @@
 #include "export/CssProperties.h"
 #include "export/CssValues.h"
 #include "framework/FileAccess.h"
+#include "framework/FileLookup.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
 #include "framework/TextFile.h"
@@ -239,9 +240,12 @@ void store(ColorScheme& scheme, const CssProperty& property, const QString& valu
         const std::optional<QString> path = cssvalue::readPicture(value);
         if (!path || holdsControlCharacter(*path))
             raiseError(Err::InvalidPropertyValue);
-        scheme.image(e.imageSlot) =
-            path->isEmpty() ? QString()
-                            : QDir::toNativeSeparators(folder + QLatin1Char('/') + *path);
+        const QString file = folder + QLatin1Char('/') + *path;
+        // A sub-folder that is a link may lead anywhere, to private files too; an export
+        // would then copy them into a site.
+        if (!path->isEmpty() && !liesWithin(file, folder))
+            raiseError(Err::PathFileAccess);
+        scheme.image(e.imageSlot) = path->isEmpty() ? QString() : QDir::toNativeSeparators(file);
         return;
     }
     case Attribute::Color:

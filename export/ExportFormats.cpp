@@ -56,7 +56,7 @@ const ExportFormat Formats[] = {
         .write =
             [](Procedure& proc, const ColorScheme& scheme, const ExportRequest& request) {
                 return exportCss(proc, scheme, request.target, request.existing, request.isPicture,
-                                 request.page, request.written);
+                                 request.page, OutputPlace::Named, request.written);
             },
         .outputs = [](const ColorScheme&, const QString& target) -> QStringList {
             return {target, examplePagePath(target)};

@@ -38,14 +38,16 @@ bool writtenInPlace(const QString& path) {
 }
 
 void checkOutputs(const QStringList& outputs, ExistingOutput existing, OutputKind kind,
-                  QVariant& detail) {
+                  OutputPlace place, QVariant& detail) {
     for (const QString& output : outputs)
         if (output.isEmpty() || QFileInfo(output).fileName().isEmpty())
             refuse(Err::BadFileName, output, detail);
     if (kind == OutputKind::File)
-        for (const QString& output : outputs)
-            if (QFileInfo(output).isDir())
+        for (const QString& output : outputs) {
+            const QFileInfo info(output);
+            if (info.isDir() && !(place == OutputPlace::InFolder && info.isSymLink()))
                 refuse(Err::PathFileAccess, output, detail);
+        }
     if (existing == ExistingOutput::Keep)
         for (const QString& output : outputs)
             if (isThere(QFileInfo(output)))
@@ -53,7 +55,7 @@ void checkOutputs(const QStringList& outputs, ExistingOutput existing, OutputKin
     if (kind == OutputKind::File)
         for (const QString& output : outputs) {
             detail = output;
-            checkOutputTarget(output, OutputPlace::Named);
+            checkOutputTarget(output, place);
         }
 }
 
@@ -77,9 +79,11 @@ QStringList existingOutputs(const QStringList& outputs) {
 }
 
 std::optional<OutputFolders> prepareExportOutputs(Procedure& proc, const QStringList& outputs,
-                                                  ExistingOutput existing, OutputKind kind) {
+                                                  ExistingOutput existing, OutputKind kind,
+                                                  OutputPlace place) {
     const QVariant detail = proc.TaskDetail;
-    const bool allowed = proc.step([&] { checkOutputs(outputs, existing, kind, proc.TaskDetail); });
+    const bool allowed =
+        proc.step([&] { checkOutputs(outputs, existing, kind, place, proc.TaskDetail); });
     proc.TaskDetail = detail;
     if (!allowed)
         return std::nullopt;

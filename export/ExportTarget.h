@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ThemeExport.h"
+#include "framework/FileAccess.h"
 #include "framework/OutputFolders.h"
 
 #include <QString>
@@ -25,12 +26,14 @@ QStringList existingOutputs(const QStringList& outputs);
 // Checks `outputs` (the files or folders one export writes, pictures aside) and makes
 // the folders they go in, each under `proc`'s trap. Refused before anything is made or
 // written: 52 for a path without a name; for a file, 75 when a folder, socket or
-// anything but a file, device or pipe holds its place (checkOutputTarget); 58 when one
-// is there and `existing` keeps it. The folders are then made as OutputFolders makes
+// anything but a file, device or pipe holds its place (checkOutputTarget at `place`;
+// in a folder the program fills, a link of its name is replaced like any other); 58
+// when one is there and `existing` keeps it. The folders are then made as OutputFolders makes
 // them, and a folder an output goes in that does not let us write in it (read-only,
 // or not ours) is refused with the error that says why, the folder as its detail.
 // None when refused; the folders returned are taken away again, empty, when the
 // export never wrote into them.
 std::optional<OutputFolders> prepareExportOutputs(Procedure& proc, const QStringList& outputs,
                                                   ExistingOutput existing,
-                                                  OutputKind kind = OutputKind::File);
+                                                  OutputKind kind = OutputKind::File,
+                                                  OutputPlace place = OutputPlace::Named);

@@ -64,8 +64,8 @@ QFileDevice::Permissions copyPermissions(const QString& source) {
 } // namespace
 
 PicturePlan::PicturePlan(const ColorScheme& scheme, const QStringList& reserved,
-                         const QString& folder) {
-    FreeNames taken(reserved);
+                         const QString& folder)
+    : names_(reserved) {
     QHash<QString, qsizetype> indexOf;
     for (int slot = 0; slot < ColorScheme::ImageSlots; ++slot) {
         const QString& path = scheme.SchemeImages[static_cast<size_t>(slot)];
@@ -77,7 +77,7 @@ PicturePlan::PicturePlan(const ColorScheme& scheme, const QStringList& reserved,
         qsizetype index = indexOf.value(source, -1);
         if (index < 0) {
             const QString wanted = safePictureName(pictureFileName(path));
-            QString name = taken.free(wanted);
+            QString name = names_.free(wanted);
             bool present = false;
             // Beside an existing style sheet, a file of that name is reused when it is
             // this picture and otherwise left alone under a name of its own.
@@ -88,11 +88,11 @@ PicturePlan::PicturePlan(const ColorScheme& scheme, const QStringList& reserved,
                     present = true;
                     break;
                 }
-                taken.take(name);
-                name = taken.free(wanted);
+                names_.take(name);
+                name = names_.free(wanted);
             }
-            taken.take(name);
-            copies_.append({source, name, present});
+            names_.take(name);
+            copies_.append({source, name, present, wanted});
             index = copies_.size() - 1;
             indexOf.insert(source, index);
         }
@@ -107,10 +107,19 @@ QString PicturePlan::nameFor(int slot) const {
     return copy == 0 ? QString() : copies_[copy - 1].name;
 }
 
+void PicturePlan::claimName(Copy& copy, const QString& folder) {
+    while (!createNewFile(folder + QLatin1Char('/') + copy.name)) {
+        names_.take(copy.name);
+        copy.name = names_.free(copy.wanted);
+    }
+    names_.take(copy.name);
+}
+
 bool PicturePlan::copyInto(Procedure& proc, const QString& folder, PictureTest isPicture,
-                           const QString& shownFolder, QStringList* written) const {
+                           const QString& shownFolder, QStringList* written) {
     bool all = true;
-    for (const Copy& copy : copies_) {
+    const QString shown = shownFolder.isEmpty() ? folder : shownFolder;
+    for (Copy& copy : copies_) {
         if (copy.present)
             continue;
         proc.TaskDetail = copy.source;
@@ -119,12 +128,17 @@ bool PicturePlan::copyInto(Procedure& proc, const QString& folder, PictureTest i
             all = false;
             continue;
         }
+        proc.TaskDetail = shown + QLatin1Char('/') + copy.name;
+        if (!proc.step([&] { claimName(copy, folder); })) {
+            all = false;
+            continue;
+        }
         const QString target = folder + QLatin1Char('/') + copy.name;
-        proc.TaskDetail =
-            (shownFolder.isEmpty() ? folder : shownFolder) + QLatin1Char('/') + copy.name;
+        proc.TaskDetail = shown + QLatin1Char('/') + copy.name;
         if (!proc.step([&] {
                 saveFileBytes(target, bytes, OutputPlace::InFolder, copyPermissions(copy.source));
             })) {
+            QFile::remove(target); // the name claimed for it, still empty
             all = false;
             continue;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/ExportNames.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -23,6 +25,7 @@ public:
         QString source; // the file to copy; the path as held when no such file exists
         QString name;   // the copy's file name in the target folder
         bool present;   // an equal file of that name is there already: nothing to copy
+        QString wanted; // the name the picture asks for, from which the others are made
     };
 
     // Names a copy for every image slot of `scheme` that holds a path, in the order of
@@ -44,10 +47,16 @@ public:
     // a new file, and never by more people than its source. After Ignore the others are
     // still copied. An error names a copy as in `shownFolder` when given (the folder
     // `folder` becomes). The paths written go to `written`. False when any copy failed.
+    // Each copy's name is created anew: when another program took it since the plan was
+    // made, the copy takes the next free name, which nameFor gives from then on.
     bool copyInto(Procedure& proc, const QString& folder, PictureTest isPicture,
-                  const QString& shownFolder = {}, QStringList* written = nullptr) const;
+                  const QString& shownFolder = {}, QStringList* written = nullptr);
 
 private:
+    // Gives `copy` a name in `folder` that no file or link holds, and creates it empty.
+    void claimName(Copy& copy, const QString& folder);
+
+    FreeNames names_;
     QList<Copy> copies_;
     std::array<int, 21> slotCopy_{}; // index into copies_ + 1; 0 for none
 };

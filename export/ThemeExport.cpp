@@ -3,6 +3,7 @@
 #include "export/ExportNames.h"
 #include "export/ExportTarget.h"
 #include "export/PicturePlan.h"
+#include "framework/BusyFolder.h"
 #include "framework/FileAccess.h"
 #include "framework/Procedure.h"
 #include "framework/RuntimeError.h"
@@ -233,20 +234,20 @@ ThemeSheets themeSheets(const ColorScheme& scheme, const PicturePlan& pictures) 
             declarationSheet(graph1SheetTable(), values)};
 }
 
-void removeExportLeftovers(const QString& themesDir) {
+void removeExportLeftovers(const QString& themesDir, const QDateTime& before) {
     const QDir themes(themesDir);
-    const QStringList leftovers =
-        themes.entryList({QLatin1String(BuildingPrefix) + QLatin1Char('*')},
-                         QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString& name : leftovers)
-        QDir(themes.filePath(name)).removeRecursively();
+    const QFileInfoList leftovers =
+        themes.entryInfoList({QLatin1String(BuildingPrefix) + QLatin1Char('*')},
+                             QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers)
+        if (leftover.lastModified() <= before && !BusyFolder::isBusy(leftover.filePath()))
+            QDir(leftover.filePath()).removeRecursively();
 }
 
 bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& themesDir,
                  const QString& name, ExistingOutput existing, PictureTest isPicture) {
     proc.Task = QStringLiteral("Export Theme: ") + name;
     const QString target = themesDir + QLatin1Char('/') + name;
-    std::optional<QTemporaryDir> building;
     if (!proc.step([&] {
             if (!themeNameProblem(name).isEmpty())
                 raiseError(Err::BadFileName);
@@ -256,6 +257,10 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
         prepareExportOutputs(proc, {target}, existing, OutputKind::Folder);
     if (!folders)
         return false;
+    // Gone before the folders made for it, so that an empty Themes folder made for a
+    // failed export goes too.
+    std::optional<QTemporaryDir> building;
+    std::optional<BusyFolder> busy;
     const bool started = proc.step([&] {
         // Hidden beside the themes, on the same file system, so the rename is atomic;
         // the point keeps it out of the Themes menu meanwhile.
@@ -263,13 +268,15 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
                          QStringLiteral("XXXXXX"));
         if (!building->isValid())
             raiseError(Err::PermissionDenied);
+        // Another program's clean-up leaves it alone while this export is at work.
+        busy.emplace(building->path());
         // A temporary folder is private; a theme folder is as readable as any other.
         QFile::setPermissions(building->path(), sharedFolderPermissions());
     });
     if (!started)
         return false;
 
-    const PicturePlan pictures(scheme, themeSheetNames());
+    PicturePlan pictures(scheme, themeSheetNames());
     pictures.copyInto(proc, building->path(), isPicture, target);
 
     const ThemeSheets sheets = themeSheets(scheme, pictures);

@@ -3,6 +3,7 @@
 #include "export/PicturePlan.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 class Procedure;
@@ -46,5 +47,7 @@ bool exportTheme(Procedure& proc, const ColorScheme& scheme, const QString& them
                  const QString& name, ExistingOutput existing, PictureTest isPicture);
 
 // Removes the hidden building folders in `themesDir` that exports ended half-way
-// (killed, or the machine stopped) left behind. Links are passed over.
-void removeExportLeftovers(const QString& themesDir);
+// (killed, or the machine stopped) left behind: those last changed before `before`
+// (the start of the run that clears up, or at it) that no export at work holds (BusyFolder).
+// Links are passed over.
+void removeExportLeftovers(const QString& themesDir, const QDateTime& before);

@@ -35,6 +35,10 @@ ErrorPrompt::Answer ErrorPrompt::reportRuntimeError(const RuntimeErrorReport& re
     return askRuntimeError(runtimeErrorMessage(report));
 }
 
+void ErrorPrompt::informList(const QString& message, const QStringList& items) {
+    inform(message + QStringLiteral("\n\n") + items.join(QLatin1Char('\n')));
+}
+
 namespace {
 // The lines of a message, without empty ones.
 QStringList messageLines(const QString& message) {

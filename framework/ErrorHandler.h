@@ -29,6 +29,10 @@ public:
     virtual Answer reportRuntimeError(const RuntimeErrorReport& report);
     // A plain box with only OK.
     virtual void inform(const QString& message) = 0;
+    // A plain box with only OK that tells `message` and lists `items` under it, however
+    // many there are. By default the items are lines of the message; a box on a screen
+    // lists the first few and lets the user scroll through the rest.
+    virtual void informList(const QString& message, const QStringList& items);
 };
 
 // Writes each error to standard error as one line (runtimeErrorLine) and answers by a

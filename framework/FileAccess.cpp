@@ -265,3 +265,18 @@ void saveFileBytes(const QString& path, const QByteArray& bytes, OutputPlace pla
     }
     raiseSaveFailure(path, file, code);
 }
+
+bool createNewFile(const QString& path) {
+    if (path.isEmpty())
+        raiseError(Err::BadFileName);
+    QFile file(path);
+    // NewOnly creates the file exclusively, and never through a link of that name.
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return true;
+    const int code = errno;
+    const QFileInfo info(path);
+    if (code == EEXIST || (code == 0 && (info.exists() || info.isSymLink())))
+        return false;
+    raiseFileError(path, true, code);
+}

@@ -53,6 +53,12 @@ void saveFileBytes(const QString& path, const QByteArray& bytes,
                    OutputPlace place = OutputPlace::Named,
                    QFileDevice::Permissions within = QFileDevice::Permissions(0x7777));
 
+// Creates `path` as a new, empty file, unless anything already has that name (a link
+// too, also one that leads nowhere): then false, and nothing is touched. The name is
+// this caller's alone from then on, however many programs pick names in the folder at
+// once. Any other failure raises the matching run-time error.
+bool createNewFile(const QString& path);
+
 // Raises the run-time error that describes why `path` could not be opened, read or
 // written. `systemError` is the errno of the failing call (0 when unknown); without
 // one the file system is looked at instead.

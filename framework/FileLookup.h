@@ -14,3 +14,8 @@ QString fileIgnoringCase(const QString& path);
 // Whether `file`, its links followed, is in the folder it was found in or below it:
 // false for a link that leads out of that folder, and for a file that is not there.
 bool staysInItsFolder(const QString& file);
+
+// Whether `path`, its links followed, lies in `folder` or below it, both taken as the
+// canonical paths they lead to. Where `path` does not exist, the part of it that does
+// decides: a folder on the way that is a link out of `folder` leads out all the same.
+bool liesWithin(const QString& path, const QString& folder);

@@ -15,6 +15,8 @@ packages=(
     # The Debian package (cpack's dependency lookup runs file and dpkg-shlibdeps) and
     # the validators the installed-layout test runs.
     file dpkg-dev appstream desktop-file-utils shared-mime-info groff-base
+    # gio tells a file's type from its contents as the desktop's file managers do.
+    libglib2.0-bin
     # The browser the web tests drive headless.
     chromium
     # The package's and manual pages' linters, and the shells whose completions are

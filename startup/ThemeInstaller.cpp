@@ -166,7 +166,7 @@ void ThemeInstaller::run(Procedure& proc) {
     // disk, and a start may be unpacking into such a folder at this moment.
     if (installNew) {
         proc.step([&] { removeUnpackLeftovers(themesDir_); });
-        proc.step([&] { removeExportLeftovers(themesDir_); });
+        proc.step([&] { removeExportLeftovers(themesDir_, QDateTime::currentDateTime()); });
     }
 
     QStringList user;

@@ -586,6 +586,16 @@ Möchten Sie die Änderungen in %1 speichern?</translation>
     </message>
 </context>
 <context>
+    <name>ErrorListBox</name>
+    <message numerus="yes">
+        <source>... and %n more:</source>
+        <translation>
+            <numerusform>... und %n weiterer:</numerusform>
+            <numerusform>... und %n weitere:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ExchangeCommands</name>
     <message>
         <source>Export Theme</source>

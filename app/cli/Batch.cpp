@@ -115,7 +115,7 @@ FinishedTheme writeTheme(RenderedTheme theme, const BatchSettings& settings) {
         if (made)
             exportCss(proc, theme.scheme, folder + QLatin1Char('/') + QLatin1String(ExampleSheet),
                       ExistingOutput::Replace, PreviewPictures::isPicture,
-                      {settings.showBackground, settings.opaqueLabels});
+                      {settings.showBackground, settings.opaqueLabels}, OutputPlace::InFolder);
     }
     theme.errors += prompt.lines;
     return {theme.theme, theme.preview.size(), theme.audit.level, failingChecks(theme.audit),

@@ -27,7 +27,7 @@ const CliOption OnError{"on-error",
                         "default), or abort at once (exit status 1).",
                         CliValue::Choice,
                         "ignore|abort"};
-const CliOption Output{"o", nullptr, "OUT", "Where the result goes; \"-\" is standard output.",
+const CliOption Output{"output", "o", "OUT", "Where the result goes; \"-\" is standard output.",
                        CliValue::File};
 
 const CliOption ShowBackground{
@@ -95,7 +95,7 @@ const CliOption Lock{"lock", nullptr, "ELEMENT.ATTRIBUTE",
 const CliOption Replace{"replace", nullptr, nullptr,
                         "Replaces an existing file or theme folder of that name; without it, an "
                         "existing one is an error."};
-const CliOption OutputFolder{"o", nullptr, "OUTDIR",
+const CliOption OutputFolder{"output", "o", "OUTDIR",
                              "The folder the outputs go to, made when missing: for each theme "
                              "FOLDER/scheme.tna, report.txt, scheme.json, preview.png and "
                              "audit.txt, and index.html showing them all.",

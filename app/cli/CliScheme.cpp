@@ -61,6 +61,12 @@ std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& a
     if (const std::optional<int> answered = line.parse(args))
         return answered;
     options = readOptions(line);
+    // A scheme of nothing would be empty values only, each reported as an error.
+    if (options.themes.isEmpty() && options.from.isEmpty()) {
+        printCliError(QStringLiteral("no scheme to work on: name a THEME (tintora-cli themes "
+                                     "lists them) or --from FILE"));
+        return 1;
+    }
     return std::nullopt;
 }
 
@@ -154,9 +160,13 @@ std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QStri
 
 QStringList themesMenuCaptions(const QString& startDir) {
     Procedure proc(QStringLiteral("frmSplash.Timer1_Timer"));
-    QStringList captions = listedThemes(proc, DataFolder::themesDir(startDir));
+    const QString themesDir = DataFolder::themesDir(startDir);
+    QStringList captions = listedThemes(proc, themesDir);
     captions.removeAll(QStringLiteral("-"));
-    captions.prepend(QStringLiteral("Default"));
+    // "Default" stands for the folder Studio: a data folder without it has no Default.
+    const QString studio = themesDir + QLatin1Char('/') + themeFolderFor(QStringLiteral("Default"));
+    if (QFileInfo(studio).isDir())
+        captions.prepend(QStringLiteral("Default"));
     return captions;
 }
 

@@ -24,7 +24,7 @@ struct CliSchemeOptions {
 // Parses `args` (the arguments after the command's name) on a line that has the
 // shared options (those the command takes of --data-dir, --from, --on-error and -o),
 // and reads them into `options`. Empty when the command is to run, else the exit
-// status (after --help, --version or bad usage).
+// status (after --help, --version or bad usage, such as neither a theme nor --from).
 std::optional<int> parseCliSchemeOptions(CommandLine& line, const QStringList& args,
                                          CliSchemeOptions& options);
 
@@ -77,9 +77,9 @@ bool cliInputReadable(const QString& path);
 std::optional<SchemeFileRead> openCliSchemeFile(ColorScheme& scheme, const QString& path);
 
 // The Themes menu captions of the data folder `startDir`, as the main window lists
-// them after start-up (listedThemes): "Default", then the themes listed, without the
-// separator. Installs nothing: a package the desktop program has not unpacked yet is
-// not listed.
+// them after start-up (listedThemes): "Default" when the folder it stands for (Studio)
+// is there, then the themes listed, without the separator. Installs nothing: a package the desktop
+// program has not unpacked yet is not listed.
 QStringList themesMenuCaptions(const QString& startDir);
 
 // Writes a command's result to `output` (-o): "-" or empty is standard output, any

@@ -139,6 +139,13 @@ QString CommandLine::choice(const CliOption& option) const {
     return given;
 }
 
+bool CommandLine::knowsName(const QString& name) const {
+    for (const CliOption* option : options_)
+        if (namesOf(*option).contains(name))
+            return true;
+    return false;
+}
+
 bool CommandLine::takesValue(const QString& argument) const {
     if (!argument.startsWith(QLatin1Char('-')) || argument.contains(QLatin1Char('=')))
         return false;
@@ -177,7 +184,30 @@ QString CommandLine::valueError() const {
     return {};
 }
 
-std::optional<int> CommandLine::parse(const QStringList& args) {
+QStringList CommandLine::withValuesApart(const QStringList& args) const {
+    QStringList apart;
+    bool value = false; // the argument is the value of the option before it
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!value && arg == QLatin1String("--")) {
+            apart += args.mid(i);
+            break;
+        }
+        const bool attached = !value && arg.size() > 2 && arg.startsWith(QLatin1Char('-')) &&
+                              arg[1] != QLatin1Char('-') && !arg.contains(QLatin1Char('=')) &&
+                              !knowsName(optionName(arg)) && takesValue(arg.left(2));
+        if (attached)
+            apart << arg.left(2) << arg.mid(2);
+        else
+            apart << arg;
+        value = !value && !attached && takesValue(arg);
+    }
+    return apart;
+}
+
+std::optional<int> CommandLine::parse(const QStringList& given) {
+    // "-oOUT" is "-o OUT", as in every option parser people know.
+    const QStringList args = withValuesApart(given);
     // The parser skips the first argument as the program's name.
     if (!parser_.parse(QStringList{QStringLiteral("tintora-cli")} + args))
         return usageError(parseError(args));

@@ -31,9 +31,10 @@ inline constexpr qint64 LargestStandardInput = MaxTextFileSize;
 // The command line of tintora-cli or of one of its commands: a QCommandLineParser
 // built from the command table, that also answers --help with this usage and
 // --version with the version line, and reports bad usage in the program's own words.
-// Options are spelled "-o" or "--data-dir", their values follow as the next argument
-// or after "="; a choice is checked against its values, a file, folder or name must
-// not be empty.
+// Options are spelled "-o" or "--data-dir" (a one-letter name may have a long one too,
+// "--output"), their values follow as the next argument or after "=", and a one-letter
+// option's also in the same word ("-oOUT"); a choice is checked against its values, a
+// file, folder or name must not be empty.
 class CommandLine {
 public:
     // `synopsis` is the usage line after "usage: " ("tintora-cli report FILE.tna"),
@@ -75,7 +76,11 @@ public:
 private:
     QString parseError(const QStringList& args) const;
     QString valueError() const;
+    bool knowsName(const QString& name) const;
     bool takesValue(const QString& argument) const;
+    // `args` with a value given in one word with its one-letter option ("-oOUT") as
+    // the two words "-o" "OUT".
+    QStringList withValuesApart(const QStringList& args) const;
 
     QCommandLineParser parser_;
     QString synopsis_;

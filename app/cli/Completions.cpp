@@ -112,36 +112,36 @@ QString bashScope(const Scope& scope, const QString& indent) {
 
 const char* const BashHelpers = R"sh(_tintora_words() {
     local IFS=$' \t\n'
-    COMPREPLY=($(compgen -W "$1" -- "$cur"))
-}
-_tintora_quoted() {
-    local IFS=$'\n'
-    ((${#COMPREPLY[@]})) && COMPREPLY=($(printf '%q\n' "${COMPREPLY[@]}"))
+    mapfile -t COMPREPLY < <(compgen -W "$1" -- "$cur")
 }
 _tintora_folders() {
-    local IFS=$'\n'
     compopt -o filenames 2>/dev/null
-    COMPREPLY=($(compgen -d -- "$cur"))
+    mapfile -t COMPREPLY < <(compgen -d -- "$cur")
 }
 # Files ending in the given name endings (any file without), and folders to go into.
 _tintora_files() {
-    local IFS=$'\n' ending
+    local ending
     compopt -o filenames 2>/dev/null
     if (($# == 0)); then
-        COMPREPLY=($(compgen -f -- "$cur"))
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
     fi
-    COMPREPLY=($(compgen -d -- "$cur"))
+    mapfile -t COMPREPLY < <(compgen -d -- "$cur")
     for ending in "$@"; do
-        COMPREPLY+=($(compgen -f -X "!*.$ending" -- "$cur"))
+        mapfile -t -O ${#COMPREPLY[@]} COMPREPLY < <(compgen -f -X "!*.$ending" -- "$cur")
     done
 }
+# Theme names are offered as the literal words they are, quoted for the command line:
+# compgen -W would expand each name again and run what a name like "$(...)" holds.
 _tintora_themes() {
-    local IFS=$'\n'
+    local name quoted
     local -a data=()
     [[ -n $datadir ]] && data=(--data-dir "$datadir")
-    COMPREPLY=($(compgen -W "$("$program" themes "${data[@]}" 2>/dev/null)" -- "$cur"))
-    _tintora_quoted
+    COMPREPLY=()
+    while IFS= read -r name; do
+        printf -v quoted '%q' "$name"
+        [[ $name == "$cur"* || $quoted == "$cur"* ]] && COMPREPLY+=("$quoted")
+    done < <("$program" themes "${data[@]}" 2>/dev/null)
 }
 )sh";
 
@@ -221,6 +221,9 @@ QString zshAction(CliValue kind, const char* types, const QStringList& words) {
         const QStringList endings = fileTypes(types);
         if (endings.isEmpty())
             return QStringLiteral("_files");
+        // One ending alone in parentheses would be read as glob qualifiers.
+        if (endings.size() == 1)
+            return QStringLiteral("_files -g \"*.%1\"").arg(endings.front());
         return QStringLiteral("_files -g \"*.(%1)\"").arg(endings.join(QLatin1Char('|')));
     }
     case CliValue::Folder:
@@ -279,6 +282,8 @@ QByteArray zshCompletion(const CompletionProgram& program) {
                            "${opt_args[--data-dir]})\n"
                            "    themes=(${(f)\"$(_call_program themes %1 themes $data "
                            "2>/dev/null)\"})\n"
+                           // _describe reads a colon as the start of a description.
+                           "    themes=(\"${themes[@]//:/\\\\:}\")\n"
                            "    _describe -t themes theme themes\n"
                            "}\n\n")
                 .arg(program.name);

@@ -6,12 +6,14 @@
 #include "export/ExportFormat.h"
 #include "export/ExportNames.h"
 #include "export/ExportTarget.h"
+#include "export/ThemeExport.h"
 #include "framework/DataFolder.h"
 #include "framework/ErrorHandler.h"
 #include "framework/Procedure.h"
 #include "theme/ColorScheme.h"
 #include "ui/preview/PreviewPictures.h"
 
+#include <QDateTime>
 #include <QDir>
 
 namespace {
@@ -67,15 +69,19 @@ std::optional<int> refusedTarget(const CommandLine& line, const Chosen& chosen,
     return std::nullopt;
 }
 
-// Where the export goes: the file named, or the theme's folder in the data folder.
+// Where the export goes: the file named, or the theme's folder in the data folder,
+// which is cleared of what exports killed before `runStart` left (as the window's start
+// clears it).
 std::optional<QString> targetPath(const ExportFormat& format, const QString& value,
-                                  const CliSchemeOptions& options) {
+                                  const CliSchemeOptions& options, const QDateTime& runStart) {
     if (format.target == ExportTarget::File)
         return value;
     const std::optional<QString> startDir = cliDataFolder(options.dataDir, DataFolderUse::Write);
     if (!startDir)
         return std::nullopt;
-    return QDir(DataFolder::themesDir(*startDir)).filePath(value);
+    const QString themesDir = DataFolder::themesDir(*startDir);
+    removeExportLeftovers(themesDir, runStart);
+    return QDir(themesDir).filePath(value);
 }
 
 // The export itself, once the scheme is built: nothing is replaced without --replace,
@@ -102,6 +108,7 @@ int writeExport(const ExportFormat& format, const ColorScheme& scheme, ExportReq
 } // namespace
 
 int runExportCommand(const CliCommand& command, const QStringList& args) {
+    const QDateTime runStart = QDateTime::currentDateTime();
     CommandLine line(command);
     CliSchemeOptions options;
     if (const std::optional<int> answered = parseCliSchemeOptions(line, args, options))
@@ -126,7 +133,7 @@ int runExportCommand(const CliCommand& command, const QStringList& args) {
                    ? cliStatus()
                    : 1;
     }
-    const std::optional<QString> target = targetPath(*format, value, options);
+    const std::optional<QString> target = targetPath(*format, value, options, runStart);
     if (!target)
         return 1;
     const CliPreviewOptions preview = cliPreviewOptions(line);

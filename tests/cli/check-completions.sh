@@ -10,6 +10,7 @@ set -uo pipefail
 
 completions=$1
 cli=$2
+here=$(cd "$(dirname "$0")" && pwd)
 
 failures=0
 fail() {
@@ -59,7 +60,7 @@ tintora-cli scheme --format ''|json,tna
 tintora-cli report ''|a.tna,sub
 tintora-cli diff a.tna ''|a.tna,sub
 tintora-cli batch --q|--quiet
-$cli scheme --data-dir $work/data ''|Blue,Default,My\ Theme
+$cli scheme --data-dir $work/data ''|Blue,My\ Theme
 $cli render --data-dir = $work/data -o x.png B|Blue
 EOF2
 for command in $commands; do
@@ -115,6 +116,68 @@ for command in $commands; do
             fail "zsh: $command lacks $option"
     done
 done
+
+# --- zsh: what it offers, through its own completion system in a terminal --------------
+zsh_complete() { # DIR LINE: the offers and the line after Tab
+    (cd "$1" && PATH=$(dirname "$cli"):$PATH zsh "$here/zsh-complete.zsh" "$completions/zsh" "$2")
+}
+zsh_offers() { zsh_complete "$1" "$2" | sed -n 's/^offer: //p' | sort -u | paste -sd,; }
+while IFS='|' read -r line expected; do
+    got=$(zsh_offers "$work/files" "$line")
+    [ "$got" = "$expected" ] || fail "zsh: '$line' offers '$got', not '$expected'"
+done <<EOF2
+tintora-cli sch|scheme
+tintora-cli audit --level |AA,AAA
+tintora-cli report |a.tna,sub
+tintora-cli scheme --from |a.tna,sub
+tintora |a.tna,sub
+tintora-cli scheme --data-dir $work/data B|Blue
+EOF2
+
+# --- Names that are shell code are offered as the words they are, never run ----------
+# Theme folders and files may come from a downloaded package; pressing Tab must not run
+# what their names hold. Each completion that offers one must hand back the name itself.
+hostile='$(cd;echo RAN>PWNED)'
+mkdir -p "$work/hostile/data/Themes/$hostile" "$work/hostile/data/Themes/a:b\`echo RAN>PWNED\`" \
+    "$work/hostile/files"
+touch "$work/hostile/files/$hostile.tna"
+hdata=$work/hostile/data
+ran() { # whether a name was run since the last look; its traces are cleared
+    local traces
+    traces=$(find "$work" "$HOME" -name PWNED 2>/dev/null)
+    [ -n "$traces" ] && xargs -d '\n' rm -f <<<"$traces"
+    [ -n "$traces" ]
+}
+# bash: the word put on the line, read back as the shell reads it, is the name.
+while IFS='|' read -r line name; do
+    read -ra words <<<"$line"
+    [ "${words[-1]}" = "''" ] && words[-1]=
+    got=$(cd "$work/hostile/files" && bash_offers "$cli_bash" _tintora_cli "${words[@]}")
+    [[ $line == *report* ]] || got=$(eval "printf '%s' $got")
+    [ "$got" = "$name" ] || fail "bash: '$line' offers '$got', not the name '$name'"
+done <<EOF2
+$cli render --data-dir $hdata \\\$|$hostile
+$cli render --data-dir $hdata a|a:b\`echo RAN>PWNED\`
+tintora-cli report \$|$hostile.tna
+EOF2
+ran && fail "bash ran a name it completed"
+# zsh: the line after Tab, run, hands the name to the program.
+while IFS='|' read -r typed name; do
+    line=$(zsh_complete "$work/hostile/files" "$typed" | sed -n 's/^line: //p')
+    got=$(zsh -fc 'tintora-cli() { print -r -- "${@[-1]}"; }; eval "$1"' - "$line")
+    [ "$got" = "$name" ] || fail "zsh: '$typed' completes to '$line'"
+done <<EOF2
+tintora-cli render --data-dir $hdata \\\$|$hostile
+tintora-cli render --data-dir $hdata a|a:b\`echo RAN>PWNED\`
+tintora-cli report \\\$|$hostile.tna
+EOF2
+ran && fail "zsh ran a name it completed"
+# fish: its completer lists the names themselves.
+got=$(fish_offers "$cli_fish" "tintora-cli render --data-dir $hdata ")
+[ "$got" = "$hostile,a:b\`echo RAN>PWNED\`" ] || fail "fish offers '$got' as themes"
+got=$(cd "$work/hostile/files" && fish_offers "$cli_fish" "tintora-cli report ")
+[ "$got" = "$hostile.tna" ] || fail "fish offers '$got' as files"
+ran && fail "fish ran a name it completed"
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures completion check(s) failed"

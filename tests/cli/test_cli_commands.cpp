@@ -50,6 +50,23 @@ private Q_SLOTS:
         QCOMPARE(run.out, QByteArray("Default\nblue\nStudio\nZeta\n"));
     }
 
+    // "Default" stands for Studio: a data folder without it lists no Default, and a
+    // batch of it writes no empty entry for one.
+    void dataFolderWithoutStudioHasNoDefault() {
+        TestWorld world;
+        const QString data = world.path("data");
+        QVERIFY(copyStudioTheme(data + "/Themes", QStringLiteral("Blue")));
+        const ProgramRun themes = runCli(world.path("."), {"themes", "--data-dir", data});
+        QCOMPARE(themes.status, 0);
+        QCOMPARE(themes.out, QByteArray("Blue\n"));
+        const ProgramRun batch =
+            runCli(world.path("."), {"batch", "--data-dir", data, "-o", world.path("out")});
+        QCOMPARE(batch.status, 0);
+        QCOMPARE(QDir(world.path("out")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{"Blue"});
+        QCOMPARE(readFile(world.path("out/index.html")).count("<figure>"), 1);
+    }
+
     // A theme written by export is listed at once and chosen with what it was made of.
     void exportedThemeIsListedAndChosen() {
         TestWorld world;

@@ -55,20 +55,24 @@ private Q_SLOTS:
 
     void schemeToFileMatchesStandardOutput_data() {
         QTest::addColumn<QString>("output");
-        QTest::newRow("-o file") << "out.tna";
-        QTest::newRow("-o -") << "-";
-        QTest::newRow("--on-error=abort -o=") << "";
+        QTest::addColumn<QStringList>("given");
+        QTest::newRow("-o file") << "out.tna" << QStringList{"-o", "out.tna"};
+        QTest::newRow("-oFILE") << "out.tna" << QStringList{"-oout.tna"};
+        QTest::newRow("--output file") << "out.tna" << QStringList{"--output", "out.tna"};
+        QTest::newRow("--output=file") << "out.tna" << QStringList{"--output=out.tna"};
+        QTest::newRow("-o=file") << "out.tna" << QStringList{"-o=out.tna"};
+        QTest::newRow("-o -") << "-" << QStringList{"-o", "-"};
+        QTest::newRow("-o-") << "-" << QStringList{"-o-"};
+        QTest::newRow("--on-error=abort") << "" << QStringList{"--on-error=abort"};
     }
     void schemeToFileMatchesStandardOutput() {
         QFETCH(QString, output);
+        QFETCH(QStringList, given);
         TestWorld world;
         const QString from = writeScheme(world, "blue.tna", populatedScheme());
-        QStringList args{"scheme", "--data-dir=" + world.path("."), "--from", from};
-        if (output.isEmpty())
-            args << "--on-error=abort";
-        else
-            args << "-o" << output;
-        const Run run = runCli(world.path("."), args);
+        const Run run =
+            runCli(world.path("."),
+                   QStringList{"scheme", "--data-dir=" + world.path("."), "--from", from} + given);
         QCOMPARE(run.status, 0);
         const QByteArray stdoutBytes = runCli(world.path("."), {"scheme", "--from", from}).out;
         if (output.endsWith(QLatin1String(".tna"))) {
@@ -100,17 +104,24 @@ private Q_SLOTS:
                      "it names them\n");
     }
 
-    void emptySchemeReportsFontErrorsAndExits2() {
+    // Without a theme or a file there is no scheme: one line says so, and nothing is
+    // written.
+    void noSchemeIsOneLine_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("scheme") << QStringList{"scheme"};
+        QTest::newRow("scheme to a file") << QStringList{"scheme", "-o", "out.tna"};
+        QTest::newRow("audit") << QStringList{"audit"};
+        QTest::newRow("export") << QStringList{"export", "--tokens", "out.tokens.json"};
+    }
+    void noSchemeIsOneLine() {
+        QFETCH(QStringList, args);
         TestWorld world;
-        const Run run = runCli(world.path("."), {"scheme", "--data-dir", world.path(".")});
-        QCOMPARE(run.status, 2);
-        QCOMPARE(run.out.count("\r\n"), SchemeFileLineCount);
-        // Thirteen elements carry a face name; each empty one is an error, one line each.
-        QCOMPARE(run.err.count("tintora-cli: "), 13);
-        QCOMPARE(run.err.count('\n'), 13);
-        QVERIFY(run.err.contains(
-            "tintora-cli: standard output: Invalid procedure call or argument (error 5)\n"));
-        QVERIFY(run.out.contains("\tFont: \r\n"));
+        const Run run = runCli(world.path("."), args + QStringList{"--data-dir", world.path(".")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err, QByteArray("tintora-cli: no scheme to work on: name a THEME "
+                                     "(tintora-cli themes lists them) or --from FILE\n"));
+        QCOMPARE(QDir(world.path(".")).entryList(QDir::Files), QStringList());
     }
 
     void foreignFileByPolicy_data() {
@@ -256,7 +267,7 @@ private Q_SLOTS:
             << QStringList{"scheme", "-o"} << QByteArray("-o needs a value");
         QTest::newRow("bad policy") << QStringList{"scheme", "--on-error", "retry"}
                                     << QByteArray("--on-error takes ignore or abort");
-        QTest::newRow("no data folder") << QStringList{"scheme", "--data-dir", "nowhere"}
+        QTest::newRow("no data folder") << QStringList{"scheme", "--data-dir", "nowhere", "Default"}
                                         << QByteArray("the data folder nowhere does not exist");
         QTest::newRow("no such theme")
             << QStringList{"scheme", "Nosuch"} << QByteArray("there is no theme \"Nosuch\"");
@@ -314,14 +325,15 @@ private Q_SLOTS:
                                     << QByteArrayList{"--version"};
         QTest::newRow("scheme help")
             << QStringList{"scheme", "--help"} << QByteArray("Usage: tintora-cli scheme")
-            << QByteArrayList{"--data-dir <DIR>", "--from <FILE.tna>", "--on-error", "-o <OUT>"};
+            << QByteArrayList{"--data-dir <DIR>", "--from <FILE.tna>", "--on-error",
+                              "-o, --output <OUT>"};
         QTest::newRow("report help")
             << QStringList{"report", "-h"} << QByteArray("Usage: tintora-cli report [--format")
             << QByteArrayList{"--version"};
         QTest::newRow("render help, after other options")
             << QStringList{"render", "--from", "a.tna", "--help"}
             << QByteArray("Usage: tintora-cli render")
-            << QByteArrayList{"--show-background", "--opaque-labels", "-o <OUT>"};
+            << QByteArrayList{"--show-background", "--opaque-labels", "-o, --output <OUT>"};
         QTest::newRow("program version") << QStringList{"--version"} << version << QByteArrayList{};
         QTest::newRow("scheme version")
             << QStringList{"scheme", "--version", "Nosuch"} << version << QByteArrayList{};
@@ -337,7 +349,7 @@ private Q_SLOTS:
             << QByteArrayList{"--css <OUT.css>", "--theme <NAME>", "--replace", "--from"};
         QTest::newRow("batch help")
             << QStringList{"batch", "-h"} << QByteArray("Usage: tintora-cli batch [--data-dir DIR]")
-            << QByteArrayList{"-o <OUTDIR>", "index.html"};
+            << QByteArrayList{"-o, --output <OUTDIR>", "index.html"};
         QTest::newRow("report format")
             << QStringList{"report", "--help"} << QByteArray("Usage: tintora-cli report")
             << QByteArrayList{"--format <text|json>", "FILE.tna|-"};

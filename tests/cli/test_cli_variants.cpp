@@ -131,16 +131,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("message");
         QTest::newRow("no output")
             << QStringList{"variants", "Default"} << QByteArray("variants needs -o OUT.tna");
-        QTest::newRow("lock of a font") << QStringList{"variants", "--lock", "BODY.Font", "-o", "x"}
-                                        << QByteArray("not \"BODY.Font\"");
+        QTest::newRow("lock of a font")
+            << QStringList{"variants", "--lock", "BODY.Font", "-o", "x", "Default"}
+            << QByteArray("not \"BODY.Font\"");
         QTest::newRow("lock of no element")
-            << QStringList{"variants", "--lock", "PAGE.Color", "-o", "x"}
+            << QStringList{"variants", "--lock", "PAGE.Color", "-o", "x", "Default"}
             << QByteArray("such as BANNER.BackColor");
         QTest::newRow("audit of a missing variant")
             << QStringList{"audit", "--variant", "dark", "Default"}
             << QByteArray("the scheme has no dark variant; tintora-cli variants makes it");
         QTest::newRow("render of a missing variant")
-            << QStringList{"render", "--variant", "contrast", "-o", "x.png"}
+            << QStringList{"render", "--variant", "contrast", "-o", "x.png", "Default"}
             << QByteArray("the scheme has no contrast variant");
         QTest::newRow("render of every variant")
             << QStringList{"render", "--variant", "all", "-o", "x.png"}

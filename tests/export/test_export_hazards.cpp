@@ -113,22 +113,36 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(world.themesDir() + "/Out/banner.gif"), error == 0);
     }
 
-    // A downloaded bundle whose picture is a link to a private file, imported and
-    // exported as a theme, does not carry the file along.
+    // A downloaded bundle whose picture is a link to a private file, or lies in a
+    // sub-folder that is a link to a private folder, imported and exported as a theme
+    // and as a style sheet, carries no private picture along.
+    void importedLinkIsNotExported_data() {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("picture is a link") << "banner.gif";
+        QTest::newRow("sub-folder is a link") << "img/banner.gif";
+    }
     void importedLinkIsNotExported() {
+        QFETCH(QString, url);
         TestWorld world;
-        QVERIFY(makePrivateFile(world.path("id.gif"), readFile(studioPicture())));
+        QDir().mkpath(world.path("private"));
         QDir().mkpath(world.path("bundle"));
-        QVERIFY(QFile::link(world.path("id.gif"), world.path("bundle/banner.gif")));
+        QDir().mkpath(world.path("site"));
+        QVERIFY(makePrivateFile(world.path("private/banner.gif"), readFile(studioPicture())));
+        QVERIFY(QFile::link(world.path("private/banner.gif"), world.path("bundle/banner.gif")));
+        QVERIFY(QFile::link(world.path("private"), world.path("bundle/img")));
         writeFile(world.path("bundle/site.css"),
-                  ":root { --tintora-banner-image: url(banner.gif); }");
+                  ":root { --tintora-banner-image: url(" + url.toUtf8() + "); }");
         Procedure proc(QStringLiteral("frmMain.mnuFileImportCss_Click"));
         const std::optional<ColorScheme> imported =
-            importCss(proc, studioScheme(), world.path("bundle/site.css"));
+            importCss(proc, bannerScheme(QString()), world.path("bundle/site.css"));
         QVERIFY(imported);
         QVERIFY(exportThemeTo(world, *imported, QStringLiteral("Downloaded")));
+        exportCssTo(*imported, world.path("site/a.css"));
         QVERIFY(!QFileInfo::exists(world.themesDir() + "/Downloaded/banner.gif"));
-        QCOMPARE(errorNumbers(world.prompt), QList<int>{Err::PathFileAccess});
+        QVERIFY(!QFileInfo::exists(world.path("site/banner.gif")));
+        const QList<int> errors = errorNumbers(world.prompt);
+        QVERIFY(!errors.isEmpty());
+        QCOMPARE(errors, QList<int>(errors.size(), Err::PathFileAccess));
     }
 
     // An escaped line end in a CSS value is refused, and a line end a value holds for
@@ -219,6 +233,24 @@ private Q_SLOTS:
         QCOMPARE(errorNumbers(world.prompt),
                  (QList<int>{Err::PathFileAccess, Err::PathFileAccess}));
         saveFileBytes(QStringLiteral("/dev/null"), "x");
+    }
+
+    // A name another export takes between planning and copying is left to it: the copy
+    // takes the next free name, and the plan names that one from then on.
+    void namesTakenMeanwhileAreLeftAlone() {
+        TestWorld world;
+        QDir().mkpath(world.path("site"));
+        const ColorScheme scheme = bannerScheme(studioPicture());
+        PicturePlan plan(scheme, {QStringLiteral("a.css")}, world.path("site"));
+        const int slot = themeElement(Element::BANNER).imageSlot;
+        QCOMPARE(plan.nameFor(slot), QStringLiteral("qback.gif"));
+        writeFile(world.path("site/qback.gif"), "the other export's picture");
+        Procedure proc(QStringLiteral("frmMain.mnuFileExportCss_Click"));
+        QVERIFY(plan.copyInto(proc, world.path("site"), PreviewPictures::isPicture));
+        QCOMPARE(readFile(world.path("site/qback.gif")), QByteArray("the other export's picture"));
+        QCOMPARE(plan.nameFor(slot), QStringLiteral("qback-2.gif"));
+        QCOMPARE(readFile(world.path("site/qback-2.gif")), readFile(studioPicture()));
+        QVERIFY(world.prompt.messages.isEmpty());
     }
 
     // Thousands of pictures of one name each get a name of their own, in order.

@@ -123,6 +123,21 @@ if have update-mime-database; then
     if update-mime-database "$work/mime" >"$work/mime.log" 2>&1; then
         grep -qx "[0-9]*:$mime_type:\*\.tna" "$work/mime/globs2" ||
             fail "*.tna is not mapped to $mime_type"
+        # The contents tell a scheme file without its name, whatever its line ends.
+        if have gio; then
+            mkdir -p "$work/magic"
+            for ends in crlf lf; do
+                (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" \
+                    scheme Default) >"$work/magic/$ends" 2>/dev/null
+                [ "$ends" = lf ] && sed -i 's/\r$//' "$work/magic/$ends"
+                type=$(XDG_DATA_DIRS=$work XDG_DATA_HOME=$work/none \
+                    gio info -a standard::content-type "$work/magic/$ends" |
+                    sed -n 's/^ *standard::content-type: //p')
+                [ "$type" = "$mime_type" ] || fail "a scheme file with $ends line ends is '$type'"
+            done
+        else
+            fail "gio is not installed (scripts/setup-deps.sh installs it)"
+        fi
     else
         cat "$work/mime.log"
         fail "update-mime-database"
@@ -176,6 +191,22 @@ for page in tintora tintora-cli; do
         [ -z "$warnings" ] || fail "$page.1 formats with warnings: $warnings"
     fi
 done
+
+# The JSON keys the page names show as the program writes them (a key with a blank in
+# it must not lose it to the formatting).
+if [ -f "$work/tintora-cli.1" ] && have groff; then
+    # Wide lines and single blanks, so that neither a line end nor filling splits a key.
+    shown=$(groff -man -rLL=1000n -Tutf8 -P -cbou "$work/tintora-cli.1" 2>/dev/null | tr -s " ")
+    (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" scheme \
+        --format json Default) >"$work/scheme.json" 2>/dev/null
+    keys=$(python3 -c 'import json, sys
+scheme = json.load(open(sys.argv[1]))
+print("\n".join(list(scheme["FILE INFORMATION"]) + list(scheme["BANNER"])))' "$work/scheme.json") ||
+        fail "the JSON of scheme --format json could not be read"
+    while read -r key; do
+        grep -qF "\"$key\"" <<<"$shown" || fail "tintora-cli.1 does not show the JSON key \"$key\""
+    done <<<"$keys"
+fi
 
 # The page follows the program's own help: every command it lists has its section, and
 # every option of a command its own entry (the tag line after .TP) in that section,
@@ -238,6 +269,18 @@ if [ -f "$work/tintora.1" ]; then
     (desktop --no-such-option >/dev/null 2>&1)
     [ $? -eq 1 ] || fail "tintora --no-such-option does not end with status 1"
 fi
+
+# --- The package's dependencies ------------------------------------------------------
+# dpkg-shlibdeps names the packages of the libraries the programs link; one named by
+# hand as well would stand in the package's Depends twice.
+by_hand=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_DEPENDS "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+linked=$(ldd "$usr/bin/tintora" "$usr/bin/tintora-cli" | awk '$2 == "=>" && $3 ~ /^\// { print $3 }' |
+    while read -r library; do dpkg -S "$(readlink -f "$library")" 2>/dev/null; done |
+    cut -d: -f1 | sort -u)
+for package in ${by_hand//,/ }; do
+    grep -qx "${package%%(*}" <<<"$linked" &&
+        fail "the package depends on $package by hand, which dpkg-shlibdeps adds too"
+done
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) of the installed layout failed"

@@ -8,11 +8,17 @@
 #include "export/TokenResolver.h"
 #include "scheme/SchemeDiff.h"
 #include "scheme/SchemeFile.h"
+#include "support/ModalSteps.h"
 #include "support/UnusualFiles.h"
+#include "ui/dialogs/ErrorBox.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QStatusBar>
 #include <QUndoStack>
 
@@ -495,6 +501,45 @@ private Q_SLOTS:
                     box.endsWith(QStringLiteral("nonsense%1").arg(i)));
         QCOMPARE(w.scheme().color(ColorAttr::Fore, elementForRow(3)->colorSlot), rgbValue(1, 2, 3));
         QCOMPARE(w.command("mnuEditUndo")->text(), QStringLiteral("&Undo Import bad.css"));
+    }
+
+    // Thousands of bad values give a box no taller than the screen: the first twenty in
+    // it, how many more there are, and each of those in a list to scroll through.
+    void manyBadValuesFitTheScreen() {
+        TestWorld world;
+        world.setUpGlobals();
+        EditWindow w(world);
+        constexpr int Bad = 2000;
+        QByteArray css = ":root {\n  --tintora-h1-color: #010203;\n";
+        for (int i = 0; i < Bad; ++i)
+            css += "  --tintora-body-color: nonsense" + QByteArray::number(i) + ";\n";
+        writeFile(world.path(QStringLiteral("bad.css")), css + "}\n");
+        QtErrorPrompt boxes;
+        setErrorPrompt(&boxes);
+        QString shown;
+        QString listed;
+        bool fits = false;
+        ModalSteps steps;
+        steps
+            .then<QDialog>([&](QDialog* box) {
+                fits = box->frameGeometry().height() <= box->screen()->availableSize().height();
+                for (const QLabel* label : box->findChildren<QLabel*>())
+                    shown += label->text() + QLatin1Char('\n');
+                for (const QPlainTextEdit* list : box->findChildren<QPlainTextEdit*>())
+                    listed += list->toPlainText();
+                box->accept();
+            })
+            .start();
+        w.dialogs->answerFile(Kind::Open, world.path(QStringLiteral("bad.css")));
+        w.command("mnuFileImportCss")->trigger();
+        setErrorPrompt(&world.prompt);
+        QCOMPARE(steps.done(), 1);
+        QVERIFY(fits);
+        QCOMPARE(shown.count(QStringLiteral("nonsense")), 20);
+        QVERIFY2(shown.contains(QStringLiteral("%1 more").arg(Bad - 20)),
+                 qPrintable(shown.left(200)));
+        QCOMPARE(listed.count(QStringLiteral("nonsense")), Bad - 20);
+        QVERIFY(listed.contains(QStringLiteral("nonsense%1").arg(Bad - 1)));
     }
 };
 

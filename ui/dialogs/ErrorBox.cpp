@@ -1,5 +1,7 @@
 #include "ui/dialogs/ErrorBox.h"
 
+#include "ui/dialogs/ErrorListBox.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -65,5 +67,10 @@ void QtErrorPrompt::inform(const QString& message) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Tintora"), message, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtErrorPrompt::informList(const QString& message, const QStringList& items) {
+    ErrorListBox box(message, items, QApplication::activeWindow());
     box.exec();
 }

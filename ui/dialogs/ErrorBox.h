@@ -12,6 +12,10 @@ class QtErrorPrompt : public ErrorPrompt {
 public:
     Answer askRuntimeError(const QString& message) override;
     void inform(const QString& message) override;
+    // The first items in the box and how many more there are, the rest in a list to
+    // scroll through (ErrorListBox), so that no number of items makes the box outgrow
+    // the screen or keeps it long from opening.
+    void informList(const QString& message, const QStringList& items) override;
 
     // Asked when the user chooses Abort, before the program ends (the main window
     // offers to save unsaved changes there). False shows the box again.

@@ -149,8 +149,7 @@ bool ExchangeCommands::write(Procedure& proc, const ExportFormat& format,
     const QString folder = QDir::toNativeSeparators(QFileInfo(request.target).absolutePath());
     const QString heading = written ? tr("%1 wrote into the folder \"%2\", but not all of it:")
                                     : tr("%1 could not write into the folder \"%2\":");
-    errorPrompt().inform(heading.arg(translated(format.title), folder) + QStringLiteral("\n\n") +
-                         errors.join(QLatin1Char('\n')));
+    errorPrompt().informList(heading.arg(translated(format.title), folder), errors);
     return written;
 }
 
@@ -253,10 +252,10 @@ void ExchangeCommands::importChosen(Procedure& proc, SchemeImporter read,
         errors = collecting.lines;
     }
     if (!errors.isEmpty())
-        errorPrompt().inform(tr("%1 could not be imported whole; what could not be read was "
-                                "left as it was:")
-                                 .arg(fileTitleOf(path)) +
-                             QStringLiteral("\n\n") + errors.join(QLatin1Char('\n')));
+        errorPrompt().informList(tr("%1 could not be imported whole; what could not be read "
+                                    "was left as it was:")
+                                     .arg(fileTitleOf(path)),
+                                 errors);
     if (!imported)
         return;
     if (found == 0) {
