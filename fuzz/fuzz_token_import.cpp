@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = readerFuzz().filePath(QStringLiteral("fuzz.tokens.json"));
     Procedure proc(QStringLiteral("frmMain.mnuFileImportTokens_Click"));
     ColorScheme first = freshScheme();
-    applyDesignTokens(
-        proc, first,
-        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), path);
+    applyDesignTokens(proc, first,
+                      QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+                      path);
 
     const QStringList lines = schemeFileLines(first, Info);
     const QByteArray bytes = schemeFileBytes(lines);

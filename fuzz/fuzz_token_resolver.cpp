@@ -19,8 +19,7 @@ struct TokenSet {
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         std::abort();
 }
 
@@ -29,10 +28,9 @@ const TokenSet& tokenSet() {
         ColorScheme scheme;
         scheme.fillFontSizeTable();
         scheme = withVariantsMade(scheme, PlainBackdrops());
-        const TokenSet made{readerFuzz().filePath(QStringLiteral("theme.tokens.json")),
-                            designTokenFiles(readerFuzz().filePath(
-                                                 QStringLiteral("theme.tokens.json")))
-                                .resolver};
+        const TokenSet made{
+            readerFuzz().filePath(QStringLiteral("theme.tokens.json")),
+            designTokenFiles(readerFuzz().filePath(QStringLiteral("theme.tokens.json"))).resolver};
         writeBytes(made.tokens, designTokens(scheme));
         const DesignTokenFiles files = designTokenFiles(made.tokens);
         writeBytes(files.dark, colorTokens(scheme.colorsOf(Variant::Dark)));
