@@ -15,8 +15,9 @@ bool isCssSpace(QChar c) {
            c == QLatin1Char('\r') || c == QLatin1Char('\f');
 }
 
+// C0, DEL and C1 alike: a terminal acts on each of them, and no import takes them.
 bool isControl(QChar c) {
-    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+    return c.category() == QChar::Other_Control;
 }
 
 bool isHexDigit(QChar c) {
@@ -252,7 +253,7 @@ QString genericFamily(const QString& face) {
 QString commentText(const QString& text) {
     QString out;
     for (const QChar c : text)
-        out += c.unicode() < 0x20 ? QLatin1Char(' ') : c;
+        out += isControl(c) ? QLatin1Char(' ') : c;
     return out.replace(QLatin1String("*/"), QLatin1String("* /"));
 }
 

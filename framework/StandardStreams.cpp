@@ -31,3 +31,11 @@ bool standardErrorIsTerminal() {
     return isatty(STDERR_FILENO) != 0;
 #endif
 }
+
+bool standardOutputIsTerminal() {
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stdout)) != 0;
+#else
+    return isatty(STDOUT_FILENO) != 0;
+#endif
+}

@@ -8,5 +8,7 @@
 bool writeStandardOutput(const QByteArray& bytes);
 bool writeStandardError(const QByteArray& bytes);
 
-// Whether standard error is a terminal a person watches, rather than a pipe or file.
+// Whether standard error or output is a terminal a person watches, rather than a pipe
+// or file.
 bool standardErrorIsTerminal();
+bool standardOutputIsTerminal();

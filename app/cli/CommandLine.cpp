@@ -4,6 +4,7 @@
 #include "app/cli/Commands.h"
 #include "framework/StandardStreams.h"
 #include "framework/Version.h"
+#include "theme/ChooseTheme.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,6 +48,19 @@ QString cliVersionLine() {
 
 void printCliError(const QString& message) {
     writeStandardError((QStringLiteral("tintora-cli: ") + message + QLatin1Char('\n')).toUtf8());
+}
+
+QByteArray textForStandardOutput(const QByteArray& text) {
+    if (!standardOutputIsTerminal())
+        return text;
+    QString shown;
+    for (const QChar c : QString::fromUtf8(text)) {
+        const bool lineOrTab =
+            c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QLatin1Char('\t');
+        shown += c.category() == QChar::Other_Control && !lineOrTab ? visibleName(QString(c))
+                                                                    : QString(c);
+    }
+    return shown.toUtf8();
 }
 
 std::optional<QByteArray> readStandardInput(qint64 limit) {

@@ -22,6 +22,11 @@ QString cliSynopsis(const CliCommand& command);
 // Writes "tintora-cli: " + message and a line end to standard error.
 void printCliError(const QString& message);
 
+// UTF-8 text for standard output: on a terminal each control character but the tab and
+// the line ends is shown as a visible sign (visibleName), so that a value read from a
+// file cannot retitle the terminal or change its colours; elsewhere the text as it is.
+QByteArray textForStandardOutput(const QByteArray& text);
+
 // All of standard input; none when it could not be read or holds more than `limit`
 // bytes.
 std::optional<QByteArray> readStandardInput(qint64 limit);

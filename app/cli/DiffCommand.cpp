@@ -61,7 +61,7 @@ int runDiffCommand(const CliCommand& command, const QStringList& args) {
     for (const QString& difference : differences)
         out += difference.toUtf8() + '\n';
     setCliErrorContext(QStringLiteral("standard output"));
-    if (!writeStandardOutput(out)) {
+    if (!writeStandardOutput(textForStandardOutput(out))) {
         printCliError(QStringLiteral("the differences could not be written to standard output"));
         return 1;
     }

@@ -63,7 +63,7 @@ int runReportCommand(const CliCommand& command, const QStringList& args) {
     } else {
         QList<ReportLine> lines = reportLines(scheme, info);
         drawn = appendContrastTables(scheme, lines);
-        output = reportText(lines);
+        output = textForStandardOutput(reportText(lines));
     }
     setCliErrorContext(QStringLiteral("standard output"));
     Procedure proc(QStringLiteral("frmMain.mnuFilePrint_Click"));

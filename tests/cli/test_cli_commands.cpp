@@ -322,6 +322,41 @@ private Q_SLOTS:
                  shown.constData());
     }
 
+    // A scheme file's control characters (escape sequences that retitle a terminal or
+    // change its colours, BEL, C1) reach a terminal only as visible signs; a pipe gets
+    // the text as it is.
+    void controlCharactersShowOnATerminal_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("report") << QStringList{"report", "evil.tna"};
+        QTest::newRow("diff") << QStringList{"diff", "plain.tna", "evil.tna"};
+    }
+    void controlCharactersShowOnATerminal() {
+        QFETCH(QStringList, args);
+        const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+        QVERIFY2(!script.isEmpty(), "script (util-linux) is needed to run under a terminal");
+        TestWorld world;
+        ColorScheme evil = populatedScheme();
+        const QString face = QStringLiteral("Evil\x1b]0;owned\x07\u009b31m");
+        evil.font(FontAttr::Face, themeElement(Element::BODY).fontSlot) = SchemeValue::text(face);
+        Procedure proc(QStringLiteral("frmMain.mnuFileSave_Click"));
+        writeSchemeFile(proc, populatedScheme(), testFileInformation(), world.path("plain.tna"));
+        writeSchemeFile(proc, evil, testFileInformation(), world.path("evil.tna"));
+        QString command = QStringLiteral("'%1'").arg(QStringLiteral(TINTORA_CLI_PATH));
+        for (const QString& arg : args)
+            command += QStringLiteral(" '%1'").arg(arg);
+        const ProgramRun shown =
+            runProgram(script, world.path("."),
+                       {QStringLiteral("-qec"), command, QStringLiteral("/dev/null")});
+        QVERIFY2(
+            shown.out.contains(QString::fromUtf8("Evil\u241B]0;owned\u2407\\u009b31m").toUtf8()),
+            shown.out.constData());
+        for (const char control : {'\x1b', '\x07'})
+            QVERIFY(!shown.out.contains(control));
+        QVERIFY(!shown.out.contains("\xC2\x9B"));
+        const ProgramRun piped = runCli(world.path("."), args);
+        QVERIFY(piped.out.contains(face.toUtf8()));
+    }
+
     void batchUsage_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("message");

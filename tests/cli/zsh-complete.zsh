@@ -45,7 +45,7 @@ zpty completing zsh -i
 trap 'rm -rf -- $home' EXIT
 zpty -w -n completing "$line"$'\x14'
 local -i tries
-for ((tries = 0; tries < 200; tries++)); do
+for ((tries = 0; tries < 600; tries++)); do
     [[ -f $TINTORA_CAPTURE ]] && grep -qx done $TINTORA_CAPTURE && break
     sleep 0.05
 done

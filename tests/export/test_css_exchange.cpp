@@ -348,6 +348,9 @@ private Q_SLOTS:
         QTest::newRow("quoted face") << face("\"Times New Roman\"") << "\"Times New Roman\"";
         QTest::newRow("words") << face("Times New Roman") << "Times New Roman";
         QTest::newRow("digit first") << face("8514oem") << "\"\\38 514oem\"";
+        // A C1 control character, like C0, makes the face a string, where it is a blank.
+        QTest::newRow("C1 control")
+            << face(QStringLiteral("Georgia\u009B31m")) << "\"\\47 eorgia 31m\"";
         QTest::newRow("bold italic") << style(SchemeValue::integer(3)) << "italic bold";
         QTest::newRow("no picture") << picture(QString()) << "none";
     }

@@ -126,10 +126,10 @@ if have update-mime-database; then
         # The contents tell a scheme file without its name, whatever its line ends.
         if have gio; then
             mkdir -p "$work/magic"
+            # The scheme file written above, as it is and with LF line ends.
+            cp "$work/default.tna" "$work/magic/crlf"
+            sed 's/\r$//' "$work/default.tna" >"$work/magic/lf"
             for ends in crlf lf; do
-                (cd "$work" && HOME=$home XDG_DATA_HOME=$home/data "$usr/bin/tintora-cli" \
-                    scheme Default) >"$work/magic/$ends" 2>/dev/null
-                [ "$ends" = lf ] && sed -i 's/\r$//' "$work/magic/$ends"
                 type=$(XDG_DATA_DIRS=$work XDG_DATA_HOME=$work/none \
                     gio info -a standard::content-type "$work/magic/$ends" |
                     sed -n 's/^ *standard::content-type: //p')
@@ -274,9 +274,9 @@ fi
 # dpkg-shlibdeps names the packages of the libraries the programs link; one named by
 # hand as well would stand in the package's Depends twice.
 by_hand=$(sed -n 's/^set(CPACK_DEBIAN_PACKAGE_DEPENDS "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-linked=$(ldd "$usr/bin/tintora" "$usr/bin/tintora-cli" | awk '$2 == "=>" && $3 ~ /^\// { print $3 }' |
-    while read -r library; do dpkg -S "$(readlink -f "$library")" 2>/dev/null; done |
-    cut -d: -f1 | sort -u)
+mapfile -t libraries < <(ldd "$usr/bin/tintora" "$usr/bin/tintora-cli" |
+    awk '$2 == "=>" && $3 ~ /^\// { print $3 }' | sort -u | xargs -r readlink -f)
+linked=$(dpkg -S "${libraries[@]}" 2>/dev/null | cut -d: -f1 | sort -u)
 for package in ${by_hand//,/ }; do
     grep -qx "${package%%(*}" <<<"$linked" &&
         fail "the package depends on $package by hand, which dpkg-shlibdeps adds too"
