@@ -6,6 +6,7 @@
 #include "reader_fuzz.h"
 
 #include "export/DesignTokens.h"
+#include "export/TokenReader.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 

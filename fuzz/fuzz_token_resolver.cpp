@@ -6,6 +6,8 @@
 
 #include "contrast/MakeVariant.h"
 #include "export/DesignTokens.h"
+#include "export/TokenFiles.h"
+#include "export/TokenResolver.h"
 #include "framework/Procedure.h"
 #include "scheme/SchemeFile.h"
 
